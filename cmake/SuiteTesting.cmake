@@ -1,0 +1,98 @@
+# Test helpers shared by every component.
+#
+#   suite_add_test(<name> SOURCES <files...> [LIBS <targets...>] [DATA_DIR <dir>])
+#       A portable GoogleTest binary: built natively (under the sanitizers) and
+#       cross-built for Windows, where ctest runs it under Wine.
+#   suite_add_windows_test(<name> SOURCES <files...> [LIBS <targets...>] [DATA_DIR <dir>])
+#       A Windows-only GoogleTest binary (Win32 calls, windows, real processes).
+#   suite_add_host_check(<name> COMMAND <cmd...>)
+#       A check run on the Linux host over built Windows binaries (for
+#       example objdump over the product DLLs); label "host".
+#
+# Each binary is one ctest entry: Wine's start-up costs about a second, so one
+# binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
+# their fixtures (default: the tests' own source folder) as the program itself
+# would name it (a Z: path under Wine).
+
+set(SUITE_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory("${SUITE_GTEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+foreach(gtest_target gtest gtest_main)
+  target_compile_options(${gtest_target} PRIVATE -w)
+endforeach()
+
+set(SUITE_SCRIPTS_DIR "${CMAKE_CURRENT_LIST_DIR}/../scripts")
+get_filename_component(SUITE_SCRIPTS_DIR "${SUITE_SCRIPTS_DIR}" ABSOLUTE)
+
+# Windows tests share one Wine session per test run: a prefix, a persistent
+# wineserver and an Xvfb of their own, started before the first test and
+# stopped after the last.
+if(SUITE_WINE_TESTS)
+  add_test(NAME wine_session_start
+           COMMAND "${SUITE_SCRIPTS_DIR}/wine-session" start "${CMAKE_BINARY_DIR}")
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
+  add_test(NAME wine_session_stop
+           COMMAND "${SUITE_SCRIPTS_DIR}/wine-session" stop "${CMAKE_BINARY_DIR}")
+  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+endif()
+
+# The path a test program uses for a folder of the source tree.
+function(suite_program_path out dir)
+  if(SUITE_WINDOWS)
+    set(${out} "Z:${dir}" PARENT_SCOPE)
+  else()
+    set(${out} "${dir}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(_suite_gtest name)
+  cmake_parse_arguments(T "" "DATA_DIR;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_DATA_DIR)
+    set(T_DATA_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  suite_program_path(data_dir "${T_DATA_DIR}")
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main gtest)
+  target_compile_definitions(${name} PRIVATE SUITE_TEST_DATA_DIR="${data_dir}")
+  # The product build compiles every test but runs none under Wine.
+  if(SUITE_PRODUCT_BUILD)
+    return()
+  endif()
+  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
+  file(MAKE_DIRECTORY "${work_dir}")
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${work_dir}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine)
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS native
+      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  endif()
+endfunction()
+
+function(suite_add_test name)
+  _suite_gtest(${name} ${ARGN})
+endfunction()
+
+function(suite_add_windows_test name)
+  if(SUITE_WINDOWS)
+    _suite_gtest(${name} ${ARGN})
+  endif()
+endfunction()
+
+# Host-side checks of built binaries (objdump, file sizes ...).  They run in
+# every Windows build, the product's included.
+function(suite_add_host_check name)
+  cmake_parse_arguments(T "" "" "COMMAND" ${ARGN})
+  if(NOT SUITE_WINDOWS)
+    return()
+  endif()
+  # The command must be a host program or script, never a Windows target
+  # (ctest would run a target through Wine).
+  add_test(NAME ${name} COMMAND ${T_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS host)
+endfunction()

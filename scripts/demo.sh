@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The main job on the demo station: builds everything, then runs the suite's
+# programs under Wine in a copy of the demo station folder and says what ran.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$(pwd)"
+
+bash scripts/setup.sh
+for preset in windows windows64; do
+  cmake --preset "$preset" --log-level=WARNING >/dev/null
+  cmake --build --preset "$preset" >/dev/null
+done
+
+bin="$root/build/windows64/bin"
+station="$root/build/demo-station"
+rm -rf "$station"
+cp -r "$root/demo" "$station"
+rm -f "$station/CMakeLists.txt"
+
+run() { # program, args... (run under Wine in the station folder)
+  echo "+ $*" | sed "s|$bin/||"
+  (cd "$station" && "$root/scripts/wine-run" "$@")
+}
+
+if [ -x "$bin/Merrow.exe" ]; then
+  table="$(cd "$station" && ls register-tables/*.csv | head -n 1)"
+  run "$bin/Merrow.exe" "$table"
+  echo "Merrow turned $station/$table into $station/${table%.*}.tbl"
+  ls -l "$station/${table%.*}.tbl"
+else
+  echo "Merrow.exe is not built yet: nothing to run on the demo station" >&2
+  exit 1
+fi
