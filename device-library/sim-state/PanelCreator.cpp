@@ -58,8 +58,8 @@ bool CreatePanel(const StateFolder& folder, const PanelState& description, const
     PanelState panel;
     panel.SetInt("device_type", 9);
     panel.Set("path", kDefaultPath);
-    panel.SetHex("vid", 0xB7C4);
-    panel.SetHex("pid", 0x0101);
+    panel.Set("vid", "0xB7C4");
+    panel.Set("pid", "0x0101");
     panel.SetInt("chips", chips);
     panel.SetInt("need_reinstall", 0);
     panel.SetInt("packet_length", 640);
