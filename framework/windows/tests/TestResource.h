@@ -12,3 +12,12 @@
 #define IDD_WORKER 110
 #define IDC_STATUS 1101
 #define IDC_PROGRESS 1102
+
+#define IDD_LIST 120
+#define IDC_LIST 1201
+
+#define IDD_TABS 130
+#define IDC_TABS 1301
+#define IDD_PAGE_A 131
+#define IDD_PAGE_B 132
+#define IDC_PAGE_EDIT 1311
