@@ -2,6 +2,7 @@
 // main code id, build time and USB descriptor id.
 #include "CsvParser.h"
 
+#include "MainCodeId.h"
 #include "SharedCsvReader.h"
 #include "TextRules.h"
 
@@ -46,19 +47,7 @@ int hexDigit(char c) {
 
 }  // namespace
 
-void CCsvParser::parseMainCodeID(unsigned char out[4], const char* text) {
-    memset(out, 0, 4);
-    if (text == nullptr) return;
-    const char* p = text;
-    int stored = 0;
-    while (*p != '\0' && stored < 4) {
-        p += strspn(p, " ,.-");
-        if (*p == '\0') break;
-        size_t length = strcspn(p, " ,.-");
-        out[stored++] = static_cast<unsigned char>(atoi(std::string(p, length).c_str()));
-        p += length;
-    }
-}
+void CCsvParser::parseMainCodeID(unsigned char out[4], const char* text) { PellitonParseMainCodeId(out, text); }
 
 void CCsvParser::parseUSBDescID(unsigned char out[4], char* text) {
     memset(out, 0, 4);
