@@ -1,0 +1,3 @@
+#include "LoadSettings.h"
+
+bool LoadSettings(IniDictionary*, SettingsContext&, IniDictionary*) { return false; }
