@@ -40,3 +40,8 @@ int PortaqConsoleDevice::readPacket(DeviceHandle handle, std::uint32_t address, 
 void PortaqConsoleDevice::setVerbose(std::uint16_t level) { IO_SetVerbose(level); }
 
 void PortaqConsoleDevice::closeDevice(DeviceHandle handle) { CloseHandle(toHandle(handle)); }
+
+static_assert(device_type::DEV_Q40_USB_BRG == DEV_Q40_USB_BRG && device_type::DEV_Q50_USB_BRG == DEV_Q50_USB_BRG
+                  && device_type::DEV_Q50_USB == DEV_Q50_USB && device_type::DEV_USB_ZR8SLAVE == DEV_USB_ZR8SLAVE
+                  && device_type::NOT_SET == NOT_SET,
+              "the console tools' device types match Portaq's");

@@ -14,6 +14,16 @@ constexpr std::uint32_t kDevicePacketSize = 640;
 // Bytes of the answer buffer of IO_ReadWriteMemData.
 constexpr int kDeviceAnswerSize = 16;
 
+// The DeviceType values (IO_GetDeviceType) the console tools branch on; the
+// same numbers as Portaq.h, which portable code cannot include.
+namespace device_type {
+constexpr int NOT_SET = 0;
+constexpr int DEV_Q40_USB_BRG = 4;
+constexpr int DEV_Q50_USB_BRG = 6;
+constexpr int DEV_Q50_USB = 9;
+constexpr int DEV_USB_ZR8SLAVE = 13;
+}  // namespace device_type
+
 class ConsoleDevice {
 public:
     virtual ~ConsoleDevice() = default;
