@@ -29,7 +29,13 @@ struct SettingsContext {
     StageInfo stage;
     ProcessWideStageValues shared;
 
+    // How the extra and per-setting files are loaded (tests count the loads).
+    IniDictionary* (*loadIni)(const char* path) = IniLoad;
+    // Where LoadSettings writes back config.ini after fixing folder names.
+    const char* configPath = "config.ini";
+
     int currentSetting = 0;
+    bool stageLoaded = false;  // the stage describes currentSetting
     // The running serial number of each setting, -1 until the setting is left.
     int savedLogNumbers[kMaxSettings];
 };
