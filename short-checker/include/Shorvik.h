@@ -76,6 +76,49 @@ struct bypassInfo {
     int yCount;
 };
 
+// Q50 percent limits: the high limits positive, the low limits negative.
+struct MutualThreshold {
+    int valueHigh;
+    int valueLow;
+    int calibHigh;
+    int calibLow;
+    int goldenHigh;
+    int goldenLow;
+};
+
+// Widths (percent) of the marginal band beyond each Q50 limit.  Note the
+// order differs from MutualThreshold's.
+struct SecondThreshold {
+    int unused0;  // not read by the library
+    int unused1;  // not read by the library
+    int calibHighExtra;
+    int calibLowExtra;
+    int goldenHighExtra;
+    int goldenLowExtra;
+    int valueHighExtra;
+    int valueLowExtra;
+};
+
+// One signed deviation in percent per node; a MutualData** is a table of 300
+// row pointers like the report's grids.
+typedef float MutualData;
+
+// Per-node calibration record; the Q50 check writes only `deviation`.
+struct CalibData {
+    float value0;
+    float deviation;  // calibration deviation in percent
+    float value2;
+    float value3;
+};
+
+// Folders of pattern files for GenerateThreshold, by index: 0 good panels;
+// for k = 0..3 and s = k + 2 shorted lines: 1 + 4k x lines at the start,
+// 2 + 4k x lines at the end, 3 + 4k y lines at the start, 4 + 4k y lines at
+// the end; 17 and 18 not read; 19 grounded panels (only logged).
+struct PatternFolderConfig {
+    const char* folders[20];
+};
+
 // Fills the report from a pattern file; clears nothing first.
 void ParsePattern(const char* path, MutualReport* report);
 
@@ -95,5 +138,26 @@ int CheckMutualShortWithGolden(const MutualReport& sample, const MutualReport& g
 int CheckMutualShortNew(const MutualReport& report, const MutualShortThreshold& threshold,
                         MutualShortResult* result, const Range& range, int xBlocks, int yBlocks,
                         int medianMode, int mode, int* lineStates, bypassInfo bypass);
+
+// Q50 judgement of a sample against a golden panel: value, golden and
+// calibration deviations.  0 done; 1 sample without data or arguments
+// refused; 2 golden without data; 3 golden size differs.
+int CheckMutualWithGoldenQ50(int& failCount, int& marginalCount, const MutualReport& sample,
+                             const MutualReport& golden, const MutualThreshold& threshold,
+                             const SecondThreshold& second, MutualData** valueDev, MutualData** goldenDev,
+                             CalibData** calibDev, bypassInfo bypass);
+
+// Q50 value deviation only.  0 done; 1 report without data or arguments refused.
+int CheckMutualWithoutGoldenQ50(int& failCount, int& marginalCount, const MutualReport& report,
+                                const MutualThreshold& threshold, const SecondThreshold& second,
+                                MutualData** valueDev, bypassInfo bypass);
+
+// Forgives a run whose failures were all marginal and isolated.
+void CheckSecondThresholdQ50(int& failCount, int marginalCount, const MutualReport& report, int maxForgiven,
+                             int maxNeighbours, bypassInfo bypass);
+
+// Proposes maxDevPct, linePct and lower from folders of pattern files.
+// 0 done; -1 no result (output untouched).
+int GenerateThreshold(const PatternFolderConfig& config, MutualShortThreshold* out);
 
 #endif

@@ -22,4 +22,10 @@ static_assert(sizeof(bypassInfo) == 2408, "bypassInfo layout");
 static_assert(offsetof(bypassInfo, y) == 1200, "bypassInfo layout");
 static_assert(offsetof(bypassInfo, xCount) == 2400, "bypassInfo layout");
 static_assert(offsetof(bypassInfo, yCount) == 2404, "bypassInfo layout");
+static_assert(sizeof(MutualThreshold) == 24, "MutualThreshold layout");
+static_assert(sizeof(SecondThreshold) == 32, "SecondThreshold layout");
+static_assert(offsetof(SecondThreshold, calibHighExtra) == 8, "SecondThreshold layout");
+static_assert(sizeof(CalibData) == 16, "CalibData layout");
+static_assert(offsetof(CalibData, deviation) == 4, "CalibData layout");
+static_assert(sizeof(PatternFolderConfig) == 80, "PatternFolderConfig layout");
 #endif
