@@ -1,0 +1,32 @@
+#include "FileVersionQuery.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build, int* revision)
+{
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(modulePath, &ignored);
+    if (size == 0)
+        return 0;
+    void* data = std::malloc(size);
+    if (data == nullptr)
+        return 0;
+    if (!GetFileVersionInfoA(modulePath, 0, size, data)) {
+        std::free(data);
+        return 0;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    char root[] = "\\";
+    if (VerQueryValueA(data, root, reinterpret_cast<void**>(&fixed), &fixedSize) && fixed != nullptr
+        && fixedSize >= sizeof(VS_FIXEDFILEINFO)) {
+        *major = HIWORD(fixed->dwFileVersionMS);
+        *minor = LOWORD(fixed->dwFileVersionMS);
+        *build = HIWORD(fixed->dwFileVersionLS);
+        *revision = LOWORD(fixed->dwFileVersionLS);
+    }
+    std::free(data);
+    return 1;
+}

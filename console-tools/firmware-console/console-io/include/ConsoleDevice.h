@@ -1,0 +1,50 @@
+// The device calls the console tools make, as a small interface: the Windows
+// build forwards them to Portaq.dll, the unit tests to a recording fake.
+#pragma once
+
+#include <cstdint>
+
+// The value of the Win32 HANDLE that IO_OpenDevice gives out; -1 means no
+// device (some callers also take 0 as none).
+using DeviceHandle = std::intptr_t;
+constexpr DeviceHandle kNoDeviceHandle = -1;
+
+// Bytes IO_ReadData may deliver in one packet.
+constexpr std::uint32_t kDevicePacketSize = 640;
+// Bytes of the answer buffer of IO_ReadWriteMemData.
+constexpr int kDeviceAnswerSize = 16;
+
+// The DeviceType values (IO_GetDeviceType) the console tools branch on; the
+// same numbers as Portaq.h, which portable code cannot include.
+namespace device_type {
+constexpr int NOT_SET = 0;
+constexpr int DEV_Q40_USB_BRG = 4;
+constexpr int DEV_Q50_USB_BRG = 6;
+constexpr int DEV_Q50_USB = 9;
+constexpr int DEV_USB_ZR8SLAVE = 13;
+}  // namespace device_type
+
+class ConsoleDevice {
+public:
+    virtual ~ConsoleDevice() = default;
+    // IO_OpenDevice(0).
+    virtual DeviceHandle openDevice() = 0;
+    // IO_ReportToOS(handle, on, 0): 0 stops, 1 resumes; 1 = done.
+    virtual std::uint8_t reportToOs(DeviceHandle handle, int on) = 0;
+    // IO_SetChipIndex(index).
+    virtual void setChipIndex(int index) = 0;
+    // IO_GetDeviceType().
+    virtual int deviceType() = 0;
+    // IO_ReadWriteMemData: one masked 32-bit write; 0 = success.
+    virtual int writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data,
+                            std::uint32_t mask, std::uint8_t answer[kDeviceAnswerSize]) = 0;
+    // IO_SetRawMode; 0 = success.
+    virtual int setRawMode(DeviceHandle handle, int mode) = 0;
+    // IO_ReadData: one packet into a kDevicePacketSize buffer; 0 = success.
+    virtual int readPacket(DeviceHandle handle, std::uint32_t address, std::uint8_t* buffer,
+                           std::uint32_t* count) = 0;
+    // IO_SetVerbose(level).
+    virtual void setVerbose(std::uint16_t level) = 0;
+    // CloseHandle(handle).
+    virtual void closeDevice(DeviceHandle handle) = 0;
+};

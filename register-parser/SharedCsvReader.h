@@ -1,0 +1,10 @@
+// The row reader of a CCsvParser, shared by the parser's copies: the last
+// one to let go closes the file.
+#pragma once
+
+#include "CsvRowReader.h"
+
+struct SharedCsvReader {
+    CsvRowReader reader;
+    int references = 1;
+};

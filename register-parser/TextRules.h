@@ -1,0 +1,16 @@
+// Text rules of Pelliton that depend on the code page: double-byte aware
+// through the C runtime's multi-byte functions on Windows, ASCII natively.
+#pragma once
+
+#include <cstddef>
+
+// Equal ignoring case.
+bool PellitonEqualNoCase(const char* a, const char* b);
+
+// Byte index of the first "#" or ";" that is a character of its own (not
+// the trail byte of a double-byte character), or the length of text.
+size_t PellitonCommentStart(const char* text);
+
+// Copies at most maxChars bytes of text into out (which holds maxChars + 1)
+// and terminates it.
+void PellitonCopyBounded(char* out, size_t maxChars, const char* text);

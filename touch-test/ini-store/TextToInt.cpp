@@ -1,0 +1,14 @@
+#include "TextToInt.h"
+
+#include <limits.h>
+#include <stdlib.h>
+
+int TextToInt(const char* text)
+{
+    long value = strtol(text, nullptr, 10);
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}

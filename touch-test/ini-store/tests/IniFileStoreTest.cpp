@@ -1,0 +1,141 @@
+// Loading limits, sets, saves and failures of the INI store.
+#include "IniFile.h"
+#include "TestFiles.h"
+
+#include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+using testfiles::OnDisk;
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
+using testfiles::WriteText;
+
+namespace {
+
+class IniStore : public testfiles::FreshFolderTest {
+protected:
+    void SetUp() override
+    {
+        FreshFolderTest::SetUp();
+        snprintf(IniFilePath, sizeof IniFilePath, "%s", "LinearConfig.ini");
+    }
+    void TearDown() override
+    {
+        IniFileFree(IniDictionary);
+        FreshFolderTest::TearDown();
+    }
+    void Load(const std::string& text)
+    {
+        WriteText(IniFilePath, text);
+        IniDictionary = IniFileLoad();
+        ASSERT_NE(IniDictionary, nullptr);
+    }
+};
+
+// A file of exactly `size` bytes on disk holding [S] k=1.
+std::string FileOfSize(size_t size)
+{
+    std::string bytes = "[S]\nk=1\n#";
+    bytes.append(size - bytes.size() - 1, 'x');
+    bytes += '\n';
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(IniStore, SaveWritesHashOrderTrimmedGetsAndTheDefaultHeader)
+{
+    Load("# line 3 station\n"
+         "[Rotation]\n"
+         "radio_r0=1\n"
+         "[Cursor]\n"
+         "check_cursor=1   \n"
+         "[Rotation]\n"
+         "radio_r90 = 0\n"
+         "[Invoke]\n"
+         "firmwareidfile=FwId.exe  \n"
+         "[Phase3]\n");
+    EXPECT_EQ(IniFileGetInt("Cursor", "check_cursor"), 1);
+    IniFileSave();
+    EXPECT_EQ(ReadBytes(IniFilePath), OnDisk("[Cursor]\ncheck_cursor=1\n\n"
+                                             "[DEFAULT]\n\n"
+                                             "[Rotation]\nradio_r90=0\nradio_r0=1\n\n"
+                                             "[Invoke]\nfirmwareidfile=FwId.exe  \n\n"));
+}
+
+TEST_F(IniStore, SizeLimitAndMissingFileFailSilently)
+{
+    WriteBytes(IniFilePath, FileOfSize(65536));
+    testing::internal::CaptureStdout();
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(IniDictionary, nullptr);
+    EXPECT_EQ(IniFileGetInt("S", "k"), 1);
+    IniFileFree(IniDictionary);
+    EXPECT_EQ(IniDictionary, nullptr);
+
+    WriteBytes(IniFilePath, FileOfSize(65537));
+    EXPECT_EQ(IniFileLoad(), nullptr);
+
+    snprintf(IniFilePath, sizeof IniFilePath, "%s", "missing.ini");
+    EXPECT_EQ(IniFileLoad(), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(IniStore, EmptyFileLoadsAsDefaultAlone)
+{
+    Load("");
+    IniFileSave();
+    EXPECT_EQ(ReadBytes(IniFilePath), OnDisk("[DEFAULT]\n\n"));
+}
+
+TEST_F(IniStore, SetsChangeOnlyExistingKeys)
+{
+    Load("[S]\nk=1\n");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(IniFileSetString("Foo", "k", "2"), nullptr);
+    EXPECT_EQ(IniFileSetInt("S", "missing", 2), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "do not exit section Foo\n");
+    IniFileSave();
+    EXPECT_EQ(ReadBytes(IniFilePath), OnDisk("[DEFAULT]\n\n[S]\nk=1\n\n"));
+}
+
+TEST_F(IniStore, LongerAndNegativeValues)
+{
+    Load("[S]\nk=1\nn=5\n");
+    const char* longer = "a value much longer than the stored one";
+    EXPECT_STREQ(IniFileSetString("S", "k", longer), longer);
+    EXPECT_STREQ(IniFileGetString("S", "k"), longer);
+    EXPECT_STREQ(IniFileSetString("S", "k", "b"), "b");
+    EXPECT_STREQ(IniFileGetString("S", "k"), "b");
+    EXPECT_STREQ(IniFileSetInt("S", "n", -7), "-7");
+    EXPECT_EQ(IniFileGetInt("S", "n"), -7);
+}
+
+TEST_F(IniStore, WithoutDictionaryEverythingIsHarmless)
+{
+    ASSERT_EQ(IniDictionary, nullptr);
+    EXPECT_EQ(IniFileGetInt("S", "k"), 0);
+    EXPECT_EQ(IniFileGetString("S", "k"), nullptr);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(IniFileSetString("S", "k", "1"), nullptr);
+    EXPECT_EQ(IniFileSetInt("S", "k", 1), nullptr);
+    IniFileSave();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_FALSE(testfiles::Exists(IniFilePath));
+    IniFileFree(nullptr);
+}
+
+#ifndef _WIN32
+TEST_F(IniStore, SaveToAFolderPrintsAndExitsWithMinusOne)
+{
+    Load("[S]\nk=1\n");
+    std::filesystem::create_directory("folder.ini");
+    snprintf(IniFilePath, sizeof IniFilePath, "%s", "folder.ini");
+    // The message goes to stdout; the death test reads stderr, so join them.
+    EXPECT_EXIT((dup2(2, 1), IniFileSave()), testing::ExitedWithCode(255),
+                "^can not open folder.ini to write\n$");
+}
+#endif
