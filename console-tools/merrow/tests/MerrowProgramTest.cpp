@@ -187,3 +187,89 @@ TEST(MerrowProgram, Failures) {
 }
 
 }  // namespace
+
+// Round trip: a table parses to the same header, registers and pins after
+// conversion to ".tbl".
+#include "CsvParser.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+void expectSameTable(const CCsvParser& csv, const CCsvParser& tbl) {
+    EXPECT_EQ(tbl.fileType, csv.fileType);
+    EXPECT_EQ(tbl.startAddr, csv.startAddr);
+    EXPECT_EQ(tbl.headerWord, csv.headerWord);
+    EXPECT_STREQ(tbl.mainCodeId, csv.mainCodeId);
+    EXPECT_STREQ(tbl.buildTime, csv.buildTime);
+    EXPECT_EQ(tbl.hasUsbDescId, csv.hasUsbDescId);
+    EXPECT_EQ(memcmp(tbl.usbDescId, csv.usbDescId, sizeof csv.usbDescId), 0);
+    ASSERT_EQ(tbl.registerCount, csv.registerCount);
+    for (int i = 0; i < csv.registerCount; ++i)
+        EXPECT_EQ(memcmp(&tbl.registers[i], &csv.registers[i], sizeof(Register)), 0) << csv.registers[i].name;
+    EXPECT_EQ(tbl.chipCount, csv.chipCount);
+    EXPECT_EQ(memcmp(tbl.chips, csv.chips, sizeof csv.chips), 0);
+    EXPECT_EQ(memcmp(tbl.rxChips, csv.rxChips, sizeof csv.rxChips), 0);
+    EXPECT_EQ(memcmp(tbl.txChips, csv.txChips, sizeof csv.txChips), 0);
+    EXPECT_EQ(tbl.ctrlChipCount, csv.ctrlChipCount);
+    EXPECT_EQ(tbl.ctrlRowCount, csv.ctrlRowCount);
+    EXPECT_EQ(memcmp(tbl.ctrlChips, csv.ctrlChips, sizeof csv.ctrlChips), 0);
+    for (int r = 0; r < csv.ctrlRowCount; ++r) EXPECT_EQ(tbl.ctrlRowNames[r], csv.ctrlRowNames[r]);
+    EXPECT_EQ(tbl.itoOrderCount, csv.itoOrderCount);
+    EXPECT_EQ(tbl.txOrderCount, csv.txOrderCount);
+}
+
+void copyFile(const std::string& from, const std::string& to) {
+    std::string bytes;
+    ASSERT_TRUE(readFile(from, bytes)) << from;
+    writeFile(to, bytes);
+}
+
+TEST(MerrowRoundTrip, DemoTable) {
+    copyFile(std::string(SUITE_TEST_DATA_DIR) + "\\Q50_Online_0050.csv", "demo.csv");
+    EXPECT_EQ(runMerrow("demo.csv").out, "");
+    std::unique_ptr<CCsvParser> csv(new CCsvParser("demo.csv"));
+    std::unique_ptr<CCsvParser> tbl(new CCsvParser("demo.tbl"));
+    ASSERT_EQ(csv->fileType, 1);
+    EXPECT_GT(csv->registerCount, 30);
+    EXPECT_EQ(csv->chipCount, 2);
+    EXPECT_EQ(csv->ctrlRowCount, 4);
+    expectSameTable(*csv, *tbl);
+    // The counters of ".tbl" files.
+    // No "reserved" register stands before the first ItoOrder.
+    EXPECT_EQ(tbl->firstItoOrder, csv->firstItoOrder);
+    EXPECT_GT(tbl->nonReservedCount, 0);
+    EXPECT_EQ(csv->nonReservedCount, 0);
+    EXPECT_EQ(tbl->firstTxOrder, 0);
+    EXPECT_GT(csv->firstTxOrder, 0);
+}
+
+TEST(MerrowRoundTrip, QuotedCellsCrLfPinsAndOrders) {
+    const std::string text =
+        "Online FW Tool\r\n\"id\",\"01 02 03 04\",\"t\",\"20240101\",x,x,x,\"51 34 30 31\"\r\ntitles\r\n"
+        "////Order\r\n"
+        "\"char reserved\",0x1,0,1\r\n"
+        "char reserved,0x1,1,1,\"quoted description\"\r\n"
+        "char ItoOrder0,0x1,2,1,\"last cell quoted\"\r\n"
+        "char TxOrder0,0x1,3,1\r\n"
+        "Pin Assignment\r\nchip,M\r\nid,\"5a\"\r\npins,2\r\np0,\"CIN3\"\r\np1,CIN4\r\n";
+    writeFile("small.csv", text);
+    EXPECT_EQ(runMerrow("small.csv").out, "");
+    std::unique_ptr<CCsvParser> csv(new CCsvParser("small.csv"));
+    std::unique_ptr<CCsvParser> tbl(new CCsvParser("small.tbl"));
+    ASSERT_EQ(csv->fileType, 1);
+    ASSERT_EQ(csv->registerCount, 4);
+    EXPECT_STREQ(csv->registers[1].description, "quoted description");
+    EXPECT_STREQ(csv->registers[2].description, "last cell quoted");
+    EXPECT_STREQ(csv->mainCodeId, "01 02 03 04");
+    EXPECT_EQ(csv->chips[0].pins[0], 3);
+    expectSameTable(*csv, *tbl);
+    EXPECT_EQ(csv->firstItoOrder, 2);
+    EXPECT_EQ(tbl->firstItoOrder, 0);
+    EXPECT_EQ(tbl->nonReservedCount, 2);
+    EXPECT_EQ(csv->firstTxOrder, 3);
+    EXPECT_EQ(tbl->firstTxOrder, 0);
+}
+
+}  // namespace

@@ -45,7 +45,8 @@ class CWinApp : public CCmdTarget {
   // OLE for the GUI thread, undone after ExitInstance.
   bool InitOle();
 
-  // Single-document programs: the template, and creating the first document.
+  // Single-document programs: the template (owned from here on), and making
+  // the document with its frame and view.
   void AddDocTemplate(CDocTemplate* docTemplate);
   CDocTemplate* DocTemplate() const { return docTemplate_; }
   virtual bool OnFileNew();

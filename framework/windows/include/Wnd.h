@@ -38,6 +38,8 @@ class CWnd : public CCmdTarget {
                       const RECT& rect, CWnd* parent, UINT id);
   bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
                 const RECT& rect, HWND parent, UINT_PTR idOrMenu);
+  // Creates from a filled CREATESTRUCT (PreCreateWindow may change it).
+  bool CreateFromStruct(CREATESTRUCTA cs);
   bool DestroyWindow();
 
   bool SubclassWindow(HWND window);
@@ -115,6 +117,8 @@ class CWnd : public CCmdTarget {
   // A message a control sent its parent, offered to the control's own object
   // first: WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR*.  True: handled.
   virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // Offers a WM_COMMAND or WM_NOTIFY to the object of the control that sent it.
+  bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   // Message handlers; each base calls Default().
   virtual int OnCreate(CREATESTRUCTA* cs);

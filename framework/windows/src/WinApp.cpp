@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "DocTemplate.h"
 #include "Wnd.h"
 
 namespace {
@@ -45,6 +46,7 @@ CWinApp::CWinApp(const char* appName) : m_hInstance(GetModuleHandleA(nullptr)) {
 }
 
 CWinApp::~CWinApp() {
+  delete docTemplate_;
   if (g_app == this) g_app = nullptr;
 }
 
@@ -195,7 +197,12 @@ bool CWinApp::InitOle() {
   return oleStarted_;
 }
 
-void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) { docTemplate_ = docTemplate; }
+void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) {
+  delete docTemplate_;
+  docTemplate_ = docTemplate;
+}
+
+bool CWinApp::OnFileNew() { return docTemplate_ && docTemplate_->OpenNewDocument(); }
 
 bool CWinApp::OnCmdMsg(UINT id, int code) {
   if (id == kIdAppExit && code == 0) {
@@ -218,5 +225,3 @@ int RunWinApp(CWinApp& app) {
   }
   return code;
 }
-
-bool CWinApp::OnFileNew() { return false; }

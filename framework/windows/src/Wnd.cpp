@@ -144,8 +144,13 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
   cs.hwndParent = parent;
   cs.hMenu = reinterpret_cast<HMENU>(idOrMenu);
   cs.hInstance = GetModuleHandleA(nullptr);
+  return CreateFromStruct(cs);
+}
+
+bool CWnd::CreateFromStruct(CREATESTRUCTA cs) {
+  if (!cs.hInstance) cs.hInstance = GetModuleHandleA(nullptr);
   if (!PreCreateWindow(cs)) return false;
-  if (!className && !cs.lpszClass) cs.lpszClass = FrameworkClassName();
+  if (!cs.lpszClass) cs.lpszClass = FrameworkClassName();
 
   bool ours = std::string(cs.lpszClass) == kClassName;
   if (ours) t_creating = this;
@@ -255,23 +260,25 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default();
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND control = reinterpret_cast<HWND>(lParam);
-  if (control) {
-    CWnd* child = FromHandle(control);
-    LRESULT result = 0;
-    if (child && child != this && child->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
-      return TRUE;
+bool CWnd::ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  HWND control = nullptr;
+  if (message == WM_COMMAND) {
+    control = reinterpret_cast<HWND>(lParam);
+  } else if (message == WM_NOTIFY && lParam) {
+    control = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
   }
+  CWnd* child = FromHandle(control);
+  return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToControl(WM_COMMAND, wParam, lParam, &result)) return TRUE;
   return OnCmdMsg(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  auto* header = reinterpret_cast<NMHDR*>(lParam);
-  CWnd* child = header ? FromHandle(header->hwndFrom) : nullptr;
-  if (child && child != this && child->OnChildNotify(WM_NOTIFY, wParam, lParam, result))
-    return TRUE;
-  return FALSE;
+  return ReflectToControl(WM_NOTIFY, wParam, lParam, result) ? TRUE : FALSE;
 }
 
 bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }

@@ -21,3 +21,11 @@
 #define IDD_PAGE_A 131
 #define IDD_PAGE_B 132
 #define IDC_PAGE_EDIT 1311
+
+#define IDR_FRAME 200
+#define IDD_BAR 210
+#define IDC_START 1002
+#define IDC_CONSTRAIN 1003
+#define IDC_SAVE 1008
+#define IDC_KIND 1052
+#define IDC_TOOL 1043

@@ -22,8 +22,11 @@ struct NameEntry {
 struct NameTable {
     uint32_t bucketCount = kNameTableBuckets;
     NameEntry* buckets[kNameTableBuckets] = {};
-    // The table's own name numbering: lower-cased name -> number of first use.
+    NameEntry* tails[kNameTableBuckets] = {};
+    // The table's own name numbering: lower-cased name -> number of first use,
+    // and the entry of each number, so a lookup never walks a chain.
     std::unordered_map<std::string, uint32_t> ordinals;
+    std::vector<NameEntry*> entries;
 };
 
 typedef void (*NameValueRelease)(void* value);

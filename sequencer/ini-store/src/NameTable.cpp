@@ -10,23 +10,6 @@ std::string LowerAscii(const char* name) {
     return lower;
 }
 
-bool SameName(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return i == a.size() && b[i] == '\0';
-}
-
-NameEntry** FindLink(NameTable* table, const char* name) {
-    NameEntry** link = &table->buckets[NameOrdinal(table, name) % table->bucketCount];
-    while (*link && !SameName((*link)->name, name)) link = &(*link)->next;
-    return link;
-}
-
 }  // namespace
 
 uint32_t NameOrdinal(NameTable* table, const char* name) {
@@ -36,21 +19,33 @@ uint32_t NameOrdinal(NameTable* table, const char* name) {
 
 NameTable* NameTableCreate() { return new NameTable(); }
 
+NameEntry* NameTableFind(NameTable* table, const char* name) {
+    const uint32_t ordinal = NameOrdinal(table, name);
+    return ordinal < table->entries.size() ? table->entries[ordinal] : nullptr;
+}
+
 void* NameTablePut(NameTable* table, const char* name, void* value) {
-    NameEntry** link = FindLink(table, name);
-    if (*link) {
-        void* previous = (*link)->value;
-        (*link)->value = value;
+    const uint32_t ordinal = NameOrdinal(table, name);
+    if (ordinal < table->entries.size() && table->entries[ordinal]) {
+        NameEntry* existing = table->entries[ordinal];
+        void* previous = existing->value;
+        existing->value = value;
         return previous;
     }
     NameEntry* entry = new NameEntry();
     entry->name = name;
     entry->value = value;
-    *link = entry;  // the tail of its chain
+    const uint32_t bucket = ordinal % table->bucketCount;
+    if (table->tails[bucket]) {
+        table->tails[bucket]->next = entry;  // chains keep insertion order
+    } else {
+        table->buckets[bucket] = entry;
+    }
+    table->tails[bucket] = entry;
+    if (table->entries.size() <= ordinal) table->entries.resize(ordinal + 1, nullptr);
+    table->entries[ordinal] = entry;
     return nullptr;
 }
-
-NameEntry* NameTableFind(NameTable* table, const char* name) { return *FindLink(table, name); }
 
 void* NameTableGet(NameTable* table, const char* name) {
     NameEntry* entry = NameTableFind(table, name);
@@ -58,10 +53,19 @@ void* NameTableGet(NameTable* table, const char* name) {
 }
 
 void* NameTableRemove(NameTable* table, const char* name) {
-    NameEntry** link = FindLink(table, name);
-    NameEntry* entry = *link;
+    const uint32_t ordinal = NameOrdinal(table, name);
+    NameEntry* entry = ordinal < table->entries.size() ? table->entries[ordinal] : nullptr;
     if (!entry) return nullptr;
+    const uint32_t bucket = ordinal % table->bucketCount;
+    NameEntry* previous = nullptr;
+    NameEntry** link = &table->buckets[bucket];
+    while (*link != entry) {
+        previous = *link;
+        link = &(*link)->next;
+    }
     *link = entry->next;
+    if (table->tails[bucket] == entry) table->tails[bucket] = previous;
+    table->entries[ordinal] = nullptr;
     void* value = entry->value;
     delete entry;
     return value;

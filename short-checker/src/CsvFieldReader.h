@@ -1,0 +1,55 @@
+// CsvFieldReader: the library's own CSV row reader.  It reads a text file
+// row by row into lists of cell texts, with settable separator, line end and
+// enclosure (modes: 1 none, 2 required, 3 optional).
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+typedef std::vector<std::string> CsvFields;
+
+class CsvFieldReader {
+public:
+    enum Mode { MODE_NONE = 1, MODE_REQUIRED = 2, MODE_OPTIONAL = 3 };
+
+    CsvFieldReader() = default;
+    CsvFieldReader(const CsvFieldReader&) = delete;
+    CsvFieldReader& operator=(const CsvFieldReader&) = delete;
+    ~CsvFieldReader();
+
+    // Opens in text mode ("r"; binary in shift mode) and skips the lines to
+    // skip.  Prints its own error on stderr when it fails.
+    bool open(const char* path);
+    bool hasMoreRows() const { return moreRows_ != 0; }
+    // The next row; a file without any row gives one row without cells.
+    CsvFields getRow();
+
+    // The character 0 is ignored; in shift mode the stored character is the
+    // given one plus 100.
+    void setSeparator(char c);
+    void setLineEnd(char c);
+    void setEnclosure(char c, int mode);
+
+private:
+    std::string readLine();
+    CsvFields splitPlain(const std::string& line) const;
+    CsvFields splitEnclosed(const std::string& line) const;
+    char stored(char c) const { return shift_ ? static_cast<char>(static_cast<unsigned char>(c) + 100) : c; }
+
+    unsigned char shift_ = 0;       // ".tbl" coding; nothing switches it on
+    char enclosure_ = 0;            // 0 = none
+    char escape_ = '\\';
+    char separator_ = ',';
+    char lineEnd_ = '\n';
+    int enclosureSet_ = 0;
+    int escapeSet_ = 1;
+    int separatorSet_ = 1;
+    int lineEndSet_ = 1;
+    int linesToSkip_ = 0;
+    int recordCount_ = 0;
+    FILE* file_ = nullptr;
+    std::string fileName_;
+    int mode_ = MODE_NONE;
+    unsigned char moreRows_ = 0;
+};

@@ -1,0 +1,77 @@
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "CsvFieldReader.h"
+#include "PatternReader.h"
+
+namespace {
+
+std::string trimmed(const std::string& cell) {
+    const char* blanks = " \t\r\n";
+    size_t first = cell.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    size_t last = cell.find_last_not_of(blanks);
+    return cell.substr(first, last - first + 1);
+}
+
+// A width or height row outside the grid is ignored: later loops over
+// x < width would otherwise run past the 300 rows.
+void setSize(int& size, const CsvFields& cells) {
+    if (cells.size() < 2) return;
+    int value = atoi(cells[1].c_str());
+    if (value >= 0 && value <= SHORVIK_GRID_SIZE) size = value;
+}
+
+// A node row with too few cells or coordinates off the grid is skipped, so a
+// file can never write outside the caller's grids.
+void storeNode(MutualReport& report, const CsvFields& cells) {
+    if (cells.size() < 6) return;
+    int x = atoi(cells[1].c_str()) - 1;
+    int y = atoi(cells[2].c_str()) - 1;
+    if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE) return;
+    MutualNode& node = report.nodes[x][y];
+    node.a = static_cast<float>(atof(cells[3].c_str()));
+    node.b = static_cast<float>(atof(cells[4].c_str()));
+    report.values[x][y] = static_cast<float>(atof(cells[5].c_str()));
+    if (cells.size() >= 7) report.reference = static_cast<float>(atof(cells[6].c_str()));
+}
+
+}  // namespace
+
+bool ReadPatternFile(const char* path, MutualReport* report) {
+    if (report == nullptr) return false;
+    bool opened = false;
+    try {
+        CsvFieldReader reader;
+        opened = reader.open(path);
+        if (opened) {
+            reader.setEnclosure('"', CsvFieldReader::MODE_OPTIONAL);
+            reader.setSeparator(',');
+            reader.setLineEnd('\n');
+            bool nodeMode = false;
+            while (reader.hasMoreRows()) {
+                CsvFields cells = reader.getRow();
+                if (cells.empty()) continue;
+                std::string tag = trimmed(cells[0]);
+                if (tag == "Width") {
+                    setSize(report->width, cells);
+                } else if (tag == "Height") {
+                    setSize(report->height, cells);
+                } else if (tag == "Node") {
+                    nodeMode = true;
+                } else if (nodeMode && !tag.empty()) {
+                    storeNode(*report, cells);
+                }
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        fprintf(stderr, "ParsePattern: out of memory\n");
+    }
+    report->total = report->width + report->height;
+    return opened;
+}
+
+void ParsePattern(const char* path, MutualReport* report) { ReadPatternFile(path, report); }
