@@ -5,6 +5,7 @@
 #include "IniFile.h"
 #include "Journal.h"
 #include "PanelCreator.h"
+#include "Prompt.h"
 #include "StartupFakes.h"
 #include "TestFiles.h"
 #include "TouchTestStartup.h"
@@ -100,4 +101,31 @@ TEST_F(SensorSizeThroughPortaq, ThreeRoundsGiveTheGridAndTheDistances)
         << saved;
     EXPECT_NE(saved.find("[Grids]\r\nX=7\r\nY=5\r\n"), std::string::npos) << saved;
     EXPECT_EQ(saved.find_first_of('\n'), saved.find("\r\n") + 1); // CR LF line ends
+}
+
+TEST(Win32MessageSink, ShowsTheFrameworksBoxWithOk)
+{
+    PromptScript script;
+    Win32MessageSink sink;
+    sink.Show("Read Config File Failed", "Read Config File Failed");
+    sink.Show("Linear Config File Not Found", "Read Config File Failed");
+    std::vector<PromptRequest> requests = script.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].kind, PromptKind::MessageBox);
+    EXPECT_EQ(requests[0].text, "Read Config File Failed");
+    EXPECT_EQ(requests[1].text, "Linear Config File Not Found");
+    EXPECT_EQ(requests[1].caption, "Read Config File Failed");
+    EXPECT_EQ(requests[1].style, static_cast<UINT>(MB_OK));
+}
+
+TEST(Win32Desktop, IsTheDesktopWindowsRectangle)
+{
+    RECT rect;
+    ASSERT_TRUE(GetWindowRect(GetDesktopWindow(), &rect));
+    DesktopRect desktop = Win32Desktop().DesktopRectangle();
+    EXPECT_EQ(desktop.left, rect.left);
+    EXPECT_EQ(desktop.top, rect.top);
+    EXPECT_EQ(desktop.right, rect.right);
+    EXPECT_EQ(desktop.bottom, rect.bottom);
+    EXPECT_GT(desktop.right - desktop.left, 0);
 }

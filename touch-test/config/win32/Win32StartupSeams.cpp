@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Portaq.h"
+#include "Prompt.h"
 
 DeviceHandle PortaqTouchDevice::OpenDevice(int index)
 {
@@ -31,7 +32,7 @@ void PortaqTouchDevice::CloseDevice(DeviceHandle device)
 
 void Win32MessageSink::Show(const char* text, const char* caption)
 {
-    MessageBoxA(NULL, text, caption, MB_OK);
+    ShowMessageBox(text, caption, MB_OK);
 }
 
 DesktopRect Win32Desktop::DesktopRectangle()

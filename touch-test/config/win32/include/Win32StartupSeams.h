@@ -13,8 +13,7 @@ public:
     void CloseDevice(DeviceHandle device) override; // CloseHandle
 };
 
-// MessageBoxA(NULL, text, caption, MB_OK), until the framework's message-box
-// function takes its place.
+// The framework's one message-box function, with an OK button.
 class Win32MessageSink : public MessageSink {
 public:
     void Show(const char* text, const char* caption) override;
