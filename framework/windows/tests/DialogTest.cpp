@@ -113,7 +113,9 @@ DWORD WINAPI CancelFormFromOutside(void* raw) {
   HWND dialog = nullptr;
   for (int i = 0; i < 200 && !dialog; ++i) {
     Sleep(20);
-    dialog = FindWindowA("#32770", "Form");
+    // Shown only once initialised: drive it no earlier.
+    HWND found = FindWindowA("#32770", "Form");
+    if (found && IsWindowVisible(found)) dialog = found;
   }
   if (!dialog) return 0;
   SetDlgItemInt(dialog, IDC_NUMBER, static_cast<UINT>(-5), TRUE);

@@ -148,7 +148,7 @@ DWORD WINAPI PressOkOfRealBox(void* raw) {
   for (int i = 0; i < 250; ++i) {
     Sleep(20);
     HWND box = FindWindowA("#32770", "Real Caption");
-    if (!box) continue;
+    if (!box || !IsWindowVisible(box)) continue;  // shown once its text is set
     char text[128] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);   // the box's text control
     watch->text = text;

@@ -51,7 +51,10 @@ class PromptsTest : public ::testing::Test {
         DispatchMessageA(&msg);
       }
       if (!dialog) {
-        dialog = FindWindowA("#32770", caption);
+        // A dialog is shown only after its initialisation, so wait for that
+        // before driving it.
+        HWND found = FindWindowA("#32770", caption);
+        if (found && IsWindowVisible(found)) dialog = found;
         if (dialog) {
           EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner.GetSafeHwnd());
           drive(dialog);
