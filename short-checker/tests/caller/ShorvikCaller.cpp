@@ -62,8 +62,27 @@ ExportPair exportsTable[] = {
     {"_Z19CheckMutualShortNewRK12MutualReportRK20MutualShortThresholdP17MutualShortResultRK5RangeiiiiPi10bypassInfo",
      "?CheckMutualShortNew@@YAHABUMutualReport@@ABUMutualShortThreshold@@PAUMutualShortResult@@ABURange@@HHHHPAHUbypassInfo@@@Z",
      nullptr},
+    {"_Z24CheckMutualWithGoldenQ50RiS_RK12MutualReportS2_RK15MutualThresholdRK15SecondThresholdPPfSA_PP9CalibData10bypassInfo",
+     "?CheckMutualWithGoldenQ50@@YAHAAH0ABUMutualReport@@1ABUMutualThreshold@@ABUSecondThreshold@@PAPAM4PAPAUCalibData@@UbypassInfo@@@Z",
+     nullptr},
+    {"_Z27CheckMutualWithoutGoldenQ50RiS_RK12MutualReportRK15MutualThresholdRK15SecondThresholdPPf10bypassInfo",
+     "?CheckMutualWithoutGoldenQ50@@YAHAAH0ABUMutualReport@@ABUMutualThreshold@@ABUSecondThreshold@@PAPAMUbypassInfo@@@Z",
+     nullptr},
+    {"_Z23CheckSecondThresholdQ50RiiRK12MutualReportii10bypassInfo",
+     "?CheckSecondThresholdQ50@@YAXAAHHABUMutualReport@@HHUbypassInfo@@@Z", nullptr},
+    {"_Z17GenerateThresholdRK19PatternFolderConfigP20MutualShortThreshold",
+     "?GenerateThreshold@@YAHABUPatternFolderConfig@@PAUMutualShortThreshold@@@Z", nullptr},
 };
-const int kParse = 0, kToCsv = 1, kShort = 2, kGolden = 3, kNew = 4;
+const int kParse = 0, kToCsv = 1, kShort = 2, kGolden = 3, kNew = 4, kWithoutGolden = 6, kSecond = 7;
+
+struct Limits {
+    int valueHigh, valueLow, calibHigh, calibLow, goldenHigh, goldenLow;
+};
+struct Extras {
+    int unused0, unused1, calibHighExtra, calibLowExtra, goldenHighExtra, goldenLowExtra, valueHighExtra, valueLowExtra;
+};
+typedef int (*WithoutGoldenFn)(int&, int&, const Report&, const Limits&, const Extras&, float**, Bypass);
+typedef void (*SecondFn)(int&, int, const Report&, int, int, Bypass);
 
 int failures = 0;
 
@@ -170,6 +189,23 @@ void runChecks() {
         if (check(own.report, five, &result, window, 2, 2, 1, 0, nullptr, noBypass()) != 0 ||
             own.nodeRows[1][1].devOut != 5.0f || own.nodeRows[1][1].refOut != 100.0f || entries[1] != 0)
             fail(exportsTable[kNew].mingw, "rounded deviation");
+    }
+    {
+        // Value 110 against reference 100: fails high, marginal (10 < 5 + 10); then forgiven.
+        OwnReport own(4, 4);
+        own.valueRows[1][2] = 110.0f;
+        std::vector<float> devBlock(300 * 300, -7.0f);
+        float* devRows[300];
+        for (int i = 0; i < 300; ++i) devRows[i] = &devBlock[i * 300];
+        int failCount = -1, marginalCount = -1;
+        WithoutGoldenFn check = as<WithoutGoldenFn>(exportsTable[kWithoutGolden].address);
+        if (check(failCount, marginalCount, own.report, Limits{5, -5, 5, -5, 5, -5}, Extras{0, 0, 0, 0, 0, 0, 10, 10},
+                  devRows, noBypass()) != 0 ||
+            failCount != 1 || marginalCount != 1 || own.statusRows[1][2] != 0x20 || devRows[1][2] != 10.0f)
+            fail(exportsTable[kWithoutGolden].mingw, "marginal value failure");
+        SecondFn second = as<SecondFn>(exportsTable[kSecond].address);
+        second(failCount, marginalCount, own.report, 1, 1, noBypass());
+        if (failCount != 0 || own.statusRows[1][2] != 0) fail(exportsTable[kSecond].mingw, "not forgiven");
     }
 }
 
