@@ -47,8 +47,9 @@ void CsvRowReader::CsvClose() {
 }
 
 void CsvRowReader::CsvSkipLines() {
-    int count = skipLines < 0 ? -skipLines : skipLines;
-    for (int i = 0; i < count && moreRows; ++i) CsvReadLine();
+    // In 64 bits: the absolute value of INT_MIN does not fit an int.
+    const long long count = skipLines < 0 ? -static_cast<long long>(skipLines) : skipLines;
+    for (long long i = 0; i < count && moreRows; ++i) CsvReadLine();
     rowCount = 0;
 }
 

@@ -150,7 +150,8 @@ void SaveScriptFile(ConsoleOutput& out, const char* path, const std::string& tex
         out.print("Cannot open output file to write!\n");
         return;
     }
-    const bool written = std::fputs(text.c_str(), file) >= 0;
+    // Flushed on its own: msvcrt's fclose does not report a failed last flush.
+    const bool written = std::fputs(text.c_str(), file) >= 0 && std::fflush(file) == 0;
     if (std::fclose(file) != 0 || !written)
         out.print("Cannot write output file to the end!\n");
 }

@@ -1,12 +1,14 @@
 // Pelliton benchmark: parse time of generated tables with full pin blocks,
 // and Merrow's conversion rate over a 10 MB text (its own copy loop, read in
-// text mode as Merrow.exe reads).  Run by hand: PellitonBenchmark [rounds]
+// text mode as Merrow.exe reads).  Run by hand: PellitonBenchmark [rounds];
+// `PellitonBenchmark --quick` runs one round over a 1 MB text, in the suite.
 #include "CsvParser.h"
 #include "MerrowRules.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -53,7 +55,9 @@ bool writeText(const char* name, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? atoi(argv[1]) : 20;
+    const bool quick = argc > 1 && strcmp(argv[1], "--quick") == 0;
+    const int rounds = quick ? 1 : argc > 1 ? atoi(argv[1]) : 20;
+    const size_t merrowBytes = quick ? 1024 * 1024 : 10 * 1024 * 1024;
     for (int registers : {500, 1000}) {
         if (!writeText("bench.csv", generatedTable(registers))) {
             printf("cannot write bench.csv\n");
@@ -75,7 +79,7 @@ int main(int argc, char** argv) {
     }
 
     std::string text;
-    while (text.size() < 10 * 1024 * 1024) text += "0x20000010,0,1,FingerThreshold,40,Finger touch threshold\r\n";
+    while (text.size() < merrowBytes) text += "0x20000010,0,1,FingerThreshold,40,Finger touch threshold\r\n";
     if (!writeText("bench-merrow.csv", text)) return 1;
     FILE* in = fopen("bench-merrow.csv", "r");
     FILE* out = fopen("bench-merrow.tbl", "wb");

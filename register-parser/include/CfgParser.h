@@ -26,6 +26,9 @@ public:
     std::vector<Config>* getContent();
 
 private:
+    // The tests run parseFile again with verbose set; nothing else can.
+    friend class CCfgParserTestAccess;
+
     bool parseFile();
     void filterComment(CString& line);
     bool parseLine(CString line, CString& key, CString& value);

@@ -42,6 +42,43 @@ TEST(CfgParser, Lines) {
     for (const auto& c : cases) EXPECT_EQ(parseCfg(c.text), c.entries) << c.what;
 }
 
+}  // namespace
+
+class CCfgParserTestAccess {
+public:
+    static bool parseFile(CCfgParser& parser) { return parser.parseFile(); }
+};
+
+namespace {
+
+TEST(CfgParser, VerbosePrintsEachKeptEntry) {
+    writeFile("verbose.cfg", "Gain = 0x1F ; note\nSkip = -1\nbad line\nRate=12abc\n");
+    testing::internal::CaptureStdout();
+    CCfgParser parser("verbose.cfg");  // the constructor parses quietly
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    parser.setVerbose(1);
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(CCfgParserTestAccess::parseFile(parser));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nkey = Gain, value = 0x1F\nkey = Rate, value = 12abc\n");
+    EXPECT_EQ(entriesOf(parser), (Entries{{"Gain", 31}, {"Rate", 12}, {"Gain", 31}, {"Rate", 12}}));
+}
+
+#ifdef _WIN32
+// The comment cut never splits a double-byte character.  Code page 1361
+// (Johab) has characters whose trail byte is ';' (0xD9 0x3B); code page 950
+// keys and values keep their characters whole.
+TEST(CfgParser, CommentCutKeepsDoubleByteCharacters) {
+    {
+        MultiByteCodePage johab(1361);
+        ASSERT_TRUE(johab.set());
+        EXPECT_EQ(parseCfg("\xD9\x3BKey = 3 ; note\n"), (Entries{{"\xD9\x3BKey", 3}}));
+    }
+    MultiByteCodePage big5(950);
+    ASSERT_TRUE(big5.set());
+    EXPECT_EQ(parseCfg("\xA4\x5C\xA4\x40 = 0x10 # \xA4\x40\n"), (Entries{{"\xA4\x5C\xA4\x40", 16}}));
+}
+#endif
+
 TEST(CfgParser, MissingFileIsEmptyAndSilent) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();

@@ -25,6 +25,23 @@ TEST(CsvParserLookup, ByNameIgnoringCase) {
     EXPECT_EQ(p->getStartAddr(), 0x1000u);
 }
 
+#ifdef _WIN32
+// Code page 950: 0xA4 0x61 and 0xA4 0x41 are two different characters whose
+// trail bytes happen to be 'a' and 'A'; folding them byte by byte would
+// give a false match.
+TEST(CsvParserLookup, DoubleByteNamesCompareWholeCharacters) {
+    MultiByteCodePage big5(950);
+    ASSERT_TRUE(big5.set());
+    std::unique_ptr<CCsvParser> p = parseQuietly(
+        "big5.csv", "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n////G\n"
+                    "0x00000040,0,4,\xA4\x61Rate,8,d\n");
+    ASSERT_EQ(p->registerCount, 1);
+    EXPECT_EQ(p->lookUp("\xA4\x61RATE"), &p->registers[0]);
+    EXPECT_EQ(p->lookUp("\xA4\x41rate"), nullptr);
+    EXPECT_EQ(p->getParamAddress("\xA4\x41Rate"), 0u);
+}
+#endif
+
 TEST(CsvParserLookup, RefusedNames) {
     writeFile("caps.CSV", kTable);
     writeFile("noextension", kTable);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -87,6 +88,12 @@ TEST(CsvRowReader, SkipLinesUsesAbsoluteValueAndResetsRowCount) {
         EXPECT_EQ(reader.rowCount, 0);
         EXPECT_EQ(readAll(reader), (std::vector<CsvRow>{{"a", "b"}}));
     }
+    // The most negative count skips everything, without overflowing.
+    CsvRowReader reader;
+    reader.skipLines = INT_MIN;
+    ASSERT_TRUE(reader.CsvOpen("skip.csv"));
+    EXPECT_FALSE(reader.CsvHasMoreRows());
+    EXPECT_TRUE(reader.CsvReadRow().empty());
 }
 
 TEST(CsvRowReader, ReadAfterLastRowGivesEmptyRow) {

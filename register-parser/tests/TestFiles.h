@@ -12,7 +12,20 @@
 
 #ifdef _WIN32
 #include <direct.h>
+#include <mbctype.h>
 inline void CreateFolder(const char* name) { _mkdir(name); }
+
+// The C runtime's multi-byte code page for one test, restored after it.
+class MultiByteCodePage {
+public:
+    explicit MultiByteCodePage(int codePage) : previous_(_getmbcp()), set_(_setmbcp(codePage) == 0) {}
+    ~MultiByteCodePage() { _setmbcp(previous_); }
+    bool set() const { return set_; }
+
+private:
+    int previous_;
+    bool set_;
+};
 #else
 #include <sys/stat.h>
 inline void CreateFolder(const char* name) { mkdir(name, 0755); }

@@ -40,3 +40,19 @@ inline MutualShortThreshold Threshold(int maxDevPct, int linePct, int maxValueDe
                                       int upper = 100000) {
     return MutualShortThreshold{maxDevPct, maxValueDevPct, linePct, upper, lower};
 }
+
+// Caller-side deviation grids, pre-filled with -7 to show what was written.
+struct Q50Grids {
+    Q50Grids() : valueBlock(300 * 300, -7.0f), goldenBlock(300 * 300, -7.0f), calibBlock(300 * 300, CalibData{-7, -7, -7, -7}) {
+        for (int i = 0; i < 300; ++i) {
+            valueRows[i] = &valueBlock[i * 300];
+            goldenRows[i] = &goldenBlock[i * 300];
+            calibRows[i] = &calibBlock[i * 300];
+        }
+    }
+    std::vector<MutualData> valueBlock, goldenBlock;
+    std::vector<CalibData> calibBlock;
+    MutualData* valueRows[300];
+    MutualData* goldenRows[300];
+    CalibData* calibRows[300];
+};

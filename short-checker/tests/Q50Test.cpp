@@ -4,22 +4,6 @@
 
 namespace {
 
-// Caller-side deviation grids, pre-filled with -7 to show what was written.
-struct Q50Grids {
-    Q50Grids() : valueBlock(300 * 300, -7.0f), goldenBlock(300 * 300, -7.0f), calibBlock(300 * 300, CalibData{-7, -7, -7, -7}) {
-        for (int i = 0; i < 300; ++i) {
-            valueRows[i] = &valueBlock[i * 300];
-            goldenRows[i] = &goldenBlock[i * 300];
-            calibRows[i] = &calibBlock[i * 300];
-        }
-    }
-    std::vector<MutualData> valueBlock, goldenBlock;
-    std::vector<CalibData> calibBlock;
-    MutualData* valueRows[300];
-    MutualData* goldenRows[300];
-    CalibData* calibRows[300];
-};
-
 const MutualThreshold kLimits{5, -5, 6, -6, 7, -7};  // value, calib, golden
 SecondThreshold Extras(int value, int calib, int golden) {
     return SecondThreshold{999, 999, calib, calib, golden, golden, value, value};

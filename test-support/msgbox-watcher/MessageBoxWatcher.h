@@ -1,23 +1,31 @@
 // Finds the message boxes and dialogs (#32770 windows) of a process, records
-// their caption and text, and answers them by script: the n-th box gets the
-// n-th answer (IDOK, IDCANCEL, IDRETRY, IDYES, IDNO ...), later ones the
-// fallback.  For GUI tests under Xvfb; works on the test's own process too.
+// their caption, text and buttons, and answers them by script: the n-th box
+// gets the n-th answer (IDOK, IDCANCEL, IDRETRY, IDYES, IDNO ... or a control
+// id), later ones the fallback.  For GUI tests under Xvfb, on the test's own
+// process or another one (msgbox_watch.exe wraps it as a program).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 struct SeenBox {
     std::string caption;
+    // A message box's text; for a dialog its statics and edit fields
+    // (password fields left out), joined by "\n" in child order.
     std::string text;
+    std::vector<std::string> buttons;  // visible buttons' texts, left to right, "&" mnemonics removed
     int answer;
 };
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher(DWORD processId, std::vector<int> answers, int fallback = IDCANCEL);
+    // onSeen, when given, is called on the watcher's thread for every box
+    // just before it is answered.
+    MessageBoxWatcher(DWORD processId, std::vector<int> answers, int fallback = IDCANCEL,
+                      std::function<void(const SeenBox&)> onSeen = nullptr);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -34,6 +42,7 @@ private:
     DWORD processId_;
     std::vector<int> answers_;
     int fallback_;
+    std::function<void(const SeenBox&)> onSeen_;
     std::vector<SeenBox> seen_;
     std::vector<HWND> answered_;
     CRITICAL_SECTION lock_;

@@ -215,6 +215,16 @@ TEST_F(CendraProgram, ScriptThatCannotBeOpenedKeepsTheExitCode)
               run.out);
 }
 
+TEST_F(CendraProgram, ScriptOnAFullDeviceReportsTheShortWrite)
+{
+    // Linux's full device through Wine's Z: drive: the open succeeds, the flush fails.
+    SimulatedPanel panel("chips=1\ndevice_type=9\n");
+    const ToolRun run = RunTool("Cendra.exe", files(" -o Z:\\dev\\full"));
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(Crlf("\n" + kWriteLines + "Re-initial: OK!\nOnline-write success!\nCannot write output file to the end!\n"),
+              run.out);
+}
+
 TEST_F(CendraProgram, Zr8ScriptCarriesTheSlave)
 {
     SimulatedPanel panel("chips=3\ndevice_type=13\n");

@@ -27,7 +27,9 @@ bool StdioDumpFile::close()
 {
     FILE* file = static_cast<FILE*>(file_);
     file_ = nullptr;
-    return std::fclose(file) == 0;
+    // Flushed on its own: msvcrt's fclose does not report a failed last flush.
+    const bool flushed = std::fflush(file) == 0;
+    return std::fclose(file) == 0 && flushed;
 }
 
 namespace {

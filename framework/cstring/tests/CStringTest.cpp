@@ -125,14 +125,18 @@ TEST(CString, TextLivesInCRuntimeBlocks) {
 // With a double-byte code page a trail byte may equal an ASCII character;
 // only whole characters match.  Code page 950: 0xA4 0x5C is one character.
 TEST(CString, DoubleByteAwareOnWindows) {
-    if (_getmbcp() != 950 && _setmbcp(950) != 0) GTEST_SKIP() << "code page 950 not available";
+    const int previous = _getmbcp();
+    ASSERT_EQ(_setmbcp(950), 0);
     CString s("\xA4\x5C\\x");
     EXPECT_EQ(s.Find('\\'), 2);
     EXPECT_EQ(s.FindOneOf("\\"), 2);
     EXPECT_EQ(s.Find("\\"), 2);
     CString t("\xA4\x20");  // trail byte 0x20 is not white space
     EXPECT_EQ(t.TrimRight().GetLength(), 2);
-    _setmbcp(_MB_CP_ANSI);
+    // 0xA4 0x61 and 0xA4 0x41 are different characters: no case between them.
+    EXPECT_NE(CString("\xA4\x61x").CompareNoCase("\xA4\x41X"), 0);
+    EXPECT_EQ(CString("\xA4\x61x").CompareNoCase("\xA4\x61X"), 0);
+    _setmbcp(previous);
 }
 #endif
 

@@ -49,25 +49,34 @@ struct BoxRecorder : UserMessages {
   std::vector<std::string> boxes;
 };
 
-// A copy of the test child under tools\, with its script beside it.
-class ChildTool {
+// One of the stand-ins for the outside tools (bin\standins\<name>.exe), with
+// its script and journal in a folder of this test (docs/standin-tool.md).
+class StandinTool {
  public:
-  explicit ChildTool(const std::string& name) {
-    _mkdir("tools");
-    exe_ = CurrentFolder() + "\\tools\\" + name + ".exe";
-    base_ = CurrentFolder() + "\\tools\\" + name;
-    CopyFileA((BinFolder() + "\\vantro_tool_child.exe").c_str(), exe_.c_str(), FALSE);
-    DeleteFileA((base_ + ".record").c_str());
+  explicit StandinTool(const std::string& name) : name_(name) {
+    folder_ = CurrentFolder() + "\\standin-" + name;
+    _mkdir(folder_.c_str());
+    DeleteFileA((folder_ + "\\standin-journal.txt").c_str());
+    DeleteFileA((folder_ + "\\" + name + ".runs").c_str());
+    SetEnvironmentVariableA("NORQ_STANDIN_DIR", folder_.c_str());
+    exe_ = BinFolder() + "\\standins\\" + name + ".exe";
   }
-  void Script(long sleepMs, long long exitCode) {
-    WriteAll(base_ + ".script", std::to_string(sleepMs) + " " + std::to_string(exitCode) + "\n");
-  }
+  ~StandinTool() { SetEnvironmentVariableA("NORQ_STANDIN_DIR", nullptr); }
+  void Script(const std::string& steps) { WriteAll(folder_ + "\\" + name_ + ".script", steps); }
   const std::string& exe() const { return exe_; }
-  std::string Record() const { return ReadAll(base_ + ".record"); }
+  std::string Journal() const { return ReadAll(folder_ + "\\standin-journal.txt"); }
 
  private:
-  std::string exe_, base_;
+  std::string name_, folder_, exe_;
 };
+
+// The image a process id belongs to.
+std::string ProgramOf(HANDLE process) {
+  char path[MAX_PATH] = "";
+  DWORD size = sizeof path;
+  if (!QueryFullProcessImageNameA(process, 0, path, &size)) return "";
+  return std::string(path, size);
+}
 
 class ToolRunnerWin32Test : public ::testing::Test {
  protected:
@@ -84,15 +93,18 @@ class ToolRunnerWin32Test : public ::testing::Test {
 };
 
 TEST_F(ToolRunnerWin32Test, StartsWithTheCommandLineVerbatimInOurFolder) {
-  ChildTool child("standin");
-  child.Script(0, 7);
-  ASSERT_TRUE(runner.RunTool(child.exe(), " -c \"a b\" -i y", 5000, wait, code, pid));
+  StandinTool tool("Halvorn");
+  tool.Script("exit 7\n");
+  ASSERT_TRUE(runner.RunTool(tool.exe(), " -c \"a b\" -i y", 5000, wait, code, pid));
   EXPECT_EQ(wait, 0u);
   EXPECT_EQ(code, 7u);
-  EXPECT_EQ(child.Record(), "cmdline=[ -c \"a b\" -i y]\ncwd=[" + CurrentFolder() +
-                                "]\npid=" + std::to_string(pid) + "\n");
-  ASSERT_TRUE(runner.RunTool(child.exe(), "/s1", 5000, wait, code, pid));
-  EXPECT_NE(child.Record().find("cmdline=[/s1]\n"), std::string::npos) << child.Record();
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "/s1", 5000, wait, code, pid));
+  EXPECT_EQ(code, 7u);
+  const std::string cwd = " cwd=" + CurrentFolder();
+  EXPECT_EQ(tool.Journal(), "start tool=Halvorn run=1" + cwd + " command= -c \"a b\" -i y\n"
+                            "exit tool=Halvorn code=7\n"
+                            "start tool=Halvorn run=2" + cwd + " command=/s1\n"
+                            "exit tool=Halvorn code=7\n");
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -125,10 +137,10 @@ TEST_F(ToolRunnerWin32Test, FileThatIsNotAProgramIsNotStartedWithoutABox) {
 }
 
 TEST_F(ToolRunnerWin32Test, TimeOutLeavesTheChildRunningUntilKilled) {
-  ChildTool child("sleeper");
-  child.Script(10000, 5);
+  StandinTool tool("Mirrant");
+  tool.Script("wait forever\n");
   DWORD before = GetTickCount();
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 300, wait, code, pid));
+  ASSERT_TRUE(runner.RunTool(tool.exe(), " /run", 300, wait, code, pid));
   DWORD took = GetTickCount() - before;
   EXPECT_EQ(wait, 258u);
   EXPECT_EQ(code, 259u);
@@ -137,18 +149,22 @@ TEST_F(ToolRunnerWin32Test, TimeOutLeavesTheChildRunningUntilKilled) {
   HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
   ASSERT_NE(process, nullptr);
   EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  // The id handed back is the tool's own process.
+  EXPECT_EQ(lstrcmpiA(ProgramOf(process).c_str(), tool.exe().c_str()), 0) << ProgramOf(process);
   KillToolByPid(pid);
   EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
   DWORD exit = 99;
   GetExitCodeProcess(process, &exit);
   EXPECT_EQ(exit, 0u);
   CloseHandle(process);
+  // Started, never finished: the journal has no exit line.
+  EXPECT_EQ(tool.Journal(), "start tool=Mirrant run=1 cwd=" + CurrentFolder() + " command= /run\n");
 }
 
 TEST_F(ToolRunnerWin32Test, KillingAnEndedProcessDoesNothing) {
-  ChildTool child("quick");
-  child.Script(0, 5);
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 5000, wait, code, pid));
+  StandinTool tool("Quenfor");
+  tool.Script("exit 5\n");
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
   KillToolByPid(pid);
   KillToolByPid(0xFFFFFFF0u);  // no such process
@@ -161,10 +177,10 @@ TEST_F(ToolRunnerWin32Test, KillingAnEndedProcessDoesNothing) {
 }
 
 TEST_F(ToolRunnerWin32Test, ZeroTimeOutReturnsAtOnce) {
-  ChildTool child("poller");
-  child.Script(10000, 0);
+  StandinTool tool("Tolvane");
+  tool.Script("wait forever\n");
   DWORD before = GetTickCount();
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 0, wait, code, pid));
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "", 0, wait, code, pid));
   EXPECT_LT(GetTickCount() - before, 2000u);
   EXPECT_EQ(wait, 258u);
   EXPECT_EQ(code, 259u);
@@ -172,28 +188,28 @@ TEST_F(ToolRunnerWin32Test, ZeroTimeOutReturnsAtOnce) {
 }
 
 TEST_F(ToolRunnerWin32Test, NegativeExitCodeKeepsAll32Bits) {
-  ChildTool child("minus");
-  child.Script(0, -1);
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 5000, wait, code, pid));
+  StandinTool tool("Kolvent");
+  tool.Script("exit -1\n");
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
   EXPECT_EQ(code, 0xFFFFFFFFu);
   EXPECT_EQ(static_cast<int32_t>(code), -1);
 }
 
 TEST_F(ToolRunnerWin32Test, TimingLogLinesEndInCrLf) {
-  ChildTool child("timed");
-  child.Script(0, 0);
+  StandinTool tool("Yarrowe");
+  tool.Script("exit 0\n");
   timingSwitch = 2;
   _mkdir("TestLogs");
-  ASSERT_TRUE(runner.RunTool(child.exe(), "-a 1", 5000, wait, code, pid));
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "-a 1", 5000, wait, code, pid));
   EXPECT_FALSE(FileExists("TestLogs\\APcostime.txt"));
   timingSwitch = 1;
-  ASSERT_TRUE(runner.RunTool(child.exe(), "-a 1", 5000, wait, code, pid));
-  child.Script(10000, 0);
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 200, wait, code, pid));
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "-a 1", 5000, wait, code, pid));
+  tool.Script("wait forever\n");
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "", 200, wait, code, pid));
   KillToolByPid(pid);
   std::string log = ReadAll("TestLogs\\APcostime.txt");
   std::string time = "\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}";
-  std::string exe = std::regex_replace(child.exe(), std::regex("[\\\\.]"), "\\$&");
+  std::string exe = std::regex_replace(tool.exe(), std::regex("[\\\\.]"), "\\$&");
   std::regex expected("start time: " + time + " " + exe + " -a 1\r\n" + "end   time: " + time +
                       " " + exe + " -a 1\r\n" + "start time: " + time + " " + exe + " \r\n" +
                       "end   time: " + time + " " + exe + " \r\n");
@@ -201,10 +217,10 @@ TEST_F(ToolRunnerWin32Test, TimingLogLinesEndInCrLf) {
 }
 
 TEST_F(ToolRunnerWin32Test, WithoutLogFolderNoFileIsWritten) {
-  ChildTool child("unlogged");
-  child.Script(0, 4);
+  StandinTool tool("Zemble");
+  tool.Script("exit 4\n");
   timingSwitch = 1;
-  ASSERT_TRUE(runner.RunTool(child.exe(), "", 5000, wait, code, pid));
+  ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
   EXPECT_EQ(code, 4u);
   EXPECT_FALSE(FileExists("TestLogs"));
 }

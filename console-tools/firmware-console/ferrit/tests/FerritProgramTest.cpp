@@ -111,6 +111,10 @@ TEST(FerritProgram, SequencerStartWithSlaveFive)
     SimulatedPanel panel("chips=6\nchip5.ito_info=0\n");
     const ToolRun run = RunTool("Ferrit.exe", "/s5");
     EXPECT_EQ(3u, run.exitCode);
+    const auto calls = panel.calls();
+    ASSERT_GT(calls.size(), 4u);
+    EXPECT_EQ("IO_SetChipIndex(5) = 0", calls[3]);
+    EXPECT_EQ(5, panel.chips()[4]);
 }
 
 TEST(FerritProgram, VersionOptionGivesMinusTwo)

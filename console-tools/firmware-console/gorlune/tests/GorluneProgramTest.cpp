@@ -69,6 +69,22 @@ TEST_F(GorluneProgram, SlaveFiveIntoANamedFile)
     EXPECT_EQ(5, panel.chips()[4]);
 }
 
+TEST_F(GorluneProgram, SequencerStartWithSlaveFive)
+{
+    // Exactly the sequencer's argument string: " /s5 <file>".
+    SimulatedPanel panel("chips=6\nchip5.rom=rom.bin\n");
+    const ToolRun run = RunTool("Gorlune.exe", "/s5 x.bin");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(Crlf(kHead + "Set slave index = 5\nSet dump filename: x.bin\nReading firmware info...\n"
+                           "Getting Rom Data Successfully!\nSuccessful writting!\n"),
+              run.out);
+    EXPECT_EQ(romImage().substr(0, 0x10000), ReadFileBytes("x.bin"));
+    const auto calls = panel.calls();
+    ASSERT_GT(calls.size(), 5u);
+    EXPECT_EQ("IO_SetChipIndex(5) = 0", calls[3]);
+    EXPECT_EQ(5, panel.chips()[4]);
+}
+
 TEST_F(GorluneProgram, WordAddressedDumpAdvancesByAQuarterPacket)
 {
     SimulatedPanel panel("chips=1\npacket_length=52\n");
@@ -168,16 +184,20 @@ TEST_F(GorluneProgram, OutputThatCannotBeOpened)
 
 TEST_F(GorluneProgram, ShortWriteOnAFullDeviceFails)
 {
-    SimulatedPanel panel("chips=1\n");
-    const ToolRun run = RunTool("Gorlune.exe", "Z:\\dev\\full");
-    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
-    EXPECT_EQ(Crlf(kHead + "Set dump filename: Z:\\dev\\full\nReading firmware info...\n"
-                           "Getting Rom Data Successfully!\nDEBUG: write fail\n"),
-              run.out);
-    const auto calls = panel.calls();
-    ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ("IO_ReportToOS(#1, 1, 0) = 1", calls[calls.size() - 2]);
-    EXPECT_EQ("DLL_PROCESS_DETACH unclosed=none", calls.back());
+    // A whole dump fails in fwrite; an 8-byte one stays buffered until the close.
+    for (const std::string size : {"", "/z8 "}) {
+        SimulatedPanel panel("chips=1\n");
+        const ToolRun run = RunTool("Gorlune.exe", size + "Z:\\dev\\full");
+        EXPECT_EQ(0xFFFFFFFFu, run.exitCode) << size;
+        EXPECT_EQ(Crlf(kHead + (size.empty() ? "" : "Set dump size = 8\n") +
+                       "Set dump filename: Z:\\dev\\full\nReading firmware info...\n"
+                       "Getting Rom Data Successfully!\nDEBUG: write fail\n"),
+                  run.out);
+        const auto calls = panel.calls();
+        ASSERT_GE(calls.size(), 2u);
+        EXPECT_EQ("IO_ReportToOS(#1, 1, 0) = 1", calls[calls.size() - 2]);
+        EXPECT_EQ("DLL_PROCESS_DETACH unclosed=none", calls.back());
+    }
 }
 
 }  // namespace
