@@ -34,7 +34,10 @@ int main(int argc, char** argv) {
     }
     const MerrowCopyResult copied = MerrowConvertStream(in, out);
     fclose(in);
-    const bool closed = fclose(out) == 0;
+    // Flush first: the C runtime's close does not always report a failed
+    // final flush, and a full disk must not pass as a written table.
+    const bool flushed = fflush(out) == 0;
+    const bool closed = fclose(out) == 0 && flushed;
     if (copied == MERROW_COPY_READ_FAILED)
         printf("Cannot read the file %s\n", inputPath);
     else if (copied == MERROW_COPY_WRITE_FAILED || !closed)
