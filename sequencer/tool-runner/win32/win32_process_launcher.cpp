@@ -35,8 +35,9 @@ class Win32StartedProcess : public StartedProcess {
     return WaitForSingleObject(info_.hProcess, timeoutMs);
   }
   uint32_t ExitCode() override {
+    // An unreadable exit code must never read as success.
     DWORD code = 0;
-    GetExitCodeProcess(info_.hProcess, &code);
+    if (!GetExitCodeProcess(info_.hProcess, &code)) return 0xFFFFFFFFu;
     return code;
   }
 

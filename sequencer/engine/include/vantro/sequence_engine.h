@@ -134,8 +134,9 @@ class SequenceEngine {
   std::atomic<int> testRunning_{0};
   std::atomic<int> elapsedSeconds_{0};
   std::atomic<int> selfTestElapsedMs_{0};
-  bool passFlag_ = false;
-  bool runFinished_ = false;
+  // Written by the run's worker, read by the dialog's timers.
+  std::atomic<bool> passFlag_{false};
+  std::atomic<bool> runFinished_{false};
   bool startsRefused_ = false;
 
   int results_[kStageStepCount];
