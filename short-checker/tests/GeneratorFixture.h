@@ -67,7 +67,7 @@ struct Folders {
     PatternFolderConfig config;
 };
 
-// Relative folder names in the Part's index order, each with one file p.csv.
+// Relative folder names in the generator's index order, each with one file p.csv.
 inline void makeFolders(Folders& folders) {
     const char* kinds[4] = {"xh", "xe", "yh", "ye"};
     folders.names[0] = "ok";

@@ -43,7 +43,7 @@ TEST(ParsePattern, ReadsTheFileIntoTheReport) {
          [](const MutualReport& r) { EXPECT_EQ(r.reference, 7.0f); }},
         {"seven cells set the reference", "Node\nN1,1,1,2,3,4,12.5\nN2,2,1,2,3,4,13\n",
          [](const MutualReport& r) { EXPECT_EQ(r.reference, 13.0f); }},
-        {"the Part's node row", "Node\nN1, 1, 1, 2.5, 4, 10\n",
+        {"a plain node row", "Node\nN1, 1, 1, 2.5, 4, 10\n",
          [](const MutualReport& r) {
              EXPECT_EQ(r.nodes[0][0].a, 2.5f);
              EXPECT_EQ(r.nodes[0][0].b, 4.0f);

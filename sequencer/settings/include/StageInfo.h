@@ -79,7 +79,7 @@ struct StageInfo {
     int enable_MutualShort_check = 0;
 };
 
-// Values the Parts hold process-wide; they live once in the settings context.
+// Values the program holds process-wide; they live once in the settings context.
 struct ProcessWideStageValues {
     int CheckBtnNo = 0;
     int check_inv_X_order = 0, check_inv_Y_order = 0;
