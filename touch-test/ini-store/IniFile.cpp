@@ -5,6 +5,12 @@
 #include <string.h>
 #include <sys/stat.h>
 
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "TextToInt.h"
 
 char IniFilePath[INI_PATH_SIZE];
@@ -98,6 +104,16 @@ void WriteSection(const char* name, void* table, void* context)
 {
     PrintLine("can not open %s to write\n", IniFilePath);
     exit(-1);
+}
+
+// Puts the saved file in place of the configuration in one step.
+bool ReplaceWithSaved(const char* saved, const char* target)
+{
+#ifdef _WIN32
+    return MoveFileExA(saved, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return rename(saved, target) == 0;
+#endif
 }
 
 } // namespace
@@ -302,15 +318,25 @@ void IniFileSave()
 {
     if (!IniDictionary)
         return;
-    FILE* file = fopen(IniFilePath, "w+"); // text mode: CR LF line ends on Windows
+    // The text goes to a file beside the configuration first and replaces it
+    // only once it is complete: a full disk or a failed write must not leave
+    // the station with a cut-short configuration.
+    const std::string temporary = std::string(IniFilePath) + ".tmp";
+    FILE* file = fopen(temporary.c_str(), "w+"); // text mode: CR LF line ends on Windows
     if (!file)
         FailSave();
     SaveState state = {file, false};
     HashForEach(IniDictionary->root, WriteSection, &state);
+    if (fflush(file) != 0) // the close alone does not always report a failed flush
+        state.failed = true;
     if (fclose(file) != 0)
         state.failed = true;
-    if (state.failed)
+    if (!state.failed && !ReplaceWithSaved(temporary.c_str(), IniFilePath))
+        state.failed = true;
+    if (state.failed) {
+        remove(temporary.c_str());
         FailSave(); // never let a half-written file pass for a saved one
+    }
 }
 
 void IniFileFree(IniFileDictionary* dictionary)

@@ -138,4 +138,17 @@ TEST_F(IniStore, SaveToAFolderPrintsAndExitsWithMinusOne)
     EXPECT_EXIT((dup2(2, 1), IniFileSave()), testing::ExitedWithCode(255),
                 "^can not open folder.ini to write\n$");
 }
+
+TEST_F(IniStore, SaveThatCannotCompleteLeavesTheFileAsItWas)
+{
+    Load("[S]\nk=1\n");
+    const std::string before = ReadBytes(IniFilePath);
+    ASSERT_NE(IniFileSetInt("S", "k", 2), nullptr);
+    // The saved text goes through "<name>.tmp": make every write to it fail.
+    const std::string temporary = std::string(IniFilePath) + ".tmp";
+    ASSERT_EQ(symlink("/dev/full", temporary.c_str()), 0);
+    EXPECT_EXIT((dup2(2, 1), IniFileSave()), testing::ExitedWithCode(255), "to write\n$");
+    EXPECT_EQ(ReadBytes(IniFilePath), before);
+    unlink(temporary.c_str());
+}
 #endif
