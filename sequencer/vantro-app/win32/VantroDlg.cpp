@@ -506,7 +506,12 @@ void VantroView::ShowBox(const char* text, const char* caption, unsigned style) 
   ShowMessageBox(text, caption ? caption : kAppTitle, style, dialog_.BoxOwner());
 }
 
-bool VantroView::CreateConsole() { return vantro::CreateConsoleWithoutClose(); }
+bool VantroView::CreateConsole() {
+  // Started from a console program, Vantro prints into that console: a
+  // process already attached to one cannot allocate another.
+  if (GetConsoleCP() != 0) return true;
+  return vantro::CreateConsoleWithoutClose();
+}
 
 void VantroView::FreeConsole() { ::FreeConsole(); }
 
