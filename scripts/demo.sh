@@ -39,12 +39,13 @@ if [ -x "$bin/Vantro.exe" ]; then
   cp "$bin"/standins/devcon_*.exe "$station/dev/"
   run "$bin/portaq-panel.exe" create "$station/panel" "$station/vantro-panel.txt" >/dev/null
   set +e
-  PORTAQ_SIM_DIR="$station/panel" VANTRO_CONSOLE_COPY=console.txt run "$bin/Vantro.exe"
+  echo "+ Vantro.exe (console mode, in $station)"
+  (cd "$station" && PORTAQ_SIM_DIR="$station/panel" VANTRO_CONSOLE_COPY=console.txt \
+    "$root/scripts/wine-run" "$bin/Vantro.exe" >/dev/null)
   code=$?
   set -e
   echo "Vantro ran in $station"
-  sed 's/\r$//' "$station/console.txt"
-  for file in PASS.txt FAIL.txt VID_PID.txt 'TestLogs/OperationResult.csv'; do
+  for file in console.txt PASS.txt FAIL.txt VID_PID.txt 'TestLogs/OperationResult.csv'; do
     if [ -f "$station/$file" ]; then
       echo "--- $file"
       sed 's/\r$//' "$station/$file"

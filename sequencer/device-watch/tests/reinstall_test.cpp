@@ -84,10 +84,12 @@ TEST(Reinstall, PortableFilesWriteTheBatchAndFailInAMissingFolder) {
   PortableBatchFiles files;
   EXPECT_FALSE(files.WriteText("no-such-folder/x.bat", "x"));
   ASSERT_TRUE(files.WriteText("written.bat", "a\nb\n"));
-  std::ifstream in("written.bat");
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ("a\nb\n", text.str());
+  {
+    std::ifstream in("written.bat");  // text mode, as written
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ("a\nb\n", text.str());
+  }
   files.Delete("written.bat");
   struct stat info;
   EXPECT_NE(0, stat("written.bat", &info));

@@ -14,7 +14,7 @@ namespace vantro {
 namespace {
 
 std::string Read(const char* path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path);  // text mode: the files are written in text mode
   if (!in) return "<missing>";
   std::stringstream text;
   text << in.rdbuf();

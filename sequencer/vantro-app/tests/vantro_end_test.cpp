@@ -47,7 +47,17 @@ TEST(VantroEnd, ConsoleReinstallPasses) {
   EXPECT_NE(std::string::npos, rescan);
   EXPECT_LT(removal, rescan);
   EXPECT_FALSE(station.Exists("dev\\autoGenerate.bat"));
+  // The probe, then the chip information read in its exact order; no handle left open.
   std::string devices = station.Read("panel\\journal.txt");
+  size_t at = 0;
+  for (const char* call : {"IO_OpenDevice(0) = #1", "IO_GetDeviceType()", "IO_GetDevicePath()",
+                           "IO_GetVidPiD()", "IO_SetRetryValue(2, 200)", "IO_OpenDevice(0) = #2",
+                           "IO_ReportToOS(#2, 0, 0) = 1", "IO_ReadData(#2, 0xA000C004) = 0",
+                           "IO_ReportToOS(#2, 1, 0) = 1"}) {
+    size_t next = devices.find(call, at);
+    ASSERT_NE(std::string::npos, next) << call << "\n" << devices;
+    at = next;
+  }
   EXPECT_TRUE(Contains(devices, "DLL_PROCESS_DETACH unclosed=none")) << devices;
 }
 
