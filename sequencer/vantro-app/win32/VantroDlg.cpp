@@ -136,6 +136,10 @@ bool CKestrovaDlg::StartWorker(std::function<void()> work) {
 
 bool CKestrovaDlg::Finish() {
   destroying_ = true;
+  // The main window's end posted WM_QUIT, which would close the end's boxes
+  // (the missing viewer) before anyone read them.
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   if (worker_) worker_->Wait(INFINITE);
   return controller_->OnDestroy();
 }
