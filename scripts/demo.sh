@@ -31,3 +31,29 @@ else
   echo "Merrow.exe is not built yet: nothing to run on the demo station" >&2
   exit 1
 fi
+
+# Vantro in console mode on the same station: a simulated panel, the
+# stand-in as the device-console tools, one "ReInstall" step.
+if [ -x "$bin/Vantro.exe" ]; then
+  mkdir -p "$station/dev"
+  cp "$bin"/standins/devcon_*.exe "$station/dev/"
+  run "$bin/portaq-panel.exe" create "$station/panel" "$station/vantro-panel.txt" >/dev/null
+  set +e
+  echo "+ Vantro.exe (console mode, in $station)"
+  (cd "$station" && PORTAQ_SIM_DIR="$station/panel" VANTRO_CONSOLE_COPY=console.txt \
+    "$root/scripts/wine-run" "$bin/Vantro.exe" >/dev/null)
+  code=$?
+  set -e
+  echo "Vantro ran in $station"
+  for file in console.txt PASS.txt FAIL.txt VID_PID.txt 'TestLogs/OperationResult.csv'; do
+    if [ -f "$station/$file" ]; then
+      echo "--- $file"
+      sed 's/\r$//' "$station/$file"
+    fi
+  done
+  echo "Vantro exit code: $code"
+  [ "$code" -eq 0 ] || exit 1
+else
+  echo "Vantro.exe is not built yet" >&2
+  exit 1
+fi

@@ -196,11 +196,9 @@ bool SequenceEngine::FinishSequence(size_t recordsAtStart) {
   }
 
   if (settings_.Ferrit.AutoBackToDefault == 1 && currentSetting_ != 0) {
-    if (!switcher_.SwitchSetting(0)) {
-      // The verdict stands; no run starts on a half-loaded setting.
-      ShowRunStatus("Re-Check Config Files");
-      startsRefused_ = true;
-    }
+    // The verdict stands; no run starts on a half-loaded setting.
+    startsRefused_ = !switcher_.SwitchSetting(0);
+    if (startsRefused_) ShowRunStatus("Re-Check Config Files");
   }
 
   runFinished_ = true;

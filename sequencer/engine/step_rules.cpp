@@ -239,9 +239,11 @@ SequenceEngine::Flow SequenceEngine::SwitchAndRestart(int& step, int& executed, 
   char name[kStepNameSize];
   std::snprintf(name, sizeof name, "%s", StepName(step));
   if (!switcher_.SwitchSetting(index)) {
-    // Running on with a half-replaced stage would run the wrong steps.
+    // Running on with a half-replaced stage would run the wrong steps, in
+    // this run and in the next one, until a setting loads.
     RecordFail(step, name, kSwitchFailed, executed, false);
     switchFailed_ = true;
+    startsRefused_ = true;
     return Flow::kEnd;
   }
   RecordPass(step, name, executed, passText);

@@ -29,8 +29,9 @@ void setSize(int& size, const CsvFields& cells) {
 // file can never write outside the caller's grids.
 void storeNode(MutualReport& report, const CsvFields& cells) {
     if (cells.size() < 6) return;
-    int x = atoi(cells[1].c_str()) - 1;
-    int y = atoi(cells[2].c_str()) - 1;
+    // The file counts from 1; taken in long long so that INT_MIN cannot wrap.
+    long long x = static_cast<long long>(atoi(cells[1].c_str())) - 1;
+    long long y = static_cast<long long>(atoi(cells[2].c_str())) - 1;
     if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE) return;
     MutualNode& node = report.nodes[x][y];
     node.a = static_cast<float>(atof(cells[3].c_str()));

@@ -226,6 +226,19 @@ TEST_F(EngineTest, FailedSwitchRecordsReCheckConfigFilesAndFails) {
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(handlers.calls.size(), 0u);
   EXPECT_EQ(ui.status.back(), "Fail@70");
+  // The half-loaded setting stays current: the next TEST must not run it.
+  EXPECT_TRUE(engine.StartsRefused());
+  engine.OnTestClicked();
+  EXPECT_EQ(threadsStarted, 1);
+}
+
+TEST_F(EngineTest, SwitchBackToDefaultAfterAFailedSwitchAllowsStartsAgain) {
+  settings.Ferrit.AutoBackToDefault = 1;
+  Steps({"JumpToNextSetting"});
+  switcher.failing = 1;
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(switcher.switches, (std::vector<int>{1, 0}));
+  EXPECT_FALSE(engine.StartsRefused());
 }
 
 TEST_F(EngineTest, FailedSwitchBackToDefaultRefusesFurtherStarts) {

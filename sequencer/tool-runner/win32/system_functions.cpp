@@ -46,9 +46,9 @@ bool CreateConsoleWithoutClose() {
   // that goes nowhere yet is bound to the new console.
   bool outputRedirected = IsRedirected(STD_OUTPUT_HANDLE);
   if (!AllocConsole()) return false;
-  if (!outputRedirected) {
-    if (!std::freopen("CONOUT$", "w", stdout)) return false;
-  }
+  // The console exists from here on: an output that cannot be bound to it
+  // (Wine's CONOUT$ may refuse) loses only the console texts, not the run.
+  if (!outputRedirected) std::freopen("CONOUT$", "w", stdout);
   HWND console = GetConsoleWindow();
   if (console) {
     HMENU menu = GetSystemMenu(console, FALSE);

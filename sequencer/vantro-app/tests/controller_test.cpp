@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "controller_rig.h"
+
+namespace vantro {
+namespace {
+
+void GuiMode(ControllerRig& rig) { rig.station.Set("MPSet.ini", "InitMod", "Console", "0"); }
+
+TEST(Startup, CompleteSettingsAndADevice) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.Start();
+  EXPECT_TRUE(rig.controller->SettingsLoaded());
+  EXPECT_EQ("Norq Vantro demo station", rig.view.title);
+  EXPECT_EQ("MP Mode", rig.view.status);
+  EXPECT_TRUE(rig.view.testEnabled);
+  EXPECT_FALSE(rig.view.settingsEnabled);
+  EXPECT_TRUE(rig.view.maximised);
+  EXPECT_EQ(1, rig.view.chipCount);
+  EXPECT_EQ(std::vector<std::string>{"ReInstall"}, rig.view.rows);
+  EXPECT_NE(rig.view.log.end(), std::find(rig.view.log.begin(), rig.view.log.end(), "focus test"));
+  EXPECT_TRUE(rig.view.boxes.empty());
+  EXPECT_FALSE(rig.HasTimer("start 155204 1000"));
+}
+
+TEST(Startup, AioModeAndUnreadableChips) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Set("MPSet.ini", "InitMod", "AIO", "1");
+  rig.api.reportStop = 0;
+  rig.Start();
+  EXPECT_EQ("==Warning ! I2C or USB connect Fail !==", rig.view.status);
+  EXPECT_FALSE(rig.view.testEnabled);
+  EXPECT_TRUE(rig.controller->Aio());
+}
+
+TEST(Startup, NoDeviceStartsTheReinstallCheck) {
+  ControllerRig rig;
+  rig.api.open = -1;
+  rig.Start();
+  EXPECT_EQ("==Device Disconnected !==", rig.view.status);
+  EXPECT_EQ("==Device Disconnected !==\n", rig.view.console);
+  EXPECT_FALSE(rig.view.testEnabled);
+  EXPECT_TRUE(rig.HasTimer("start 155205 1000"));
+  EXPECT_TRUE(rig.HasTimer("start 155204 1000"));
+  EXPECT_EQ(0, rig.device.autoStartArmed.load());
+}
+
+TEST(Startup, MissingKeyGivesOneBoxAndOnlyAClose) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Remove("config.ini", "SetPowerInfo", "PowerOnCmd");
+  rig.Start();
+  std::string configBefore = rig.station.files["config.ini"];
+  EXPECT_EQ(1u, rig.view.boxes.size());
+  EXPECT_EQ("Re-Check Config Files", rig.view.status);
+  EXPECT_FALSE(rig.view.testEnabled);
+  EXPECT_FALSE(rig.view.settingsEnabled);
+  EXPECT_TRUE(rig.controller->OnKeyDown(kVirtualKeyE));
+  EXPECT_EQ(0, rig.view.passwordPrompts);
+  rig.device.OnInterfaceArrival(rig.api.path.c_str());
+  EXPECT_FALSE(rig.view.testEnabled);
+  rig.controller->OnTestButton();
+  EXPECT_EQ(0, rig.workerStarts);
+  EXPECT_EQ(configBefore, ReadText("config.ini"));
+  EXPECT_EQ(rig.station.files["MPSet.ini"], ReadText("MPSet.ini"));
+}
+
+TEST(Startup, SpecPictureByScreen) {
+  struct Case {
+    int show, height;
+    const char* expected;
+  } cases[] = {{1, 800, "spec SmallSpec.bmp"}, {1, 1024, "spec LargeSpec.bmp"},
+               {1, 700, "spec hidden"}, {0, 1024, "spec hidden"}};
+  for (const Case& c : cases) {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.station.Set("MPSet.ini", "InitMod", "ShowMutResult", std::to_string(c.show));
+    rig.view.height = c.height;
+    rig.Start();
+    bool found = false;
+    for (const auto& e : rig.view.log) found = found || e == c.expected;
+    EXPECT_TRUE(found) << c.expected;
+  }
+}
+
+TEST(Modes, KeysAskForThePasswordOnlyForTheLetterKeysWhileIdle) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.Start();
+  for (unsigned key : {0x65u, 0x61u, 0x6Du, 0x46u}) {
+    EXPECT_FALSE(rig.controller->OnKeyDown(key)) << key;
+  }
+  EXPECT_EQ(0, rig.view.passwordPrompts);
+  for (unsigned key : {kVirtualKeyE, kVirtualKeyM, kVirtualKeyA}) {
+    EXPECT_TRUE(rig.controller->OnKeyDown(key)) << key;
+  }
+  EXPECT_EQ(3, rig.view.passwordPrompts);
+  rig.controller->OnTestButton();
+  ASSERT_TRUE(rig.engine->TestRunning());
+  EXPECT_FALSE(rig.controller->OnKeyDown(kVirtualKeyE));
+  EXPECT_EQ(3, rig.view.passwordPrompts);
+  rig.FinishRun();
+}
+
+TEST(Modes, PasswordDecides) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.Start();
+  rig.view.passwords = {{false, ""}, {true, "wrong"}, {true, "1234"}};
+  EXPECT_FALSE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_EQ("MP Mode", rig.view.status);
+  EXPECT_FALSE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_EQ(std::vector<std::string>{"Type Password|Incorrect Password"}, rig.view.boxes);
+  EXPECT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_EQ("Engineer Mode", rig.view.status);
+  EXPECT_TRUE(rig.view.settingsEnabled);
+  EXPECT_TRUE(rig.view.normal);
+
+  rig.view.passwords = {{true, "1234"}, {true, "1234"}, {true, "1234"}};
+  EXPECT_TRUE(rig.controller->SwitchMode(kModeMp));
+  EXPECT_EQ("MP Mode", rig.view.status);
+  EXPECT_FALSE(rig.view.settingsEnabled);
+  EXPECT_TRUE(rig.controller->SwitchMode(kModeAio));
+  EXPECT_EQ("AIO Mode", rig.view.status);
+  EXPECT_TRUE(rig.controller->SwitchMode(kModeConfirm));
+  EXPECT_EQ("AIO Mode", rig.view.status);
+}
+
+TEST(Modes, EngineerModeOnASmallScreenIsMaximised) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.view.width = 1024;
+  rig.Start();
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_TRUE(rig.view.maximised);
+}
+
+TEST(Modes, ConsolePrintsEachStatus) {
+  ControllerRig rig;
+  rig.Start();
+  rig.view.console.clear();
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_EQ("Engineer Mode\n", rig.view.console);
+}
+
+TEST(Guards, NoCloseDuringARunInAnyMode) {
+  for (const char* aio : {"0", "1"}) {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.station.Set("MPSet.ini", "InitMod", "AIO", aio);
+    rig.Start();
+    rig.controller->OnTestButton();
+    ASSERT_TRUE(rig.engine->TestRunning());
+    EXPECT_FALSE(rig.controller->MayClose());
+    EXPECT_EQ(0, rig.view.passwordPrompts);
+    rig.controller->OnSettingSelected(0);
+    EXPECT_EQ(0, rig.view.selected);  // the combo goes back
+    rig.FinishRun();
+    EXPECT_TRUE(rig.engine->PassFlag());
+    EXPECT_TRUE(rig.controller->MayClose());  // after a pass AIO asks nothing
+    EXPECT_EQ(0, rig.view.passwordPrompts);
+  }
+}
+
+TEST(Guards, AioCloseWithoutAPassAsksThePassword) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Set("MPSet.ini", "InitMod", "AIO", "1");
+  rig.Start();
+  rig.view.passwords = {{false, ""}, {true, "nope"}, {true, "1234"}};
+  EXPECT_FALSE(rig.controller->MayClose());
+  EXPECT_FALSE(rig.controller->MayClose());
+  EXPECT_TRUE(rig.controller->MayClose());
+  EXPECT_EQ(3, rig.view.passwordPrompts);
+  EXPECT_FALSE(rig.controller->OnDestroy());
+  EXPECT_EQ("FAIL\n", ReadText("FAIL.txt"));
+}
+
+TEST(Guards, ConsoleAioClosesWithoutAsking) {
+  ControllerRig rig;
+  rig.station.Set("MPSet.ini", "InitMod", "AIO", "1");
+  rig.Start();
+  EXPECT_TRUE(rig.controller->MayClose());
+  EXPECT_EQ(0, rig.view.passwordPrompts);
+}
+
+TEST(Timers, ConsoleStartRunsOnceAndTheNextIdleTickEnds) {
+  ControllerRig rig;
+  rig.Start();
+  ASSERT_EQ(1, rig.device.autoStartArmed.load());
+  rig.controller->OnTimer(kConsoleStartTimerId);
+  EXPECT_EQ(1, rig.workerStarts);
+  EXPECT_TRUE(rig.engine->TestRunning());
+  EXPECT_EQ(0, rig.device.firstArrival.load());
+  EXPECT_EQ(-1, rig.view.ended);
+  rig.controller->OnTimer(kConsoleStartTimerId);  // still running
+  EXPECT_EQ(-1, rig.view.ended);
+  rig.FinishRun();
+  rig.controller->OnTimer(kConsoleStartTimerId);
+  EXPECT_EQ(1, rig.workerStarts);
+  EXPECT_EQ(kDialogOk, rig.view.ended);
+  EXPECT_EQ("sleep 500", rig.view.log[rig.view.log.size() - 2]);
+  EXPECT_EQ("free console", rig.view.log.back());
+  EXPECT_TRUE(rig.controller->OnDestroy());
+  EXPECT_EQ("PASS\n", ReadText("PASS.txt"));
+  EXPECT_EQ("<missing>", ReadText("FAIL.txt"));
+}
+
+TEST(Timers, RunWatchClosesOnlyAfterAnAioPassWithAutoClose) {
+  struct Case {
+    const char* console;
+    const char* aio;
+    const char* autoClose;
+    bool closes;
+  } cases[] = {{"0", "1", "1", true}, {"0", "1", "0", false}, {"0", "0", "1", false},
+               {"1", "1", "1", false}};
+  for (const Case& c : cases) {
+    ControllerRig rig;
+    rig.station.Set("MPSet.ini", "InitMod", "Console", c.console);
+    rig.station.Set("MPSet.ini", "InitMod", "AIO", c.aio);
+    rig.station.Set("MPSet.ini", "InitMod", "AIOPassAutoClose", c.autoClose);
+    rig.Start();
+    rig.controller->OnTestButton();
+    rig.FinishRun();
+    rig.view.timers.clear();
+    rig.controller->OnTimer(kRunWatchTimerId);
+    EXPECT_EQ(c.closes ? kDialogOk : -1, rig.view.ended) << c.console << c.aio << c.autoClose;
+    EXPECT_EQ(c.console[0] == '0', rig.HasTimer("kill 155201"));
+  }
+}
+
+TEST(Timers, RemovedMarkTimerClearsOnlyTheFirstMark) {
+  ControllerRig rig;
+  rig.Start();
+  rig.device.firstRemovedMark = 1;
+  rig.device.secondRemovedMark = 1;
+  rig.controller->OnTimer(kRemovedMarkTimerId);
+  EXPECT_EQ(0, rig.device.firstRemovedMark.load());
+  EXPECT_EQ(1, rig.device.secondRemovedMark.load());
+}
+
+TEST(StatusColour, BlackUntilARunFinishedThenByTheOutcome) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.Start();
+  EXPECT_EQ(0u, rig.controller->StatusColour());
+  rig.controller->OnTestButton();
+  rig.FinishRun();
+  EXPECT_EQ(0x00009B00u, rig.controller->StatusColour());
+}
+
+TEST(EndOfProgram, NoRunLeavesFailAndZeroIds) {
+  ControllerRig rig;
+  rig.api.open = -1;
+  rig.Start();
+  EXPECT_FALSE(rig.controller->OnDestroy());
+  EXPECT_EQ("FAIL\n", ReadText("FAIL.txt"));
+  EXPECT_EQ("VID:0000\nPID:0000\n", ReadText("VID_PID.txt"));
+}
+
+}  // namespace
+}  // namespace vantro

@@ -1,0 +1,21 @@
+// CPictureCtrl: the ITO map's static (1048).  It keeps GDI+ running while it
+// lives and draws itself (owner-drawn); nothing loads an image into it, so
+// with no image it draws nothing and erases as usual.
+#pragma once
+
+#include "Controls.h"
+#include "Image.h"
+
+class CPictureCtrl : public CStatic {
+ public:
+  ~CPictureCtrl() override;
+  void DrawItem(DRAWITEMSTRUCT* item) override;
+  bool ImageLoaded() const { return false; }
+
+ protected:
+  void PreSubclassWindow() override;
+  BOOL OnEraseBkgnd(CDC* dc) override;
+
+ private:
+  GdiplusSession gdiplus_;
+};

@@ -1,0 +1,178 @@
+// CKestrovaDlg: Vantro's main dialog (template 102).  It owns the settings,
+// the device watch, the sequence engine and the controller that decides, and
+// binds their interfaces to its controls through VantroView.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Controls.h"
+#include "Dialog.h"
+#include "Gdi.h"
+#include "ListCtrlEx.h"
+#include "PictureCtrl.h"
+#include "SettingsContext.h"
+#include "Thread.h"
+#include "vantro/devcon_reinstall.h"
+#include "vantro/device_watch.h"
+#include "vantro/main_controller.h"
+#include "vantro/prompts.h"
+#include "vantro/sequence_engine.h"
+#include "vantro/win32_process_launcher.h"
+
+class CKestrovaDlg;
+
+// The controls as the engine, the device watch, the settings loader and the
+// controller use them.  Safe to call from the worker: timers go through the
+// dialog's own thread.
+class VantroView : public vantro::RunUi,
+                   public vantro::MainView,
+                   public SettingsWindow,
+                   public MessageDisplay {
+ public:
+  explicit VantroView(CKestrovaDlg& dialog) : dialog_(dialog) {}
+
+  // RunUi
+  void ShowStepStatusText(const char* text) override;
+  void ConsolePrint(const char* text) override;
+  void SetStatusText(const char* text, int fontPoints) override;
+  void DeleteAllRows() override;
+  void InsertRow(int row, const char* number, const char* name) override;
+  void SetRowResult(int row, const char* result, const char* comment, vantro::Rgb colour) override;
+  void SetListRedraw(bool on) override;
+  void RedrawList() override;
+  void SetProgress(int percent) override;
+  void SetTestCaption(const char* text) override;
+  void EnableTest(bool enable) override;
+  void RedrawDialog() override;
+  void StartTimer(unsigned id, unsigned periodMs) override;
+  void KillTimer(unsigned id) override;
+  void ClearRunFields() override;
+  void ClearFirmwareIdTexts() override;
+
+  // DeviceView
+  void SetStatus(const char* text) override;
+  void FocusTest() override;
+  void FocusResultList() override;
+  void SetDeviceLabel(const char* text) override;
+  void SetMasterFirmwareId(const char* text) override;
+  void ShowPowerControls(bool show) override;
+  void ShowChipCount(int count) override;
+  void RedrawPowerLamp() override;
+  void Redraw() override;
+  void ZeroResultCounts() override;
+  void Sleep(int milliseconds) override;
+
+  // MainView
+  bool RegisterDeviceNotices() override;
+  void EnableSettingControls(bool enable) override;
+  void SelectSetting(int index) override;  // also SettingsWindow
+  void ShowMaximized() override;
+  void ShowNormal() override;
+  void ScreenSize(int* width, int* height) override;
+  void SetChineseNotice() override;
+  void ShowFirmwareIdRows(int chipCount) override;
+  void ResetResultColumns() override;
+  void ClearMapPicture() override;
+  bool ShowSpecPicture(const char* file) override;
+  void HideSpecPicture() override;
+  void PlaceNoticeLabel() override;
+  void SetTopMost() override;
+  void FocusDialog() override;
+  void EndDialog(int result) override;
+  bool AskPassword(std::string* typed) override;
+  void ShowBox(const char* text, const char* caption, unsigned style) override;
+  bool CreateConsole() override;
+  void FreeConsole() override;
+
+  // SettingsWindow, MessageDisplay
+  void SetWindowTitle(const char* title) override;
+  void AddSettingName(const char* name) override;
+  void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
+
+ private:
+  CKestrovaDlg& dialog_;
+};
+
+class CKestrovaDlg : public CDialog {
+ public:
+  CKestrovaDlg();
+  ~CKestrovaDlg() override;
+
+  // After the modal loop: the result files and the viewer.  True for a
+  // pass whose result file was written.
+  bool Finish();
+
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(CDataExchange* dx) override;
+  bool OnCmdMsg(UINT id, int code) override;
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnOK() override;
+  void OnCancel() override;
+  void OnPaint() override;
+  HCURSOR OnQueryDragIcon() override;
+  HBRUSH OnCtlColor(CDC* dc, HWND control, UINT type) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnSysCommand(UINT id, LPARAM lParam) override;
+  void OnWindowPosChanging(WINDOWPOS* pos) override;
+  void OnSize(UINT type, int cx, int cy) override;
+  BOOL OnDeviceChange(UINT eventType, DWORD_PTR data) override;
+  void OnDestroy() override;
+
+ private:
+  friend class VantroView;
+  class Handlers;
+  class Device;
+  class Logs;
+  class Switcher;
+  class Clock;
+
+  HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
+  void DrawPowerLamp(HDC dc);
+  bool StartWorker(std::function<void()> work);
+
+  DWORD guiThread_ = 0;
+  bool destroying_ = false;
+  HDEVNOTIFY notices_ = nullptr;
+  HICON icon_ = nullptr;
+  CFont font10_, font125_, font15_, font45_, font70_;
+  bool columnsInserted_ = false;
+  bool aioCloseAsked_ = false;
+
+  CButton test_;
+  CListCtrlEx list_;
+  CComboBox combo_;
+  CProgressCtrl progress_;
+  CPictureCtrl itoMap_;
+  CStatic spec_;
+  CBitmap specBitmap_;
+
+  VantroView view_{*this};
+  SettingsContext context_;
+  vantro::Win32ProcessLauncher launcher_;
+  vantro::FrameworkMessages boxes_;
+  vantro::SystemLocalTime localTime_;
+  vantro::ToolRunner tools_;
+  vantro::DeviceWatch device_;
+  vantro::PortableBatchFiles batchFiles_;
+  vantro::DevconReinstaller reinstaller_;
+  std::unique_ptr<Handlers> handlers_;
+  std::unique_ptr<Device> runDevice_;
+  std::unique_ptr<Logs> logs_;
+  std::unique_ptr<Switcher> switcher_;
+  std::unique_ptr<Clock> clock_;
+  vantro::DialogRetryPrompts prompts_;
+  std::function<void()> work_;
+  std::unique_ptr<CWinThread> worker_;
+  std::unique_ptr<vantro::SequenceEngine> engine_;
+  vantro::StageSettingsEditor stageEditor_;
+  vantro::OpenShortResults openShort_;
+  std::unique_ptr<vantro::MainController> controller_;
+};
