@@ -24,7 +24,17 @@ int ProcessId() {
 
 bool RenameOver(const std::string& from, const std::string& to) {
 #ifdef _WIN32
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // A reader (the library's presence watch, another process) may hold the
+    // target open for a moment, and a replace fails while it does: retry for
+    // up to two seconds before calling the write failed.
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        DWORD reason = GetLastError();
+        if (reason != ERROR_SHARING_VIOLATION && reason != ERROR_ACCESS_DENIED && reason != ERROR_LOCK_VIOLATION)
+            return false;
+        Sleep(10);
+    }
+    return false;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
