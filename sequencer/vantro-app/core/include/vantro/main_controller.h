@@ -18,7 +18,7 @@ constexpr unsigned kVirtualKeyE = 0x45, kVirtualKeyM = 0x4D, kVirtualKeyA = 0x41
 constexpr int kModeMp = 0, kModeEngineer = 1, kModeAio = 2, kModeConfirm = 3;
 constexpr int kDialogOk = 1;
 
-// The spec picture for the screen: "LargeSpec.bmp", "SmallSpec.bmp" or none.
+// The product picture for the screen: "LargeSpec.bmp", "SmallSpec.bmp" or none.
 const char* SpecPictureFor(int showMutResult, int screenHeight);
 
 struct MainParts {

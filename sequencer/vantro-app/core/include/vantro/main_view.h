@@ -27,7 +27,7 @@ class MainView : public DeviceView {
   virtual void ClearMapPicture() = 0;     // 1048 to the button face
   // Counters 1006, 1007, 1010-1012, file 1002 and barcode 1018.
   virtual void ClearRunFields() = 0;
-  // The spec picture 1072 from a bitmap file; false when it cannot be loaded.
+  // The product picture 1072 from a bitmap file; false when it cannot be loaded.
   virtual bool ShowSpecPicture(const char* file) = 0;
   virtual void HideSpecPicture() = 0;
   virtual void PlaceNoticeLabel() = 0;
