@@ -30,3 +30,14 @@ int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build,
     std::free(data);
     return 1;
 }
+
+void OwnProgramPath(int argc, char** argv, char* path, unsigned size)
+{
+    if (size == 0)
+        return;
+    path[0] = '\0';
+    if (argc > 0 && argv[0] != nullptr && argv[0][0] != '\0')
+        lstrcpynA(path, argv[0], static_cast<int>(size));
+    else
+        GetModuleFileNameA(nullptr, path, size);
+}
