@@ -1,17 +1,18 @@
 #include "vantro/end_files.h"
 
-#include <cerrno>
+#include <sys/stat.h>
+
 #include <cstdio>
 
 namespace vantro {
 namespace {
 
+// Gone afterwards, whatever it was: a folder of that name cannot be opened
+// for reading on Windows yet still stands in the way.
 bool DeleteIfPresent(const char* path) {
   if (std::remove(path) == 0) return true;
-  std::FILE* still = std::fopen(path, "r");
-  if (!still) return true;
-  std::fclose(still);
-  return false;
+  struct stat info;
+  return stat(path, &info) != 0;
 }
 
 bool WriteText(const char* path, const char* text) {

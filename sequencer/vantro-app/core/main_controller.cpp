@@ -24,7 +24,9 @@ MainController::MainController(MainParts parts)
       tools_(parts.tools),
       view_(parts.view),
       stageEditor_(parts.stageEditor),
-      openShort_(parts.openShort) {
+      fileSearch_(parts.fileSearch),
+      openShort_(parts.openShort),
+      itoMap_(parts.itoMap) {
   DeleteResultFiles();
 }
 
@@ -130,6 +132,7 @@ void MainController::ResetView() {
   }
   view_.PlaceNoticeLabel();
   view_.Redraw();
+  laidOut_ = true;
 }
 
 bool MainController::SwitchMode(int mode) {
@@ -253,11 +256,16 @@ void MainController::OnSettingSelected(int index) {
 }
 
 void MainController::OnSettingsButton() {
-  if (Running() || !loaded_ || switchFailed_) return;
-  char title[kSettingNameSize + 16];
-  std::snprintf(title, sizeof title, "%s Setting",
-                settings_.ITO.Item[context_.currentSetting % kMaxSettings]);
-  if (!stageEditor_.Edit(title)) return;
+  // Only Engineer mode enables the button; a click that still arrives, or one
+  // during a run or on a half-loaded setting, opens nothing.
+  if (Running() || !loaded_ || switchFailed_ || production_) return;
+  StageEditValues values = PrepareStageEdit(context_, fileSearch_, device_.DeviceType());
+  if (!stageEditor_.Edit(values)) return;
+  for (const std::string& path : ApplyStageEdit(context_, values, config_)) {
+    char text[kStagePathSize + 32];
+    std::snprintf(text, sizeof text, "Cannot save %s !", path.c_str());
+    view_.ShowBox(text, nullptr, kBoxExclamation);
+  }
   Status("Engineer Mode", true);
   ResetView();
   view_.FocusDialog();
@@ -268,6 +276,21 @@ void MainController::OnRowDoubleClick(int row) {
   for (const std::string& folder : engine_.Records().PathsOfRow(row + 1))
     engine_.OpenLogFolder(folder.c_str());
 }
+
+void MainController::OnPaint() {
+  if (openShort_.Present()) itoMap_.Paint();
+}
+
+void MainController::OnSize() {
+  if (!laidOut_ || settings_.InitMod.ShowMutResult != 1) return;
+  view_.PlaceNoticeLabel();
+  if (openShort_.Present()) {
+    view_.ClearMapPicture();
+    itoMap_.Redraw();
+  }
+}
+
+void MainController::OnMouseMove(int x, int y) { itoMap_.OnMouseMove(x, y); }
 
 bool MainController::OnDestroy() {
   pass_ = pass_ || engine_.PassFlag();

@@ -89,13 +89,13 @@ struct FakeMainView : RunUi, MainView, SettingsWindow, MessageDisplay {
   void SetChineseNotice() override { chineseNotice = "set"; }
   void ShowFirmwareIdRows(int n) override { visibleFwRows = n; }
   void ResetResultColumns() override { ++columnResets; }
-  void ClearMapPicture() override {}
+  void ClearMapPicture() override { log.push_back("clear map"); }
   bool ShowSpecPicture(const char* file) override {
     log.push_back(std::string("spec ") + file);
     return true;
   }
   void HideSpecPicture() override { log.push_back("spec hidden"); }
-  void PlaceNoticeLabel() override {}
+  void PlaceNoticeLabel() override { log.push_back("place notice"); }
   void SetTopMost() override { log.push_back("top most"); }
   void FocusDialog() override {}
   void EndDialog(int result) override { ended = result; }
@@ -115,8 +115,8 @@ struct FakeMainView : RunUi, MainView, SettingsWindow, MessageDisplay {
   // SettingsWindow, MessageDisplay
   void SetWindowTitle(const char* t) override { title = t; }
   void AddSettingName(const char*) override {}
-  void ShowMessage(const char* text, const char*, MessageIcon) override {
-    boxes.push_back(std::string("settings|") + text);
+  void ShowMessage(const char* text, const char* caption, MessageIcon) override {
+    boxes.push_back(std::string("settings ") + (caption ? caption : "") + "|" + text);
   }
 };
 
@@ -133,8 +133,9 @@ struct FixedDay : DateSource {
   std::string TodayYmd() override { return "20260101"; }
 };
 
-struct PassingHandlers : OperationHandlers {
-  StepOutcome Run(HandlerId, StepCall&) override { return kStepPass; }
+struct ScriptedHandlers : OperationHandlers {
+  StepOutcome outcome = kStepPass;
+  StepOutcome Run(HandlerId, StepCall&) override { return outcome; }
 };
 struct WatchedDevice : RunDevice {
   explicit WatchedDevice(DeviceWatch& w) : watch(w) {}
@@ -162,6 +163,42 @@ struct ContextSwitcher : SettingSwitcher {
   explicit ContextSwitcher(SettingsContext& c) : context(c) {}
   bool SwitchSetting(int) override { return true; }
   SettingsContext& context;
+};
+
+// The stage dialog answered by the test: an edit applied to the values, then
+// OK; Cancel without one.
+struct ScriptedStageEditor : StageSettingsEditor {
+  std::function<void(StageEditValues&)> edit;
+  std::vector<StageEditValues> shown;
+  bool Edit(StageEditValues& values) override {
+    shown.push_back(values);
+    if (!edit) return false;
+    edit(values);
+    return true;
+  }
+};
+struct FoundFiles : StageFileSearch {
+  StageFileFields files;
+  int searches = 0, deviceType = -1;
+  void Find(int type, StageFileFields& found) override {
+    ++searches;
+    deviceType = type;
+    found = files;
+  }
+};
+struct RecordedOpenShort : OpenShortResults {
+  bool present = false;
+  int clears = 0;
+  bool Present() override { return present; }
+  void Clear() override { ++clears; }
+};
+struct RecordedItoMap : ItoMapDisplay {
+  std::vector<std::string> calls;
+  void Paint() override { calls.push_back("paint"); }
+  void Redraw() override { calls.push_back("redraw"); }
+  void OnMouseMove(int x, int y) override {
+    calls.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+  }
 };
 
 // Station files from the demo station, changed by the test, written to the
@@ -217,7 +254,7 @@ struct ControllerRig {
   std::unique_ptr<SequenceEngine> engine;
   DeviceWatch device{api, context.settings, context.shared.chipCount, tools, view,
                      [this] { return engine->TestRunning(); }};
-  PassingHandlers handlers;
+  ScriptedHandlers handlers;
   WatchedDevice runDevice{device};
   NoRetry prompts;
   NoSleep clock;
@@ -225,8 +262,10 @@ struct ControllerRig {
   ContextSwitcher switcher{context};
   std::function<void()> work;  // the worker, run by the test
   int workerStarts = 0;
-  StageSettingsEditor editor;
-  OpenShortResults openShort;
+  ScriptedStageEditor editor;
+  FoundFiles fileSearch;
+  RecordedOpenShort openShort;
+  RecordedItoMap itoMap;
   std::unique_ptr<MainController> controller;
 
   ControllerRig() {
@@ -243,7 +282,7 @@ struct ControllerRig {
   void Start() {
     station.Write();
     controller.reset(new MainController(
-        MainParts{context, *engine, device, tools, view, editor, openShort}));
+        MainParts{context, *engine, device, tools, view, editor, fileSearch, openShort, itoMap}));
     controller->OnInitDialog();
   }
   void FinishRun() {

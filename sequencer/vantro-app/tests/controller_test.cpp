@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "controller_rig.h"
 
@@ -84,6 +85,32 @@ TEST(Startup, SpecPictureByScreen) {
     bool found = false;
     for (const auto& e : rig.view.log) found = found || e == c.expected;
     EXPECT_TRUE(found) << c.expected;
+  }
+}
+
+TEST(Startup, FailedRegistrationGivesOneBoxAndGoesOn) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.view.registers = false;
+  rig.Start();
+  EXPECT_EQ(std::vector<std::string>{"|Register Device Notification filter failed"}, rig.view.boxes);
+  EXPECT_EQ("MP Mode", rig.view.status);
+  EXPECT_TRUE(rig.view.testEnabled);
+}
+
+TEST(Startup, FirmwareIdRowsFollowTheChipCountOnlyWithoutAChipRead) {
+  struct Case {
+    const char* readFwInfo;
+    const char* slaveNo;
+    int rows;
+  } cases[] = {{"0", "2", 3}, {"0", "0", 1}, {"0", "15", 10}, {"2", "2", kMaxChipCount}};
+  for (const Case& c : cases) {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.station.Set("MPSet.ini", "General", "ReadFWInfo", c.readFwInfo);
+    rig.station.Set("MPSet.ini", "MultiChip", "SlaveNO", c.slaveNo);
+    rig.Start();
+    EXPECT_EQ(c.rows, rig.view.visibleFwRows) << c.readFwInfo << " " << c.slaveNo;
   }
 }
 
@@ -246,13 +273,127 @@ TEST(Timers, RemovedMarkTimerClearsOnlyTheFirstMark) {
 }
 
 TEST(StatusColour, BlackUntilARunFinishedThenByTheOutcome) {
+  struct Case {
+    StepOutcome outcome;
+    uint32_t colour;
+  } cases[] = {{kStepPass, 0x00009B00u}, {kStepFailNoRetry, 0x000000FFu}};
+  for (const Case& c : cases) {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.handlers.outcome = c.outcome;
+    rig.Start();
+    EXPECT_EQ(0u, rig.controller->StatusColour());
+    rig.controller->OnTestButton();
+    rig.FinishRun();
+    EXPECT_EQ(c.colour, rig.controller->StatusColour()) << c.outcome;
+  }
+}
+
+TEST(StatusColour, BlackWhenNoStepRan) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Set("config.ini", "Item0", "Operation1", "None");
+  rig.Start();
+  rig.controller->OnTestButton();
+  if (rig.work) rig.FinishRun();
+  EXPECT_EQ(0u, rig.controller->StatusColour());
+}
+
+TEST(SettingCombo, EngineerSwitchResetsTheViewAndAFailedOneBlocksTest) {
   ControllerRig rig;
   GuiMode(rig);
   rig.Start();
-  EXPECT_EQ(0u, rig.controller->StatusColour());
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  int resets = rig.view.columnResets;
+  rig.controller->OnSettingSelected(0);
+  EXPECT_EQ("Engineer Mode", rig.view.status);
+  EXPECT_EQ(resets + 1, rig.view.columnResets);
+  EXPECT_TRUE(rig.view.testEnabled);
+
+  rig.controller->OnSettingSelected(5);  // no such setting
+  EXPECT_EQ("Re-Check Config Files", rig.view.status);
+  EXPECT_FALSE(rig.view.testEnabled);
   rig.controller->OnTestButton();
+  EXPECT_EQ(0, rig.workerStarts);
+  rig.device.OnInterfaceArrival(rig.api.path.c_str());
+  EXPECT_FALSE(rig.view.testEnabled);
+
+  rig.controller->OnSettingSelected(0);  // a switch that loads allows TEST again
+  EXPECT_EQ("Engineer Mode", rig.view.status);
+  EXPECT_TRUE(rig.view.testEnabled);
+  rig.controller->OnTestButton();
+  EXPECT_EQ(1, rig.workerStarts);
   rig.FinishRun();
-  EXPECT_EQ(0x00009B00u, rig.controller->StatusColour());
+}
+
+TEST(RowDoubleClick, OpensTheFoldersOfTheRowOnlyWithResultsAndWhileIdle) {
+  std::filesystem::create_directories("dev");  // DevconPath, where the opening batch goes
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.Start();
+  auto remember = [&rig] {
+    for (auto record : {std::make_pair(2, "Logs"), std::make_pair(3, "Logs"), std::make_pair(2, "Logs")})
+      rig.engine->Records().Remember(record.first, record.second);
+  };
+  remember();
+  rig.controller->OnRowDoubleClick(1);
+  EXPECT_TRUE(rig.launcher.started.empty());  // no self or mutual results
+
+  rig.openShort.present = true;
+  rig.controller->OnTestButton();
+  rig.controller->OnRowDoubleClick(1);
+  EXPECT_TRUE(rig.launcher.started.empty());  // during a run
+  rig.FinishRun();
+  remember();
+
+  // Rows count from 0, records from 1: row 1 has two records, row 2 one.
+  struct Case {
+    int row;
+    size_t opened;
+  } cases[] = {{1, 2}, {2, 1}, {0, 0}, {7, 0}};
+  for (const Case& c : cases) {
+    rig.launcher.started.clear();
+    rig.controller->OnRowDoubleClick(c.row);
+    EXPECT_EQ(c.opened, rig.launcher.started.size()) << c.row;
+  }
+}
+
+TEST(ItoMap, PaintSizeAndMouseReachTheMap) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Set("MPSet.ini", "InitMod", "ShowMutResult", "1");
+  rig.Start();
+  rig.view.log.clear();
+  rig.controller->OnPaint();
+  rig.controller->OnSize();
+  EXPECT_TRUE(rig.itoMap.calls.empty());  // nothing to draw without results
+  EXPECT_EQ(std::vector<std::string>{"place notice"}, rig.view.log);
+
+  rig.openShort.present = true;
+  rig.view.log.clear();
+  rig.controller->OnPaint();
+  rig.controller->OnSize();
+  rig.controller->OnMouseMove(12, 34);
+  EXPECT_EQ((std::vector<std::string>{"paint", "redraw", "move 12,34"}), rig.itoMap.calls);
+  EXPECT_EQ((std::vector<std::string>{"place notice", "clear map"}), rig.view.log);
+}
+
+TEST(ItoMap, SizeBeforeTheFirstLayoutOrWithoutTheSpecMovesNothing) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.openShort.present = true;
+  rig.station.Write();
+  rig.controller.reset(new MainController(MainParts{rig.context, *rig.engine, rig.device, rig.tools,
+                                                    rig.view, rig.editor, rig.fileSearch,
+                                                    rig.openShort, rig.itoMap}));
+  rig.controller->OnSize();  // before OnInitDialog
+  EXPECT_TRUE(rig.view.log.empty());
+  rig.controller->OnInitDialog();  // ShowMutResult 0
+  rig.view.log.clear();
+  rig.controller->OnSize();
+  EXPECT_TRUE(rig.view.log.empty());
+  EXPECT_TRUE(rig.itoMap.calls.empty());
 }
 
 TEST(EndOfProgram, NoRunLeavesFailAndZeroIds) {
@@ -262,6 +403,22 @@ TEST(EndOfProgram, NoRunLeavesFailAndZeroIds) {
   EXPECT_FALSE(rig.controller->OnDestroy());
   EXPECT_EQ("FAIL\n", ReadText("FAIL.txt"));
   EXPECT_EQ("VID:0000\nPID:0000\n", ReadText("VID_PID.txt"));
+}
+
+TEST(EndOfProgram, APassThatCannotBeWrittenIsNoPass) {
+  // A folder in the way: "PASS.txt" cannot be written, or a stale "FAIL.txt"
+  // cannot be deleted.
+  for (const char* blocked : {"PASS.txt", "FAIL.txt"}) {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.Start();
+    rig.controller->OnTestButton();
+    rig.FinishRun();
+    std::filesystem::create_directories(std::string(blocked) + "/kept");  // not empty: remove fails
+    EXPECT_FALSE(rig.controller->OnDestroy()) << blocked;
+    EXPECT_FALSE(rig.controller->ResultFileWritten());
+    std::filesystem::remove_all(blocked);
+  }
 }
 
 }  // namespace

@@ -114,7 +114,8 @@ CKestrovaDlg::CKestrovaDlg()
       [this](std::function<void()> work) { return StartWorker(std::move(work)); }}));
   device_.SetReinstaller(&reinstaller_);
   controller_.reset(new vantro::MainController(vantro::MainParts{
-      context_, *engine_, device_, tools_, view_, stageEditor_, openShort_}));
+      context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, openShort_,
+      mapDisplay_}));
 }
 
 CKestrovaDlg::~CKestrovaDlg() {
@@ -251,6 +252,7 @@ void CKestrovaDlg::OnPaint() {
     CClientDC dc(GetDlgItem(IDC_POWER_LAMP));
     DrawPowerLamp(dc);
   }
+  controller_->OnPaint();
 }
 
 void CKestrovaDlg::DrawPowerLamp(HDC dc) {
@@ -277,7 +279,12 @@ void CKestrovaDlg::OnTimer(UINT_PTR id) {
 
 void CKestrovaDlg::OnSize(UINT type, int cx, int cy) {
   CDialog::OnSize(type, cx, cy);
-  if (m_hWnd && GetDlgItem(IDC_DONT_TOUCH)) view_.PlaceNoticeLabel();
+  if (m_hWnd && GetDlgItem(IDC_DONT_TOUCH)) controller_->OnSize();
+}
+
+void CKestrovaDlg::OnMouseMove(UINT flags, POINT point) {
+  controller_->OnMouseMove(point.x, point.y);
+  CDialog::OnMouseMove(flags, point);
 }
 
 BOOL CKestrovaDlg::OnDeviceChange(UINT eventType, DWORD_PTR data) {

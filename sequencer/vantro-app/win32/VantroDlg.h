@@ -123,6 +123,7 @@ class CKestrovaDlg : public CDialog {
   void OnSysCommand(UINT id, LPARAM lParam) override;
   void OnWindowPosChanging(WINDOWPOS* pos) override;
   void OnSize(UINT type, int cx, int cy) override;
+  void OnMouseMove(UINT flags, POINT point) override;
   BOOL OnDeviceChange(UINT eventType, DWORD_PTR data) override;
   void OnDestroy() override;
 
@@ -172,7 +173,11 @@ class CKestrovaDlg : public CDialog {
   std::function<void()> work_;
   std::unique_ptr<CWinThread> worker_;
   std::unique_ptr<vantro::SequenceEngine> engine_;
+  // Seams for the stage dialog, its file search, the open/short record and
+  // the ITO map; their defaults open nothing, find nothing and draw nothing.
   vantro::StageSettingsEditor stageEditor_;
+  vantro::StageFileSearch fileSearch_;
   vantro::OpenShortResults openShort_;
+  vantro::ItoMapDisplay mapDisplay_;
   std::unique_ptr<vantro::MainController> controller_;
 };

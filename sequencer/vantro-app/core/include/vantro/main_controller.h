@@ -10,6 +10,7 @@
 #include "vantro/device_watch.h"
 #include "vantro/main_view.h"
 #include "vantro/sequence_engine.h"
+#include "vantro/stage_edit.h"
 
 namespace vantro {
 
@@ -28,7 +29,9 @@ struct MainParts {
   ToolRunner& tools;
   MainView& view;
   StageSettingsEditor& stageEditor;
+  StageFileSearch& fileSearch;
   OpenShortResults& openShort;
+  ItoMapDisplay& itoMap;
 };
 
 class MainController {
@@ -53,6 +56,10 @@ class MainController {
   void OnSettingSelected(int index);
   void OnSettingsButton();
   void OnRowDoubleClick(int row);
+  // WM_PAINT beyond the default painting, WM_SIZE and WM_MOUSEMOVE.
+  void OnPaint();
+  void OnSize();
+  void OnMouseMove(int x, int y);
   // After the modal loop: the result files and the viewer; the pass byte.
   bool OnDestroy();
 
@@ -75,11 +82,14 @@ class MainController {
   ToolRunner& tools_;
   MainView& view_;
   StageSettingsEditor& stageEditor_;
+  StageFileSearch& fileSearch_;
   OpenShortResults& openShort_;
+  ItoMapDisplay& itoMap_;
 
   IniDictionary* config_ = nullptr;
   IniDictionary* mpset_ = nullptr;
   bool loaded_ = false;
+  bool laidOut_ = false;  // the first view reset has placed the controls
   bool switchFailed_ = false;
   bool console_ = false;
   bool production_ = true;

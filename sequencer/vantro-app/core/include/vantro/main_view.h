@@ -41,20 +41,25 @@ class MainView : public DeviceView {
   virtual void FreeConsole() = 0;
 };
 
-// The settings dialog of a stage (behind 1019).  The default answers Cancel.
-class StageSettingsEditor {
- public:
-  virtual ~StageSettingsEditor() = default;
-  // True for OK.
-  virtual bool Edit(const char* /*title*/) { return false; }
-};
-
 // Whether self or mutual open/short results are present (the ITO map).
 class OpenShortResults {
  public:
   virtual ~OpenShortResults() = default;
   virtual bool Present() { return false; }
   virtual void Clear() {}
+};
+
+// The ITO map drawn into 1048 from the open/short results.  By default there
+// is nothing to draw.
+class ItoMapDisplay {
+ public:
+  virtual ~ItoMapDisplay() = default;
+  // WM_PAINT: the map from its off-screen copy.
+  virtual void Paint() {}
+  // After a size change: the map drawn again into its cleared area.
+  virtual void Redraw() {}
+  // WM_MOUSEMOVE in client coordinates: the node tool tips.
+  virtual void OnMouseMove(int /*x*/, int /*y*/) {}
 };
 
 }  // namespace vantro
