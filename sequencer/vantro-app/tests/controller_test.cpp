@@ -377,6 +377,14 @@ TEST(ItoMap, PaintSizeAndMouseReachTheMap) {
   rig.controller->OnMouseMove(12, 34);
   EXPECT_EQ((std::vector<std::string>{"paint", "redraw", "move 12,34"}), rig.itoMap.calls);
   EXPECT_EQ((std::vector<std::string>{"place notice", "clear map"}), rig.view.log);
+
+  // Every view reset clears the open/short results and the map area.
+  int clears = rig.openShort.clears;
+  rig.view.log.clear();
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  EXPECT_EQ(clears + 1, rig.openShort.clears);
+  EXPECT_NE(rig.view.log.end(), std::find(rig.view.log.begin(), rig.view.log.end(), "clear map"));
 }
 
 TEST(ItoMap, SizeBeforeTheFirstLayoutOrWithoutTheSpecMovesNothing) {
