@@ -19,6 +19,8 @@ bool WriteText(const char* path, const char* text) {
   std::FILE* file = std::fopen(path, "w+");
   if (!file) return false;
   bool ok = std::fprintf(file, "%s", text) >= 0;
+  // The C runtime's close does not report a failed final flush.
+  if (std::fflush(file) != 0) ok = false;
   if (std::fclose(file) != 0) ok = false;
   return ok;
 }

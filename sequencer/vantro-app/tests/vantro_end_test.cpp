@@ -90,6 +90,53 @@ TEST(VantroEnd, ConsoleWithoutDeviceEndsWithFail) {
   EXPECT_LT(run.milliseconds, 500u + 3000u + 5000u);
 }
 
+// A run that passes still ends with -1 when its verdict cannot be left
+// behind: the pass file cannot be written, or a fail file of an earlier run
+// cannot be deleted.
+struct BlockedEndFile {
+  const char* station;
+  const char* folder;    // a folder of that name in the station, or null
+  const char* readOnly;  // a read-only file of that name, or null
+};
+
+void ExpectPassEndsWithMinusOne(const BlockedEndFile& c) {
+  VantroStation station = ConsoleStation(c.station);
+  station.Set("MPSet.ini", "InitMod", "CloseDelayTime", "0");  // the end is what counts here
+  station.Prepare();
+  if (c.folder) {
+    ASSERT_TRUE(CreateDirectoryA(station.Path(c.folder).c_str(), nullptr));
+  }
+  if (c.readOnly) {
+    station.WriteFile(c.readOnly, "FAIL\r\n");
+    ASSERT_TRUE(SetFileAttributesA(station.Path(c.readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+  }
+  VantroRun run = station.Run(60000);
+  ASSERT_TRUE(run.ended);
+  // The run itself passed.
+  EXPECT_TRUE(Contains(station.Read("console.txt"), "\r\n\r\nThe test result is: Pass\r\n"))
+      << station.Read("console.txt");
+  EXPECT_TRUE(Contains(station.Read("TestLogs\\OperationResult.csv"), "ReInstall,   Pass"));
+  EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+  const char* blocked = c.folder ? c.folder : c.readOnly;
+  EXPECT_TRUE(station.Exists(blocked));
+  if (c.readOnly) {
+    EXPECT_EQ("FAIL\r\n", station.Read(c.readOnly));
+  }
+  EXPECT_EQ("VID:3c5e\r\nPID:0a7b\r\n", station.Read("VID_PID.txt"));
+}
+
+TEST(VantroEnd, PassWithoutItsResultFileFails) {
+  const BlockedEndFile cases[] = {
+      {"console-pass-folder", "PASS.txt", nullptr},
+      {"console-fail-read-only", nullptr, "FAIL.txt"},
+      {"console-fail-folder", "FAIL.txt", nullptr},
+  };
+  for (const BlockedEndFile& c : cases) {
+    SCOPED_TRACE(c.station);
+    ExpectPassEndsWithMinusOne(c);
+  }
+}
+
 struct Boxes {
   std::unique_ptr<MessageBoxWatcher> watcher;
 };

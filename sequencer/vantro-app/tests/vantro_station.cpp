@@ -40,6 +40,7 @@ void DeleteTree(const std::string& folder) {
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         DeleteTree(path);
       } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only fixture too
         DeleteFileA(path.c_str());
       }
     } while (FindNextFileA(find, &entry));

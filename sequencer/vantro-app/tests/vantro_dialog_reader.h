@@ -1,0 +1,43 @@
+// Reading and driving Vantro's dialogs from the test process: control texts,
+// visibility, list cells and columns (through memory allocated in Vantro's
+// process, since list-view messages carry pointers), the password prompt and
+// the dialogs a process shows besides its main one.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Polls done every 50 ms; its last answer after the time-out.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
+
+std::string DialogText(HWND dialog, int id);
+std::wstring DialogTextW(HWND dialog, int id);
+// The control's own WS_VISIBLE style (its parent's visibility aside).
+bool HasVisibleStyle(HWND dialog, int id);
+
+std::string ListCell(DWORD processId, HWND list, int row, int column);
+// Header item count (LVM_GETHEADER, HDM_GETITEMCOUNT) and each column's text.
+int ListColumnCount(HWND list);
+std::vector<std::string> ListColumnNames(DWORD processId, HWND list);
+
+// The control that has the keyboard focus in the dialog's thread.
+HWND FocusedControl(HWND dialog);
+
+// The visible "Please Keyin Password" prompt of the process, or null after
+// the time-out.
+HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs);
+// Types the password into the prompt and presses its OK.
+void AnswerPassword(HWND prompt, const char* password);
+// Presses the mode key on the TEST button (1000) and answers the prompt it
+// brings; false when no prompt came.
+bool PressModeKeyAndAnswer(DWORD processId, HWND dialog, WPARAM key, const char* password);
+
+// A message box's text (its static 0xFFFF).
+std::string MessageBoxText(HWND box);
+
+// Visible top-level dialogs (#32770) of the process other than except: the
+// message boxes and prompts it shows.
+std::vector<HWND> OtherVisibleDialogs(DWORD processId, HWND except);
