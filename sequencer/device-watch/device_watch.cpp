@@ -75,6 +75,7 @@ void DeviceWatch::OpenTouchDevice() {
     type_ = kDeviceTypeUnknown;
     path_.clear();
     open_ = 0;
+    chipInfoRead_ = 0;
     return;
   }
   type_ = api_.GetDeviceType();
@@ -92,6 +93,12 @@ void DeviceWatch::ShowDeviceId() {
 }
 
 bool DeviceWatch::ReadChipInfo() {
+  bool ok = ReadChipInfoWithPower();
+  chipInfoRead_ = ok ? 1 : 0;
+  return ok;
+}
+
+bool DeviceWatch::ReadChipInfoWithPower() {
   const int mode = settings_.General.ReadFWInfo;
   if (mode == 0) return true;
   const bool bridgePower = settings_.SetPowerInfo.AutoSetBridgePower == 1;
@@ -225,7 +232,7 @@ void DeviceWatch::ReInstallDevice() {
   StepOutcome outcome = reinstaller_ ? reinstaller_->RunDevconReinstall(message) : kStepFailRetry;
   view_.KillTimer(kStepStatusTimerId);
   if (outcome == kStepPass) {
-    if (!isRunning_()) autoStartArmed = 1;
+    if (!isRunning_() && testAllowed_) autoStartArmed = 1;
     api_.ClearReInstallFlag();
     Status("Re-Install Device Success", true);
   } else {

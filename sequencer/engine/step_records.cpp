@@ -85,6 +85,14 @@ void SequenceEngine::ResetStepResults(int& executed) {
   ui_.SetProgress(0);
 }
 
+void SequenceEngine::ZeroResultCounts() { notRunCount_ = passCount_ = failCount_ = 0; }
+
+void SequenceEngine::ForgetLastRun() {
+  ZeroResultCounts();
+  runFinished_ = false;
+  passFlag_ = false;
+}
+
 void SequenceEngine::FillStepList(bool append) {
   int count = StepCount();
   listedCount_ = count;

@@ -112,6 +112,14 @@ TEST(Reinstall, ReinstallDeviceClearsTheNeedAndArmsTheConsoleStartWhenIdle) {
   EXPECT_TRUE(failing.view.Has("kill 155202"));
   EXPECT_EQ("", failing.Calls());
   EXPECT_EQ(0, failing.watch.autoStartArmed.load());
+
+  // After a failed settings load nothing may start a run.
+  ReinstallRig unloaded;
+  unloaded.watch.SetConsoleMode(true);
+  unloaded.watch.SetTestAllowed(false);
+  unloaded.watch.ReInstallDevice();
+  EXPECT_EQ("status Re-Install Device Success", unloaded.view.log.back());
+  EXPECT_EQ(0, unloaded.watch.autoStartArmed.load());
 }
 
 TEST(Reinstall, CheckTimerDecides) {

@@ -43,6 +43,7 @@ bool WriteResultFile(bool pass, const char* passText, const char* failText) {
 bool WriteVidPidFile(uint16_t vid, uint16_t pid) {
   char text[32];
   std::snprintf(text, sizeof text, "VID:%04x\nPID:%04x\n", vid, pid);
+  if (!DeleteIfPresent("VID_PID.txt")) return false;
   return WriteText("VID_PID.txt", text);
 }
 

@@ -107,6 +107,7 @@ void MainController::OnInitDialog() {
 void MainController::ResetView() {
   int executed = 0;
   engine_.ResetStepResults(executed);
+  engine_.ForgetLastRun();
   openShort_.Clear();
   if (settings_.SetPowerInfo.AutoSetBridgePower == 1) device_.PowerOff();
   view_.ClearFirmwareIdTexts();
@@ -147,6 +148,7 @@ bool MainController::SwitchMode(int mode) {
     case kModeMp:
       production_ = true;
       aio_ = false;
+      settings_.InitMod.AIO = 0;  // the run's retry prompt follows the mode
       status = "MP Mode";
       break;
     case kModeEngineer:
@@ -156,6 +158,7 @@ bool MainController::SwitchMode(int mode) {
     case kModeAio:
       production_ = true;
       aio_ = true;
+      settings_.InitMod.AIO = 1;
       status = "AIO Mode";
       break;
     default:
@@ -205,7 +208,8 @@ void MainController::OnTimer(unsigned id) {
       }
       return;
     case kConsoleStartTimerId:
-      if (device_.autoStartArmed.exchange(0) == 1) {
+      // A half-loaded setting is never run, armed or not.
+      if (device_.autoStartArmed.exchange(0) == 1 && loaded_ && !switchFailed_) {
         device_.firstArrival = 0;
         engine_.OnTestClicked();
       }
@@ -252,7 +256,7 @@ void MainController::OnSettingSelected(int index) {
   device_.SetTestAllowed(true);
   Status("Engineer Mode", true);
   ResetView();
-  view_.EnableTest(device_.IsOpen());
+  view_.EnableTest(device_.TestReady());
 }
 
 void MainController::OnSettingsButton() {
@@ -303,7 +307,9 @@ bool MainController::OnDestroy() {
                         exitCode, processId))
       view_.ConsolePrint("Cannot call notepad!");
   }
-  WriteVidPidFile(device_.Vid(), device_.Pid());
+  // The caller files the verdict under these ids: a stale file from an
+  // earlier panel must not go with a pass.
+  if (!WriteVidPidFile(device_.Vid(), device_.Pid())) resultWritten_ = false;
   return pass_ && resultWritten_;
 }
 

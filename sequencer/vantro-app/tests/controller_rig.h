@@ -68,7 +68,10 @@ struct FakeMainView : RunUi, MainView, SettingsWindow, MessageDisplay {
   void ShowChipCount(int c) override { chipCount = c; }
   void RedrawPowerLamp() override {}
   void Redraw() override {}
-  void ZeroResultCounts() override {}
+  std::function<void()> zeroCounts;  // the engine's, as the dialog binds it
+  void ZeroResultCounts() override {
+    if (zeroCounts) zeroCounts();
+  }
   void Sleep(int ms) override { log.push_back("sleep " + std::to_string(ms)); }
   // MainView
   bool RegisterDeviceNotices() override { return registers; }
@@ -148,7 +151,11 @@ struct WatchedDevice : RunDevice {
   DeviceWatch& watch;
 };
 struct NoRetry : RunPrompts {
-  int AskRetry(const char*, const char*) override { return 0; }
+  int asked = 0;
+  int AskRetry(const char*, const char*) override {
+    ++asked;
+    return 0;
+  }
 };
 struct NoSleep : RunClock {
   void Sleep(int) override {}
@@ -278,6 +285,7 @@ struct ControllerRig {
           ++workerStarts;
           return true;
         }}));
+    view.zeroCounts = [this] { engine->ZeroResultCounts(); };
   }
   void Start() {
     station.Write();

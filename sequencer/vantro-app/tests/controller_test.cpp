@@ -114,6 +114,32 @@ TEST(Startup, FirmwareIdRowsFollowTheChipCountOnlyWithoutAChipRead) {
   }
 }
 
+TEST(Startup, AMissingSettingsFileAllowsOnlyAClose) {
+  for (const char* missing : {"config.ini", "MPSet.ini"}) {
+    ControllerRig rig;
+    rig.station.files.erase(missing);
+    std::remove(missing);
+    rig.Start();
+    EXPECT_LE(rig.view.boxes.size(), 1u) << missing;
+    EXPECT_EQ("Re-Check Config Files", rig.view.status) << missing;
+    EXPECT_FALSE(rig.view.testEnabled);
+    EXPECT_FALSE(rig.view.settingsEnabled);
+    EXPECT_EQ("<missing>", ReadText(missing));
+    for (const auto& file : rig.station.files) EXPECT_EQ(file.second, ReadText(file.first)) << file.first;
+  }
+}
+
+TEST(Startup, ConsoleStartAfterAFailedLoadRunsNothing) {
+  ControllerRig rig;
+  rig.station.Remove("config.ini", "SetPowerInfo", "PowerOnCmd");
+  rig.Start();
+  ASSERT_FALSE(rig.controller->SettingsLoaded());
+  rig.device.autoStartArmed = 1;  // however it came to be armed
+  rig.controller->OnTimer(kConsoleStartTimerId);
+  EXPECT_EQ(0, rig.workerStarts);
+  EXPECT_EQ(kDialogOk, rig.view.ended);
+}
+
 TEST(Modes, KeysAskForThePasswordOnlyForTheLetterKeysWhileIdle) {
   ControllerRig rig;
   GuiMode(rig);
@@ -155,6 +181,23 @@ TEST(Modes, PasswordDecides) {
   EXPECT_EQ("AIO Mode", rig.view.status);
   EXPECT_TRUE(rig.controller->SwitchMode(kModeConfirm));
   EXPECT_EQ("AIO Mode", rig.view.status);
+}
+
+TEST(Modes, TheModeDecidesTheRunsRetryPrompt) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.station.Set("MPSet.ini", "InitMod", "AIO", "1");
+  rig.handlers.outcome = kStepFailRetry;
+  rig.Start();
+  rig.view.passwords = {{true, "1234"}, {true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeMp));
+  rig.controller->OnTestButton();
+  rig.FinishRun();
+  EXPECT_EQ(0, rig.prompts.asked);  // MP mode offers no retry
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeAio));
+  rig.controller->OnTestButton();
+  rig.FinishRun();
+  EXPECT_EQ(1, rig.prompts.asked);
 }
 
 TEST(Modes, EngineerModeOnASmallScreenIsMaximised) {
@@ -299,6 +342,33 @@ TEST(StatusColour, BlackWhenNoStepRan) {
   EXPECT_EQ(0u, rig.controller->StatusColour());
 }
 
+TEST(StatusColour, AViewResetOrADeviceChangeForgetsTheLastRun) {
+  {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.Start();
+    rig.controller->OnTestButton();
+    rig.FinishRun();
+    ASSERT_EQ(0x00009B00u, rig.controller->StatusColour());
+    rig.view.passwords = {{true, "1234"}};
+    ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+    EXPECT_EQ(0u, rig.controller->StatusColour());
+    EXPECT_FALSE(rig.controller->OnDestroy());  // the pass went with the reset
+  }
+  {
+    ControllerRig rig;
+    GuiMode(rig);
+    rig.handlers.outcome = kStepFailNoRetry;
+    rig.Start();
+    rig.controller->OnTestButton();
+    rig.FinishRun();
+    ASSERT_EQ(0x000000FFu, rig.controller->StatusColour());
+    rig.device.OnInterfaceArrival(rig.api.path.c_str());  // the next panel
+    EXPECT_EQ("==Device connected !==", rig.view.status);
+    EXPECT_EQ(0u, rig.controller->StatusColour());
+  }
+}
+
 TEST(SettingCombo, EngineerSwitchResetsTheViewAndAFailedOneBlocksTest) {
   ControllerRig rig;
   GuiMode(rig);
@@ -325,6 +395,23 @@ TEST(SettingCombo, EngineerSwitchResetsTheViewAndAFailedOneBlocksTest) {
   rig.controller->OnTestButton();
   EXPECT_EQ(1, rig.workerStarts);
   rig.FinishRun();
+}
+
+TEST(SettingCombo, ASwitchDoesNotEnableTestWithUnreadableChips) {
+  ControllerRig rig;
+  GuiMode(rig);
+  rig.api.reportStop = 0;
+  rig.Start();
+  ASSERT_FALSE(rig.view.testEnabled);
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+  rig.controller->OnSettingSelected(0);
+  EXPECT_FALSE(rig.view.testEnabled);
+  rig.api.reportStop = 1;
+  rig.device.OnInterfaceArrival(rig.api.path.c_str());  // read now
+  EXPECT_TRUE(rig.view.testEnabled);
+  rig.controller->OnSettingSelected(0);
+  EXPECT_TRUE(rig.view.testEnabled);
 }
 
 TEST(RowDoubleClick, OpensTheFoldersOfTheRowOnlyWithResultsAndWhileIdle) {
@@ -414,14 +501,15 @@ TEST(EndOfProgram, NoRunLeavesFailAndZeroIds) {
 }
 
 TEST(EndOfProgram, APassThatCannotBeWrittenIsNoPass) {
-  // A folder in the way: "PASS.txt" cannot be written, or a stale "FAIL.txt"
-  // cannot be deleted.
-  for (const char* blocked : {"PASS.txt", "FAIL.txt"}) {
+  // A folder in the way: "PASS.txt" or "VID_PID.txt" cannot be written, or a
+  // stale "FAIL.txt" cannot be deleted.
+  for (const char* blocked : {"PASS.txt", "FAIL.txt", "VID_PID.txt"}) {
     ControllerRig rig;
     GuiMode(rig);
     rig.Start();
     rig.controller->OnTestButton();
     rig.FinishRun();
+    std::filesystem::remove_all(blocked);
     std::filesystem::create_directories(std::string(blocked) + "/kept");  // not empty: remove fails
     EXPECT_FALSE(rig.controller->OnDestroy()) << blocked;
     EXPECT_FALSE(rig.controller->ResultFileWritten());

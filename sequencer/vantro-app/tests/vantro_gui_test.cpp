@@ -35,7 +35,7 @@ void Drive(DWORD processId, void* context) {
   s.Check(DialogText(dialog, 1049) == "VID 3C5E\nPID 0A7B", "ids: " + DialogText(dialog, 1049));
   s.Check(DialogText(dialog, 1020) == "A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB",
           "fw: " + DialogText(dialog, 1020));
-  s.Check(DialogText(dialog, 1068) == "1", "count: " + DialogText(dialog, 1068));
+  s.Check(DialogText(dialog, 1068) == "4", "count: " + DialogText(dialog, 1068));
   s.Check(IsWindowEnabled(test) != FALSE, "TEST enabled at start");
 
   s.Check(PressModeKeyAndAnswer(processId, dialog, 'E', "wrong"), "prompt for E");
@@ -81,7 +81,7 @@ void Drive(DWORD processId, void* context) {
   s.Check(IsWindowEnabled(test) != FALSE, "TEST enabled again");
   s.Check(DialogText(dialog, 1049) == "VID 3C5E\nPID 0A7B", "ids again");
   s.Check(DialogText(dialog, 1020) == "A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB", "fw again");
-  s.Check(DialogText(dialog, 1068) == "1", "count again");
+  s.Check(DialogText(dialog, 1068) == "4", "count again");
 
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

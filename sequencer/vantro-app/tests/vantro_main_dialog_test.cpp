@@ -60,7 +60,7 @@ bool HasSpecImage(HWND dialog) {
 struct LayoutSeen {
   bool shown = false;
   std::wstring notice;
-  std::string chipCount;
+  std::string title, chipCount;
   std::map<int, bool> rowsAtStart, rowsAfterModes;
   bool specImage = false, specVisible = false;
   size_t boxes = 99;
@@ -82,6 +82,9 @@ void DriveLayout(DWORD processId, void* context) {
   if (!dialog) return;
   seen.shown = true;
   seen.notice = DialogTextW(dialog, 1050);
+  char title[128] = "";
+  GetWindowTextA(dialog, title, sizeof title);
+  seen.title = title;
   seen.chipCount = DialogText(dialog, 1068);
   seen.rowsAtStart = FirmwareRows(dialog);
   seen.specImage = HasSpecImage(dialog);
@@ -111,6 +114,7 @@ TEST(VantroGui, LayoutFollowsTheSettings) {
   station.Set("MPSet.ini", "General", "ReadFWInfo", "0");
   station.Set("MPSet.ini", "MultiChip", "SlaveNO", "2");
   station.Set("MPSet.ini", "InitMod", "ShowMutResult", "1");
+  station.Remove("MPSet.ini", "Display", "Title");
   station.Prepare();
   station.WriteFile("LargeSpec.bmp", SmallBitmapFile());
   ASSERT_GE(GetSystemMetrics(SM_CYSCREEN), 1024);  // the screen that wants the large picture
@@ -119,6 +123,7 @@ TEST(VantroGui, LayoutFollowsTheSettings) {
   ASSERT_TRUE(run.ended);
   ASSERT_TRUE(seen.shown);
   EXPECT_EQ(L"\u6e2c\u8a66\u6642\n\n\u8acb\u52ff\u89f8\u6478\u5c4f\u5e55!!", seen.notice);
+  EXPECT_EQ(" Norq Vantro v1.0.6A_06_1127A", seen.title);  // no [Display] Title
   EXPECT_EQ("3", seen.chipCount);
   // Three chips: FW1 to FW3 with their captions, not FW4 and FW5.
   const std::map<int, bool> threeChips = {{1020, true},  {1021, true},  {1022, true}, {1023, false},

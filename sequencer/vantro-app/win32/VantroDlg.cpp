@@ -259,8 +259,10 @@ void CKestrovaDlg::DrawPowerLamp(HDC dc) {
   CDC target;
   target.Attach(dc);
   CPen pen(PS_SOLID, 10, device_.PowerState() == 1 ? RGB(0, 255, 0) : RGB(255, 0, 0));
-  target.SelectObject(pen);
+  // The pen goes back out before it is deleted: a selected pen is not freed.
+  HGDIOBJ previous = target.SelectObject(pen);
   target.Ellipse(11, 9, 19, 17);
+  target.SelectObject(previous);
   target.Detach();
 }
 
@@ -411,10 +413,7 @@ void VantroView::RedrawPowerLamp() { ::InvalidateRect(dialog_.m_hWnd, nullptr, F
 
 void VantroView::Redraw() { ::InvalidateRect(dialog_.m_hWnd, nullptr, TRUE); }
 
-void VantroView::ZeroResultCounts() {
-  int executed = 0;
-  dialog_.engine_->ResetStepResults(executed);
-}
+void VantroView::ZeroResultCounts() { dialog_.engine_->ZeroResultCounts(); }
 
 void VantroView::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 

@@ -89,6 +89,9 @@ class DeviceWatch {
   void SetReinstaller(DevconReinstaller* reinstaller) { reinstaller_ = reinstaller; }
 
   bool IsOpen() const { return open_.load() != 0; }
+  // A device is open and its chip information was read (or is not read):
+  // TEST may be enabled.
+  bool TestReady() const { return IsOpen() && chipInfoRead_.load() != 0; }
   int DeviceType() const { return type_.load(); }
   std::string DevicePath() const { return path_; }
   uint16_t Vid() const { return vid_; }
@@ -107,6 +110,7 @@ class DeviceWatch {
 
  private:
   void Status(const char* text, bool printed);
+  bool ReadChipInfoWithPower();
   bool ReadChipInfoFromDevice(bool show);
 
   PortaqApi& api_;
@@ -120,6 +124,7 @@ class DeviceWatch {
   DevconReinstaller* reinstaller_ = nullptr;
 
   std::atomic<int> open_{0};
+  std::atomic<int> chipInfoRead_{0};
   std::atomic<int> type_{kDeviceTypeUnknown};
   std::string path_;
   uint16_t vid_ = 0, pid_ = 0;

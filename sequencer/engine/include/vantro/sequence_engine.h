@@ -64,6 +64,11 @@ class SequenceEngine {
   void RecordStepPass(int step, int executed, const char* passText);
   int RecordStepFail(int& step, const char* message, int& executed, bool retry);
   void ResetStepResults(int& executed);
+  // A device change: the result counts of the last run zeroed.
+  void ZeroResultCounts();
+  // A view reset: the counts and the last run's flags (finished, passed)
+  // zeroed; the next verdict comes from the next run.
+  void ForgetLastRun();
   void FillStepList(bool append);
   void CountStepResults();
   bool WriteOperationResult(const char* path) const;
@@ -149,7 +154,8 @@ class SequenceEngine {
   int listedCount_ = 0;
   int nextListRow_ = 0;
   int lastRecordedRow_ = 0;
-  int notRunCount_ = 0, passCount_ = 0, failCount_ = 0;
+  // Written by the worker, read by the dialog's status colour.
+  std::atomic<int> notRunCount_{0}, passCount_{0}, failCount_{0};
 
   // Per pass of RunSequence.
   bool keepMessage_ = false;      // the CheckFWID re-check after a repair
