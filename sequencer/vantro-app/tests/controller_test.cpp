@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "controller_rig.h"
@@ -394,6 +395,38 @@ TEST(SettingCombo, EngineerSwitchResetsTheViewAndAFailedOneBlocksTest) {
   EXPECT_TRUE(rig.view.testEnabled);
   rig.controller->OnTestButton();
   EXPECT_EQ(1, rig.workerStarts);
+  rig.FinishRun();
+}
+
+TEST(SettingCombo, AnotherSettingShowsItsStepsAndARunKeepsTheCurrentOne) {
+  ControllerRig rig;
+  GuiMode(rig);
+  std::string& config = rig.station.files["config.ini"];
+  std::string second = config.substr(config.find("[Item0]\n"));  // the last section
+  for (auto change : {std::make_pair("[Item0]", "[Item1]"), std::make_pair("OperationNO=1", "OperationNO=2"),
+                      std::make_pair("Operation2=None", "Operation2=ReInstall"),
+                      std::make_pair("Demo_OK", "Second_OK"), std::make_pair("Demo_NG", "Second_NG")})
+    second.replace(second.find(change.first), std::strlen(change.first), change.second);
+  config += second;
+  rig.station.Set("MPSet.ini", "ITO", "ItemNO", "2");
+  rig.station.Set("MPSet.ini", "ITO", "Item1", "Second");
+  rig.Start();
+  rig.view.passwords = {{true, "1234"}};
+  ASSERT_TRUE(rig.controller->SwitchMode(kModeEngineer));
+
+  rig.controller->OnSettingSelected(1);
+  EXPECT_EQ(1, rig.context.currentSetting);
+  EXPECT_EQ((std::vector<std::string>{"ReInstall", "ReInstall"}), rig.view.rows);
+  EXPECT_EQ("Engineer Mode", rig.view.status);
+  EXPECT_TRUE(rig.view.testEnabled);
+
+  rig.controller->OnTestButton();
+  ASSERT_TRUE(rig.engine->TestRunning());
+  std::vector<std::string> rowsOfTheRun = rig.view.rows;
+  rig.controller->OnSettingSelected(0);
+  EXPECT_EQ(1, rig.context.currentSetting);
+  EXPECT_EQ(1, rig.view.selected);  // the combo goes back
+  EXPECT_EQ(rowsOfTheRun, rig.view.rows);
   rig.FinishRun();
 }
 

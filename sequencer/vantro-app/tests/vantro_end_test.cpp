@@ -41,11 +41,15 @@ TEST(VantroEnd, ConsoleReinstallPasses) {
   std::string journal = station.Read("dev\\standin-journal.txt");
   EXPECT_TRUE(Contains(journal, "tool=viewer run=1 cwd=" + station.Folder() + " command= PASS.txt\n"))
       << journal;
-  size_t removal = journal.find("command=\"dev\\devcon_Win7.exe\" remove \"HID\\VID_B7C4&PID_*&COL02\"");
-  size_t rescan = journal.find("command=\"dev\\devcon_Win7.exe\" rescan");
-  EXPECT_NE(std::string::npos, removal) << journal;
-  EXPECT_NE(std::string::npos, rescan);
-  EXPECT_LT(removal, rescan);
+  // The four removals, then the rescan, in the batch's order.
+  size_t from = 0;
+  for (const char* devcon : {" remove \"HID\\VID_B7C4&PID_*&COL02\"", " remove \"HID\\VID_293f&PID_*&COL02\"",
+                             " remove \"HID\\VID_0596&PID_060*&COL02\"", " remove \"ACPI\\NORQ*\"",
+                             " rescan"}) {
+    size_t next = journal.find(std::string("command=\"dev\\devcon_Win7.exe\"") + devcon + "\n", from);
+    ASSERT_NE(std::string::npos, next) << devcon << "\n" << journal;
+    from = next + 1;
+  }
   EXPECT_FALSE(station.Exists("dev\\autoGenerate.bat"));
   // The probe, then the chip information read in its exact order; no handle left open.
   std::string devices = station.Read("panel\\journal.txt");
