@@ -4,9 +4,10 @@
 set -euo pipefail
 
 need_cmds=(cmake ninja g++ i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
-           x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres wine Xvfb clang llvm-nm)
+           x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres wine Xvfb clang llvm-nm
+           clang-format git)
 pkgs=(cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-      wine wine64 fonts-wine xvfb googletest clang llvm)
+      wine wine64 fonts-wine xvfb googletest clang llvm clang-format git)
 
 missing=0
 for c in "${need_cmds[@]}"; do

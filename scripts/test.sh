@@ -24,6 +24,7 @@ for preset in native windows windows64; do
 done
 [ "$status" = 0 ] || { echo "build failed"; exit 1; }
 
+step "format" bash scripts/check-format.sh
 step "tests: native (ASan, UBSan)" ctest --preset native
 step "checks: i686 product binaries" ctest --preset windows --no-tests=ignore
 step "tests: Windows under Wine" ctest --preset windows64
