@@ -13,7 +13,9 @@ const std::string kNoCell;
 
 }  // namespace
 
-CCsvParser::CCsvParser() : reader(nullptr), currentRow(nullptr), verbose(0) { initData(); }
+CCsvParser::CCsvParser() : reader(nullptr), currentRow(nullptr), verbose(0) {
+    initData();
+}
 
 CCsvParser::CCsvParser(const char* file) : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();
@@ -21,7 +23,8 @@ CCsvParser::CCsvParser(const char* file) : reader(nullptr), currentRow(nullptr),
         printf("%s : init csv parser failed!\n", file != nullptr ? file : "");
         return;
     }
-    if (startParse(nullptr, nullptr) < 0) printf("The format of %s is incorrect!\n", file);
+    if (startParse(nullptr, nullptr) < 0)
+        printf("The format of %s is incorrect!\n", file);
 }
 
 CCsvParser::CCsvParser(const char* folder, const char* mainCodeId, const char* buildTime)
@@ -44,13 +47,16 @@ CCsvParser::CCsvParser(const char* file, bool) : reader(nullptr), currentRow(nul
 CCsvParser::CCsvParser(const CCsvParser& other)
     : RegisterTable(other), reader(other.reader), currentRow(new CsvRow(*other.currentRow)),
       verbose(other.verbose) {
-    if (reader != nullptr) ++reader->references;
+    if (reader != nullptr)
+        ++reader->references;
 }
 
 CCsvParser& CCsvParser::operator=(const CCsvParser& other) {
-    if (this == &other) return *this;
+    if (this == &other)
+        return *this;
     RegisterTable::operator=(other);
-    if (other.reader != nullptr) ++other.reader->references;
+    if (other.reader != nullptr)
+        ++other.reader->references;
     releaseReader();
     reader = other.reader;
     *currentRow = *other.currentRow;
@@ -64,8 +70,10 @@ CCsvParser::~CCsvParser() {
 }
 
 void CCsvParser::releaseReader() {
-    if (reader == nullptr) return;
-    if (--reader->references == 0) delete reader;  // its destructor closes the file
+    if (reader == nullptr)
+        return;
+    if (--reader->references == 0)
+        delete reader;  // its destructor closes the file
     reader = nullptr;
 }
 
@@ -97,7 +105,8 @@ void CCsvParser::clearTable() {
     memset(ctrlChips, 0, sizeof ctrlChips);
     chipCount = rxChipCount = txChipCount = 0;
     ctrlChipCount = ctrlRowCount = 0;
-    for (std::string& name : ctrlRowNames) name.clear();
+    for (std::string& name : ctrlRowNames)
+        name.clear();
     itoOrderCount = txOrderCount = 0;
     firstItoOrder = firstTxOrder = 0;
     nonReservedCount = 0;
@@ -118,7 +127,8 @@ bool CCsvParser::initParser(const char* file) {
         return false;
     }
     const char* dot = strrchr(file, '.');
-    if (dot == nullptr) return false;  // no extension to tell the kind by
+    if (dot == nullptr)
+        return false;  // no extension to tell the kind by
     bool tbl;
     if (strcmp(dot + 1, "csv") == 0)
         tbl = false;
@@ -131,7 +141,8 @@ bool CCsvParser::initParser(const char* file) {
     r.separator = static_cast<char>(tbl ? 144 : 44);
     r.lineEnd = static_cast<char>(tbl ? 110 : 10);
     r.mode = CSV_MODE_OPTIONAL;
-    for (int& option : r.options) option = 1;
+    for (int& option : r.options)
+        option = 1;
     return true;
 }
 
@@ -151,37 +162,49 @@ bool CCsvParser::init(const char* file) {
     return true;
 }
 
-bool CCsvParser::isParserReady() { return reader != nullptr; }
+bool CCsvParser::isParserReady() {
+    return reader != nullptr;
+}
 
-RegisterTable CCsvParser::getTable() { return *this; }
+RegisterTable CCsvParser::getTable() {
+    return *this;
+}
 
-unsigned int CCsvParser::getStartAddr() { return startAddr; }
+unsigned int CCsvParser::getStartAddr() {
+    return startAddr;
+}
 
 Register* CCsvParser::lookUp(const char* name) {
-    if (name == nullptr) return nullptr;
-    const int count = registerCount < 0 ? 0
+    if (name == nullptr)
+        return nullptr;
+    const int count = registerCount < 0                              ? 0
                       : registerCount > REGISTER_TABLE_MAX_REGISTERS ? REGISTER_TABLE_MAX_REGISTERS
                                                                      : registerCount;
     for (int i = 0; i < count; ++i)
-        if (PellitonEqualNoCase(registers[i].name, name)) return &registers[i];
+        if (PellitonEqualNoCase(registers[i].name, name))
+            return &registers[i];
     return nullptr;
 }
 
 unsigned int CCsvParser::getParamAddress(const char* name) {
     const Register* reg = lookUp(name);
-    if (reg == nullptr) return 0;
+    if (reg == nullptr)
+        return 0;
     unsigned int address = 0;
-    if (sscanf(reg->address, "%x", &address) != 1) address = 0;
+    if (sscanf(reg->address, "%x", &address) != 1)
+        address = 0;
     return address + startAddr;
 }
 
 void CCsvParser::setVerbose(int level) {
     verbose = level;
-    if (reader != nullptr) reader->reader.verbose = level;
+    if (reader != nullptr)
+        reader->reader.verbose = level;
 }
 
 const std::string& CCsvParser::cell(size_t index) const {
-    if (currentRow == nullptr || index >= currentRow->size()) return kNoCell;
+    if (currentRow == nullptr || index >= currentRow->size())
+        return kNoCell;
     return (*currentRow)[index];
 }
 

@@ -15,7 +15,9 @@ enum GroupKind { GROUP_ORDINARY = 0, GROUP_DEFINE_TABLE = 1, GROUP_DEFINE_DATA =
 
 const char kWhite[] = " \t\f\v\n\r";
 
-const char* skipWhite(const std::string& text) { return text.c_str() + strspn(text.c_str(), kWhite); }
+const char* skipWhite(const std::string& text) {
+    return text.c_str() + strspn(text.c_str(), kWhite);
+}
 
 bool startsWith(const std::string& text, const char* prefix) {
     return text.compare(0, strlen(prefix), prefix) == 0;
@@ -23,7 +25,8 @@ bool startsWith(const std::string& text, const char* prefix) {
 
 void storeAddress(Register& reg, const std::string& text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1) value = 0;
+    if (sscanf(text.c_str(), "%10x", &value) != 1)
+        value = 0;
     snprintf(reg.address, sizeof reg.address, "0x%08x", value);
 }
 
@@ -32,12 +35,15 @@ void splitWords(const std::string& text, std::string& first, std::string& second
     size_t a = text.find_first_not_of(" \t");
     first.clear();
     second.clear();
-    if (a == std::string::npos) return;
+    if (a == std::string::npos)
+        return;
     size_t b = text.find_first_of(" \t", a);
     first = text.substr(a, b == std::string::npos ? std::string::npos : b - a);
-    if (b == std::string::npos) return;
+    if (b == std::string::npos)
+        return;
     size_t c = text.find_first_not_of(" \t", b);
-    if (c == std::string::npos) return;
+    if (c == std::string::npos)
+        return;
     size_t d = text.find_first_of(" \t", c);
     second = text.substr(c, d == std::string::npos ? std::string::npos : d - c);
 }
@@ -53,9 +59,11 @@ Register CCsvParser::createData() {
 
 int CCsvParser::getRowSize() {
     int size = 0;
-    if (currentRow == nullptr) return 0;
+    if (currentRow == nullptr)
+        return 0;
     for (const std::string& text : *currentRow)
-        if (!text.empty()) ++size;
+        if (!text.empty())
+            ++size;
     return size;
 }
 
@@ -69,7 +77,8 @@ bool CCsvParser::getNonEmptyLine(int& size) {
     while (r.CsvHasMoreRows()) {
         *currentRow = r.CsvReadRow();
         size = getRowSize();
-        if (size > 0) return true;
+        if (size > 0)
+            return true;
     }
     currentRow->clear();
     size = 0;
@@ -77,9 +86,11 @@ bool CCsvParser::getNonEmptyLine(int& size) {
 }
 
 void CCsvParser::checkDefineEffectedItems(Register& define, int count) {
-    if (count > REGISTER_TABLE_MAX_REGISTERS) count = REGISTER_TABLE_MAX_REGISTERS;
+    if (count > REGISTER_TABLE_MAX_REGISTERS)
+        count = REGISTER_TABLE_MAX_REGISTERS;
     for (int i = 0; i < count; ++i)
-        if (strcmp(registers[i].defineRef, define.name) == 0) registers[i].editable = define.value > 0;
+        if (strcmp(registers[i].defineRef, define.name) == 0)
+            registers[i].editable = define.value > 0;
 }
 
 bool CCsvParser::checkParmType(Register& reg) {
@@ -92,10 +103,12 @@ bool CCsvParser::checkParmType(Register& reg) {
 }
 
 void CCsvParser::ParserRemoveSpaceAndTab(char* text) {
-    if (text == nullptr) return;
+    if (text == nullptr)
+        return;
     char* out = text;
     for (char* p = text; *p != '\0'; ++p)
-        if (*p != ' ' && *p != '\t') *out++ = *p;
+        if (*p != ' ' && *p != '\t')
+            *out++ = *p;
     *out = '\0';
 }
 
@@ -106,7 +119,8 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
     registerCount = 0;
 
     const int type = checkFileType(wantedMainCodeId, wantedBuildTime);
-    if (type < 0) return type;
+    if (type < 0)
+        return type;
 
     const bool tbl = reader->reader.isTbl;
     char groupName[80] = "";
@@ -134,7 +148,8 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
         } else {
             *currentRow = reader->reader.CsvReadRow();
             size = getRowSize();
-            if (size == 0) continue;
+            if (size == 0)
+                continue;
         }
         const std::string first = cell(0);
 
@@ -165,16 +180,19 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
                 ok = parsePinAssignTX();
             else
                 handled = false;
-            if (!ok) return fail();
-            if (handled) continue;
+            if (!ok)
+                return fail();
+            if (handled)
+                continue;
         }
         if (first == "Ctrl Pin Table") {
-            if (!parseCtrlPinTable()) return fail();
+            if (!parseCtrlPinTable())
+                return fail();
             continue;
         }
 
-        const bool shortForm = (type == TABLE_NO_HEADER || type == TABLE_ONLINE) && groupKind == GROUP_ORDINARY &&
-                               size >= 4;
+        const bool shortForm =
+            (type == TABLE_NO_HEADER || type == TABLE_ONLINE) && groupKind == GROUP_ORDINARY && size >= 4;
         if (shortForm) {
             std::string typeWord, name;
             splitWords(first, typeWord, name);
@@ -184,7 +202,8 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
             reg.startByte = atoi(cell(2).c_str());
             reg.byteLength = atoi(cell(3).c_str());
         } else {
-            if (size < 5) continue;
+            if (size < 5)
+                continue;
             storeAddress(reg, cell(0));
             reg.startByte = atoi(cell(1).c_str());
             reg.byteLength = atoi(cell(2).c_str());
@@ -197,7 +216,8 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
         const bool early = type == TABLE_NO_HEADER || type == TABLE_ONLINE;
         const size_t descriptionCell = early ? 4 : 5;
         if (size >= static_cast<int>(descriptionCell) + 1)
-            PellitonCopyBounded(reg.description, sizeof reg.description - 1, skipWhite(cell(descriptionCell)));
+            PellitonCopyBounded(reg.description, sizeof reg.description - 1,
+                                skipWhite(cell(descriptionCell)));
         if (size >= static_cast<int>(descriptionCell) + 2) {
             // Trailing blanks would keep the name from matching its DefineTable entry.
             std::string ref = skipWhite(cell(descriptionCell + 1));
@@ -208,24 +228,29 @@ int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuild
         if (groupKind == GROUP_DEFINE_TABLE) {
             reg.editable = false;
             reg.fromDefineTable = true;
-            if (reg.value == 0) checkDefineEffectedItems(reg, count);
+            if (reg.value == 0)
+                checkDefineEffectedItems(reg, count);
         } else if (groupKind == GROUP_ORDINARY) {
             if (strncmp(reg.name, "ItoOrder", 8) == 0) {
                 reg.isItoOrder = true;
-                if (itoOrderCount == 0) firstItoOrder = tbl ? nonReservedCount : count;
+                if (itoOrderCount == 0)
+                    firstItoOrder = tbl ? nonReservedCount : count;
                 ++itoOrderCount;
             }
             if (strncmp(reg.name, "TxOrder", 7) == 0) {
                 reg.isTxOrder = true;
-                if (txOrderCount == 0 && !tbl) firstTxOrder = count;
+                if (txOrderCount == 0 && !tbl)
+                    firstTxOrder = count;
                 ++txOrderCount;
             }
         }
 
-        if (count >= REGISTER_TABLE_MAX_REGISTERS) return fail();
+        if (count >= REGISTER_TABLE_MAX_REGISTERS)
+            return fail();
         PellitonCopyBounded(reg.group, sizeof reg.group - 1, groupName);
         registers[count++] = reg;
-        if (tbl && strcmp(reg.name, "reserved") != 0) ++nonReservedCount;
+        if (tbl && strcmp(reg.name, "reserved") != 0)
+            ++nonReservedCount;
     }
     registerCount = count;
     return fileType;

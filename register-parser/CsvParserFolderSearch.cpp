@@ -12,9 +12,11 @@ const size_t kMaxPath = 260;  // MAX_PATH, the terminating NUL included
 
 }  // namespace
 
-bool CCsvParser::findMatchFile(const char* folder, const char* wantedMainCodeId, const char* wantedBuildTime) {
+bool CCsvParser::findMatchFile(const char* folder, const char* wantedMainCodeId,
+                               const char* wantedBuildTime) {
     int bestFailure = TABLE_BAD;
-    if (folder != nullptr && searchFolder(folder, wantedMainCodeId, wantedBuildTime, bestFailure)) return true;
+    if (folder != nullptr && searchFolder(folder, wantedMainCodeId, wantedBuildTime, bestFailure))
+        return true;
     // Nothing matched: an empty table that says why.
     const int keptVerbose = verbose;
     clearTable();
@@ -24,15 +26,18 @@ bool CCsvParser::findMatchFile(const char* folder, const char* wantedMainCodeId,
 }
 
 // bestFailure becomes -3 once a readable candidate belonged to other firmware.
-bool CCsvParser::searchFolder(const std::string& folder, const char* wantedMainCodeId, const char* wantedBuildTime,
-                              int& bestFailure) {
+bool CCsvParser::searchFolder(const std::string& folder, const char* wantedMainCodeId,
+                              const char* wantedBuildTime, int& bestFailure) {
     std::vector<FolderEntry> entries;
-    if (!ListFolder(folder, entries)) return false;
+    if (!ListFolder(folder, entries))
+        return false;
     for (const FolderEntry& entry : entries) {
         const std::string path = folder + FolderSeparator() + entry.name;
-        if (path.size() >= kMaxPath) continue;
+        if (path.size() >= kMaxPath)
+            continue;
         if (entry.isFolder) {
-            if (searchFolder(path, wantedMainCodeId, wantedBuildTime, bestFailure)) return true;
+            if (searchFolder(path, wantedMainCodeId, wantedBuildTime, bestFailure))
+                return true;
             continue;
         }
         // Every candidate starts from a cleared table.
@@ -43,10 +48,12 @@ bool CCsvParser::searchFolder(const std::string& folder, const char* wantedMainC
         if (initParser(path.c_str())) {
             const int result = startParse(wantedMainCodeId, wantedBuildTime);
             if (result >= 0) {
-                if (verbose) printf("%s\n", path.c_str());
+                if (verbose)
+                    printf("%s\n", path.c_str());
                 return true;
             }
-            if (result == TABLE_OTHER_FIRMWARE) bestFailure = TABLE_OTHER_FIRMWARE;
+            if (result == TABLE_OTHER_FIRMWARE)
+                bestFailure = TABLE_OTHER_FIRMWARE;
         }
         releaseReader();  // a rejected candidate keeps no file open
     }

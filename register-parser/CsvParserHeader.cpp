@@ -25,42 +25,54 @@ std::string formatMainCodeId(const unsigned char b[4]) {
 // The first blank-separated word of text.
 std::string firstWord(const std::string& text) {
     size_t start = text.find_first_not_of(" \t");
-    if (start == std::string::npos) return std::string();
+    if (start == std::string::npos)
+        return std::string();
     size_t end = text.find_first_of(" \t", start);
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-bool wanted(const char* value) { return value != nullptr && value[0] != '\0'; }
+bool wanted(const char* value) {
+    return value != nullptr && value[0] != '\0';
+}
 
 unsigned int readHex(const std::string& text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1) return 0;
+    if (sscanf(text.c_str(), "%10x", &value) != 1)
+        return 0;
     return value;
 }
 
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 }  // namespace
 
-void CCsvParser::parseMainCodeID(unsigned char out[4], const char* text) { PellitonParseMainCodeId(out, text); }
+void CCsvParser::parseMainCodeID(unsigned char out[4], const char* text) {
+    PellitonParseMainCodeId(out, text);
+}
 
 void CCsvParser::parseUSBDescID(unsigned char out[4], char* text) {
     memset(out, 0, 4);
     usbDescId[4] = 0;
     hasUsbDescId = false;
-    if (text == nullptr) return;
+    if (text == nullptr)
+        return;
     ParserRemoveSpaceAndTab(text);
     int digits[8];
     for (int i = 0; i < 8; ++i) {
         digits[i] = hexDigit(text[i]);
-        if (digits[i] < 0) return;  // a short or non-hexadecimal id is no id (stops at the NUL)
+        if (digits[i] < 0)
+            return;  // a short or non-hexadecimal id is no id (stops at the NUL)
     }
-    for (int k = 0; k < 4; ++k) out[k] = static_cast<unsigned char>(digits[2 * k] * 16 + digits[2 * k + 1]);
+    for (int k = 0; k < 4; ++k)
+        out[k] = static_cast<unsigned char>(digits[2 * k] * 16 + digits[2 * k + 1]);
     hasUsbDescId = true;
 }
 
@@ -146,7 +158,8 @@ int CCsvParser::checkFileType(const char* wantedMainCodeId, const char* wantedBu
         fileType = type;
         getNonEmptyLine(size);
         if (size < 3) {
-            if (type == TABLE_NOT_PARSED) fileType = TABLE_BAD;
+            if (type == TABLE_NOT_PARSED)
+                fileType = TABLE_BAD;
             return fileType;
         }
         const std::string kind = cell(2).substr(0, 5);
@@ -162,7 +175,8 @@ int CCsvParser::checkFileType(const char* wantedMainCodeId, const char* wantedBu
     }
 
     if (first.compare(0, 4, "////") == 0) {
-        fileType = (wanted(wantedMainCodeId) || wanted(wantedBuildTime)) ? TABLE_OTHER_FIRMWARE : TABLE_NO_HEADER;
+        fileType =
+            (wanted(wantedMainCodeId) || wanted(wantedBuildTime)) ? TABLE_OTHER_FIRMWARE : TABLE_NO_HEADER;
         return fileType;
     }
     fileType = TABLE_BAD;
@@ -171,7 +185,8 @@ int CCsvParser::checkFileType(const char* wantedMainCodeId, const char* wantedBu
 
 bool CCsvParser::getMainCodeIdAndBuildTime() {
     int size = 0;
-    if (!getNonEmptyLine(size)) return false;
+    if (!getNonEmptyLine(size))
+        return false;
     const std::string first = cell(0);
     unsigned char b[4];
     if (first == "Online FW Tool") {

@@ -12,7 +12,8 @@ namespace {
 
 unsigned int readHex(const std::string& text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1) return 0;
+    if (sscanf(text.c_str(), "%10x", &value) != 1)
+        return 0;
     return value;
 }
 
@@ -21,50 +22,66 @@ unsigned int readHex(const std::string& text) {
 int pinNumber(const std::string& text) {
     const char* p = text.c_str();
     p += strspn(p, " \tCIN");
-    if (*p == '\0') return 0;
+    if (*p == '\0')
+        return 0;
     return atoi(p);
 }
 
 }  // namespace
 
-bool CCsvParser::parsePinAssign() { return parsePinBlock(chips, chipCount); }
-bool CCsvParser::parsePinAssignRX() { return parsePinBlock(rxChips, rxChipCount); }
-bool CCsvParser::parsePinAssignTX() { return parsePinBlock(txChips, txChipCount); }
+bool CCsvParser::parsePinAssign() {
+    return parsePinBlock(chips, chipCount);
+}
+bool CCsvParser::parsePinAssignRX() {
+    return parsePinBlock(rxChips, rxChipCount);
+}
+bool CCsvParser::parsePinAssignTX() {
+    return parsePinBlock(txChips, txChipCount);
+}
 
 bool CCsvParser::parsePinBlock(ChipPin* block, int32_t& count) {
     int size = 0;
     count = 0;
     getNonEmptyLine(size);
-    if (size < 2 || cell(0) != "chip") return false;
+    if (size < 2 || cell(0) != "chip")
+        return false;
     const int n = size - 1;
-    if (n > REGISTER_TABLE_MAX_CHIPS) return false;
+    if (n > REGISTER_TABLE_MAX_CHIPS)
+        return false;
     for (int k = 1; k <= n; ++k)
         PellitonCopyBounded(block[k - 1].chipName, sizeof block[k - 1].chipName - 1, cell(k).c_str());
 
     getNonEmptyLine(size);
-    if (size <= 1 || cell(0) != "id") return false;
-    for (int k = 1; k <= n; ++k) block[k - 1].id = readHex(cell(k));
+    if (size <= 1 || cell(0) != "id")
+        return false;
+    for (int k = 1; k <= n; ++k)
+        block[k - 1].id = readHex(cell(k));
 
     getNonEmptyLine(size);
-    if (size <= 1 || cell(0) != "pins") return false;
+    if (size <= 1 || cell(0) != "pins")
+        return false;
     int m = atoi(cell(1).c_str());
     for (int k = 1; k <= n; ++k) {
         block[k - 1].pinCount = atoi(cell(k).c_str());
-        if (block[k - 1].pinCount > m) m = block[k - 1].pinCount;
+        if (block[k - 1].pinCount > m)
+            m = block[k - 1].pinCount;
     }
-    if (m > REGISTER_TABLE_MAX_PINS) return false;
+    if (m > REGISTER_TABLE_MAX_PINS)
+        return false;
     count = n;
 
     // m of 0 or less: the block runs to the end of the file.
     for (int r = 0; (m <= 0 || r < m) && reader->reader.CsvHasMoreRows(); ++r) {
-        if (!getNonEmptyLine(size)) break;
+        if (!getNonEmptyLine(size))
+            break;
         if (r >= REGISTER_TABLE_MAX_PINS || size > n + 1) {
             count = 0;
             return false;
         }
         for (int k = 1; k <= n; ++k) {
             if (currentRow->size() <= static_cast<size_t>(k)) {
-                for (int rest = k; rest <= n; ++rest) block[rest - 1].pins[r] = 0;
+                for (int rest = k; rest <= n; ++rest)
+                    block[rest - 1].pins[r] = 0;
                 break;
             }
             block[k - 1].pins[r] = pinNumber(cell(k));
@@ -78,15 +95,19 @@ bool CCsvParser::parseCtrlPinTable() {
     ctrlChipCount = 0;
     ctrlRowCount = 0;
     getNonEmptyLine(size);
-    if (size < 1 || cell(0) != "chip") return false;
+    if (size < 1 || cell(0) != "chip")
+        return false;
     const int n = size - 1;
-    if (n > REGISTER_TABLE_MAX_CHIPS) return false;
+    if (n > REGISTER_TABLE_MAX_CHIPS)
+        return false;
     for (int k = 1; k <= n; ++k)
         PellitonCopyBounded(ctrlChips[k - 1].chipName, sizeof ctrlChips[k - 1].chipName - 1, cell(k).c_str());
 
     getNonEmptyLine(size);
-    if (size <= 1 || cell(0) != "id") return false;
-    for (int k = 1; k <= n; ++k) ctrlChips[k - 1].id = readHex(cell(k));
+    if (size <= 1 || cell(0) != "id")
+        return false;
+    for (int k = 1; k <= n; ++k)
+        ctrlChips[k - 1].id = readHex(cell(k));
     ctrlChipCount = n;
 
     getNonEmptyLine(size);  // column titles
@@ -99,7 +120,8 @@ bool CCsvParser::parseCtrlPinTable() {
             return false;
         }
         ctrlRowNames[r] = cell(0);
-        for (int k = 1; k <= n; ++k) ctrlChips[k - 1].pins[r] = pinNumber(cell(k));
+        for (int k = 1; k <= n; ++k)
+            ctrlChips[k - 1].pins[r] = pinNumber(cell(k));
         ctrlRowCount = ++r;
     }
     return true;

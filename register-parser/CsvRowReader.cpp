@@ -5,14 +5,17 @@
 
 namespace {
 
-inline unsigned char byteOf(char c) { return static_cast<unsigned char>(c); }
+inline unsigned char byteOf(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 }  // namespace
 
 bool CsvRowReader::CsvOpen(const char* name) {
     CsvClose();
     if (name == nullptr || name[0] == '\0') {
-        if (messages) fprintf(stderr, "Fatal error : invalid input file %s\n", "");
+        if (messages)
+            fprintf(stderr, "Fatal error : invalid input file %s\n", "");
         return false;
     }
     size_t length = strlen(name);
@@ -23,10 +26,12 @@ bool CsvRowReader::CsvOpen(const char* name) {
         return false;
     }
     memcpy(fileName, name, length + 1);
-    if (verbose) fprintf(stdout, "Open %s ...\n", name);
+    if (verbose)
+        fprintf(stdout, "Open %s ...\n", name);
     file = fopen(name, "rb");
     if (file == nullptr) {
-        if (messages) fprintf(stderr, "Fatal error : unable to open input file %s\n", name);
+        if (messages)
+            fprintf(stderr, "Fatal error : unable to open input file %s\n", name);
         free(fileName);
         fileName = nullptr;
         return false;
@@ -49,7 +54,8 @@ void CsvRowReader::CsvClose() {
 void CsvRowReader::CsvSkipLines() {
     // In 64 bits: the absolute value of INT_MIN does not fit an int.
     const long long count = skipLines < 0 ? -static_cast<long long>(skipLines) : skipLines;
-    for (long long i = 0; i < count && moreRows; ++i) CsvReadLine();
+    for (long long i = 0; i < count && moreRows; ++i)
+        CsvReadLine();
     rowCount = 0;
 }
 
@@ -65,7 +71,8 @@ std::string CsvRowReader::CsvReadLine() {
     int c;
     while ((c = getc(file)) != EOF) {
         line.push_back(static_cast<char>(c));
-        if (c == end) break;
+        if (c == end)
+            break;
     }
     if (c == EOF) {
         moreRows = false;
@@ -84,13 +91,15 @@ std::string CsvRowReader::CsvReadLine() {
 // final cell, so a file saved without a final line end loses nothing.
 CsvRow CsvRowReader::CsvSplitPlain(const std::string& line) const {
     CsvRow cells;
-    if (line.empty()) return cells;
+    if (line.empty())
+        return cells;
     size_t start = 0;
     for (size_t i = 0; i < line.size(); ++i) {
         if (line[i] == separator || line[i] == lineEnd) {
             cells.push_back(line.substr(start, i - start));
             start = i + 1;
-            if (line[i] == lineEnd) return cells;
+            if (line[i] == lineEnd)
+                return cells;
         }
     }
     cells.push_back(line.substr(start));
@@ -101,12 +110,15 @@ CsvRow CsvRowReader::CsvSplitPlain(const std::string& line) const {
 // character right after the escape character does not count.
 CsvRow CsvRowReader::CsvSplitEnclosed(const std::string& line) const {
     CsvRow cells;
-    if (line.empty()) return cells;
+    if (line.empty())
+        return cells;
     bool open = false;
     size_t start = 0;
     for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != quote) continue;
-        if (i > 0 && line[i - 1] == escape) continue;
+        if (line[i] != quote)
+            continue;
+        if (i > 0 && line[i - 1] == escape)
+            continue;
         if (!open) {
             open = true;
             start = i + 1;
@@ -115,8 +127,10 @@ CsvRow CsvRowReader::CsvSplitEnclosed(const std::string& line) const {
             open = false;
         }
     }
-    if (open) cells.push_back(line.substr(start));
-    if (cells.empty()) cells.push_back(line);
+    if (open)
+        cells.push_back(line.substr(start));
+    if (cells.empty())
+        cells.push_back(line);
     return cells;
 }
 
@@ -146,12 +160,14 @@ CsvRow CsvRowReader::CsvReadRow() {
     else
         cells = CsvSplitOptional(line);
     ++rowCount;
-    if (cells.empty()) return cells;
+    if (cells.empty())
+        return cells;
 
     if (isTbl) {
         // ".tbl" rows keep every byte; enclosures are compared coded.
         if (mode != CSV_MODE_NONE && mode != CSV_MODE_REQUIRED)
-            for (std::string& cell : cells) removeEnclosure(cell, quote);
+            for (std::string& cell : cells)
+                removeEnclosure(cell, quote);
         for (std::string& cell : cells) {
             for (size_t i = 0; i < cell.size(); ++i) {
                 char decoded = static_cast<char>(byteOf(cell[i]) - 100);
@@ -167,8 +183,10 @@ CsvRow CsvRowReader::CsvReadRow() {
 
     std::string& last = cells.back();
     size_t cr = last.find('\r');
-    if (cr != std::string::npos) last.resize(cr);
+    if (cr != std::string::npos)
+        last.resize(cr);
     if (mode != CSV_MODE_NONE && mode != CSV_MODE_REQUIRED)
-        for (std::string& cell : cells) removeEnclosure(cell, quote);
+        for (std::string& cell : cells)
+            removeEnclosure(cell, quote);
     return cells;
 }

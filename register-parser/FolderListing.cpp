@@ -16,25 +16,31 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
     const std::string pattern = folder + "\\*.*";
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
     do {
-        if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) continue;
+        if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0)
+            continue;
         entries.push_back({found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return true;
 }
 
-const char* FolderSeparator() { return "\\"; }
+const char* FolderSeparator() {
+    return "\\";
+}
 
 #else
 
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
     entries.clear();
     DIR* dir = opendir(folder.c_str());
-    if (dir == nullptr) return false;
+    if (dir == nullptr)
+        return false;
     while (dirent* entry = readdir(dir)) {
-        if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0) continue;
+        if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0)
+            continue;
         const std::string path = folder + "/" + entry->d_name;
         struct stat info;
         const bool isFolder = stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -44,6 +50,8 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
     return true;
 }
 
-const char* FolderSeparator() { return "/"; }
+const char* FolderSeparator() {
+    return "/";
+}
 
 #endif

@@ -7,17 +7,23 @@
 #endif
 
 bool PellitonEqualNoCase(const char* a, const char* b) {
-    if (a == nullptr || b == nullptr) return false;
+    if (a == nullptr || b == nullptr)
+        return false;
 #ifdef _WIN32
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a), reinterpret_cast<const unsigned char*>(b)) == 0;
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(a), reinterpret_cast<const unsigned char*>(b)) ==
+           0;
 #else
     for (;; ++a, ++b) {
         unsigned char x = static_cast<unsigned char>(*a);
         unsigned char y = static_cast<unsigned char>(*b);
-        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
-        if (x != y) return false;
-        if (x == 0) return true;
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<unsigned char>(x + 32);
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<unsigned char>(y + 32);
+        if (x != y)
+            return false;
+        if (x == 0)
+            return true;
     }
 #endif
 }
@@ -34,6 +40,7 @@ size_t PellitonCommentStart(const char* text) {
 
 void PellitonCopyBounded(char* out, size_t maxChars, const char* text) {
     size_t n = text != nullptr ? strnlen(text, maxChars) : 0;
-    if (n > 0) memcpy(out, text, n);
+    if (n > 0)
+        memcpy(out, text, n);
     out[n] = '\0';
 }

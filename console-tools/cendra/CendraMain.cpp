@@ -7,8 +7,7 @@
 
 namespace {
 
-ScriptTime localNow()
-{
+ScriptTime localNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (const std::tm* t = std::localtime(&now))
@@ -18,8 +17,7 @@ ScriptTime localNow()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     PortaqConsoleDevice device;
     StdoutConsole out;
     PellitonParamLoader loader;

@@ -7,8 +7,7 @@
 namespace {
 
 // atoi, without its undefined overflow: out-of-range numbers are clamped.
-int toInt(const char* text)
-{
+int toInt(const char* text) {
     const long value = std::strtol(text, nullptr, 10);
     if (value > INT_MAX)
         return INT_MAX;
@@ -19,8 +18,7 @@ int toInt(const char* text)
 
 }  // namespace
 
-CendraOptions ScanCendraOptions(int argc, char** argv)
-{
+CendraOptions ScanCendraOptions(int argc, char** argv) {
     CendraOptions options;
     for (int i = 1; i < argc - 1; ++i) {
         const char* arg = argv[i];
@@ -28,20 +26,20 @@ CendraOptions ScanCendraOptions(int argc, char** argv)
             continue;
         const char* value = argv[i + 1];
         switch (arg[1]) {
-        case 'c':
-            options.tablePath = value;
-            break;
-        case 'i':
-            options.configPath = value;
-            break;
-        case 's':
-            options.slave = toInt(value);
-            break;
-        case 'o':
-            options.scriptPath = value;
-            break;
-        default:
-            continue;  // the next argument may be an option
+            case 'c':
+                options.tablePath = value;
+                break;
+            case 'i':
+                options.configPath = value;
+                break;
+            case 's':
+                options.slave = toInt(value);
+                break;
+            case 'o':
+                options.scriptPath = value;
+                break;
+            default:
+                continue;  // the next argument may be an option
         }
         ++i;
     }

@@ -5,19 +5,16 @@
 
 namespace {
 
-void timeLine(StringConsole& text, const ScriptTime& t)
-{
+void timeLine(StringConsole& text, const ScriptTime& t) {
     text.print("#Build Time:%5d/%02d/%02d-%02d:%02d\n", t.year, t.month, t.day, t.hour, t.minute);
 }
 
-void wordMsbFirst(StringConsole& text, std::uint32_t word)
-{
+void wordMsbFirst(StringConsole& text, std::uint32_t word) {
     for (int shift = 24; shift >= 0; shift -= 8)
         text.print("%02x ", static_cast<unsigned>((word >> shift) & 0xFF));
 }
 
-void wordLsbFirst(StringConsole& text, std::uint32_t word)
-{
+void wordLsbFirst(StringConsole& text, std::uint32_t word) {
     for (int shift = 0; shift <= 24; shift += 8)
         text.print("%02x ", static_cast<unsigned>((word >> shift) & 0xFF));
 }
@@ -25,8 +22,7 @@ void wordLsbFirst(StringConsole& text, std::uint32_t word)
 }  // namespace
 
 std::string FormatScriptMsbFirst(const std::vector<WriteEntry>& entries,
-                                 const std::vector<std::string>& comments, const ScriptTime& time)
-{
+                                 const std::vector<std::string>& comments, const ScriptTime& time) {
     StringConsole text;
     timeLine(text, time);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -44,9 +40,8 @@ std::string FormatScriptMsbFirst(const std::vector<WriteEntry>& entries,
 }
 
 std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
-                                 const std::vector<std::string>& comments, int deviceType,
-                                 int slave, const ScriptTime& time)
-{
+                                 const std::vector<std::string>& comments, int deviceType, int slave,
+                                 const ScriptTime& time) {
     StringConsole text;
     timeLine(text, time);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -65,9 +60,8 @@ std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
 }
 
 std::string FormatCommandScript(const std::vector<WriteEntry>& entries,
-                                const std::vector<std::string>& comments, int deviceType,
-                                int slave, const ScriptTime& time)
-{
+                                const std::vector<std::string>& comments, int deviceType, int slave,
+                                const ScriptTime& time) {
     if (deviceType == device_type::DEV_Q40_USB_BRG)
         return FormatScriptMsbFirst(entries, comments, time);
     return FormatScriptLsbFirst(entries, comments, deviceType, slave, time);

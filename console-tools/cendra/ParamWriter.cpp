@@ -11,23 +11,22 @@ namespace {
 constexpr std::uint32_t kQ40ReinitAddress = 0x80000001;
 constexpr int kRawModeReinit = 0x1FF;
 
-std::uint64_t byteMask(int bytes) { return bytes >= 8 ? ~0ull : (1ull << (bytes * 8)) - 1; }
+std::uint64_t byteMask(int bytes) {
+    return bytes >= 8 ? ~0ull : (1ull << (bytes * 8)) - 1;
+}
 
 }  // namespace
 
-bool IsWritableField(int startByte, int byteLength)
-{
+bool IsWritableField(int startByte, int byteLength) {
     return byteLength >= 1 && startByte >= 0 && startByte <= 8 - byteLength;
 }
 
 CParamWriter::CParamWriter(ParamSources& sources, int slave, ConsoleDevice& device, ConsoleOutput& out)
-    : sources_(sources), device_(device), out_(out), slave_(slave)
-{
+    : sources_(sources), device_(device), out_(out), slave_(slave) {
     handle_ = device_.openDevice();
 }
 
-int CParamWriter::buildWrites(int value, const RegisterField& field)
-{
+int CParamWriter::buildWrites(int value, const RegisterField& field) {
     if (!IsWritableField(field.startByte, field.byteLength))
         return 0;
     std::uint32_t address = 0;
@@ -42,22 +41,21 @@ int CParamWriter::buildWrites(int value, const RegisterField& field)
 
     int built = 0;
     if (end <= 4) {
-        writes_.push_back({address, static_cast<std::uint32_t>(data >> 32),
-                           static_cast<std::uint32_t>(mask >> 32)});
+        writes_.push_back(
+            {address, static_cast<std::uint32_t>(data >> 32), static_cast<std::uint32_t>(mask >> 32)});
         return 1;
     }
     // Across the word boundary: the first word only when the field starts in it.
     if (field.startByte < 4) {
-        writes_.push_back({address, static_cast<std::uint32_t>(data >> 32),
-                           static_cast<std::uint32_t>(mask >> 32)});
+        writes_.push_back(
+            {address, static_cast<std::uint32_t>(data >> 32), static_cast<std::uint32_t>(mask >> 32)});
         ++built;
     }
     writes_.push_back({address + 1, static_cast<std::uint32_t>(data), static_cast<std::uint32_t>(mask)});
     return built + 1;
 }
 
-int CParamWriter::applyConfig()
-{
+int CParamWriter::applyConfig() {
     out_.print("\n");
     if (handle_ == kNoDeviceHandle)
         return kNoDevice;
@@ -109,16 +107,16 @@ int CParamWriter::applyConfig()
         out_.print("Re-initial: ");
         int result = 1;
         switch (deviceType_) {
-        case device_type::DEV_Q40_USB_BRG:
-            result = device_.writeMasked(handle_, kQ40ReinitAddress, 0, 0, answer);
-            break;
-        case device_type::DEV_Q50_USB_BRG:
-        case device_type::DEV_Q50_USB:
-        case device_type::DEV_USB_ZR8SLAVE:
-            result = device_.setRawMode(handle_, kRawModeReinit);
-            break;
-        default:
-            break;  // this type has no re-initialisation
+            case device_type::DEV_Q40_USB_BRG:
+                result = device_.writeMasked(handle_, kQ40ReinitAddress, 0, 0, answer);
+                break;
+            case device_type::DEV_Q50_USB_BRG:
+            case device_type::DEV_Q50_USB:
+            case device_type::DEV_USB_ZR8SLAVE:
+                result = device_.setRawMode(handle_, kRawModeReinit);
+                break;
+            default:
+                break;  // this type has no re-initialisation
         }
         if (result == 0) {
             out_.print("OK!\n");
@@ -132,19 +130,16 @@ int CParamWriter::applyConfig()
     return failures == 0 ? kWriteSuccess : kWriteFailed;
 }
 
-std::string CParamWriter::scriptText(const ScriptTime& time) const
-{
+std::string CParamWriter::scriptText(const ScriptTime& time) const {
     return FormatCommandScript(writes_, comments_, deviceType_, slave_, time);
 }
 
-void deleteParamWriter(CParamWriter* writer)
-{
+void deleteParamWriter(CParamWriter* writer) {
     writer->device_.closeDevice(writer->handle_);
     delete writer;
 }
 
-void SaveScriptFile(ConsoleOutput& out, const char* path, const std::string& text)
-{
+void SaveScriptFile(ConsoleOutput& out, const char* path, const std::string& text) {
     FILE* file = std::fopen(path, "w");
     if (file == nullptr) {
         out.print("Cannot open output file to write!\n");
@@ -158,16 +153,15 @@ void SaveScriptFile(ConsoleOutput& out, const char* path, const std::string& tex
 
 namespace {
 
-void printUsage(ConsoleOutput& out)
-{
+void printUsage(ConsoleOutput& out) {
     out.print("No csv file or config file!\n\n");
-    out.print("Usage: Tool [-c <Onlinetable file>] [-i <config file>] [-s <slave index>] [-o <output file>]\n");
+    out.print(
+        "Usage: Tool [-c <Onlinetable file>] [-i <config file>] [-s <slave index>] [-o <output file>]\n");
     out.print("       Example: Tool -c Onlinetable.csv -i online.ini -s 5 -o output.txt\n");
     out.print("       Example: Tool -c Onlinetable.csv -i online.ini\n");
 }
 
-bool fileOpensForReading(const char* path)
-{
+bool fileOpensForReading(const char* path) {
     FILE* file = std::fopen(path, "r");
     if (file == nullptr)
         return false;
@@ -177,8 +171,7 @@ bool fileOpensForReading(const char* path)
 
 }  // namespace
 
-int runParamWrite(CendraContext& context, int argc, char** argv)
-{
+int runParamWrite(CendraContext& context, int argc, char** argv) {
     ConsoleOutput& out = context.out;
     const CendraOptions options = ScanCendraOptions(argc, argv);
     if (options.tablePath == nullptr || options.configPath == nullptr) {

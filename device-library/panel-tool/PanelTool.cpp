@@ -23,8 +23,10 @@ const char kUsage[] =
 bool ParseAddress(const std::string& text, uint32_t* value) {
     int64_t number = 0;
     std::string hex = text;
-    if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0) hex = "0x" + hex;
-    if (!ParseNumber(hex, &number) || number < 0 || number > 0xFFFFFFFFll) return false;
+    if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0)
+        hex = "0x" + hex;
+    if (!ParseNumber(hex, &number) || number < 0 || number > 0xFFFFFFFFll)
+        return false;
     *value = static_cast<uint32_t>(number);
     return true;
 }
@@ -65,8 +67,10 @@ int RunPanelTool(const std::vector<std::string>& args, std::string* out, std::st
         uint32_t address = 0;
         std::vector<uint8_t> bytes;
         std::string list;
-        for (size_t i = 4; i < args.size(); ++i) list += args[i] + " ";
-        if (!ParseNumber(args[2], &chip) || !ParseAddress(args[3], &address) || !ParseByteList(list, &bytes)) {
+        for (size_t i = 4; i < args.size(); ++i)
+            list += args[i] + " ";
+        if (!ParseNumber(args[2], &chip) || !ParseAddress(args[3], &address) ||
+            !ParseByteList(list, &bytes)) {
             *err += kUsage;
             return 2;
         }
@@ -75,22 +79,25 @@ int RunPanelTool(const std::vector<std::string>& args, std::string* out, std::st
         int64_t chip = 0;
         int64_t length = 0;
         uint32_t address = 0;
-        if (!ParseNumber(args[2], &chip) || !ParseAddress(args[3], &address) || !ParseNumber(args[4], &length) ||
-            length < 0 || length > 0x100000) {
+        if (!ParseNumber(args[2], &chip) || !ParseAddress(args[3], &address) ||
+            !ParseNumber(args[4], &length) || length < 0 || length > 0x100000) {
             *err += kUsage;
             return 2;
         }
         std::vector<uint8_t> bytes;
-        ok = ReadChipBytes(folder, static_cast<int>(chip), address, static_cast<uint32_t>(length), &bytes, &error);
+        ok = ReadChipBytes(folder, static_cast<int>(chip), address, static_cast<uint32_t>(length), &bytes,
+                           &error);
         for (size_t i = 0; ok && i < bytes.size(); ++i) {
             char text[8];
-            std::snprintf(text, sizeof text, "%02X%s", bytes[i], (i % 16 == 15 || i + 1 == bytes.size()) ? "\n" : " ");
+            std::snprintf(text, sizeof text, "%02X%s", bytes[i],
+                          (i % 16 == 15 || i + 1 == bytes.size()) ? "\n" : " ");
             *out += text;
         }
     } else if (command == "journal" && args.size() == 2) {
         std::string text;
         ok = true;
-        if (ReadWholeFile(folder.JournalPath(), &text)) *out += text;
+        if (ReadWholeFile(folder.JournalPath(), &text))
+            *out += text;
     } else if (command == "clear-journal" && args.size() == 2) {
         ok = folder.ClearJournal(&error);
     } else {

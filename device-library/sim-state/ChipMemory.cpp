@@ -7,7 +7,9 @@
 
 namespace portaq_sim {
 
-bool IsWordAddressed(uint32_t address) { return (address >> 28) == 5; }
+bool IsWordAddressed(uint32_t address) {
+    return (address >> 28) == 5;
+}
 
 bool ChipMemory::Parse(const std::string& text, std::string* error) {
     words_.clear();
@@ -15,17 +17,19 @@ bool ChipMemory::Parse(const std::string& text, std::string* error) {
     int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = Trim(text.substr(start, end - start));
         start = end + 1;
         ++lineNumber;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         size_t blank = line.find_first_of(" \t");
         int64_t key = 0;
         int64_t value = 0;
         if (blank == std::string::npos || !ParseNumber(line.substr(0, blank), &key) ||
-            !ParseNumber(line.substr(blank + 1), &value) || key < 0 || key > 0xFFFFFFFFll ||
-            value < 0 || value > 0xFFFFFFFFll) {
+            !ParseNumber(line.substr(blank + 1), &value) || key < 0 || key > 0xFFFFFFFFll || value < 0 ||
+            value > 0xFFFFFFFFll) {
             if (error) {
                 char buffer[64];
                 std::snprintf(buffer, sizeof buffer, "line %d is not \"address value\"", lineNumber);
@@ -44,7 +48,8 @@ std::string ChipMemory::Serialize() const {
     out.reserve(words_.size() * 22);
     char line[32];
     for (const auto& word : words_) {
-        if (word.second == 0) continue;
+        if (word.second == 0)
+            continue;
         std::snprintf(line, sizeof line, "0x%08X 0x%08X\n", static_cast<unsigned>(word.first),
                       static_cast<unsigned>(word.second));
         out += line;

@@ -18,7 +18,8 @@ std::string Hex32(uint32_t value) {
 }
 
 bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
@@ -30,8 +31,10 @@ bool ScriptValue(const std::string& script, long n, int64_t* value) {
     size_t start = 0;
     for (long i = 1; start <= script.size(); ++i) {
         size_t comma = script.find(',', start);
-        if (comma == std::string::npos) comma = script.size();
-        if (i == n) return ParseNumber(script.substr(start, comma - start), value);
+        if (comma == std::string::npos)
+            comma = script.size();
+        if (i == n)
+            return ParseNumber(script.substr(start, comma - start), value);
         start = comma + 1;
     }
     return false;
@@ -51,13 +54,16 @@ void Controller::Log(const std::string& text) {
         errors_("Portaq: cannot append to " + folder_.JournalPath());
 }
 
-void Controller::Note(const std::string& text) { Log(text); }
+void Controller::Note(const std::string& text) {
+    Log(text);
+}
 
 Controller::Call Controller::Begin(const char* function) {
     Call call;
     std::string error;
     if (!folder_.LoadPanel(&call.panel, &error)) {
-        if (errors_) errors_("Portaq: no device: " + error);
+        if (errors_)
+            errors_("Portaq: no device: " + error);
         return call;
     }
     call.loaded = true;
@@ -65,14 +71,17 @@ Controller::Call Controller::Begin(const char* function) {
     PanelState counters;
     if (!folder_.LoadCounters(&counters, &error)) {
         // Damaged counters only lose the count; the panel still answers.
-        if (errors_) errors_("Portaq: " + error + "; counting again from 0");
+        if (errors_)
+            errors_("Portaq: " + error + "; counting again from 0");
         counters = PanelState();
     }
     call.number = static_cast<long>(counters.GetInt(function, 0)) + 1;
     counters.SetInt(function, call.number);
-    if (!folder_.SaveCounters(counters, &error) && errors_) errors_("Portaq: " + error);
+    if (!folder_.SaveCounters(counters, &error) && errors_)
+        errors_("Portaq: " + error);
     std::string script = call.panel.Get(std::string("script.") + function);
-    if (!script.empty()) call.scripted = ScriptValue(script, call.number, &call.scriptValue);
+    if (!script.empty())
+        call.scripted = ScriptValue(script, call.number, &call.scriptValue);
     return call;
 }
 
@@ -81,11 +90,15 @@ bool Controller::Faulted(const Call& call, const char* function, uint32_t addres
     bool hasAddress = call.panel.Has(prefix + ".address");
     bool hasAfter = call.panel.Has(prefix + ".after");
     bool hasResult = call.panel.Has(prefix + ".result");
-    if (!hasAddress && !hasAfter && !hasResult) return false;
-    if (hasAddress && call.panel.GetInt(prefix + ".address", -1) != static_cast<int64_t>(address)) return false;
-    if (hasAfter && call.number <= call.panel.GetInt(prefix + ".after", 0)) return false;
+    if (!hasAddress && !hasAfter && !hasResult)
+        return false;
+    if (hasAddress && call.panel.GetInt(prefix + ".address", -1) != static_cast<int64_t>(address))
+        return false;
+    if (hasAfter && call.number <= call.panel.GetInt(prefix + ".after", 0))
+        return false;
     *result = call.panel.GetInt(prefix + ".result", 1);
-    if (*result == 0) *result = 1;
+    if (*result == 0)
+        *result = 1;
     return true;
 }
 
@@ -95,10 +108,13 @@ OpenResult Controller::Open(int index, int label) {
     OpenResult result = OpenResult::kInvalid;
     if (call.loaded) {
         int64_t wanted = call.scripted ? call.scriptValue : call.panel.GetInt("open_result", 1);
-        if (!call.present) wanted = -1;
+        if (!call.present)
+            wanted = -1;
         result = wanted == 0 ? OpenResult::kZero : wanted < 0 ? OpenResult::kInvalid : OpenResult::kHandle;
     }
-    std::string shown = result == OpenResult::kHandle ? HandleText(label) : result == OpenResult::kZero ? "0" : "-1";
+    std::string shown = result == OpenResult::kHandle ? HandleText(label)
+                        : result == OpenResult::kZero ? "0"
+                                                      : "-1";
     Log("IO_OpenDevice(" + std::to_string(index) + ") = " + shown);
     return result;
 }
@@ -125,7 +141,8 @@ int Controller::SetChipIndex(int index) {
 int Controller::ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t* count) {
     Call call = Begin("IO_ReadData");
     uint32_t capacity = count ? *count : 0;
-    if (count) *count = 0;
+    if (count)
+        *count = 0;
     int64_t result = 0;
     uint32_t delivered = 0;
     std::string error;
@@ -136,16 +153,21 @@ int Controller::ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t*
         result = call.scriptValue;
     } else {
         int64_t length = call.panel.GetInt("packet_length", kMaxPacket);
-        if (length < 0) length = 0;
-        if (length > kMaxPacket) length = kMaxPacket;
-        if (capacity > 0 && capacity < length) length = capacity;
+        if (length < 0)
+            length = 0;
+        if (length > kMaxPacket)
+            length = kMaxPacket;
+        if (capacity > 0 && capacity < length)
+            length = capacity;
         ChipMemory memory;
         if (!folder_.LoadChip(chip_, &memory, &error)) {
-            if (errors_) errors_("Portaq: no device: " + error);
+            if (errors_)
+                errors_("Portaq: no device: " + error);
             result = 1;
         } else {
             std::vector<uint8_t> bytes = memory.Read(address, static_cast<uint32_t>(length));
-            if (!bytes.empty()) std::memcpy(buffer, bytes.data(), bytes.size());
+            if (!bytes.empty())
+                std::memcpy(buffer, bytes.data(), bytes.size());
             delivered = static_cast<uint32_t>(bytes.size());
             *count = delivered;
         }
@@ -156,7 +178,8 @@ int Controller::ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t*
     return value;
 }
 
-int Controller::ReadWriteMemData(int label, uint32_t address, uint32_t data, uint32_t mask, uint8_t answer[16]) {
+int Controller::ReadWriteMemData(int label, uint32_t address, uint32_t data, uint32_t mask,
+                                 uint8_t answer[16]) {
     Call call = Begin("IO_ReadWriteMemData");
     int64_t result = 0;
     std::string error;
@@ -172,14 +195,17 @@ int Controller::ReadWriteMemData(int label, uint32_t address, uint32_t data, uin
     } else {
         ChipMemory memory;
         if (!folder_.LoadChip(chip_, &memory, &error)) {
-            if (errors_) errors_("Portaq: no device: " + error);
+            if (errors_)
+                errors_("Portaq: no device: " + error);
             result = 1;
         } else {
             uint32_t before = memory.Word(address);
             uint32_t after = memory.MaskedWrite(address, data, mask);
-            for (int i = 0; i < 4; ++i) answer[i] = static_cast<uint8_t>(after >> (8 * i));
+            for (int i = 0; i < 4; ++i)
+                answer[i] = static_cast<uint8_t>(after >> (8 * i));
             if (after != before && !folder_.SaveChip(chip_, memory, &error)) {
-                if (errors_) errors_("Portaq: " + error);
+                if (errors_)
+                    errors_("Portaq: " + error);
                 result = 1;
             }
         }
@@ -193,7 +219,8 @@ int Controller::ReadWriteMemData(int label, uint32_t address, uint32_t data, uin
 int Controller::SetRawMode(int label, int mode) {
     Call call = Begin("IO_SetRawMode");
     int64_t result = 1;
-    if (call.present && label > 0) result = call.scripted ? call.scriptValue : call.panel.GetInt("raw_mode_result", 0);
+    if (call.present && label > 0)
+        result = call.scripted ? call.scriptValue : call.panel.GetInt("raw_mode_result", 0);
     char modeText[16];
     std::snprintf(modeText, sizeof modeText, "0x%X", static_cast<unsigned>(mode));
     Log("IO_SetRawMode(" + HandleText(label) + ", " + modeText + ") = " + std::to_string(result));
@@ -232,7 +259,8 @@ int Controller::GetDevicePath(char* buffer, size_t size) {
         path = call.panel.Get("path");
         result = 0;
     }
-    if (buffer && size > 0) std::snprintf(buffer, size, "%s", path.c_str());
+    if (buffer && size > 0)
+        std::snprintf(buffer, size, "%s", path.c_str());
     Log("IO_GetDevicePath() = " + std::to_string(result) + " \"" + path + "\"");
     return result;
 }
@@ -247,8 +275,10 @@ int Controller::GetVidPid(uint16_t* vid, uint16_t* pid) {
         p = static_cast<uint16_t>(call.panel.GetInt("pid", 0));
         result = 0;
     }
-    if (vid) *vid = v;
-    if (pid) *pid = p;
+    if (vid)
+        *vid = v;
+    if (pid)
+        *pid = p;
     char text[48];
     std::snprintf(text, sizeof text, "IO_GetVidPiD() = %d vid=0x%04X pid=0x%04X", result, v, p);
     Log(text);
@@ -258,7 +288,8 @@ int Controller::GetVidPid(uint16_t* vid, uint16_t* pid) {
 int Controller::SetRetryValue(int count, int delayMs) {
     Call call = Begin("IO_SetRetryValue");
     int result = call.scripted ? static_cast<int>(call.scriptValue) : 0;
-    Log("IO_SetRetryValue(" + std::to_string(count) + ", " + std::to_string(delayMs) + ") = " + std::to_string(result));
+    Log("IO_SetRetryValue(" + std::to_string(count) + ", " + std::to_string(delayMs) +
+        ") = " + std::to_string(result));
     return result;
 }
 
@@ -280,9 +311,11 @@ int Controller::ClearReInstallFlag() {
     if (call.loaded) {
         call.panel.SetInt("need_reinstall", 0);
         result = folder_.SavePanel(call.panel, &error) ? 0 : -1;
-        if (result != 0 && errors_) errors_("Portaq: " + error);
+        if (result != 0 && errors_)
+            errors_("Portaq: " + error);
     }
-    if (call.scripted) result = static_cast<int>(call.scriptValue);
+    if (call.scripted)
+        result = static_cast<int>(call.scriptValue);
     Log("IO_ClearReInstallFlag() = " + std::to_string(result));
     return result;
 }

@@ -30,7 +30,8 @@ bool CreatePanel(const StateFolder& folder, const PanelState& description, const
 // Changes one key of panel.txt; setting a script.<function> or
 // fail.<function>.* key restarts that function's call count, so that the
 // script's first value applies to the next call.
-bool SetPanelValue(const StateFolder& folder, const std::string& key, const std::string& value, std::string* error);
+bool SetPanelValue(const StateFolder& folder, const std::string& key, const std::string& value,
+                   std::string* error);
 bool SetChipBytes(const StateFolder& folder, int chip, uint32_t address, const std::vector<uint8_t>& bytes,
                   std::string* error);
 bool ReadChipBytes(const StateFolder& folder, int chip, uint32_t address, uint32_t length,

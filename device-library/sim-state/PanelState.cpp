@@ -10,14 +10,17 @@ namespace portaq_sim {
 std::string Trim(const std::string& text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
+        --end;
     return text.substr(begin, end - begin);
 }
 
 bool ParseNumber(const std::string& raw, int64_t* value) {
     std::string text = Trim(raw);
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     bool negative = false;
     size_t pos = 0;
     if (text[0] == '-' || text[0] == '+') {
@@ -29,12 +32,15 @@ bool ParseNumber(const std::string& raw, int64_t* value) {
         base = 16;
         pos += 2;
     }
-    if (pos >= text.size()) return false;
+    if (pos >= text.size())
+        return false;
     errno = 0;
     char* end = nullptr;
     unsigned long long magnitude = std::strtoull(text.c_str() + pos, &end, base);
-    if (errno != 0 || *end != '\0' || !std::isxdigit(static_cast<unsigned char>(text[pos]))) return false;
-    if (magnitude > 0xFFFFFFFFFFull) return false;
+    if (errno != 0 || *end != '\0' || !std::isxdigit(static_cast<unsigned char>(text[pos])))
+        return false;
+    if (magnitude > 0xFFFFFFFFFFull)
+        return false;
     *value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
     return true;
 }
@@ -45,11 +51,13 @@ bool PanelState::Parse(const std::string& text, std::string* error) {
     int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = Trim(text.substr(start, end - start));
         start = end + 1;
         ++lineNumber;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         size_t eq = line.find('=');
         if (eq == std::string::npos || eq == 0) {
             if (error) {
@@ -78,19 +86,22 @@ std::string PanelState::Serialize() const {
 
 bool PanelState::Has(const std::string& key) const {
     for (const auto& entry : entries_)
-        if (entry.first == key) return true;
+        if (entry.first == key)
+            return true;
     return false;
 }
 
 std::string PanelState::Get(const std::string& key, const std::string& fallback) const {
     for (const auto& entry : entries_)
-        if (entry.first == key) return entry.second;
+        if (entry.first == key)
+            return entry.second;
     return fallback;
 }
 
 int64_t PanelState::GetInt(const std::string& key, int64_t fallback) const {
     int64_t value = 0;
-    if (!Has(key) || !ParseNumber(Get(key), &value)) return fallback;
+    if (!Has(key) || !ParseNumber(Get(key), &value))
+        return fallback;
     return value;
 }
 

@@ -28,9 +28,11 @@ bool RenameOver(const std::string& from, const std::string& to) {
     // target open for a moment, and a replace fails while it does: retry for
     // up to two seconds before calling the write failed.
     for (int attempt = 0; attempt < 200; ++attempt) {
-        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
         DWORD reason = GetLastError();
-        if (reason != ERROR_SHARING_VIOLATION && reason != ERROR_ACCESS_DENIED && reason != ERROR_LOCK_VIOLATION)
+        if (reason != ERROR_SHARING_VIOLATION && reason != ERROR_ACCESS_DENIED &&
+            reason != ERROR_LOCK_VIOLATION)
             return false;
         Sleep(10);
     }
@@ -43,9 +45,11 @@ bool RenameOver(const std::string& from, const std::string& to) {
 }  // namespace
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
+    if (folder.empty())
+        return name;
     char last = folder.back();
-    if (last == '/' || last == '\\') return folder + name;
+    if (last == '/' || last == '\\')
+        return folder + name;
 #ifdef _WIN32
     return folder + "\\" + name;
 #else
@@ -55,11 +59,13 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 bool ReadWholeFile(const std::string& path, std::string* contents) {
     FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     contents->clear();
     char buffer[8192];
     size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents->append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        contents->append(buffer, got);
     bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
@@ -71,23 +77,27 @@ bool ReplaceFileContents(const std::string& path, const std::string& contents, s
     std::string temporary = path + suffix;
     FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
-        if (error) *error = "cannot create " + temporary;
+        if (error)
+            *error = "cannot create " + temporary;
         return false;
     }
     bool ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
-    if (ok) ok = RenameOver(temporary, path);
+    if (ok)
+        ok = RenameOver(temporary, path);
     if (!ok) {
         std::remove(temporary.c_str());
-        if (error) *error = "cannot write " + path;
+        if (error)
+            *error = "cannot write " + path;
     }
     return ok;
 }
 
 bool AppendToFile(const std::string& path, const std::string& text) {
     FILE* file = std::fopen(path.c_str(), "ab");
-    if (!file) return false;
+    if (!file)
+        return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     ok = std::fclose(file) == 0 && ok;
     return ok;
@@ -97,25 +107,29 @@ bool StateFolder::LoadPanel(PanelState* panel, std::string* error) const {
     std::string text;
     std::string path = FilePath("panel.txt");
     if (!ReadWholeFile(path, &text)) {
-        if (error) *error = "cannot read " + path;
+        if (error)
+            *error = "cannot read " + path;
         return false;
     }
     std::string detail;
     if (!panel->Parse(text, &detail)) {
-        if (error) *error = path + " is damaged: " + detail;
+        if (error)
+            *error = path + " is damaged: " + detail;
         return false;
     }
     return true;
 }
 
 bool StateFolder::SavePanel(const PanelState& panel, std::string* error) const {
-    return ReplaceFileContents(FilePath("panel.txt"), "# Simulated Norq panel (docs/device-simulator.md)\n" + panel.Serialize(),
-                       error);
+    return ReplaceFileContents(FilePath("panel.txt"),
+                               "# Simulated Norq panel (docs/device-simulator.md)\n" + panel.Serialize(),
+                               error);
 }
 
 bool StateFolder::IsPlugged() const {
     std::string text;
-    if (!ReadWholeFile(FilePath("presence.txt"), &text)) return false;
+    if (!ReadWholeFile(FilePath("presence.txt"), &text))
+        return false;
     return Trim(text) == "1";
 }
 
@@ -131,7 +145,8 @@ bool StateFolder::LoadChip(int chip, ChipMemory* memory, std::string* error) con
         FILE* probe = std::fopen(path.c_str(), "rb");
         if (probe) {
             std::fclose(probe);
-            if (error) *error = "cannot read " + path;
+            if (error)
+                *error = "cannot read " + path;
             return false;
         }
         *memory = ChipMemory();
@@ -139,7 +154,8 @@ bool StateFolder::LoadChip(int chip, ChipMemory* memory, std::string* error) con
     }
     std::string detail;
     if (!memory->Parse(text, &detail)) {
-        if (error) *error = path + " is damaged: " + detail;
+        if (error)
+            *error = path + " is damaged: " + detail;
         return false;
     }
     return true;
@@ -158,7 +174,8 @@ bool StateFolder::LoadCounters(PanelState* counters, std::string* error) const {
     }
     std::string detail;
     if (!counters->Parse(text, &detail)) {
-        if (error) *error = path + " is damaged: " + detail;
+        if (error)
+            *error = path + " is damaged: " + detail;
         return false;
     }
     return true;

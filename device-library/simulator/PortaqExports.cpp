@@ -21,7 +21,8 @@ Result Guarded(Result fallback, Body body) {
     try {
         SessionLock lock;
         Controller* controller = portaq_dll::CurrentController();
-        if (!controller) return fallback;
+        if (!controller)
+            return fallback;
         return body(*controller);
     } catch (...) {
         portaq_dll::ReportError("Portaq: internal error");
@@ -55,7 +56,8 @@ PORTAQ_API HANDLE IO_OpenDevice(int index) {
 }
 
 PORTAQ_API uint8_t IO_ReportToOS(HANDLE device, int on, int reserved) {
-    return Guarded<uint8_t>(0, [&](Controller& c) { return c.ReportToOS(portaq_dll::LabelOf(device), on, reserved); });
+    return Guarded<uint8_t>(
+        0, [&](Controller& c) { return c.ReportToOS(portaq_dll::LabelOf(device), on, reserved); });
 }
 
 PORTAQ_API int IO_SetChipIndex(int index) {
@@ -68,11 +70,13 @@ PORTAQ_API int IO_ReadData(HANDLE device, uint32_t address, uint8_t* buffer, uin
         answered = true;
         return c.ReadData(portaq_dll::LabelOf(device), address, buffer, count);
     });
-    if (!answered && count) *count = 0;
+    if (!answered && count)
+        *count = 0;
     return result;
 }
 
-PORTAQ_API int IO_ReadWriteMemData(HANDLE device, uint32_t address, uint32_t data, uint32_t mask, uint8_t answer[16]) {
+PORTAQ_API int IO_ReadWriteMemData(HANDLE device, uint32_t address, uint32_t data, uint32_t mask,
+                                   uint8_t answer[16]) {
     return Guarded<int>(-1, [&](Controller& c) {
         return c.ReadWriteMemData(portaq_dll::LabelOf(device), address, data, mask, answer);
     });
@@ -91,13 +95,16 @@ PORTAQ_API int IO_GetDeviceTypeByPath(char* interfacePath) {
 }
 
 PORTAQ_API int IO_GetDevicePath(char* buffer) {
-    if (buffer) buffer[0] = '\0';
+    if (buffer)
+        buffer[0] = '\0';
     return Guarded<int>(-1, [&](Controller& c) { return c.GetDevicePath(buffer, PORTAQ_DEVICE_PATH_SIZE); });
 }
 
 PORTAQ_API int IO_GetVidPiD(uint16_t* vid, uint16_t* pid) {
-    if (vid) *vid = 0;
-    if (pid) *pid = 0;
+    if (vid)
+        *vid = 0;
+    if (pid)
+        *pid = 0;
     return Guarded<int>(-1, [&](Controller& c) { return c.GetVidPid(vid, pid); });
 }
 

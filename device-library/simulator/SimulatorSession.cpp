@@ -36,11 +36,13 @@ int g_lastLabel = 0;
 std::string FolderFromEnvironment() {
     char buffer[MAX_PATH * 2];
     DWORD length = GetEnvironmentVariableA(portaq_sim::kStateFolderVariable, buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) return std::string();
+    if (length == 0 || length >= sizeof buffer)
+        return std::string();
     std::string folder(buffer, length);
     if (!folder.empty() && folder[0] == '/') {
         for (char& c : folder)
-            if (c == '/') c = '\\';
+            if (c == '/')
+                c = '\\';
         folder = "Z:" + folder;
     }
     return folder;
@@ -72,9 +74,11 @@ void ReportError(const std::string& text) {
 SessionLock::SessionLock() {
     EnterCriticalSection(ProcessLock());
     std::string folder = FolderFromEnvironment();
-    if (folder.empty()) return;
+    if (folder.empty())
+        return;
     mutex_ = CreateMutexA(nullptr, FALSE, MutexName(folder).c_str());
-    if (!mutex_) return;
+    if (!mutex_)
+        return;
     // An abandoned mutex (a process killed inside a call) is ours all the same:
     // every file it may have been writing is replaced atomically.
     DWORD wait = WaitForSingleObject(mutex_, 15000);
@@ -95,7 +99,8 @@ SessionLock::~SessionLock() {
 
 portaq_sim::Controller* CurrentController() {
     std::string folder = FolderFromEnvironment();
-    if (folder.empty()) return nullptr;
+    if (folder.empty())
+        return nullptr;
     if (!g_controller || folder != g_folder) {
         delete g_controller;
         g_controller = new portaq_sim::Controller(portaq_sim::StateFolder(folder),
@@ -106,13 +111,16 @@ portaq_sim::Controller* CurrentController() {
 }
 
 HANDLE NewDeviceHandle(int* label) {
-    if (!g_controller) return nullptr;
+    if (!g_controller)
+        return nullptr;
     int next = g_lastLabel + 1;
     char name[64];
-    std::snprintf(name, sizeof name, "handle-%lu-%d.open", static_cast<unsigned long>(GetCurrentProcessId()), next);
+    std::snprintf(name, sizeof name, "handle-%lu-%d.open", static_cast<unsigned long>(GetCurrentProcessId()),
+                  next);
     std::string marker = g_controller->Folder().FilePath(name);
-    HANDLE handle = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    HANDLE handle =
+        CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         ReportError("Portaq: cannot create the device handle " + marker);
         return nullptr;
@@ -141,24 +149,29 @@ void DropDeviceHandle(HANDLE handle) {
 int LabelOf(HANDLE handle) {
     // The newest entry first: a closed handle's value may come back for a later open.
     for (auto it = g_handles->rbegin(); it != g_handles->rend(); ++it)
-        if (it->handle == handle && HandleStillOpen(*it)) return it->label;
+        if (it->handle == handle && HandleStillOpen(*it))
+            return it->label;
     return 0;
 }
 
 std::string UnclosedHandles() {
     std::string list;
     for (const auto& entry : *g_handles) {
-        if (!HandleStillOpen(entry)) continue;
-        if (!list.empty()) list += ",";
+        if (!HandleStillOpen(entry))
+            continue;
+        if (!list.empty())
+            list += ",";
         list += "#" + std::to_string(entry.label);
     }
     return list.empty() ? "none" : list;
 }
 
 void JournalDetach() {
-    if (!g_controller) return;
-    std::string line = portaq_sim::FormatJournalLine(static_cast<long>(GetCurrentProcessId()), g_controller->Chip(),
-                                                     "DLL_PROCESS_DETACH unclosed=" + UnclosedHandles());
+    if (!g_controller)
+        return;
+    std::string line =
+        portaq_sim::FormatJournalLine(static_cast<long>(GetCurrentProcessId()), g_controller->Chip(),
+                                      "DLL_PROCESS_DETACH unclosed=" + UnclosedHandles());
     portaq_sim::AppendToFile(g_controller->Folder().JournalPath(), line + "\n");
 }
 

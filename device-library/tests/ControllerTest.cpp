@@ -31,9 +31,12 @@ protected:
         ASSERT_TRUE(SetPanelValue(StateFolder(folderPath_), key, value, &error)) << error;
     }
     Controller MakeController(long pid = 7) {
-        return Controller(StateFolder(folderPath_), pid, [this](const std::string& e) { errors_.push_back(e); });
+        return Controller(StateFolder(folderPath_), pid,
+                          [this](const std::string& e) { errors_.push_back(e); });
     }
-    std::vector<std::string> Calls() { return JournalCalls(ReadJournal(StateFolder(folderPath_).JournalPath())); }
+    std::vector<std::string> Calls() {
+        return JournalCalls(ReadJournal(StateFolder(folderPath_).JournalPath()));
+    }
 
     std::string folderPath_;
     std::vector<std::string> errors_;
@@ -71,12 +74,13 @@ TEST_F(ControllerTest, MaskedWritePersistsPerChipAcrossControllers) {
     EXPECT_EQ(entries[3].chip, 2);
     EXPECT_EQ(entries[3].call, "IO_ReadWriteMemData(#1, 0xA0000010, 0x12345678, 0x00FFFF00) = 0");
     EXPECT_EQ(entries[5].pid, 12);
-    EXPECT_EQ(JournalCalls(entries),
-              (std::vector<std::string>{"IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", "IO_SetChipIndex(2) = 0",
-                                        "IO_ReadWriteMemData(#1, 0xA0000010, 0x12345678, 0x00FFFF00) = 0",
-                                        "IO_ReportToOS(#1, 1, 0) = 1", "IO_OpenDevice(0) = #1",
-                                        "IO_SetChipIndex(2) = 0", "IO_ReadData(#1, 0xA0000010) = 0 count=640",
-                                        "IO_SetChipIndex(1) = 0", "IO_ReadData(#1, 0xA0000010) = 0 count=640"}));
+    EXPECT_EQ(
+        JournalCalls(entries),
+        (std::vector<std::string>{
+            "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", "IO_SetChipIndex(2) = 0",
+            "IO_ReadWriteMemData(#1, 0xA0000010, 0x12345678, 0x00FFFF00) = 0", "IO_ReportToOS(#1, 1, 0) = 1",
+            "IO_OpenDevice(0) = #1", "IO_SetChipIndex(2) = 0", "IO_ReadData(#1, 0xA0000010) = 0 count=640",
+            "IO_SetChipIndex(1) = 0", "IO_ReadData(#1, 0xA0000010) = 0 count=640"}));
 }
 
 TEST_F(ControllerTest, OpenStartsAtTheMaster) {
@@ -87,7 +91,8 @@ TEST_F(ControllerTest, OpenStartsAtTheMaster) {
 }
 
 TEST_F(ControllerTest, DescriptionFillsChipInformationAndSensorBlocks) {
-    Create("chips=3\nfirmware_id=01 02 03 04 05 06 07 08 09 0A 0B 0C\nchip1.width=33\nchip1.height=21\nchip1.ito_info=0x04\n");
+    Create("chips=3\nfirmware_id=01 02 03 04 05 06 07 08 09 0A 0B "
+           "0C\nchip1.width=33\nchip1.height=21\nchip1.ito_info=0x04\n");
     Controller c = MakeController();
     c.Open(0, 1);
     uint8_t packet[640];
@@ -214,11 +219,13 @@ TEST_F(ControllerTest, ReinstallFlagAndIdentity) {
 }
 
 TEST_F(ControllerTest, DamagedStateMeansNoDeviceWithAMessage) {
-    ASSERT_TRUE(ReplaceFileContents(StateFolder(folderPath_).FilePath("panel.txt"), "device_type=9\ngarbage\n", nullptr));
+    ASSERT_TRUE(ReplaceFileContents(StateFolder(folderPath_).FilePath("panel.txt"),
+                                    "device_type=9\ngarbage\n", nullptr));
     Controller c = MakeController();
     EXPECT_EQ(c.Open(0, 1), OpenResult::kInvalid);
     ASSERT_FALSE(errors_.empty());
-    EXPECT_NE(errors_[0].find("panel.txt is damaged: line 2 is not key=value"), std::string::npos) << errors_[0];
+    EXPECT_NE(errors_[0].find("panel.txt is damaged: line 2 is not key=value"), std::string::npos)
+        << errors_[0];
 
     Create("chips=1\n");
     ASSERT_TRUE(ReplaceFileContents(StateFolder(folderPath_).FilePath("chip0.txt"), "0x10 zz\n", nullptr));

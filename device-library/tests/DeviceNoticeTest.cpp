@@ -42,7 +42,8 @@ bool PumpUntil(size_t count, DWORD timeoutMs) {
     while (g_notices.size() < count && GetTickCount() - start < timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
     }
     return g_notices.size() >= count;
 }
@@ -53,7 +54,8 @@ TEST(DeviceNotices, PlugAndUnplugReachTheRegisteredWindowWithThePanelPath) {
     std::string folderPath = std::string(cwd) + "\\notice-panel";
     std::filesystem::remove_all(folderPath);
     PanelState description;
-    ASSERT_TRUE(description.Parse("device_type=6\npath=\\\\?\\hid#vid_b7c4&pid_0606#1\nplugged=0\n", nullptr));
+    ASSERT_TRUE(
+        description.Parse("device_type=6\npath=\\\\?\\hid#vid_b7c4&pid_0606#1\nplugged=0\n", nullptr));
     StateFolder folder(folderPath);
     ASSERT_TRUE(CreatePanel(folder, description, "", nullptr));
     SetEnvironmentVariableA(kStateFolderVariable, folderPath.c_str());
@@ -63,8 +65,8 @@ TEST(DeviceNotices, PlugAndUnplugReachTheRegisteredWindowWithThePanelPath) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "PortaqNoticeTestWindow";
     ASSERT_NE(RegisterClassA(&wc), 0);
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "notices", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
-                                  wc.hInstance, nullptr);
+    HWND window = CreateWindowExA(0, wc.lpszClassName, "notices", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     DEV_BROADCAST_DEVICEINTERFACE_A filter = {};
     filter.dbcc_size = 32;
@@ -72,8 +74,8 @@ TEST(DeviceNotices, PlugAndUnplugReachTheRegisteredWindowWithThePanelPath) {
     HDEVNOTIFY notify = RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_ALL_INTERFACE_CLASSES);
     ASSERT_NE(notify, nullptr);
     // A window that did not ask gets nothing.
-    HWND other = CreateWindowExA(0, wc.lpszClassName, "quiet", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
+    HWND other = CreateWindowExA(0, wc.lpszClassName, "quiet", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
     Sleep(300);  // the watch has seen the unplugged panel
 
     ASSERT_TRUE(folder.SetPlugged(true, nullptr));

@@ -14,7 +14,8 @@ namespace {
 int Tool(std::vector<std::string> args, std::string* out = nullptr) {
     std::string o, e;
     int code = RunPanelTool(args, &o, &e);
-    if (out) *out = o;
+    if (out)
+        *out = o;
     return code;
 }
 

@@ -32,8 +32,8 @@ DWORD RunAndWait(const std::string& program, const std::string& arguments) {
     PROCESS_INFORMATION process = {};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process))
         return 0xDEADDEADu;
     WaitForSingleObject(process.hProcess, 30000);
     DWORD code = 0;
@@ -48,7 +48,8 @@ protected:
     void SetUp() override {
         char cwd[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, cwd);
-        folder_ = std::string(cwd) + "\\panel-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ =
+            std::string(cwd) + "\\panel-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(folder_);
         PanelState description;
         ASSERT_TRUE(description.Parse("chips=3\n", nullptr));
@@ -84,17 +85,18 @@ TEST_F(PortaqDll, WordWrittenOnChip2IsReadBackByASecondProcessFromChip2Only) {
     long self = static_cast<long>(GetCurrentProcessId());
     EXPECT_EQ(entries[0].pid, self);
     EXPECT_EQ(JournalCalls(entries),
-              (std::vector<std::string>{"IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", "IO_SetChipIndex(2) = 0",
+              (std::vector<std::string>{"IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1",
+                                        "IO_SetChipIndex(2) = 0",
                                         "IO_ReadWriteMemData(#1, 0xA0000100, 0xCAFE1234, 0xFFFF0000) = 0",
                                         "IO_ReportToOS(#1, 1, 0) = 1",
                                         // second process
-                                        "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", "IO_SetChipIndex(2) = 0",
-                                        "IO_ReadData(#1, 0xA0000100) = 0 count=640", "IO_ReportToOS(#1, 1, 0) = 1",
-                                        "DLL_PROCESS_DETACH unclosed=none",
+                                        "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1",
+                                        "IO_SetChipIndex(2) = 0", "IO_ReadData(#1, 0xA0000100) = 0 count=640",
+                                        "IO_ReportToOS(#1, 1, 0) = 1", "DLL_PROCESS_DETACH unclosed=none",
                                         // third process
-                                        "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", "IO_SetChipIndex(1) = 0",
-                                        "IO_ReadData(#1, 0xA0000100) = 0 count=640", "IO_ReportToOS(#1, 1, 0) = 1",
-                                        "DLL_PROCESS_DETACH unclosed=none"}));
+                                        "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1",
+                                        "IO_SetChipIndex(1) = 0", "IO_ReadData(#1, 0xA0000100) = 0 count=640",
+                                        "IO_ReportToOS(#1, 1, 0) = 1", "DLL_PROCESS_DETACH unclosed=none"}));
     EXPECT_NE(entries[5].pid, self);
     EXPECT_EQ(entries[8].chip, 2);
     EXPECT_NE(entries[11].pid, entries[5].pid);

@@ -9,17 +9,20 @@
 #include "Portaq.h"
 
 int main(int argc, char** argv) {
-    if (argc < 3) return -2;
+    if (argc < 3)
+        return -2;
     int chip = std::atoi(argv[1]);
     uint32_t address = static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 16));
     HANDLE device = IO_OpenDevice(0);
-    if (device == INVALID_HANDLE_VALUE || device == nullptr) return -2;
+    if (device == INVALID_HANDLE_VALUE || device == nullptr)
+        return -2;
     int result = -2;
     if (IO_ReportToOS(device, 0, 0) == 1) {
         IO_SetChipIndex(chip);
         uint8_t packet[640] = {};
         uint32_t count = 0;
-        if (IO_ReadData(device, address, packet, &count) == 0 && count >= 4) std::memcpy(&result, packet, 4);
+        if (IO_ReadData(device, address, packet, &count) == 0 && count >= 4)
+            std::memcpy(&result, packet, 4);
         IO_ReportToOS(device, 1, 0);
     }
     CloseHandle(device);

@@ -21,15 +21,19 @@ bool isLeadByte(const char* p) {
 }
 
 // Width in bytes of the character at p (2 for a double-byte character).
-size_t charWidth(const char* p) { return isLeadByte(p) ? 2 : 1; }
+size_t charWidth(const char* p) {
+    return isLeadByte(p) ? 2 : 1;
+}
 
 bool isWhite(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 int clampIndex(int value, int length) {
-    if (value < 0) return 0;
-    if (value > length) return length;
+    if (value < 0)
+        return 0;
+    if (value > length)
+        return length;
     return value;
 }
 
@@ -38,11 +42,13 @@ int clampIndex(int value, int length) {
 CString::CString() : m_data(nullptr) {}
 
 CString::CString(const char* text) : m_data(nullptr) {
-    if (text != nullptr) assign(text, strlen(text));
+    if (text != nullptr)
+        assign(text, strlen(text));
 }
 
 CString::CString(const char* text, int length) : m_data(nullptr) {
-    if (text != nullptr && length > 0) assign(text, strnlen(text, static_cast<size_t>(length)));
+    if (text != nullptr && length > 0)
+        assign(text, strnlen(text, static_cast<size_t>(length)));
 }
 
 CString::CString(const CString& other) : m_data(nullptr) {
@@ -50,7 +56,8 @@ CString::CString(const CString& other) : m_data(nullptr) {
 }
 
 CString& CString::operator=(const CString& other) {
-    if (this != &other) assign(other.GetString(), static_cast<size_t>(other.GetLength()));
+    if (this != &other)
+        assign(other.GetString(), static_cast<size_t>(other.GetLength()));
     return *this;
 }
 
@@ -63,14 +70,17 @@ CString& CString::operator=(const char* text) {
     return *this;
 }
 
-CString::~CString() { free(m_data); }
+CString::~CString() {
+    free(m_data);
+}
 
 // Copies first, then releases: text may point into this string.
 void CString::assign(const char* text, size_t length) {
     char* copy = nullptr;
     if (length > 0) {
         copy = static_cast<char*>(malloc(length + 1));
-        if (copy == nullptr) return;  // out of memory: the old text stays
+        if (copy == nullptr)
+            return;  // out of memory: the old text stays
         memcpy(copy, text, length);
         copy[length] = '\0';
     }
@@ -79,11 +89,14 @@ void CString::assign(const char* text, size_t length) {
 }
 
 void CString::append(const char* text, size_t length) {
-    if (length == 0) return;
+    if (length == 0)
+        return;
     const size_t old = static_cast<size_t>(GetLength());
-    if (old + length + 1 > static_cast<size_t>(INT_MAX)) return;  // lengths are int
+    if (old + length + 1 > static_cast<size_t>(INT_MAX))
+        return;  // lengths are int
     char* grown = static_cast<char*>(malloc(old + length + 1));
-    if (grown == nullptr) return;
+    if (grown == nullptr)
+        return;
     memcpy(grown, GetString(), old);
     memcpy(grown + old, text, length);
     grown[old + length] = '\0';
@@ -91,7 +104,9 @@ void CString::append(const char* text, size_t length) {
     m_data = grown;
 }
 
-int CString::GetLength() const { return m_data != nullptr ? static_cast<int>(strlen(m_data)) : 0; }
+int CString::GetLength() const {
+    return m_data != nullptr ? static_cast<int>(strlen(m_data)) : 0;
+}
 
 void CString::Empty() {
     free(m_data);
@@ -99,17 +114,21 @@ void CString::Empty() {
 }
 
 char CString::GetAt(int index) const {
-    if (index < 0 || index >= GetLength()) return '\0';
+    if (index < 0 || index >= GetLength())
+        return '\0';
     return m_data[index];
 }
 
 int CString::Find(char ch, int start) const {
     const char* s = GetString();
     const int length = GetLength();
-    if (start < 0) start = 0;
-    if (start >= length) return -1;
+    if (start < 0)
+        start = 0;
+    if (start >= length)
+        return -1;
     for (const char* p = s + start; *p != '\0'; p += charWidth(p)) {
-        if (*p == ch && !isLeadByte(p)) return static_cast<int>(p - s);
+        if (*p == ch && !isLeadByte(p))
+            return static_cast<int>(p - s);
     }
     return -1;
 }
@@ -117,28 +136,36 @@ int CString::Find(char ch, int start) const {
 int CString::Find(const char* text, int start) const {
     const char* s = GetString();
     const int length = GetLength();
-    if (text == nullptr) return -1;
-    if (start < 0) start = 0;
-    if (start > length) return -1;
+    if (text == nullptr)
+        return -1;
+    if (start < 0)
+        start = 0;
+    if (start > length)
+        return -1;
     const size_t n = strlen(text);
     for (const char* p = s + start;; p += charWidth(p)) {
-        if (strncmp(p, text, n) == 0) return static_cast<int>(p - s);
-        if (*p == '\0') return -1;
+        if (strncmp(p, text, n) == 0)
+            return static_cast<int>(p - s);
+        if (*p == '\0')
+            return -1;
     }
 }
 
 int CString::FindOneOf(const char* set) const {
     const char* s = GetString();
-    if (set == nullptr) return -1;
+    if (set == nullptr)
+        return -1;
     for (const char* p = s; *p != '\0'; p += charWidth(p)) {
         if (isLeadByte(p)) {
             // A double-byte character matches only the same pair in the set.
             for (const char* q = set; *q != '\0'; q += charWidth(q))
-                if (isLeadByte(q) && q[0] == p[0] && q[1] == p[1]) return static_cast<int>(p - s);
+                if (isLeadByte(q) && q[0] == p[0] && q[1] == p[1])
+                    return static_cast<int>(p - s);
             continue;
         }
         for (const char* q = set; *q != '\0'; q += charWidth(q))
-            if (!isLeadByte(q) && *q == *p) return static_cast<int>(p - s);
+            if (!isLeadByte(q) && *q == *p)
+                return static_cast<int>(p - s);
     }
     return -1;
 }
@@ -148,13 +175,17 @@ CString CString::Left(int count) const {
     return CString(GetString(), clampIndex(count, length));
 }
 
-CString CString::Mid(int first) const { return Mid(first, INT_MAX); }
+CString CString::Mid(int first) const {
+    return Mid(first, INT_MAX);
+}
 
 CString CString::Mid(int first, int count) const {
     const int length = GetLength();
     first = clampIndex(first, length);
-    if (count < 0) count = 0;
-    if (count > length - first) count = length - first;
+    if (count < 0)
+        count = 0;
+    if (count > length - first)
+        count = length - first;
     return CString(GetString() + first, count);
 }
 
@@ -167,8 +198,10 @@ CString CString::Right(int count) const {
 CString& CString::TrimLeft() {
     const char* s = GetString();
     const char* p = s;
-    while (isWhite(*p)) ++p;
-    if (p != s) assign(p, strlen(p));
+    while (isWhite(*p))
+        ++p;
+    if (p != s)
+        assign(p, strlen(p));
     return *this;
 }
 
@@ -177,8 +210,10 @@ CString& CString::TrimRight() {
     // Walk forward so a trail byte that looks like white space is not cut.
     const char* keepEnd = s;
     for (const char* p = s; *p != '\0'; p += charWidth(p))
-        if (!isWhite(*p) || isLeadByte(p)) keepEnd = p + charWidth(p);
-    if (*keepEnd != '\0') assign(s, static_cast<size_t>(keepEnd - s));
+        if (!isWhite(*p) || isLeadByte(p))
+            keepEnd = p + charWidth(p);
+    if (*keepEnd != '\0')
+        assign(s, static_cast<size_t>(keepEnd - s));
     return *this;
 }
 
@@ -187,7 +222,9 @@ CString& CString::Trim() {
     return TrimLeft();
 }
 
-int CString::Compare(const char* text) const { return strcmp(GetString(), text != nullptr ? text : ""); }
+int CString::Compare(const char* text) const {
+    return strcmp(GetString(), text != nullptr ? text : "");
+}
 
 int CString::CompareNoCase(const char* text) const {
 #ifdef _WIN32
@@ -199,7 +236,8 @@ int CString::CompareNoCase(const char* text) const {
     for (;; ++a, ++b) {
         int x = (*a >= 'A' && *a <= 'Z') ? *a + 32 : *a;
         int y = (*b >= 'A' && *b <= 'Z') ? *b + 32 : *b;
-        if (x != y || x == 0) return x - y;
+        if (x != y || x == 0)
+            return x - y;
     }
 #endif
 }
@@ -215,14 +253,16 @@ CString& CString::operator+=(const CString& other) {
 }
 
 CString& CString::operator+=(const char* text) {
-    if (text == nullptr) return *this;
+    if (text == nullptr)
+        return *this;
     CString copy(text);  // text may point into this string
     append(copy.GetString(), static_cast<size_t>(copy.GetLength()));
     return *this;
 }
 
 CString& CString::operator+=(char ch) {
-    if (ch == '\0') return *this;
+    if (ch == '\0')
+        return *this;
     append(&ch, 1);
     return *this;
 }

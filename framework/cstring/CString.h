@@ -59,10 +59,20 @@ private:
 CString operator+(const CString& a, const CString& b);
 CString operator+(const CString& a, const char* b);
 CString operator+(const char* a, const CString& b);
-inline bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-inline bool operator!=(const CString& a, const char* b) { return a.Compare(b) != 0; }
-inline bool operator!=(const CString& a, const CString& b) { return a.Compare(b) != 0; }
-inline bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
+inline bool operator==(const CString& a, const char* b) {
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const CString& a, const CString& b) {
+    return a.Compare(b) == 0;
+}
+inline bool operator!=(const CString& a, const char* b) {
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(const CString& a, const CString& b) {
+    return a.Compare(b) != 0;
+}
+inline bool operator<(const CString& a, const CString& b) {
+    return a.Compare(b) < 0;
+}
 
 static_assert(sizeof(CString) == sizeof(void*), "CString is one pointer");

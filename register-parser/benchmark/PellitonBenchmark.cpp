@@ -23,8 +23,8 @@ std::string generatedTable(int registers) {
     std::string t = "FW Tool\nstart,0x1000,x,x,0xAB,1,x,0 1 2 1,x,20240101\nx,x,\tByte\n////Bench\n";
     char row[160];
     for (int i = 0; i < registers; ++i) {
-        snprintf(row, sizeof row, "0x%08x,%d,1,Register%04d,%d,Generated register %d,FLAG%d\n", 0x100 + i / 4 * 4,
-                 i % 4, i, i, i, i % 7);
+        snprintf(row, sizeof row, "0x%08x,%d,1,Register%04d,%d,Generated register %d,FLAG%d\n",
+                 0x100 + i / 4 * 4, i % 4, i, i, i, i % 7);
         t += row;
     }
     for (const char* block : {"Pin Assignment\n", "Pin Assignment,Rx\n", "Pin Assignment,Tx\n"}) {
@@ -38,7 +38,8 @@ std::string generatedTable(int registers) {
         t += chips + "\n" + ids + "\n" + pins + "\n";
         for (int r = 0; r < 104; ++r) {
             std::string line = "p" + std::to_string(r);
-            for (int k = 0; k < 30; ++k) line += ",CIN" + std::to_string(r + k);
+            for (int k = 0; k < 30; ++k)
+                line += ",CIN" + std::to_string(r + k);
             t += line + "\n";
         }
     }
@@ -47,7 +48,8 @@ std::string generatedTable(int registers) {
 
 bool writeText(const char* name, const std::string& text) {
     FILE* f = fopen(name, "wb");
-    if (f == nullptr) return false;
+    if (f == nullptr)
+        return false;
     const bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
     return fclose(f) == 0 && ok;
 }
@@ -73,23 +75,28 @@ int main(int argc, char** argv) {
                 printf("parse of %d registers failed\n", registers);
                 return 1;
             }
-            if (elapsed < best) best = elapsed;
+            if (elapsed < best)
+                best = elapsed;
         }
         printf("parse %d registers: %.3f ms\n", registers, best);
     }
 
     std::string text;
-    while (text.size() < merrowBytes) text += "0x20000010,0,1,FingerThreshold,40,Finger touch threshold\r\n";
-    if (!writeText("bench-merrow.csv", text)) return 1;
+    while (text.size() < merrowBytes)
+        text += "0x20000010,0,1,FingerThreshold,40,Finger touch threshold\r\n";
+    if (!writeText("bench-merrow.csv", text))
+        return 1;
     FILE* in = fopen("bench-merrow.csv", "r");
     FILE* out = fopen("bench-merrow.tbl", "wb");
-    if (in == nullptr || out == nullptr) return 1;
+    if (in == nullptr || out == nullptr)
+        return 1;
     const double start = nowMs();
     const MerrowCopyResult result = MerrowConvertStream(in, out);
     fclose(in);
     fclose(out);
     const double seconds = (nowMs() - start) / 1000.0;
-    if (result != MERROW_COPY_OK) return 1;
+    if (result != MERROW_COPY_OK)
+        return 1;
     printf("merrow: %.1f MB/s\n", text.size() / (1024.0 * 1024.0) / (seconds > 0 ? seconds : 1e-9));
     remove("bench.csv");
     remove("bench-merrow.csv");

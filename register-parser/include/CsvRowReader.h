@@ -18,20 +18,20 @@ enum CsvMode {
 };
 
 struct CsvRowReader {
-    bool isTbl = false;           // every byte of every cell is decoded by subtracting 100
-    char quote = '"';             // enclosure character
-    char escape = '\\';           // escape before an enclosure character (mode 2)
-    char separator = ',';         // cell separator
-    char lineEnd = '\n';          // row terminator
+    bool isTbl = false;             // every byte of every cell is decoded by subtracting 100
+    char quote = '"';               // enclosure character
+    char escape = '\\';             // escape before an enclosure character (mode 2)
+    char separator = ',';           // cell separator
+    char lineEnd = '\n';            // row terminator
     int options[4] = {0, 0, 0, 0};  // kept for the table parser; no effect on reading
-    int skipLines = 0;            // rows skipped right after opening (absolute value)
-    int rowCount = 0;             // rows read since the skipping
+    int skipLines = 0;              // rows skipped right after opening (absolute value)
+    int rowCount = 0;               // rows read since the skipping
     FILE* file = nullptr;
-    char* fileName = nullptr;     // heap copy of the name
-    int mode = CSV_MODE_NONE;     // any value other than 1 and 2 acts as 3
+    char* fileName = nullptr;  // heap copy of the name
+    int mode = CSV_MODE_NONE;  // any value other than 1 and 2 acts as 3
     bool moreRows = false;
-    int verbose = 0;              // print "Open %s ...\n" on opening
-    bool messages = true;         // the sequencer's copy prints nothing
+    int verbose = 0;       // print "Open %s ...\n" on opening
+    bool messages = true;  // the sequencer's copy prints nothing
 
     CsvRowReader() = default;
     CsvRowReader(const CsvRowReader&) = delete;

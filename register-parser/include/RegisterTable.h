@@ -7,11 +7,7 @@
 
 #include <string>
 
-enum {
-    REGISTER_TABLE_MAX_REGISTERS = 1000,
-    REGISTER_TABLE_MAX_CHIPS = 30,
-    REGISTER_TABLE_MAX_PINS = 104
-};
+enum { REGISTER_TABLE_MAX_REGISTERS = 1000, REGISTER_TABLE_MAX_CHIPS = 30, REGISTER_TABLE_MAX_PINS = 104 };
 
 // fileType codes.
 enum {
@@ -26,14 +22,14 @@ enum {
 };
 
 struct Register {
-    char type[13];          // "char", "short", "int" in short-form rows, else empty
-    char name[80];          // key of lookUp
-    char address[11];       // "0x%08x"
-    int32_t startByte;      // byte offset inside the 32-bit word
+    char type[13];      // "char", "short", "int" in short-form rows, else empty
+    char name[80];      // key of lookUp
+    char address[11];   // "0x%08x"
+    int32_t startByte;  // byte offset inside the 32-bit word
     int32_t byteLength;
     char description[255];
-    int32_t value;          // long-form value; a DefineTable entry's value
-    char defineRef[80];     // DefineTable entry that governs this register
+    int32_t value;       // long-form value; a DefineTable entry's value
+    char defineRef[80];  // DefineTable entry that governs this register
     bool isItoOrder;
     bool isTxOrder;
     bool editable;
@@ -60,9 +56,9 @@ struct RegisterTable {
     uint32_t startAddr;
     uint32_t headerWord;
     int32_t headerInt;
-    char mainCodeId[12];      // "%02d %02d %02d %02d" or "None"
-    char buildTime[15];       // first word of the build-time cell, or "None"
-    uint8_t usbDescId[5];     // four bytes and a NUL
+    char mainCodeId[12];   // "%02d %02d %02d %02d" or "None"
+    char buildTime[15];    // first word of the build-time cell, or "None"
+    uint8_t usbDescId[5];  // four bytes and a NUL
     bool hasUsbDescId;
     Register registers[REGISTER_TABLE_MAX_REGISTERS];
     ChipPin chips[REGISTER_TABLE_MAX_CHIPS];

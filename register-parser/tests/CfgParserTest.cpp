@@ -11,7 +11,8 @@ typedef std::vector<std::pair<std::string, int>> Entries;
 
 Entries entriesOf(CCfgParser& parser) {
     Entries out;
-    for (const Config& c : *parser.getContent()) out.push_back({c.key.GetString(), c.value});
+    for (const Config& c : *parser.getContent())
+        out.push_back({c.key.GetString(), c.value});
     return out;
 }
 
@@ -22,7 +23,11 @@ Entries parseCfg(const std::string& text) {
 }
 
 TEST(CfgParser, Lines) {
-    struct { const char* what; std::string text; Entries entries; } cases[] = {
+    struct {
+        const char* what;
+        std::string text;
+        Entries entries;
+    } cases[] = {
         {"hex value with a comment", "Gain = 0x1F ; note\n", {{"Gain", 31}}},
         {"hash comment", "Gain=5#x=6\n", {{"Gain", 5}}},
         {"digits then letters", "Rate = 12abc\n", {{"Rate", 12}}},
@@ -35,11 +40,13 @@ TEST(CfgParser, Lines) {
         {"no line end on the last line", "K=1\nL=2", {{"K", 1}, {"L", 2}}},
         {"line without =", "just text\n", {}},
         {"blanks and tabs around", " \tKey\t =\t 7 \t\n", {{"Key", 7}}},
-        {"long line with a commented =", "Gain = 3 # " + std::string(100, 'x') + " = 9 " + std::string(50, 'y') + "\n",
+        {"long line with a commented =",
+         "Gain = 3 # " + std::string(100, 'x') + " = 9 " + std::string(50, 'y') + "\n",
          {{"Gain", 3}}},
         {"CR LF twin", "Gain = 0x1F ; note\r\nRate = 12\r\n", {{"Gain", 31}, {"Rate", 12}}},
     };
-    for (const auto& c : cases) EXPECT_EQ(parseCfg(c.text), c.entries) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(parseCfg(c.text), c.entries) << c.what;
 }
 
 }  // namespace
@@ -59,7 +66,8 @@ TEST(CfgParser, VerbosePrintsEachKeptEntry) {
     parser.setVerbose(1);
     testing::internal::CaptureStdout();
     EXPECT_TRUE(CCfgParserTestAccess::parseFile(parser));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nkey = Gain, value = 0x1F\nkey = Rate, value = 12abc\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "\nkey = Gain, value = 0x1F\nkey = Rate, value = 12abc\n");
     EXPECT_EQ(entriesOf(parser), (Entries{{"Gain", 31}, {"Rate", 12}, {"Gain", 31}, {"Rate", 12}}));
 }
 

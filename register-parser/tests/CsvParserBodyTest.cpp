@@ -36,10 +36,9 @@ TEST(CsvParserBody, RowFormsPerFileType) {
     EXPECT_STREQ(p->registers[2].name, "Name");
 
     // Long form in a byte table: description cell 5, defineRef cell 6.
-    p = parseQuietly("long.csv", std::string(kBytes) +
-                                     "0x30,1,2,Offset more,7,Offset of the baseline,FLAG\n"
-                                     "0x34,0,4,NoDesc,9\n"
-                                     "0x38,0,4,Four\n");
+    p = parseQuietly("long.csv", std::string(kBytes) + "0x30,1,2,Offset more,7,Offset of the baseline,FLAG\n"
+                                                       "0x34,0,4,NoDesc,9\n"
+                                                       "0x38,0,4,Four\n");
     ASSERT_EQ(p->fileType, 3);
     ASSERT_EQ(p->registerCount, 2);
     EXPECT_STREQ(p->registers[0].name, "Offset");
@@ -67,9 +66,9 @@ TEST(CsvParserBody, RowFormsPerFileType) {
 TEST(CsvParserBody, BoundedTexts) {
     const std::string longText(400, 'd');
     std::unique_ptr<CCsvParser> p = parseQuietly(
-        "bounds.csv", std::string(kOnline) + "////" + std::string(100, 'g') + "\nint " + std::string(100, 'n') +
-                          ",0x1,0,4," + longText + "," + std::string(100, 'r') + "\nint B,0x2,0,4,start\n///" +
-                          std::string(300, 'c') + "\n");
+        "bounds.csv", std::string(kOnline) + "////" + std::string(100, 'g') + "\nint " +
+                          std::string(100, 'n') + ",0x1,0,4," + longText + "," + std::string(100, 'r') +
+                          "\nint B,0x2,0,4,start\n///" + std::string(300, 'c') + "\n");
     ASSERT_EQ(p->registerCount, 2);
     EXPECT_EQ(strlen(p->registers[0].name), 79u);
     EXPECT_EQ(strlen(p->registers[0].description), 254u);
@@ -80,19 +79,18 @@ TEST(CsvParserBody, BoundedTexts) {
 }
 
 TEST(CsvParserBody, CommentsGroupsAndDefines) {
-    std::unique_ptr<CCsvParser> p = parseQuietly(
-        "defines.csv", std::string(kOnline) +
-                           "///before any register\n"
-                           "////Touch\n"
-                           "int A,0x1,0,4,first,FLAG\n"
-                           "///more words\n"
-                           "int B,0x2,0,4,second,FLAG\n"
-                           "int C,0x3,0,4,third,OTHER\n"
-                           "////DefineData\n"
-                           "0x100,0,2,ItoOrderData,5\n"
-                           "////DefineTable\n"
-                           "0x4,0,1,FLAG,0\n"
-                           "0x4,1,1,OTHER,1\n");
+    std::unique_ptr<CCsvParser> p =
+        parseQuietly("defines.csv", std::string(kOnline) + "///before any register\n"
+                                                           "////Touch\n"
+                                                           "int A,0x1,0,4,first,FLAG\n"
+                                                           "///more words\n"
+                                                           "int B,0x2,0,4,second,FLAG\n"
+                                                           "int C,0x3,0,4,third,OTHER\n"
+                                                           "////DefineData\n"
+                                                           "0x100,0,2,ItoOrderData,5\n"
+                                                           "////DefineTable\n"
+                                                           "0x4,0,1,FLAG,0\n"
+                                                           "0x4,1,1,OTHER,1\n");
     ASSERT_EQ(p->registerCount, 6);
     EXPECT_STREQ(p->registers[0].description, "first more words");
     EXPECT_FALSE(p->registers[0].editable);
@@ -111,9 +109,9 @@ TEST(CsvParserBody, CommentsGroupsAndDefines) {
 }
 
 TEST(CsvParserBody, OrderRegistersAndReservedCounts) {
-    const std::string rows =
-        "////Order\nchar reserved,0x1,0,1\nchar Reserved,0x1,1,1\nchar TxOrder0,0x1,2,1\nchar ItoOrder1,0x2,0,1\n"
-        "char ItoOrder2,0x2,1,1\nchar TxOrder1,0x2,2,1\n";
+    const std::string rows = "////Order\nchar reserved,0x1,0,1\nchar Reserved,0x1,1,1\nchar "
+                             "TxOrder0,0x1,2,1\nchar ItoOrder1,0x2,0,1\n"
+                             "char ItoOrder2,0x2,1,1\nchar TxOrder1,0x2,2,1\n";
     std::unique_ptr<CCsvParser> csv = parseQuietly("order.csv", std::string(kOnline) + rows);
     ASSERT_EQ(csv->registerCount, 6);
     EXPECT_EQ(csv->itoOrderCount, 2);
@@ -142,7 +140,8 @@ TEST(CsvParserBody, OrderRegistersAndReservedCounts) {
 
 TEST(CsvParserBody, RegisterLimit) {
     std::string rows = kOnline;
-    for (int i = 0; i < 1000; ++i) rows += "int R" + std::to_string(i) + ",0x" + std::to_string(i) + ",0,4\n";
+    for (int i = 0; i < 1000; ++i)
+        rows += "int R" + std::to_string(i) + ",0x" + std::to_string(i) + ",0,4\n";
     std::unique_ptr<CCsvParser> p = parseQuietly("full.csv", rows);
     EXPECT_EQ(p->fileType, 1);
     EXPECT_EQ(p->registerCount, 1000);
@@ -155,16 +154,15 @@ TEST(CsvParserBody, RegisterLimit) {
     EXPECT_EQ(p->lookUp("R0"), nullptr);
 }
 
-const char kPins[] =
-    "Pin Assignment\n"
-    "chip,M,S\n"
-    "id,5a01,0x5a02\n"
-    "pins,3,5\n"
-    "p0,CIN1,CIN11\n"
-    "p1,2,12\n"
-    "p2,CIN3,\n"
-    "p3,,CIN14\n"
-    "p4,C,CIN15\n";
+const char kPins[] = "Pin Assignment\n"
+                     "chip,M,S\n"
+                     "id,5a01,0x5a02\n"
+                     "pins,3,5\n"
+                     "p0,CIN1,CIN11\n"
+                     "p1,2,12\n"
+                     "p2,CIN3,\n"
+                     "p3,,CIN14\n"
+                     "p4,C,CIN15\n";
 
 TEST(CsvParserPins, PinAssignmentBlocks) {
     const std::string text = std::string(kOnline) + "int A,0x1,0,4\n" + kPins +
@@ -211,12 +209,16 @@ TEST(CsvParserPins, PinAssignmentBlocks) {
 
 std::string thirtyOneChips() {
     std::string s;
-    for (int i = 0; i < 31; ++i) s += ",c";
+    for (int i = 0; i < 31; ++i)
+        s += ",c";
     return s;
 }
 
 TEST(CsvParserPins, BadBlocksFailTheParse) {
-    struct { const char* what; std::string block; } cases[] = {
+    struct {
+        const char* what;
+        std::string block;
+    } cases[] = {
         {"pin row wider than the chips", "Pin Assignment\nchip,M\nid,1\npins,2\np0,CIN1,CIN2\np1,CIN3\n"},
         {"chip row without chips", "Pin Assignment\nchip\nid,1\npins,1\np0,1\n"},
         {"no chip row", "Pin Assignment\nchips,M\nid,1\npins,1\np0,1\n"},
@@ -224,7 +226,8 @@ TEST(CsvParserPins, BadBlocksFailTheParse) {
         {"short pins row", "Pin Assignment\nchip,M\nid,1\npins\np0,1\n"},
         {"31 chips", "Pin Assignment\nchip" + thirtyOneChips() + "\nid,1\npins,1\np0,1\n"},
         {"105 pins", "Pin Assignment\nchip,M\nid,1\npins,105\n"},
-        {"control table row of another width", "Ctrl Pin Table\nchip,M,S\nid,1,2\ntitles\nRESET,CIN1,CIN2\nINT,CIN3\n"},
+        {"control table row of another width",
+         "Ctrl Pin Table\nchip,M,S\nid,1,2\ntitles\nRESET,CIN1,CIN2\nINT,CIN3\n"},
         {"control table without chip row", "Ctrl Pin Table\nid,1,2\n"},
     };
     for (const auto& c : cases) {
@@ -238,19 +241,23 @@ TEST(CsvParserPins, BadBlocksFailTheParse) {
     }
     // A run-to-end block passing 104 rows.
     std::string rows = std::string(kOnline) + "Pin Assignment\nchip,M\nid,1\npins,0\n";
-    for (int i = 0; i < 105; ++i) rows += "p,CIN" + std::to_string(i) + "\n";
+    for (int i = 0; i < 105; ++i)
+        rows += "p,CIN" + std::to_string(i) + "\n";
     EXPECT_EQ(parseQuietly("run-on.csv", rows)->fileType, -2);
     rows = std::string(kOnline) + "Ctrl Pin Table\nchip,M\nid,1\ntitles\n";
-    for (int i = 0; i < 105; ++i) rows += "r,CIN" + std::to_string(i) + "\n";
+    for (int i = 0; i < 105; ++i)
+        rows += "r,CIN" + std::to_string(i) + "\n";
     EXPECT_EQ(parseQuietly("ctrl-long.csv", rows)->fileType, -2);
 }
 
 TEST(CsvParserPins, ControlPinTable) {
     for (const char* ending : {"GUARD,CIN44,7", "GUARD,CIN44,7\n", "GUARD,CIN44,7\n\n,,\n"}) {
         SCOPED_TRACE(ending);
-        std::unique_ptr<CCsvParser> p = parseQuietly(
-            "ctrl.csv", std::string(kOnline) + "int A,0x1,0,4\nCtrl Pin Table\nchip,M,S\nid,a1,a2\nname,pin,pin\n"
-                                               "RESET,CIN40,CIN41\n\nINT,CIN42,C\n" + ending);
+        std::unique_ptr<CCsvParser> p =
+            parseQuietly("ctrl.csv", std::string(kOnline) +
+                                         "int A,0x1,0,4\nCtrl Pin Table\nchip,M,S\nid,a1,a2\nname,pin,pin\n"
+                                         "RESET,CIN40,CIN41\n\nINT,CIN42,C\n" +
+                                         ending);
         ASSERT_EQ(p->fileType, 1);
         EXPECT_EQ(p->registerCount, 1);
         ASSERT_EQ(p->ctrlChipCount, 2);

@@ -12,13 +12,13 @@ struct HeaderCase {
     std::string text;
     const char* wantedId;
     const char* wantedTime;
-    int result;            // fileType after the parse
+    int result;  // fileType after the parse
     unsigned startAddr;
     unsigned headerWord;
     int headerInt;
     const char* mainCodeId;
     const char* buildTime;
-    const char* usb;       // 8 hex digits, or "" for none
+    const char* usb;  // 8 hex digits, or "" for none
 };
 
 const char kBody[] = "////G\nint Gain,0x10,0,4\n";
@@ -26,61 +26,71 @@ const char kBody[] = "////G\nint Gain,0x10,0,4\n";
 TEST(CsvParserHeader, HeaderKinds) {
     const std::string fw = "FW Tool\nstart,0x1000,x,x,0xAB,-7,x,";
     const std::vector<HeaderCase> cases = {
-        {"online table", "Online FW Tool\nid,01 02 03 04,t,20240101120000 R1,x,x,x,51 34 30 31\ntitles\n" + std::string(kBody),
+        {"online table",
+         "Online FW Tool\nid,01 02 03 04,t,20240101120000 R1,x,x,x,51 34 30 31\ntitles\n" +
+             std::string(kBody),
          nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "20240101120000", "51343031"},
         {"online: cells 1 and 3 empty give None", "Online FW Tool\nid,,t,,x\ntitles\n" + std::string(kBody),
          nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "None", "None", ""},
         {"online: None fails a wanted id", "Online FW Tool\nid,,t,,x\ntitles\n" + std::string(kBody),
          "01 02 03 04", nullptr, -3, 0, 0xFFFFFFFF, 0, "None", "None", ""},
-        {"online: short second row reads None", "Online FW Tool\nid,01 02 03 04,t\ntitles\n" + std::string(kBody),
-         nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "None", "None", ""},
-        {"online: short second row fails a wanted time", "Online FW Tool\nid,01 02 03 04,t\ntitles\n" + std::string(kBody),
-         nullptr, "20240101120000", -3, 0, 0xFFFFFFFF, 0, "None", "None", ""},
-        {"online: wanted id and time match", "Online FW Tool\nid,1.2.3.4,t,20240101120000\ntitles\n" + std::string(kBody),
-         "01 02 03 04", "20240101120000", 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "20240101120000", ""},
-        {"online: other build time", "Online FW Tool\nid,1.2.3.4,t,20240101120000\ntitles\n" + std::string(kBody),
-         "01 02 03 04", "20240101120001", -3, 0, 0xFFFFFFFF, 0, "01 02 03 04", "20240101120000", ""},
-        {"online: USB id with blanks", "Online FW Tool\nid,1 2 3 4,t,T,x,x,x, 5 1 3 4 3 0 3 1 \ntitles\n" + std::string(kBody),
-         nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "T", "51343031"},
-        {"online: short USB id is none", "Online FW Tool\nid,1 2 3 4,t,T,x,x,x,5134\ntitles\n" + std::string(kBody),
-         nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "T", ""},
-        {"online: build time is cut at 14", "Online FW Tool\nid,1 2 3 4,t,123456789012345678\ntitles\n" + std::string(kBody),
-         nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "12345678901234", ""},
-        {"id 12.34-5 6", "Online FW Tool\nid,12.34-5 6,t,T\ntitles\n" + std::string(kBody),
-         nullptr, nullptr, 1, 0, 0xFFFFFFFF, 0, "12 34 05 06", "T", ""},
-        {"FW Tool: b0 set is type 5", fw + "5 1 1 0,x,T 9\nx,x,\tByte\n", nullptr, nullptr, 5, 0x1000, 0xAB, -7,
-         "05 01 01 00", "T", ""},
-        {"FW Tool: all zero is type 5", fw + "0 0 0 0,x,T\nx,x,\tByte\n", nullptr, nullptr, 5, 0x1000, 0xAB, -7,
-         "00 00 00 00", "T", ""},
+        {"online: short second row reads None",
+         "Online FW Tool\nid,01 02 03 04,t\ntitles\n" + std::string(kBody), nullptr, nullptr, 1, 0,
+         0xFFFFFFFF, 0, "None", "None", ""},
+        {"online: short second row fails a wanted time",
+         "Online FW Tool\nid,01 02 03 04,t\ntitles\n" + std::string(kBody), nullptr, "20240101120000", -3, 0,
+         0xFFFFFFFF, 0, "None", "None", ""},
+        {"online: wanted id and time match",
+         "Online FW Tool\nid,1.2.3.4,t,20240101120000\ntitles\n" + std::string(kBody), "01 02 03 04",
+         "20240101120000", 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "20240101120000", ""},
+        {"online: other build time",
+         "Online FW Tool\nid,1.2.3.4,t,20240101120000\ntitles\n" + std::string(kBody), "01 02 03 04",
+         "20240101120001", -3, 0, 0xFFFFFFFF, 0, "01 02 03 04", "20240101120000", ""},
+        {"online: USB id with blanks",
+         "Online FW Tool\nid,1 2 3 4,t,T,x,x,x, 5 1 3 4 3 0 3 1 \ntitles\n" + std::string(kBody), nullptr,
+         nullptr, 1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "T", "51343031"},
+        {"online: short USB id is none",
+         "Online FW Tool\nid,1 2 3 4,t,T,x,x,x,5134\ntitles\n" + std::string(kBody), nullptr, nullptr, 1, 0,
+         0xFFFFFFFF, 0, "01 02 03 04", "T", ""},
+        {"online: build time is cut at 14",
+         "Online FW Tool\nid,1 2 3 4,t,123456789012345678\ntitles\n" + std::string(kBody), nullptr, nullptr,
+         1, 0, 0xFFFFFFFF, 0, "01 02 03 04", "12345678901234", ""},
+        {"id 12.34-5 6", "Online FW Tool\nid,12.34-5 6,t,T\ntitles\n" + std::string(kBody), nullptr, nullptr,
+         1, 0, 0xFFFFFFFF, 0, "12 34 05 06", "T", ""},
+        {"FW Tool: b0 set is type 5", fw + "5 1 1 0,x,T 9\nx,x,\tByte\n", nullptr, nullptr, 5, 0x1000, 0xAB,
+         -7, "05 01 01 00", "T", ""},
+        {"FW Tool: all zero is type 5", fw + "0 0 0 0,x,T\nx,x,\tByte\n", nullptr, nullptr, 5, 0x1000, 0xAB,
+         -7, "00 00 00 00", "T", ""},
         {"FW Tool: b3 1 is type 3", fw + "0 1 2 1,x,T\nx,x,\tByte\n", nullptr, nullptr, 3, 0x1000, 0xAB, -7,
          "00 01 02 01", "T", ""},
-        {"FW Tool: b3 0 with tab-Bits is type 2", fw + "0 1 2 0,x,T\nx,x,\tBits\n", nullptr, nullptr, 2, 0x1000,
+        {"FW Tool: b3 0 with tab-Bits is type 2", fw + "0 1 2 0,x,T\nx,x,\tBits\n", nullptr, nullptr, 2,
+         0x1000, 0xAB, -7, "00 01 02 00", "T", ""},
+        {"FW Tool: b3 0 with tab-Byte is -2", fw + "0 1 2 0,x,T\nx,x,\tByte\n", nullptr, nullptr, -2, 0x1000,
          0xAB, -7, "00 01 02 00", "T", ""},
-        {"FW Tool: b3 0 with tab-Byte is -2", fw + "0 1 2 0,x,T\nx,x,\tByte\n", nullptr, nullptr, -2, 0x1000, 0xAB,
-         -7, "00 01 02 00", "T", ""},
-        {"FW Tool: 1 2 3 0 is type 5 and kept by tab-Byte", fw + "1 2 3 0,x,T\nx,x,\tByte\n", nullptr, nullptr, 5,
+        {"FW Tool: 1 2 3 0 is type 5 and kept by tab-Byte", fw + "1 2 3 0,x,T\nx,x,\tByte\n", nullptr,
+         nullptr, 5, 0x1000, 0xAB, -7, "01 02 03 00", "T", ""},
+        {"FW Tool: 1 2 3 0 with tab-Bits is -2", fw + "1 2 3 0,x,T\nx,x,\tBits\n", nullptr, nullptr, -2,
          0x1000, 0xAB, -7, "01 02 03 00", "T", ""},
-        {"FW Tool: 1 2 3 0 with tab-Bits is -2", fw + "1 2 3 0,x,T\nx,x,\tBits\n", nullptr, nullptr, -2, 0x1000,
-         0xAB, -7, "01 02 03 00", "T", ""},
-        {"FW Tool: b3 2 is unset, tab-Byte gives 3", fw + "0 1 2 2,x,T\nx,x,\tByte\n", nullptr, nullptr, 3, 0x1000,
-         0xAB, -7, "00 01 02 02", "T", ""},
+        {"FW Tool: b3 2 is unset, tab-Byte gives 3", fw + "0 1 2 2,x,T\nx,x,\tByte\n", nullptr, nullptr, 3,
+         0x1000, 0xAB, -7, "00 01 02 02", "T", ""},
         {"FW Tool: no id, tab-Bits gives 2", "Offline FW Tool\nstart,2000\nx,x,\tBits\n", nullptr, nullptr, 2,
          0x2000, 0xFFFFFFFF, 0, "None", "None", ""},
-        {"FW Tool: no id and short third row is -2", "FW Tool\nstart,2000\nx,y\n", nullptr, nullptr, -2, 0x2000,
-         0xFFFFFFFF, 0, "None", "None", ""},
-        {"FW Tool: type set and short third row keeps it", fw + "0 1 2 1,x,T\nx,y\n", nullptr, nullptr, 3, 0x1000,
+        {"FW Tool: no id and short third row is -2", "FW Tool\nstart,2000\nx,y\n", nullptr, nullptr, -2,
+         0x2000, 0xFFFFFFFF, 0, "None", "None", ""},
+        {"FW Tool: type set and short third row keeps it", fw + "0 1 2 1,x,T\nx,y\n", nullptr, nullptr, 3,
+         0x1000, 0xAB, -7, "00 01 02 01", "T", ""},
+        {"FW Tool: short second row is -2", "FW Tool\nstart\n", nullptr, nullptr, -2, 0, 0xFFFFFFFF, 0, "",
+         "", ""},
+        {"FW Tool: USB id in cell 13", fw + "0 1 2 1,x,T,x,x,x,AABBCCDD\nx,x,\tByte\n", nullptr, nullptr, 3,
+         0x1000, 0xAB, -7, "00 01 02 01", "T", "aabbccdd"},
+        {"FW Tool: other firmware", fw + "0 1 2 1,x,T\nx,x,\tByte\n", "00 01 02 02", nullptr, -3, 0x1000,
          0xAB, -7, "00 01 02 01", "T", ""},
-        {"FW Tool: short second row is -2", "FW Tool\nstart\n", nullptr, nullptr, -2, 0, 0xFFFFFFFF, 0, "", "", ""},
-        {"FW Tool: USB id in cell 13", fw + "0 1 2 1,x,T,x,x,x,AABBCCDD\nx,x,\tByte\n", nullptr, nullptr, 3, 0x1000,
-         0xAB, -7, "00 01 02 01", "T", "aabbccdd"},
-        {"FW Tool: other firmware", fw + "0 1 2 1,x,T\nx,x,\tByte\n", "00 01 02 02", nullptr, -3, 0x1000, 0xAB, -7,
-         "00 01 02 01", "T", ""},
         {"no header: //// is type 0 and the first body row", std::string(kBody), nullptr, nullptr, 0, 0,
          0xFFFFFFFF, 0, "", "", ""},
-        {"no header with a wanted id is -3", std::string(kBody), "01 02 03 04", nullptr, -3, 0, 0xFFFFFFFF, 0, "",
-         "", ""},
-        {"foreign first row is -2", "Hello\n" + std::string(kBody), nullptr, nullptr, -2, 0, 0xFFFFFFFF, 0, "", "",
-         ""},
+        {"no header with a wanted id is -3", std::string(kBody), "01 02 03 04", nullptr, -3, 0, 0xFFFFFFFF, 0,
+         "", "", ""},
+        {"foreign first row is -2", "Hello\n" + std::string(kBody), nullptr, nullptr, -2, 0, 0xFFFFFFFF, 0,
+         "", "", ""},
         {"empty file is -2", "", nullptr, nullptr, -2, 0, 0xFFFFFFFF, 0, "", "", ""},
     };
     for (const HeaderCase& c : cases) {
@@ -126,11 +136,12 @@ TEST(CsvParserHeader, HeaderKinds) {
 // A CSV cell cannot hold the ',' itself, so the splitting rule is checked on
 // its own as well.
 TEST(CsvParserHeader, MainCodeIdSplitting) {
-    struct { const char* text; unsigned char b[4]; } cases[] = {
-        {"12.34-5,6", {12, 34, 5, 6}},
-        {"1 2", {1, 2, 0, 0}},
-        {" 1  2 3 4 5", {1, 2, 3, 4}},
-        {"", {0, 0, 0, 0}},
+    struct {
+        const char* text;
+        unsigned char b[4];
+    } cases[] = {
+        {"12.34-5,6", {12, 34, 5, 6}}, {"1 2", {1, 2, 0, 0}},
+        {" 1  2 3 4 5", {1, 2, 3, 4}}, {"", {0, 0, 0, 0}},
         {"--", {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
@@ -155,7 +166,11 @@ TEST(CsvParserHeader, ThreeDigitIdStaysInItsFieldAndIsFound) {
 }
 
 TEST(CsvParserHeader, HeaderOnlyConstructorReadsIdAndTime) {
-    struct { std::string text; const char* id; const char* time; } cases[] = {
+    struct {
+        std::string text;
+        const char* id;
+        const char* time;
+    } cases[] = {
         {"Online FW Tool\nid,1 2 3 4,t,T1 x\n", "01 02 03 04", "T1"},
         {"Online FW Tool\nid,,t,T1\n", "None", "None"},
         {"FW Tool\nstart,0,x,x,x,x,x,0 1 2 1,x,T2\n", "00 01 02 01", "T2"},

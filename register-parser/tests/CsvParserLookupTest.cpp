@@ -4,12 +4,11 @@
 
 namespace {
 
-const char kTable[] =
-    "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n"
-    "////G\n"
-    "0x00000010,0,4,GAIN,5,d,,\n"
-    "0x00000020,0,4,Gain,6,d\n"
-    "0x00000030,0,4,Other,7,d\n";
+const char kTable[] = "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n"
+                      "////G\n"
+                      "0x00000010,0,4,GAIN,5,d,,\n"
+                      "0x00000020,0,4,Gain,6,d\n"
+                      "0x00000030,0,4,Other,7,d\n";
 
 TEST(CsvParserLookup, ByNameIgnoringCase) {
     std::unique_ptr<CCsvParser> p = parseQuietly("lookup.csv", kTable);
@@ -32,9 +31,9 @@ TEST(CsvParserLookup, ByNameIgnoringCase) {
 TEST(CsvParserLookup, DoubleByteNamesCompareWholeCharacters) {
     MultiByteCodePage big5(950);
     ASSERT_TRUE(big5.set());
-    std::unique_ptr<CCsvParser> p = parseQuietly(
-        "big5.csv", "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n////G\n"
-                    "0x00000040,0,4,\xA4\x61Rate,8,d\n");
+    std::unique_ptr<CCsvParser> p =
+        parseQuietly("big5.csv", "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n////G\n"
+                                 "0x00000040,0,4,\xA4\x61Rate,8,d\n");
     ASSERT_EQ(p->registerCount, 1);
     EXPECT_EQ(p->lookUp("\xA4\x61RATE"), &p->registers[0]);
     EXPECT_EQ(p->lookUp("\xA4\x41rate"), nullptr);

@@ -30,7 +30,8 @@ void configure(CsvRowReader& reader, Kind kind, int mode) {
 
 std::vector<CsvRow> readAll(CsvRowReader& reader) {
     std::vector<CsvRow> rows;
-    while (reader.CsvHasMoreRows()) rows.push_back(reader.CsvReadRow());
+    while (reader.CsvHasMoreRows())
+        rows.push_back(reader.CsvReadRow());
     return rows;
 }
 
@@ -46,7 +47,11 @@ const std::vector<Case>& cases() {
     static const std::vector<Case> all = {
         {"line feed ends the row", CSV, 1, "a,b,c\n", {{"a", "b", "c"}}},
         {"last line without line end keeps its last cell (mode 1)", CSV, 1, "a,b,c", {{"a", "b", "c"}}},
-        {"last line without line end keeps its last cell (mode 3)", CSV, 3, "x\na,b,c", {{"x"}, {"a", "b", "c"}}},
+        {"last line without line end keeps its last cell (mode 3)",
+         CSV,
+         3,
+         "x\na,b,c",
+         {{"x"}, {"a", "b", "c"}}},
         {"empty line is one empty cell", CSV, 1, "\nz\n", {{""}, {"z"}}},
         {"two separators are three cells", CSV, 1, ",,\n", {{"", "", ""}}},
         {"mode 3 removes enclosing quotes", CSV, 3, "\"abc\",d\n", {{"abc", "d"}}},
@@ -61,7 +66,11 @@ const std::vector<Case>& cases() {
         {"mode 2 open enclosure runs to the line end", CSV, 2, "\"ab\",\"cd\n", {{"ab", "cd\n"}}},
         {"mode 2 line without a cell is one cell", CSV, 2, "abc\n", {{"abc\n"}}},
         {".tbl row decodes", TBL, 3, std::string("\xC5\x90\xC6\x6E", 4), {{"a", "b"}}},
-        {".tbl byte decoding to NUL ends its cell", TBL, 3, std::string("\xC5\x64\xC6\x90\xC7\x6E", 6), {{"a", "c"}}},
+        {".tbl byte decoding to NUL ends its cell",
+         TBL,
+         3,
+         std::string("\xC5\x64\xC6\x90\xC7\x6E", 6),
+         {{"a", "c"}}},
         {".tbl last row without line end", TBL, 3, std::string("\xC5\x90\xC6", 3), {{"a", "b"}}},
     };
     return all;
@@ -107,7 +116,10 @@ TEST(CsvRowReader, ReadAfterLastRowGivesEmptyRow) {
 }
 
 TEST(CsvRowReader, OpenFailuresPrintTheirMessage) {
-    struct { const char* name; std::string message; } failures[] = {
+    struct {
+        const char* name;
+        std::string message;
+    } failures[] = {
         {nullptr, "Fatal error : invalid input file \n"},
         {"", "Fatal error : invalid input file \n"},
         {"no-such-file.csv", "Fatal error : unable to open input file no-such-file.csv\n"},

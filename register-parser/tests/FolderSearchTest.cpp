@@ -9,7 +9,8 @@ const char kId[] = "00 01 02 01";
 const char kTime[] = "20240311153000";
 
 std::string table(const char* id, const char* time, const char* body) {
-    return std::string("FW Tool\nstart,0x1000,x,x,x,x,x,") + id + ",x," + time + "\nx,x,\tByte\n////G\n" + body;
+    return std::string("FW Tool\nstart,0x1000,x,x,x,x,x,") + id + ",x," + time + "\nx,x,\tByte\n////G\n" +
+           body;
 }
 
 void buildTree(const char* root, bool withMatch) {

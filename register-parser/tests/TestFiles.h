@@ -13,7 +13,9 @@
 #ifdef _WIN32
 #include <direct.h>
 #include <mbctype.h>
-inline void CreateFolder(const char* name) { _mkdir(name); }
+inline void CreateFolder(const char* name) {
+    _mkdir(name);
+}
 
 // The C runtime's multi-byte code page for one test, restored after it.
 class MultiByteCodePage {
@@ -28,7 +30,9 @@ private:
 };
 #else
 #include <sys/stat.h>
-inline void CreateFolder(const char* name) { mkdir(name, 0755); }
+inline void CreateFolder(const char* name) {
+    mkdir(name, 0755);
+}
 #endif
 
 inline void writeFile(const std::string& name, const std::string& bytes) {
@@ -41,7 +45,8 @@ inline void writeFile(const std::string& name, const std::string& bytes) {
 // The ".tbl" form of a CSV text, as Merrow writes it.
 inline std::string scramble(const std::string& text) {
     std::string s;
-    for (char c : text) s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
+    for (char c : text)
+        s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
     return s;
 }
 

@@ -43,16 +43,16 @@ const DispatchEntry kDispatchTable[kDispatchEntryCount] = {
     {"CheckFWID", HandlerId::kCheckFirmwareId, 0, E, R, SpecialRule::kCheckFirmwareId, true},
     {"GetFWID", HandlerId::kDreffin, 0, E, E, SpecialRule::kNone, false},
     {"Ferrit", HandlerId::kFerrit, 0, R, R, SpecialRule::kFerrit, true},
-    {"JumpToNextSetting", HandlerId::kJumpToNextSetting, 0, E, E, SpecialRule::kJumpToNextSetting,
-     false},
+    {"JumpToNextSetting", HandlerId::kJumpToNextSetting, 0, E, E, SpecialRule::kJumpToNextSetting, false},
     {"Uniformity", HandlerId::kUniformityVoltageTest, 0, E, R, SpecialRule::kNone, true},
     {"Yarrowe", HandlerId::kDumpFirmware, 0, E, R, SpecialRule::kNone, false},
 };
 
 const DispatchEntry* FindDispatchEntry(const char* name) {
-  for (const DispatchEntry& entry : kDispatchTable)
-    if (std::strcmp(entry.name, name) == 0) return &entry;
-  return nullptr;
+    for (const DispatchEntry& entry : kDispatchTable)
+        if (std::strcmp(entry.name, name) == 0)
+            return &entry;
+    return nullptr;
 }
 
 }  // namespace vantro

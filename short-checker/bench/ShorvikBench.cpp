@@ -48,7 +48,8 @@ void fillPanel(BenchReport& panel, unsigned seed, bool shorted) {
             node.a = 60.0f + 1.5f * noise;
             node.b = 50.0f - noise;
             bool onShort = shorted && (x == 17 || x == 18 || x == 240 || y == 99);
-            if (onShort) node.a *= 0.6f;
+            if (onShort)
+                node.a *= 0.6f;
             panel.report.values[x][y] = 1000.0f + 20.0f * noise - (onShort ? 300.0f : 0.0f);
             panel.report.status[x][y] = 0;
         }
@@ -99,14 +100,16 @@ void measure(const std::string& what, long long nodesPerRun, double minSeconds, 
 
 bool writePattern(const std::string& path, const BenchReport& panel, bool crlf, long long& bytes) {
     FILE* file = fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     const char* end = crlf ? "\r\n" : "\n";
-    bool ok = fprintf(file, "Width,%d%sHeight,%d%sNode,X,Y,A,B,Value,Reference%s", kSize, end, kSize, end, end) > 0;
+    bool ok =
+        fprintf(file, "Width,%d%sHeight,%d%sNode,X,Y,A,B,Value,Reference%s", kSize, end, kSize, end, end) > 0;
     for (int x = 0; x < kSize && ok; ++x)
         for (int y = 0; y < kSize && ok; ++y) {
             const MutualNode& node = panel.report.nodes[x][y];
-            ok = fprintf(file, "N%d,%d,%d,%.3f,%.3f,%.2f,%.1f%s", x * kSize + y + 1, x + 1, y + 1, node.a, node.b,
-                         panel.report.values[x][y], panel.report.reference, end) > 0;
+            ok = fprintf(file, "N%d,%d,%d,%.3f,%.3f,%.2f,%.1f%s", x * kSize + y + 1, x + 1, y + 1, node.a,
+                         node.b, panel.report.values[x][y], panel.report.reference, end) > 0;
         }
     ok = ok && ftell(file) > 0;
     bytes = ftell(file);
@@ -116,12 +119,14 @@ bool writePattern(const std::string& path, const BenchReport& panel, bool crlf, 
 // Folders of 40 x 30 pattern files for GenerateThreshold: good lines vary by
 // a few percent, shorted lines sit about 40 % below them.
 bool writeGeneratorFolders(const std::filesystem::path& root, int filesPerFolder, int okFiles,
-                           PatternFolderConfig& config, std::vector<std::string>& names, int& files, long long& bytes) {
+                           PatternFolderConfig& config, std::vector<std::string>& names, int& files,
+                           long long& bytes) {
     const char* kinds[4] = {"xh", "xe", "yh", "ye"};
     names.assign(20, std::string());
     names[0] = "ok";
     for (int k = 0; k < 4; ++k)
-        for (int kind = 0; kind < 4; ++kind) names[1 + kind + 4 * k] = std::string(kinds[kind]) + std::to_string(k + 2);
+        for (int kind = 0; kind < 4; ++kind)
+            names[1 + kind + 4 * k] = std::string(kinds[kind]) + std::to_string(k + 2);
     memset(&config, 0, sizeof config);
     unsigned state = 99u;
     files = 0;
@@ -129,13 +134,15 @@ bool writeGeneratorFolders(const std::filesystem::path& root, int filesPerFolder
     for (int index = 0; index <= 16; ++index) {
         std::error_code error;
         std::filesystem::create_directories(root / names[index], error);
-        if (error) return false;
+        if (error)
+            return false;
         config.folders[index] = names[index].c_str();
         const int kind = (index - 1) % 4, s = (index - 1) / 4 + 2;
         for (int f = 0; f < (index == 0 ? okFiles : filesPerFolder); ++f) {
             std::string path = (root / names[index] / ("p" + std::to_string(f) + ".csv")).string();
             FILE* file = fopen(path.c_str(), "wb");
-            if (file == nullptr) return false;
+            if (file == nullptr)
+                return false;
             bool ok = fprintf(file, "Width,40\nHeight,30\nNode,X,Y,A,B,Value,Reference\n") > 0;
             for (int x = 0; x < 40 && ok; ++x)
                 for (int y = 0; y < 30 && ok; ++y) {
@@ -143,11 +150,13 @@ bool writeGeneratorFolders(const std::filesystem::path& root, int filesPerFolder
                     float a = 60.0f * (1.0f + static_cast<float>((state >> 8) % 601) / 10000.0f - 0.03f);
                     int line = kind >= 2 ? y : x, lines = kind >= 2 ? 30 : 40;
                     bool shorted = index > 0 && (kind % 2 == 0 ? line < s : line >= lines - s);
-                    if (shorted) a *= 0.6f;
+                    if (shorted)
+                        a *= 0.6f;
                     ok = fprintf(file, "N%d,%d,%d,%.3f,50,1000,1000\n", x * 30 + y + 1, x + 1, y + 1, a) > 0;
                 }
             bytes += ftell(file);
-            if (fclose(file) != 0 || !ok) return false;
+            if (fclose(file) != 0 || !ok)
+                return false;
             ++files;
         }
     }
@@ -175,29 +184,36 @@ int main(int argc, char** argv) {
     auto runCheck = [&](int which, int medianMode) {
         MutualShortResult result{perLine.data(), 0, 0};
         for (int x = 0; x < kSize; ++x)
-            for (int y = 0; y < kSize; ++y) sample.report.status[x][y] = 0;
+            for (int y = 0; y < kSize; ++y)
+                sample.report.status[x][y] = 0;
         int code = 1;
-        if (which == 0) code = CheckMutualShort(sample.report, threshold, &result, window);
+        if (which == 0)
+            code = CheckMutualShort(sample.report, threshold, &result, window);
         if (which == 1)
-            code = CheckMutualShortWithGolden(sample.report, golden.report, threshold, &result, window, 0, nullptr,
-                                              bypass);
+            code = CheckMutualShortWithGolden(sample.report, golden.report, threshold, &result, window, 0,
+                                              nullptr, bypass);
         if (which == 2)
-            code = CheckMutualShortNew(sample.report, threshold, &result, window, 10, 10, medianMode, 0, nullptr, bypass);
-        if (code != 0) allAgree = false;
+            code = CheckMutualShortNew(sample.report, threshold, &result, window, 10, 10, medianMode, 0,
+                                       nullptr, bypass);
+        if (code != 0)
+            allAgree = false;
         return outcome(sample, perLine, result.count);
     };
     measure("CheckMutualShort 300x300", fullWindow, minSeconds, [&] { return runCheck(0, 0); });
     measure("CheckMutualShortWithGolden 300x300", fullWindow, minSeconds, [&] { return runCheck(1, 0); });
-    measure("CheckMutualShortNew 300x300 blocks 10x10 median 0", fullWindow, minSeconds, [&] { return runCheck(2, 0); });
-    measure("CheckMutualShortNew 300x300 blocks 10x10 median 1", fullWindow, minSeconds, [&] { return runCheck(2, 1); });
+    measure("CheckMutualShortNew 300x300 blocks 10x10 median 0", fullWindow, minSeconds,
+            [&] { return runCheck(2, 0); });
+    measure("CheckMutualShortNew 300x300 blocks 10x10 median 1", fullWindow, minSeconds,
+            [&] { return runCheck(2, 1); });
     if (perLine[17] != LINE_SHORT || perLine[kSize + 99] != LINE_SHORT) {
         fprintf(stderr, "the shorted lines were not found\n");
         allAgree = false;
     }
 
     std::error_code error;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(error) /
-                                   ("shorvik_bench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path(error) /
+        ("shorvik_bench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     if (error || !std::filesystem::create_directories(folder, error)) {
         fprintf(stderr, "cannot create a temporary folder\n");
         return 2;
@@ -232,7 +248,8 @@ int main(int argc, char** argv) {
     int files = 0;
     long long patternBytes = 0;
     std::filesystem::path generatorRoot = folder / "generator";
-    if (!writeGeneratorFolders(generatorRoot, quick ? 1 : 59, quick ? 4 : 59, config, names, files, patternBytes)) {
+    if (!writeGeneratorFolders(generatorRoot, quick ? 1 : 59, quick ? 4 : 59, config, names, files,
+                               patternBytes)) {
         fprintf(stderr, "cannot write the generator's pattern files\n");
         return 2;
     }

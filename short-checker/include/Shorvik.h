@@ -63,9 +63,10 @@ struct MutualShortThreshold {
 };
 
 struct MutualShortResult {
-    int* perLine;  // caller's width + height entries of the Range: x line x at x - x0, y line y at width + y - y0
-    int unused;    // not used by the library
-    int count;     // +1 per line found short; never reset by the library
+    int*
+        perLine;  // caller's width + height entries of the Range: x line x at x - x0, y line y at width + y - y0
+    int unused;  // not used by the library
+    int count;   // +1 per line found short; never reset by the library
 };
 
 // Lines to leave out: the first xCount entries of x and the first yCount of y.

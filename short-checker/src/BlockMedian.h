@@ -16,5 +16,5 @@ int FirstBlockRow(const Range& range, int yBlocks, int row);
 // whose x line passes the filter; -1 when there are none.  medianMode 1 takes
 // the median of the distinct values (leading zeros not counted), any other
 // mode the element at size / 2.
-float BlockMedian(const MutualReport& report, const ProductGrid& products, int xFrom, int xTo, int yFrom, int yTo,
-                  int medianMode, int mode, const int* lineStates, std::vector<float>& scratch);
+float BlockMedian(const MutualReport& report, const ProductGrid& products, int xFrom, int xTo, int yFrom,
+                  int yTo, int medianMode, int mode, const int* lineStates, std::vector<float>& scratch);

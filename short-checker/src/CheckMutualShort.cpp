@@ -16,8 +16,10 @@ float medianOf(std::vector<float>& products) {
 
 int check(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
           const Range& range) {
-    if (report.total == 0) return 1;
-    if (!RangeIsValid(kName, range) || !ResultPresent(kName, result)) return 1;
+    if (report.total == 0)
+        return 1;
+    if (!RangeIsValid(kName, range) || !ResultPresent(kName, result))
+        return 1;
 
     const int xEnd = range.x0 + range.width, yEnd = range.y0 + range.height;
     const int xHalf = range.x0 + range.width / 2, yHalf = range.y0 + range.height / 2;
@@ -27,7 +29,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     std::vector<float> all;
     std::vector<float> quadrant[4];
     all.reserve(nodeCount);
-    for (std::vector<float>& list : quadrant) list.reserve(nodeCount);
+    for (std::vector<float>& list : quadrant)
+        list.reserve(nodeCount);
 
     ClearVerdicts(*result, range);
     for (int x = range.x0; x < xEnd; ++x) {
@@ -35,20 +38,23 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
             const MutualNode& node = report.nodes[x][y];
             float p = node.a * node.b;
             products.at(x, y) = p;
-            if (node.a > static_cast<float>(threshold.lower) && node.a < static_cast<float>(threshold.upper)) {
+            if (node.a > static_cast<float>(threshold.lower) &&
+                node.a < static_cast<float>(threshold.upper)) {
                 all.push_back(p);
                 quadrant[(x < xHalf ? 0 : 1) + (y < yHalf ? 0 : 2)].push_back(p);
             }
         }
     }
     if (all.empty()) {
-        for (int i = 0; i < range.width + range.height; ++i) result->perLine[i] = LINE_SHORT;
+        for (int i = 0; i < range.width + range.height; ++i)
+            result->perLine[i] = LINE_SHORT;
         result->count += range.width + range.height;
         return 0;
     }
     float allMedian = medianOf(all);
     float median[4];
-    for (int q = 0; q < 4; ++q) median[q] = quadrant[q].empty() ? allMedian : medianOf(quadrant[q]);
+    for (int q = 0; q < 4; ++q)
+        median[q] = quadrant[q].empty() ? allMedian : medianOf(quadrant[q]);
 
     for (int x = range.x0; x < xEnd; ++x) {
         for (int y = range.y0; y < yEnd; ++y) {
@@ -68,8 +74,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
 
 }  // namespace
 
-int CheckMutualShort(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
-                     const Range& range) {
+int CheckMutualShort(const MutualReport& report, const MutualShortThreshold& threshold,
+                     MutualShortResult* result, const Range& range) {
     try {
         return check(report, threshold, result, range);
     } catch (...) {

@@ -10,7 +10,8 @@ const int kMaxBlocks = 10;
 int check(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
           const Range& range, int xBlocks, int yBlocks, int medianMode, int mode, int* lineStates,
           const bypassInfo& bypass) {
-    if (report.total == 0) return 1;
+    if (report.total == 0)
+        return 1;
     if (!RangeIsValid(kName, range) || !BlockCountIsValid(kName, range, xBlocks, yBlocks) ||
         !BypassIsValid(kName, bypass) || !ReportSizeIsValid(kName, report) ||
         !LineStatesPresent(kName, mode, lineStates) || !ResultPresent(kName, result))
@@ -28,9 +29,11 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     ClearVerdicts(*result, range);
     MarkBypassedLines(report, *result, range, bypass);
     for (int x = range.x0; x < xEnd; ++x) {
-        if (!PassesLineFilter(x, mode, lineStates)) continue;
+        if (!PassesLineFilter(x, mode, lineStates))
+            continue;
         for (int y = range.y0; y < yEnd; ++y) {
-            if (report.status[x][y] == STATUS_BYPASSED) continue;
+            if (report.status[x][y] == STATUS_BYPASSED)
+                continue;
             const MutualNode& node = report.nodes[x][y];
             float p = node.a * node.b;
             products.at(x, y) = p;
@@ -45,18 +48,21 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     }
     for (int row = 0; row < yBlocks; ++row) {
         for (int column = 0; column < xBlocks; ++column) {
-            float m = BlockMedian(report, products, FirstBlockColumn(range, xBlocks, column),
-                                  FirstBlockColumn(range, xBlocks, column + 1), FirstBlockRow(range, yBlocks, row),
-                                  FirstBlockRow(range, yBlocks, row + 1), medianMode, mode, lineStates, scratch);
+            float m =
+                BlockMedian(report, products, FirstBlockColumn(range, xBlocks, column),
+                            FirstBlockColumn(range, xBlocks, column + 1), FirstBlockRow(range, yBlocks, row),
+                            FirstBlockRow(range, yBlocks, row + 1), medianMode, mode, lineStates, scratch);
             blockReference[column][row] = m > 0.0f ? m : globalMedian;
         }
     }
 
     for (int x = range.x0; x < xEnd; ++x) {
-        if (!PassesLineFilter(x, mode, lineStates) || XEntry(*result, range, x) == LINE_BYPASSED) continue;
+        if (!PassesLineFilter(x, mode, lineStates) || XEntry(*result, range, x) == LINE_BYPASSED)
+            continue;
         for (int y = range.y0; y < yEnd; ++y) {
             // Bypassed nodes have no products: judging them would flag good lines.
-            if (report.status[x][y] == STATUS_BYPASSED) continue;
+            if (report.status[x][y] == STATUS_BYPASSED)
+                continue;
             MutualNode& node = report.nodes[x][y];
             int column, row;
             LocateBlock(range, xBlocks, yBlocks, x, y, column, row);
@@ -76,11 +82,12 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
 
 }  // namespace
 
-int CheckMutualShortNew(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
-                        const Range& range, int xBlocks, int yBlocks, int medianMode, int mode, int* lineStates,
-                        bypassInfo bypass) {
+int CheckMutualShortNew(const MutualReport& report, const MutualShortThreshold& threshold,
+                        MutualShortResult* result, const Range& range, int xBlocks, int yBlocks,
+                        int medianMode, int mode, int* lineStates, bypassInfo bypass) {
     try {
-        return check(report, threshold, result, range, xBlocks, yBlocks, medianMode, mode, lineStates, bypass);
+        return check(report, threshold, result, range, xBlocks, yBlocks, medianMode, mode, lineStates,
+                     bypass);
     } catch (...) {
         ReportOutOfMemory(kName);
         return 1;

@@ -7,8 +7,10 @@ namespace {
 const char kName[] = "CheckMutualShortWithGolden";
 
 int check(const MutualReport& sample, const MutualReport& golden, const MutualShortThreshold& threshold,
-          MutualShortResult* result, const Range& range, int mode, int* lineStates, const bypassInfo& bypass) {
-    if (sample.total == 0) return 1;
+          MutualShortResult* result, const Range& range, int mode, int* lineStates,
+          const bypassInfo& bypass) {
+    if (sample.total == 0)
+        return 1;
     if (!RangeIsValid(kName, range) || !BypassIsValid(kName, bypass) || !ReportSizeIsValid(kName, sample) ||
         !LineStatesPresent(kName, mode, lineStates) || !ResultPresent(kName, result))
         return 1;
@@ -20,9 +22,11 @@ int check(const MutualReport& sample, const MutualReport& golden, const MutualSh
     ClearVerdicts(*result, range);
     MarkBypassedLines(sample, *result, range, bypass);
     for (int x = range.x0; x < xEnd; ++x) {
-        if (!PassesLineFilter(x, mode, lineStates)) continue;
+        if (!PassesLineFilter(x, mode, lineStates))
+            continue;
         for (int y = range.y0; y < yEnd; ++y) {
-            if (sample.status[x][y] == STATUS_BYPASSED) continue;
+            if (sample.status[x][y] == STATUS_BYPASSED)
+                continue;
             const MutualNode& s = sample.nodes[x][y];
             const MutualNode& g = golden.nodes[x][y];
             sampleProducts.at(x, y) = s.a * s.b;
@@ -30,10 +34,12 @@ int check(const MutualReport& sample, const MutualReport& golden, const MutualSh
         }
     }
     for (int x = range.x0; x < xEnd; ++x) {
-        if (!PassesLineFilter(x, mode, lineStates) || XEntry(*result, range, x) == LINE_BYPASSED) continue;
+        if (!PassesLineFilter(x, mode, lineStates) || XEntry(*result, range, x) == LINE_BYPASSED)
+            continue;
         for (int y = range.y0; y < yEnd; ++y) {
             // Bypassed nodes have no products: judging them would flag good lines.
-            if (sample.status[x][y] == STATUS_BYPASSED) continue;
+            if (sample.status[x][y] == STATUS_BYPASSED)
+                continue;
             MutualNode& node = sample.nodes[x][y];
             float pG = goldenProducts.at(x, y);
             float deviation = PercentDeviation(sampleProducts.at(x, y), pG);
@@ -51,8 +57,8 @@ int check(const MutualReport& sample, const MutualReport& golden, const MutualSh
 }  // namespace
 
 int CheckMutualShortWithGolden(const MutualReport& sample, const MutualReport& golden,
-                               const MutualShortThreshold& threshold, MutualShortResult* result, const Range& range,
-                               int mode, int* lineStates, bypassInfo bypass) {
+                               const MutualShortThreshold& threshold, MutualShortResult* result,
+                               const Range& range, int mode, int* lineStates, bypassInfo bypass) {
     try {
         return check(sample, golden, threshold, result, range, mode, lineStates, bypass);
     } catch (...) {

@@ -6,7 +6,8 @@
 
 void CheckSecondThresholdQ50(int& failCount, int marginalCount, const MutualReport& report, int maxForgiven,
                              int maxNeighbours, bypassInfo) {
-    if (marginalCount == 0 || failCount > maxForgiven || failCount != marginalCount) return;
+    if (marginalCount == 0 || failCount > maxForgiven || failCount != marginalCount)
+        return;
     const int width = report.width, height = report.height;
     if (width < 0 || width > SHORVIK_GRID_SIZE || height < 0 || height > SHORVIK_GRID_SIZE) {
         // Nothing is forgiven: the failure stands.
@@ -18,16 +19,20 @@ void CheckSecondThresholdQ50(int& failCount, int marginalCount, const MutualRepo
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
             int status = report.status[x][y];
-            if (status == 0 || status == STATUS_BYPASSED) continue;
+            if (status == 0 || status == STATUS_BYPASSED)
+                continue;
             int flagged = 0;
             for (int nx = x - 1; nx <= x + 1; ++nx)
                 for (int ny = y - 1; ny <= y + 1; ++ny)
-                    if (nx >= 0 && nx < width && ny >= 0 && ny < height && report.status[nx][ny] != 0) ++flagged;
-            if (flagged > maxNeighbours) return;
+                    if (nx >= 0 && nx < width && ny >= 0 && ny < height && report.status[nx][ny] != 0)
+                        ++flagged;
+            if (flagged > maxNeighbours)
+                return;
         }
     }
     failCount = 0;
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            if (report.status[x][y] != STATUS_BYPASSED) report.status[x][y] = 0;
+            if (report.status[x][y] != STATUS_BYPASSED)
+                report.status[x][y] = 0;
 }

@@ -13,7 +13,9 @@ namespace {
 struct Lines {
     const ProductGrid& products;
     bool alongY;
-    float at(int line, int across) const { return alongY ? products.at(across, line) : products.at(line, across); }
+    float at(int line, int across) const {
+        return alongY ? products.at(across, line) : products.at(line, across);
+    }
 };
 
 void addShortedStart(const Lines& p, int lines, int across, int s, DiffSet& set) {
@@ -25,7 +27,8 @@ void addShortedStart(const Lines& p, int lines, int across, int s, DiffSet& set)
         }
     }
     for (int line = s; line <= lines - 2; ++line)
-        for (int c = 0; c < across; ++c) set.ok.push_back(PercentDiff(p.at(line, c), p.at(line + 1, c)));
+        for (int c = 0; c < across; ++c)
+            set.ok.push_back(PercentDiff(p.at(line, c), p.at(line + 1, c)));
 }
 
 void addShortedEnd(const Lines& p, int lines, int across, int s, DiffSet& set) {
@@ -38,14 +41,17 @@ void addShortedEnd(const Lines& p, int lines, int across, int s, DiffSet& set) {
         }
     }
     for (int line = 0; line <= lines - s - 2; ++line)
-        for (int c = 0; c < across; ++c) set.ok.push_back(PercentDiff(p.at(line, c), p.at(line + 1, c)));
+        for (int c = 0; c < across; ++c)
+            set.ok.push_back(PercentDiff(p.at(line, c), p.at(line + 1, c)));
 }
 
 void addGoodPanel(const ProductGrid& p, int width, int height, DiffSet& set) {
     for (int x = 0; x <= width - 2; ++x)
-        for (int y = 0; y < height; ++y) set.ok.push_back(PercentDiff(p.at(x, y), p.at(x + 1, y)));
+        for (int y = 0; y < height; ++y)
+            set.ok.push_back(PercentDiff(p.at(x, y), p.at(x + 1, y)));
     for (int y = 0; y <= height - 2; ++y)
-        for (int x = 0; x < width; ++x) set.ok.push_back(PercentDiff(p.at(x, y), p.at(x, y + 1)));
+        for (int x = 0; x < width; ++x)
+            set.ok.push_back(PercentDiff(p.at(x, y), p.at(x, y + 1)));
 }
 
 void addGrounded(const MutualReport& report, DiffSet& set) {
@@ -56,17 +62,23 @@ void addGrounded(const MutualReport& report, DiffSet& set) {
 
 const char* suffixOf(FolderKind kind) {
     switch (kind) {
-        case FOLDER_XH: return "xh";
-        case FOLDER_XE: return "xe";
-        case FOLDER_YH: return "yh";
-        case FOLDER_YE: return "ye";
-        default: return "";
+        case FOLDER_XH:
+            return "xh";
+        case FOLDER_XE:
+            return "xe";
+        case FOLDER_YH:
+            return "yh";
+        case FOLDER_YE:
+            return "ye";
+        default:
+            return "";
     }
 }
 
 }  // namespace
 
-DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualReport& report, ProductGrid& products) {
+DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualReport& report,
+                      ProductGrid& products) {
     DiffSet set;
     std::vector<std::string> files;
     // A listing error leaves the files listed so far: there is nowhere to report it.
@@ -74,18 +86,25 @@ DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualRe
     for (const std::string& path : files) {
         printf("parse %s\n", path.c_str());
         // A file that does not open would hand in the previous file's data again.
-        if (!ReadPatternFile(path.c_str(), &report)) continue;
+        if (!ReadPatternFile(path.c_str(), &report))
+            continue;
         for (int x = 0; x < report.width; ++x)
-            for (int y = 0; y < report.height; ++y) products.at(x, y) = report.nodes[x][y].a * report.nodes[x][y].b;
+            for (int y = 0; y < report.height; ++y)
+                products.at(x, y) = report.nodes[x][y].a * report.nodes[x][y].b;
         const bool alongY = kind == FOLDER_YH || kind == FOLDER_YE;
         const int lines = alongY ? report.height : report.width;
         const int across = alongY ? report.width : report.height;
         switch (kind) {
-            case FOLDER_OK: addGoodPanel(products, report.width, report.height, set); break;
-            case FOLDER_GND: addGrounded(report, set); break;
+            case FOLDER_OK:
+                addGoodPanel(products, report.width, report.height, set);
+                break;
+            case FOLDER_GND:
+                addGrounded(report, set);
+                break;
             default:
                 if (lines < shorted + 1) {
-                    fprintf(stderr, "GenerateThreshold: %s has fewer than %d lines\n", path.c_str(), shorted + 1);
+                    fprintf(stderr, "GenerateThreshold: %s has fewer than %d lines\n", path.c_str(),
+                            shorted + 1);
                     break;
                 }
                 if (kind == FOLDER_XH || kind == FOLDER_YH)

@@ -3,7 +3,8 @@
 #include <new>
 
 CsvFieldReader::~CsvFieldReader() {
-    if (file_ != nullptr) fclose(file_);
+    if (file_ != nullptr)
+        fclose(file_);
 }
 
 bool CsvFieldReader::open(const char* path) {
@@ -17,7 +18,8 @@ bool CsvFieldReader::open(const char* path) {
         fprintf(stderr, "Fatal error : unable to allocate memory for file name buffer %s\n", path);
         return false;
     }
-    if (file_ != nullptr) fclose(file_);
+    if (file_ != nullptr)
+        fclose(file_);
     file_ = fopen(path, shift_ ? "rb" : "r");
     if (file_ == nullptr) {
         fprintf(stderr, "Fatal error : unable to open input file %s\n", path);
@@ -25,25 +27,29 @@ bool CsvFieldReader::open(const char* path) {
         return false;
     }
     moreRows_ = 1;
-    for (int i = 0; i < (linesToSkip_ < 0 ? -linesToSkip_ : linesToSkip_) && moreRows_; ++i) readLine();
+    for (int i = 0; i < (linesToSkip_ < 0 ? -linesToSkip_ : linesToSkip_) && moreRows_; ++i)
+        readLine();
     recordCount_ = 0;
     return true;
 }
 
 void CsvFieldReader::setSeparator(char c) {
-    if (c == 0) return;
+    if (c == 0)
+        return;
     separator_ = stored(c);
     separatorSet_ = 1;
 }
 
 void CsvFieldReader::setLineEnd(char c) {
-    if (c == 0) return;
+    if (c == 0)
+        return;
     lineEnd_ = stored(c);
     lineEndSet_ = 1;
 }
 
 void CsvFieldReader::setEnclosure(char c, int mode) {
-    if (c == 0) return;
+    if (c == 0)
+        return;
     enclosure_ = stored(c);
     mode_ = mode;
     enclosureSet_ = 1;
@@ -62,7 +68,8 @@ std::string CsvFieldReader::readLine() {
     int c;
     while ((c = getc(file_)) != EOF) {
         line.push_back(static_cast<char>(c));
-        if (c == end) break;
+        if (c == end)
+            break;
     }
     if (c == EOF) {
         moreRows_ = 0;
@@ -81,13 +88,15 @@ std::string CsvFieldReader::readLine() {
 // saved without a final line end keeps its last value.
 CsvFields CsvFieldReader::splitPlain(const std::string& line) const {
     CsvFields cells;
-    if (line.empty()) return cells;
+    if (line.empty())
+        return cells;
     size_t start = 0;
     for (size_t i = 0; i < line.size(); ++i) {
         if (line[i] == separator_ || line[i] == lineEnd_) {
             cells.push_back(line.substr(start, i - start));
             start = i + 1;
-            if (line[i] == lineEnd_) return cells;
+            if (line[i] == lineEnd_)
+                return cells;
         }
     }
     cells.push_back(line.substr(start));
@@ -98,12 +107,15 @@ CsvFields CsvFieldReader::splitPlain(const std::string& line) const {
 // character right after the escape character does not count.
 CsvFields CsvFieldReader::splitEnclosed(const std::string& line) const {
     CsvFields cells;
-    if (line.empty()) return cells;
+    if (line.empty())
+        return cells;
     bool inside = false;
     size_t start = 0;
     for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != enclosure_) continue;
-        if (i > 0 && line[i - 1] == escape_) continue;
+        if (line[i] != enclosure_)
+            continue;
+        if (i > 0 && line[i - 1] == escape_)
+            continue;
         if (!inside) {
             inside = true;
             start = i + 1;
@@ -112,8 +124,10 @@ CsvFields CsvFieldReader::splitEnclosed(const std::string& line) const {
             inside = false;
         }
     }
-    if (inside) cells.push_back(line.substr(start));
-    if (cells.empty()) cells.push_back(line);
+    if (inside)
+        cells.push_back(line.substr(start));
+    if (cells.empty())
+        cells.push_back(line);
     return cells;
 }
 

@@ -37,8 +37,8 @@ private:
     CsvFields splitEnclosed(const std::string& line) const;
     char stored(char c) const { return shift_ ? static_cast<char>(static_cast<unsigned char>(c) + 100) : c; }
 
-    unsigned char shift_ = 0;       // ".tbl" coding; nothing switches it on
-    char enclosure_ = 0;            // 0 = none
+    unsigned char shift_ = 0;  // ".tbl" coding; nothing switches it on
+    char enclosure_ = 0;       // 0 = none
     char escape_ = '\\';
     char separator_ = ',';
     char lineEnd_ = '\n';

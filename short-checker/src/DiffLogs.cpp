@@ -4,7 +4,9 @@
 
 #include "ThresholdGenerator.h"
 
-float PercentDiff(float u, float v) { return std::fabs(u - v) * 100.0f / (u < v ? u : v); }
+float PercentDiff(float u, float v) {
+    return std::fabs(u - v) * 100.0f / (u < v ? u : v);
+}
 
 PercentHistogram BuildHistogram(const std::vector<float>& values) {
     PercentHistogram histogram;
@@ -33,14 +35,18 @@ namespace {
 // create or write, and generation goes on.
 class LogFile {
 public:
-    explicit LogFile(const std::string& name) : name_(name), file_(fopen(name.c_str(), "w")), ok_(file_ != nullptr) {}
+    explicit LogFile(const std::string& name)
+        : name_(name), file_(fopen(name.c_str(), "w")), ok_(file_ != nullptr) {}
     ~LogFile() {
-        if (file_ != nullptr && fclose(file_) != 0) ok_ = false;
-        if (!ok_) fprintf(stderr, "GenerateThreshold: cannot write %s\n", name_.c_str());
+        if (file_ != nullptr && fclose(file_) != 0)
+            ok_ = false;
+        if (!ok_)
+            fprintf(stderr, "GenerateThreshold: cannot write %s\n", name_.c_str());
     }
     template <typename... Args>
     void print(const char* format, Args... args) {
-        if (ok_ && fprintf(file_, format, args...) < 0) ok_ = false;
+        if (ok_ && fprintf(file_, format, args...) < 0)
+            ok_ = false;
     }
 
 private:
@@ -52,14 +58,17 @@ private:
 }  // namespace
 
 void WriteDiffLogs(const std::string& name, const std::vector<float>& values) {
-    if (values.empty()) return;
+    if (values.empty())
+        return;
     {
         LogFile diff("diff_" + name + ".log");
-        for (float value : values) diff.print("%f\n", static_cast<double>(value));
+        for (float value : values)
+            diff.print("%f\n", static_cast<double>(value));
     }
     PercentHistogram histogram = BuildHistogram(values);
     std::string histName = "hist_" + name + ".log";
-    if (histogram.leftOut > 0) fprintf(stderr, "%s: %d value(s) left out\n", histName.c_str(), histogram.leftOut);
+    if (histogram.leftOut > 0)
+        fprintf(stderr, "%s: %d value(s) left out\n", histName.c_str(), histogram.leftOut);
     LogFile hist(histName);
     hist.print("MAX = %d\n\n", histogram.maxBin);
     for (int count : histogram.bins)

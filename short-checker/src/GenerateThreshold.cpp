@@ -14,7 +14,8 @@ int generate(const PatternFolderConfig& config, MutualShortThreshold& out, Mutua
     const FolderKind kinds[4] = {FOLDER_XH, FOLDER_XE, FOLDER_YH, FOLDER_YE};
     for (int kind = 0; kind < 4; ++kind)
         for (int k = 0; k < 4; ++k)
-            sets.push_back(CollectFolder(config.folders[1 + kind + 4 * k], kinds[kind], k + 2, report, products));
+            sets.push_back(
+                CollectFolder(config.folders[1 + kind + 4 * k], kinds[kind], k + 2, report, products));
     // Entries 17 and 18 are not read.
     CollectFolder(config.folders[19], FOLDER_GND, 0, report, products);
     return SelectThreshold(sets, out);
@@ -40,7 +41,8 @@ int GenerateThresholdWith(const PatternFolderConfig& config, MutualShortThreshol
         // the way leaves it untouched.
         MutualShortThreshold proposal = *out;
         result = generate(config, proposal, report);
-        if (result == 0) *out = proposal;
+        if (result == 0)
+            *out = proposal;
     } catch (const std::bad_alloc&) {
         fprintf(stderr, "GenerateThreshold: out of memory\n");
         result = -1;

@@ -34,14 +34,18 @@ bool hasExtension(const std::string& name, const char* extension) {
 
 #ifdef _WIN32
 
-int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension, bool recurse) {
+int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension,
+                     bool recurse) {
     // An empty folder name would list "\\*.*", the root of the drive.
-    if (folder == nullptr || folder[0] == '\0') return 0;
+    if (folder == nullptr || folder[0] == '\0')
+        return 0;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(JoinPath(folder, "*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     do {
-        if (found.cFileName[0] == '.') continue;
+        if (found.cFileName[0] == '.')
+            continue;
         std::string path = JoinPath(folder, found.cFileName);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (recurse) {
@@ -62,14 +66,18 @@ int ListPatternFiles(std::vector<std::string>& files, const char* folder, const 
 
 #else
 
-int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension, bool recurse) {
-    if (folder == nullptr || folder[0] == '\0') return 0;
+int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension,
+                     bool recurse) {
+    if (folder == nullptr || folder[0] == '\0')
+        return 0;
     DIR* directory = opendir(folder);
-    if (directory == nullptr) return 0;
+    if (directory == nullptr)
+        return 0;
     std::vector<std::string> names;
     errno = 0;
     while (dirent* entry = readdir(directory)) {
-        if (entry->d_name[0] != '.') names.push_back(entry->d_name);
+        if (entry->d_name[0] != '.')
+            names.push_back(entry->d_name);
     }
     int error = errno;
     closedir(directory);
@@ -80,11 +88,13 @@ int ListPatternFiles(std::vector<std::string>& files, const char* folder, const 
     for (const std::string& name : names) {
         std::string path = JoinPath(folder, name);
         struct stat info;
-        if (stat(path.c_str(), &info) != 0) continue;
+        if (stat(path.c_str(), &info) != 0)
+            continue;
         if (S_ISDIR(info.st_mode)) {
             if (recurse) {
                 int result = ListPatternFiles(files, path.c_str(), extension, true);
-                if (result != 0) return result;
+                if (result != 0)
+                    return result;
             }
         } else if (hasExtension(name, extension)) {
             files.push_back(path);

@@ -12,7 +12,8 @@ namespace {
 std::string trimmed(const std::string& cell) {
     const char* blanks = " \t\r\n";
     size_t first = cell.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
+    if (first == std::string::npos)
+        return std::string();
     size_t last = cell.find_last_not_of(blanks);
     return cell.substr(first, last - first + 1);
 }
@@ -20,30 +21,36 @@ std::string trimmed(const std::string& cell) {
 // A width or height row outside the grid is ignored: later loops over
 // x < width would otherwise run past the 300 rows.
 void setSize(int& size, const CsvFields& cells) {
-    if (cells.size() < 2) return;
+    if (cells.size() < 2)
+        return;
     int value = atoi(cells[1].c_str());
-    if (value >= 0 && value <= SHORVIK_GRID_SIZE) size = value;
+    if (value >= 0 && value <= SHORVIK_GRID_SIZE)
+        size = value;
 }
 
 // A node row with too few cells or coordinates off the grid is skipped, so a
 // file can never write outside the caller's grids.
 void storeNode(MutualReport& report, const CsvFields& cells) {
-    if (cells.size() < 6) return;
+    if (cells.size() < 6)
+        return;
     // The file counts from 1; taken in long long so that INT_MIN cannot wrap.
     long long x = static_cast<long long>(atoi(cells[1].c_str())) - 1;
     long long y = static_cast<long long>(atoi(cells[2].c_str())) - 1;
-    if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE) return;
+    if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE)
+        return;
     MutualNode& node = report.nodes[x][y];
     node.a = static_cast<float>(atof(cells[3].c_str()));
     node.b = static_cast<float>(atof(cells[4].c_str()));
     report.values[x][y] = static_cast<float>(atof(cells[5].c_str()));
-    if (cells.size() >= 7) report.reference = static_cast<float>(atof(cells[6].c_str()));
+    if (cells.size() >= 7)
+        report.reference = static_cast<float>(atof(cells[6].c_str()));
 }
 
 }  // namespace
 
 bool ReadPatternFile(const char* path, MutualReport* report) {
-    if (report == nullptr) return false;
+    if (report == nullptr)
+        return false;
     bool opened = false;
     try {
         CsvFieldReader reader;
@@ -55,7 +62,8 @@ bool ReadPatternFile(const char* path, MutualReport* report) {
             bool nodeMode = false;
             while (reader.hasMoreRows()) {
                 CsvFields cells = reader.getRow();
-                if (cells.empty()) continue;
+                if (cells.empty())
+                    continue;
                 std::string tag = trimmed(cells[0]);
                 if (tag == "Width") {
                     setSize(report->width, cells);
@@ -75,4 +83,6 @@ bool ReadPatternFile(const char* path, MutualReport* report) {
     return opened;
 }
 
-void ParsePattern(const char* path, MutualReport* report) { ReadPatternFile(path, report); }
+void ParsePattern(const char* path, MutualReport* report) {
+    ReadPatternFile(path, report);
+}

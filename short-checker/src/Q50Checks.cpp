@@ -23,35 +23,45 @@ void testDeviation(float deviation, const Limits& limits, int& status, NodeVerdi
     if (d > 0.0 && d > limits.high) {
         status |= limits.highFlag;
         verdict.failed = true;
-        if (!(d < static_cast<double>(limits.high) + limits.highExtra)) verdict.allMarginal = false;
+        if (!(d < static_cast<double>(limits.high) + limits.highExtra))
+            verdict.allMarginal = false;
     } else if (d < 0.0 && d < limits.low) {
         status |= limits.lowFlag;
         verdict.failed = true;
-        if (!(d > static_cast<double>(limits.low) - limits.lowExtra)) verdict.allMarginal = false;
+        if (!(d > static_cast<double>(limits.low) - limits.lowExtra))
+            verdict.allMarginal = false;
     }
 }
 
 void count(const NodeVerdict& verdict, int& failCount, int& marginalCount) {
-    if (!verdict.failed) return;
+    if (!verdict.failed)
+        return;
     ++failCount;
-    if (verdict.allMarginal) ++marginalCount;
+    if (verdict.allMarginal)
+        ++marginalCount;
 }
 
-inline float signedDeviation(float v, float r) { return (v - r) * 100.0f / r; }
+inline float signedDeviation(float v, float r) {
+    return (v - r) * 100.0f / r;
+}
 
 // Clears the status inside width x height, then marks bypassed lines over
 // the report's full height or width.
 void prepareStatus(const MutualReport& report, const bypassInfo& bypass) {
     for (int x = 0; x < report.width; ++x)
-        for (int y = 0; y < report.height; ++y) report.status[x][y] = 0;
+        for (int y = 0; y < report.height; ++y)
+            report.status[x][y] = 0;
     for (int i = 0; i < bypass.xCount; ++i)
-        for (int y = 0; y < report.height; ++y) report.status[bypass.x[i]][y] = STATUS_BYPASSED;
+        for (int y = 0; y < report.height; ++y)
+            report.status[bypass.x[i]][y] = STATUS_BYPASSED;
     for (int i = 0; i < bypass.yCount; ++i)
-        for (int x = 0; x < report.width; ++x) report.status[x][bypass.y[i]] = STATUS_BYPASSED;
+        for (int x = 0; x < report.width; ++x)
+            report.status[x][bypass.y[i]] = STATUS_BYPASSED;
 }
 
 bool outputsPresent(const char* function, const void* a, const void* b, const void* c) {
-    if (a != nullptr && b != nullptr && c != nullptr) return true;
+    if (a != nullptr && b != nullptr && c != nullptr)
+        return true;
     fprintf(stderr, "%s: result missing\n", function);
     return false;
 }
@@ -65,24 +75,28 @@ int CheckMutualWithGoldenQ50(int& failCount, int& marginalCount, const MutualRep
     static const char kName[] = "CheckMutualWithGoldenQ50";
     failCount = 0;
     marginalCount = 0;
-    if (sample.total == 0) return 1;
-    if (golden.total == 0) return 2;
-    if (golden.width != sample.width || golden.height != sample.height) return 3;
+    if (sample.total == 0)
+        return 1;
+    if (golden.total == 0)
+        return 2;
+    if (golden.width != sample.width || golden.height != sample.height)
+        return 3;
     if (!BypassIsValid(kName, bypass) || !ReportSizeIsValid(kName, sample) ||
         !outputsPresent(kName, valueDev, goldenDev, calibDev))
         return 1;
 
-    const Limits goldenLimits{threshold.goldenHigh, threshold.goldenLow, second.goldenHighExtra,
-                              second.goldenLowExtra, STATUS_GOLDEN_HIGH, STATUS_GOLDEN_LOW};
-    const Limits calibLimits{threshold.calibHigh, threshold.calibLow, second.calibHighExtra,
-                             second.calibLowExtra, STATUS_CALIB_HIGH, STATUS_CALIB_LOW};
-    const Limits valueLimits{threshold.valueHigh, threshold.valueLow, second.valueHighExtra,
-                             second.valueLowExtra, STATUS_VALUE_HIGH, STATUS_VALUE_LOW};
+    const Limits goldenLimits{threshold.goldenHigh,  threshold.goldenLow, second.goldenHighExtra,
+                              second.goldenLowExtra, STATUS_GOLDEN_HIGH,  STATUS_GOLDEN_LOW};
+    const Limits calibLimits{threshold.calibHigh,  threshold.calibLow, second.calibHighExtra,
+                             second.calibLowExtra, STATUS_CALIB_HIGH,  STATUS_CALIB_LOW};
+    const Limits valueLimits{threshold.valueHigh,  threshold.valueLow, second.valueHighExtra,
+                             second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(sample, bypass);
     for (int x = 0; x < sample.width; ++x) {
         for (int y = 0; y < sample.height; ++y) {
             int& status = sample.status[x][y];
-            if (status == STATUS_BYPASSED) continue;
+            if (status == STATUS_BYPASSED)
+                continue;
             const MutualNode& s = sample.nodes[x][y];
             const MutualNode& g = golden.nodes[x][y];
             float value = signedDeviation(sample.values[x][y], sample.reference);
@@ -107,18 +121,20 @@ int CheckMutualWithoutGoldenQ50(int& failCount, int& marginalCount, const Mutual
     static const char kName[] = "CheckMutualWithoutGoldenQ50";
     failCount = 0;
     marginalCount = 0;
-    if (report.total == 0) return 1;
+    if (report.total == 0)
+        return 1;
     if (!BypassIsValid(kName, bypass) || !ReportSizeIsValid(kName, report) ||
         !outputsPresent(kName, valueDev, valueDev, valueDev))
         return 1;
 
-    const Limits valueLimits{threshold.valueHigh, threshold.valueLow, second.valueHighExtra,
-                             second.valueLowExtra, STATUS_VALUE_HIGH, STATUS_VALUE_LOW};
+    const Limits valueLimits{threshold.valueHigh,  threshold.valueLow, second.valueHighExtra,
+                             second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(report, bypass);
     for (int x = 0; x < report.width; ++x) {
         for (int y = 0; y < report.height; ++y) {
             int& status = report.status[x][y];
-            if (status == STATUS_BYPASSED) continue;
+            if (status == STATUS_BYPASSED)
+                continue;
             float value = signedDeviation(report.values[x][y], report.reference);
             valueDev[x][y] = value;
             NodeVerdict verdict;

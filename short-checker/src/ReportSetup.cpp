@@ -5,8 +5,12 @@
 
 namespace {
 
-void* callocZeroed(size_t count, size_t size) { return calloc(count, size); }
-void freeBlock(void* block) { free(block); }
+void* callocZeroed(size_t count, size_t size) {
+    return calloc(count, size);
+}
+void freeBlock(void* block) {
+    free(block);
+}
 
 // One grid: a block of 300 rows and a table of row pointers into it.
 template <typename Cell>
@@ -22,21 +26,26 @@ Cell** buildGrid(const GridAllocator& allocator) {
         printf("initial buffer memory fail\n");
         return nullptr;
     }
-    for (int i = 0; i < SHORVIK_GRID_SIZE; ++i) rows[i] = block + i * SHORVIK_GRID_SIZE;
+    for (int i = 0; i < SHORVIK_GRID_SIZE; ++i)
+        rows[i] = block + i * SHORVIK_GRID_SIZE;
     return rows;
 }
 
 template <typename Cell>
 void releaseGrid(Cell**& rows, const GridAllocator& allocator) {
-    if (rows == nullptr) return;
-    if (rows[0] != nullptr) allocator.release(rows[0]);
+    if (rows == nullptr)
+        return;
+    if (rows[0] != nullptr)
+        allocator.release(rows[0]);
     allocator.release(rows);
     rows = nullptr;
 }
 
 }  // namespace
 
-GridAllocator DefaultGridAllocator() { return GridAllocator{callocZeroed, freeBlock}; }
+GridAllocator DefaultGridAllocator() {
+    return GridAllocator{callocZeroed, freeBlock};
+}
 
 bool SetupMutualReport(MutualReport& report, const GridAllocator& allocator) {
     report.total = 0;

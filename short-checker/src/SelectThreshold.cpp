@@ -16,14 +16,16 @@ int firstBinAbove(const PercentHistogram& histogram, double limit) {
     long long running = 0;
     for (int bin = 0; bin <= histogram.maxBin; ++bin) {
         running += histogram.bins[bin];
-        if (running > limit) return bin;
+        if (running > limit)
+            return bin;
     }
     return -1;
 }
 
 void printBins(const std::vector<int>& bins) {
     printf("    ( %.2f, ", static_cast<double>(bins[0]));
-    for (size_t i = 1; i < bins.size(); ++i) printf("%.2f, ", static_cast<double>(bins[i]));
+    for (size_t i = 1; i < bins.size(); ++i)
+        printf("%.2f, ", static_cast<double>(bins[i]));
     printf(")\n");
 }
 
@@ -35,18 +37,22 @@ int SelectThreshold(const std::vector<DiffSet>& sets, MutualShortThreshold& out)
     };
     std::vector<Histograms> histograms;
     for (const DiffSet& set : sets)
-        histograms.push_back(Histograms{BuildHistogram(set.ok), BuildHistogram(set.inner), BuildHistogram(set.inter)});
+        histograms.push_back(
+            Histograms{BuildHistogram(set.ok), BuildHistogram(set.inner), BuildHistogram(set.inter)});
 
     printf("=== inner threshold ===\n");
     int hi = -1, lo = 101;
     for (const Histograms& h : histograms) {
         int okPct = binZeroShare(h.ok), shortPct = binZeroShare(h.inner);
         printf("ok=%d%%, short=%d%%\n", okPct, shortPct);
-        if (h.ok.total > 0 && okPct > hi) hi = okPct;
-        if (h.inner.total > 0 && shortPct < lo) lo = shortPct;
+        if (h.ok.total > 0 && okPct > hi)
+            hi = okPct;
+        if (h.inner.total > 0 && shortPct < lo)
+            lo = shortPct;
     }
     printf("result: %d%% ~ %d%%\n", hi, lo);
-    if (hi == -1 || lo == 101) return -1;
+    if (hi == -1 || lo == 101)
+        return -1;
 
     out.lower = 1;
     printf("=== inter threshold ===\n");
@@ -58,17 +64,22 @@ int SelectThreshold(const std::vector<DiffSet>& sets, MutualShortThreshold& out)
         for (const Histograms& h : histograms) {
             if (h.ok.total > 0) {
                 int bin = firstBinAbove(h.ok, h.ok.total * static_cast<double>(j) / 100.0);
-                if (bin >= 0) okBins.push_back(bin);
+                if (bin >= 0)
+                    okBins.push_back(bin);
             }
             if (h.inter.total > 0) {
                 int bin = firstBinAbove(h.inter, (100.0 - j) * h.inter.total / 100.0);
-                if (bin >= 0) interBins.push_back(bin);
+                if (bin >= 0)
+                    interBins.push_back(bin);
             }
         }
-        if (okBins.empty() || interBins.empty()) continue;
+        if (okBins.empty() || interBins.empty())
+            continue;
         int okMax = okBins[0], interMin = interBins[0];
-        for (int bin : okBins) okMax = bin > okMax ? bin : okMax;
-        for (int bin : interBins) interMin = bin < interMin ? bin : interMin;
+        for (int bin : okBins)
+            okMax = bin > okMax ? bin : okMax;
+        for (int bin : interBins)
+            interMin = bin < interMin ? bin : interMin;
         printBins(okBins);
         printBins(interBins);
         double middle = (static_cast<double>(interMin) + okMax) / 2.0;

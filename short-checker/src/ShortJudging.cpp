@@ -8,7 +8,8 @@ bool RangeIsValid(const char* function, const Range& range) {
     if (range.x0 >= 0 && range.y0 >= 0 && range.width >= 0 && range.height >= 0 && range.x0 <= n &&
         range.y0 <= n && range.width <= n - range.x0 && range.height <= n - range.y0)
         return true;
-    fprintf(stderr, "%s: invalid range %d,%d,%d,%d\n", function, range.x0, range.y0, range.width, range.height);
+    fprintf(stderr, "%s: invalid range %d,%d,%d,%d\n", function, range.x0, range.y0, range.width,
+            range.height);
     return false;
 }
 
@@ -27,7 +28,8 @@ bool BypassIsValid(const char* function, const bypassInfo& bypass) {
         valid = bypass.x[i] >= 0 && bypass.x[i] < SHORVIK_GRID_SIZE;
     for (int i = 0; valid && i < bypass.yCount; ++i)
         valid = bypass.y[i] >= 0 && bypass.y[i] < SHORVIK_GRID_SIZE;
-    if (!valid) fprintf(stderr, "%s: invalid bypass list\n", function);
+    if (!valid)
+        fprintf(stderr, "%s: invalid bypass list\n", function);
     return valid;
 }
 
@@ -40,42 +42,52 @@ bool ReportSizeIsValid(const char* function, const MutualReport& report) {
 }
 
 bool LineStatesPresent(const char* function, int mode, const int* lineStates) {
-    if (mode != 1 || lineStates != nullptr) return true;
+    if (mode != 1 || lineStates != nullptr)
+        return true;
     fprintf(stderr, "%s: line states missing\n", function);
     return false;
 }
 
 bool ResultPresent(const char* function, const MutualShortResult* result) {
-    if (result != nullptr && result->perLine != nullptr) return true;
+    if (result != nullptr && result->perLine != nullptr)
+        return true;
     fprintf(stderr, "%s: result missing\n", function);
     return false;
 }
 
-void ReportOutOfMemory(const char* function) { fprintf(stderr, "%s: out of memory\n", function); }
+void ReportOutOfMemory(const char* function) {
+    fprintf(stderr, "%s: out of memory\n", function);
+}
 
 void ClearVerdicts(const MutualShortResult& result, const Range& range) {
-    for (int i = 0; i < range.width + range.height; ++i) result.perLine[i] = LINE_PASS;
+    for (int i = 0; i < range.width + range.height; ++i)
+        result.perLine[i] = LINE_PASS;
 }
 
 void MarkBypassedLines(const MutualReport& report, const MutualShortResult& result, const Range& range,
                        const bypassInfo& bypass) {
     for (int i = 0; i < bypass.xCount; ++i) {
         int x = bypass.x[i];
-        if (x >= range.x0 && x < range.x0 + range.width) XEntry(result, range, x) = LINE_BYPASSED;
+        if (x >= range.x0 && x < range.x0 + range.width)
+            XEntry(result, range, x) = LINE_BYPASSED;
     }
     for (int i = 0; i < bypass.yCount; ++i) {
         int y = bypass.y[i];
-        if (y >= range.y0 && y < range.y0 + range.height) YEntry(result, range, y) = LINE_BYPASSED;
+        if (y >= range.y0 && y < range.y0 + range.height)
+            YEntry(result, range, y) = LINE_BYPASSED;
     }
     for (int i = 0; i < bypass.xCount; ++i)
-        for (int y = 0; y < report.height; ++y) report.status[bypass.x[i]][y] = STATUS_BYPASSED;
+        for (int y = 0; y < report.height; ++y)
+            report.status[bypass.x[i]][y] = STATUS_BYPASSED;
     for (int i = 0; i < bypass.yCount; ++i)
-        for (int x = 0; x < report.width; ++x) report.status[x][bypass.y[i]] = STATUS_BYPASSED;
+        for (int x = 0; x < report.width; ++x)
+            report.status[x][bypass.y[i]] = STATUS_BYPASSED;
 }
 
 void JudgeXLine(MutualShortResult& result, const Range& range, const FlagGrid& flags, int x, int linePct) {
     int flagged = 0;
-    for (int y = range.y0; y < range.y0 + range.height; ++y) flagged += flags.at(x, y);
+    for (int y = range.y0; y < range.y0 + range.height; ++y)
+        flagged += flags.at(x, y);
     if (LineIsShort(flagged, range.height, linePct)) {
         XEntry(result, range, x) = LINE_SHORT;
         ++result.count;
@@ -85,10 +97,12 @@ void JudgeXLine(MutualShortResult& result, const Range& range, const FlagGrid& f
 void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& flags, int linePct, int mode,
                  const int* lineStates) {
     for (int y = range.y0; y < range.y0 + range.height; ++y) {
-        if (YEntry(result, range, y) == LINE_BYPASSED) continue;
+        if (YEntry(result, range, y) == LINE_BYPASSED)
+            continue;
         int flagged = 0;
         for (int x = range.x0; x < range.x0 + range.width; ++x)
-            if (PassesLineFilter(x, mode, lineStates)) flagged += flags.at(x, y);
+            if (PassesLineFilter(x, mode, lineStates))
+                flagged += flags.at(x, y);
         if (LineIsShort(flagged, range.width, linePct)) {
             YEntry(result, range, y) = LINE_SHORT;
             ++result.count;
@@ -98,8 +112,10 @@ void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& 
 
 void SortProducts(std::vector<float>& products) {
     std::sort(products.begin(), products.end(), [](float l, float r) {
-        if (std::isnan(l)) return false;
-        if (std::isnan(r)) return true;
+        if (std::isnan(l))
+            return false;
+        if (std::isnan(r))
+            return true;
         return l < r;
     });
 }

@@ -33,9 +33,12 @@ bool ResultPresent(const char* function, const MutualShortResult* result);
 void ReportOutOfMemory(const char* function);
 
 // |p - r| x 100 / r in float; r = 0 gives inf or NaN by IEEE rules.
-inline float PercentDeviation(float p, float r) { return std::fabs(p - r) * 100.0f / r; }
+inline float PercentDeviation(float p, float r) {
+    return std::fabs(p - r) * 100.0f / r;
+}
 
-inline bool NodeIsFlagged(float productDeviation, float valueDeviation, const MutualShortThreshold& threshold) {
+inline bool NodeIsFlagged(float productDeviation, float valueDeviation,
+                          const MutualShortThreshold& threshold) {
     return productDeviation > static_cast<float>(threshold.maxDevPct) ||
            valueDeviation > static_cast<float>(threshold.maxValueDevPct);
 }

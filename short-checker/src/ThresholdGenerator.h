@@ -16,7 +16,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // beginning with '.' are skipped, folders are entered only with recurse.
 // A null, empty or missing folder lists nothing.  Returns 0, or the
 // system's error code of the listing.
-int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension, bool recurse);
+int ListPatternFiles(std::vector<std::string>& files, const char* folder, const char* extension,
+                     bool recurse);
 
 // |u - v| x 100 / min(u, v).
 float PercentDiff(float u, float v);
@@ -45,7 +46,8 @@ enum FolderKind { FOLDER_OK, FOLDER_XH, FOLDER_XE, FOLDER_YH, FOLDER_YE, FOLDER_
 // Reads every pattern file of the folder into the reused report (printing
 // "parse <path>") and adds its differences; gnd folders fill `ok` with the
 // value deviations that are only logged.  Then writes the folder's logs.
-DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualReport& report, ProductGrid& products);
+DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualReport& report,
+                      ProductGrid& products);
 
 // Steps of the inner and inter thresholds with their prints; writes only
 // maxDevPct, linePct and lower.  0 done, -1 no ok or no inner data.

@@ -7,7 +7,8 @@
 #include "Shorvik.h"
 
 float ToCsv(float x) {
-    if (!std::isfinite(x)) return x;
+    if (!std::isfinite(x))
+        return x;
     double n = std::trunc(static_cast<double>(x) * 100.0);
     double d = std::fmod(n, 10.0);  // keeps the sign of n
     if (d >= 1.0 && d <= 4.0)

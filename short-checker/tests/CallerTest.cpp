@@ -19,7 +19,8 @@ std::string programFolder() {
 DWORD runIn(const std::string& folder, const std::string& program, std::string& output) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd, writeEnd;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return 0xFFFFFFFEu;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return 0xFFFFFFFEu;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -29,8 +30,8 @@ DWORD runIn(const std::string& folder, const std::string& program, std::string& 
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
     std::string command = "\"" + program + "\"";
-    BOOL started = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
-                                  &startup, &process);
+    BOOL started = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                  folder.c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (!started) {
         CloseHandle(readEnd);
@@ -38,7 +39,8 @@ DWORD runIn(const std::string& folder, const std::string& program, std::string& 
     }
     char buffer[512];
     DWORD got;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
+    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
     CloseHandle(readEnd);
     WaitForSingleObject(process.hProcess, 60000);
     DWORD code = 0xFFFFFFFFu;
@@ -51,10 +53,12 @@ DWORD runIn(const std::string& folder, const std::string& program, std::string& 
 int filesIn(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     int count = 0;
     do {
-        if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0) ++count;
+        if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+            ++count;
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return count;
@@ -69,7 +73,8 @@ TEST(OutsideCaller, LoadsTheDllAloneAndResolvesEveryName) {
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_EQ(filesIn(folder), 0);
     const std::string from = programFolder();
-    ASSERT_TRUE(CopyFileA((from + "shorvik_caller.exe").c_str(), (folder + "shorvik_caller.exe").c_str(), TRUE));
+    ASSERT_TRUE(
+        CopyFileA((from + "shorvik_caller.exe").c_str(), (folder + "shorvik_caller.exe").c_str(), TRUE));
     ASSERT_TRUE(CopyFileA((from + "Shorvik.dll").c_str(), (folder + "Shorvik.dll").c_str(), TRUE));
     ASSERT_EQ(filesIn(folder), 2);
 

@@ -11,7 +11,8 @@ struct CheckReport : CanaryReport {
     CheckReport(int width, int height, float product = 100.0f) {
         FillUniform(report, width, height, product, 100.0f);
         for (int x = 0; x < 300; ++x)
-            for (int y = 0; y < 300; ++y) report.nodes[x][y].refOut = report.nodes[x][y].devOut = -1.0f;
+            for (int y = 0; y < 300; ++y)
+                report.nodes[x][y].refOut = report.nodes[x][y].devOut = -1.0f;
     }
     void SetProduct(int x, int y, float product) { report.nodes[x][y].a = product; }
     const MutualNode& Node(int x, int y) const { return report.nodes[x][y]; }
@@ -28,7 +29,8 @@ struct CheckResult {
     std::vector<int> Entries() const { return std::vector<int>(lines.begin(), lines.begin() + entries); }
     bool CanariesIntact() const {
         for (size_t i = entries; i < lines.size(); ++i)
-            if (lines[i] != 77) return false;
+            if (lines[i] != 77)
+                return false;
         return true;
     }
     std::vector<int> lines;
@@ -43,7 +45,9 @@ inline MutualShortThreshold Threshold(int maxDevPct, int linePct, int maxValueDe
 
 // Caller-side deviation grids, pre-filled with -7 to show what was written.
 struct Q50Grids {
-    Q50Grids() : valueBlock(300 * 300, -7.0f), goldenBlock(300 * 300, -7.0f), calibBlock(300 * 300, CalibData{-7, -7, -7, -7}) {
+    Q50Grids()
+        : valueBlock(300 * 300, -7.0f), goldenBlock(300 * 300, -7.0f),
+          calibBlock(300 * 300, CalibData{-7, -7, -7, -7}) {
         for (int i = 0; i < 300; ++i) {
             valueRows[i] = &valueBlock[i * 300];
             goldenRows[i] = &goldenBlock[i * 300];

@@ -28,17 +28,19 @@ TEST(CheckMutualShortNew, BlockMedianModes) {
         int medianMode;
         float median;
     } cases[] = {
-        {{3, 3, 5, 7}, 1, 5}, {{7, 5, 3, 3}, 1, 5}, {{2, 4}, 1, 2},
-        {{0, 0, 0, 5, 9}, 1, 5},  // leading zeros are not distinct values
-        {{0, 0, 0, 5, 9}, 0, 0},  {{0, 0, 0, 5, 9}, 2, 0}, {{1, 2, 3, 4}, 0, 3}, {{0, 0}, 1, 0},
+        {{3, 3, 5, 7}, 1, 5},    {{7, 5, 3, 3}, 1, 5},
+        {{2, 4}, 1, 2},          {{0, 0, 0, 5, 9}, 1, 5},  // leading zeros are not distinct values
+        {{0, 0, 0, 5, 9}, 0, 0}, {{0, 0, 0, 5, 9}, 2, 0},
+        {{1, 2, 3, 4}, 0, 3},    {{0, 0}, 1, 0},
     };
     for (const Case& c : cases) {
         CheckReport report(10, 10);
         ProductGrid products;
-        for (size_t i = 0; i < c.products.size(); ++i) products.at(static_cast<int>(i), 0) = c.products[i];
+        for (size_t i = 0; i < c.products.size(); ++i)
+            products.at(static_cast<int>(i), 0) = c.products[i];
         std::vector<float> scratch;
-        EXPECT_EQ(BlockMedian(report.report, products, 0, static_cast<int>(c.products.size()), 0, 1, c.medianMode, 0,
-                              nullptr, scratch),
+        EXPECT_EQ(BlockMedian(report.report, products, 0, static_cast<int>(c.products.size()), 0, 1,
+                              c.medianMode, 0, nullptr, scratch),
                   c.median)
             << c.products.size() << " mode " << c.medianMode;
     }
@@ -62,18 +64,19 @@ TEST(CheckMutualShortNew, BlockReferenceFallsBackToTheGlobalMedian) {
     sample.SetProduct(3, 0, 200);
     sample.SetProduct(3, 1, 200);
     CheckResult out(6);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1, 0, 0,
-                                  nullptr, NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1,
+                                  0, 0, nullptr, NoBypass()),
               0);
     EXPECT_EQ(sample.Node(0, 0).refOut, 100.0f);
     EXPECT_EQ(sample.Node(3, 1).refOut, 200.0f);
     // Block 0 with a median of 0 (0 0 0 100) -> the global median, 200
     // (0 0 0 100 200 200 200 200, index size / 2).
     for (int x = 0; x < 2; ++x)
-        for (int y = 0; y < 2; ++y) sample.SetProduct(x, y, 0);
+        for (int y = 0; y < 2; ++y)
+            sample.SetProduct(x, y, 0);
     sample.SetProduct(1, 1, 100);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1, 0, 0,
-                                  nullptr, NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1,
+                                  0, 0, nullptr, NoBypass()),
               0);
     EXPECT_EQ(sample.Node(0, 0).refOut, 200.0f);
     EXPECT_EQ(sample.Node(0, 0).devOut, 100.0f);
@@ -82,8 +85,8 @@ TEST(CheckMutualShortNew, BlockReferenceFallsBackToTheGlobalMedian) {
     bypass.x[0] = 2;
     bypass.x[1] = 3;
     bypass.xCount = 2;
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1, 1, 0,
-                                  nullptr, bypass),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 1,
+                                  1, 0, nullptr, bypass),
               0);
     // Block 0: products 0 0 0 100, medianMode 1 -> 100 (one distinct value, rounded up to 2 -> the first).
     EXPECT_EQ(sample.Node(0, 0).refOut, 100.0f);
@@ -101,8 +104,8 @@ TEST(CheckMutualShortNew, OnlyBypassedBlockUsesTheGlobalMedian) {
     bypass.y[0] = 1;  // 2 x 2 blocks; the y = 1 row of blocks is all bypassed
     bypass.yCount = 1;
     CheckResult out(6);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 2, 0, 0,
-                                  nullptr, bypass),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(1000, 100), &out.result, Range{0, 0, 4, 2}, 2, 2,
+                                  0, 0, nullptr, bypass),
               0);
     EXPECT_EQ(sample.Node(0, 0).refOut, 50.0f);
     EXPECT_EQ(sample.Node(2, 0).refOut, 100.0f);
@@ -114,15 +117,15 @@ TEST(CheckMutualShortNew, RoundedDeviationAndNoARange) {
     sample.SetProduct(1, 1, 105.04f);
     CheckResult out(6);
     // lower 200 / upper 300 would exclude every a in CheckMutualShort; here it has no effect.
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30, 1000, 200, 300), &out.result, Range{0, 0, 3, 3}, 1,
-                                  1, 0, 0, nullptr, NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30, 1000, 200, 300), &out.result,
+                                  Range{0, 0, 3, 3}, 1, 1, 0, 0, nullptr, NoBypass()),
               0);
     EXPECT_EQ(sample.Node(1, 1).refOut, 100.0f);
     EXPECT_EQ(sample.Node(1, 1).devOut, 5.0f);  // 105.0 against 100.0, not 5.04
     EXPECT_EQ(out.Entries(), std::vector<int>(6, 0));
     sample.SetProduct(1, 1, 105.05f);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30, 1000, 200, 300), &out.result, Range{0, 0, 3, 3}, 1,
-                                  1, 0, 0, nullptr, NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30, 1000, 200, 300), &out.result,
+                                  Range{0, 0, 3, 3}, 1, 1, 0, 0, nullptr, NoBypass()),
               0);
     EXPECT_NEAR(sample.Node(1, 1).devOut, 5.1f, 1e-4);  // 105.1 against 100.0
     EXPECT_EQ(out.Entries(), (std::vector<int>{0, 1, 0, 0, 1, 0}));
@@ -130,13 +133,14 @@ TEST(CheckMutualShortNew, RoundedDeviationAndNoARange) {
 
 TEST(CheckMutualShortNew, BypassedYLineMakesNoXLineShort) {
     CheckReport sample(4, 4);
-    for (int x = 0; x < 4; ++x) sample.SetProduct(x, 2, 0);
+    for (int x = 0; x < 4; ++x)
+        sample.SetProduct(x, 2, 0);
     bypassInfo bypass = NoBypass();
     bypass.y[0] = 2;
     bypass.yCount = 1;
     CheckResult out(8);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(10, 25), &out.result, Range{0, 0, 4, 4}, 2, 2, 1, 0,
-                                  nullptr, bypass),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(10, 25), &out.result, Range{0, 0, 4, 4}, 2, 2, 1,
+                                  0, nullptr, bypass),
               0);
     EXPECT_EQ(out.Entries(), (std::vector<int>{0, 0, 0, 0, 0, 0, 2, 0}));
     EXPECT_EQ(out.result.count, 0);
@@ -150,8 +154,8 @@ TEST(CheckMutualShortNew, NothingEligibleJudgesNothing) {
     bypass.x[0] = 0;
     bypass.xCount = 1;
     CheckResult out(6, 1);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(10, 30), &out.result, Range{0, 0, 3, 3}, 1, 1, 1, 1,
-                                  lineStates, bypass),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(10, 30), &out.result, Range{0, 0, 3, 3}, 1, 1, 1,
+                                  1, lineStates, bypass),
               0);
     EXPECT_EQ(out.Entries(), (std::vector<int>{2, 0, 0, 0, 0, 0}));
     EXPECT_EQ(out.result.count, 1);

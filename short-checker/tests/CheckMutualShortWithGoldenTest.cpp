@@ -4,10 +4,10 @@
 
 TEST(CheckMutualShortWithGolden, JudgesAgainstTheGoldenNodeAndLeavesTheGoldenAlone) {
     CheckReport sample(4, 4), golden(4, 4);
-    golden.SetProduct(1, 2, 80);        // sample 100 against golden 80: 25 %
-    sample.report.values[2][0] = 150;   // against the golden value 100: 50 %
-    golden.report.values[3][3] = 50;    // sample 100 against 50: 100 %
-    golden.report.total = 0;            // the golden's total is not checked
+    golden.SetProduct(1, 2, 80);                   // sample 100 against golden 80: 25 %
+    sample.report.values[2][0] = 150;              // against the golden value 100: 50 %
+    golden.report.values[3][3] = 50;               // sample 100 against 50: 100 %
+    golden.report.total = 0;                       // the golden's total is not checked
     golden.report.status[0][0] = STATUS_BYPASSED;  // nor its status
     std::vector<unsigned char> goldenBefore = golden.Snapshot();
     CheckResult out(8);
@@ -25,8 +25,10 @@ TEST(CheckMutualShortWithGolden, JudgesAgainstTheGoldenNodeAndLeavesTheGoldenAlo
 TEST(CheckMutualShortWithGolden, BypassedLinesAreMarkedAndNotJudged) {
     CheckReport sample(8, 10), golden(8, 10);
     // y line 2 has product 0 on the sample: judged, it would flag every x line.
-    for (int x = 0; x < 8; ++x) sample.SetProduct(x, 2, 0);
-    for (int y = 0; y < 10; ++y) sample.SetProduct(3, y, 500);
+    for (int x = 0; x < 8; ++x)
+        sample.SetProduct(x, 2, 0);
+    for (int y = 0; y < 10; ++y)
+        sample.SetProduct(3, y, 500);
     bypassInfo bypass = NoBypass();
     bypass.x[0] = 3;  // inside the window
     bypass.x[1] = 7;  // outside the window (x 0..5)
@@ -45,7 +47,8 @@ TEST(CheckMutualShortWithGolden, BypassedLinesAreMarkedAndNotJudged) {
         EXPECT_EQ(sample.report.status[7][y], STATUS_BYPASSED) << y;
     }
     EXPECT_EQ(sample.report.status[3][10], 0x20);
-    for (int x = 0; x < 8; ++x) EXPECT_EQ(sample.report.status[x][2], STATUS_BYPASSED) << x;
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(sample.report.status[x][2], STATUS_BYPASSED) << x;
     EXPECT_EQ(sample.report.status[8][2], 0);
     EXPECT_EQ(sample.Node(3, 0).refOut, -1.0f);  // the bypassed x line is never judged
     EXPECT_EQ(sample.Node(1, 2).refOut, -1.0f);  // nor the nodes of the bypassed y line

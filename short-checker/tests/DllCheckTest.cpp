@@ -5,9 +5,12 @@
 
 TEST(DllChecks, CheckMutualShortFindsTheShortXLine) {
     CheckReport sample(20, 20);
-    for (int y = 0; y < 10; ++y) sample.SetProduct(3, y, 200);
+    for (int y = 0; y < 10; ++y)
+        sample.SetProduct(3, y, 200);
     CheckResult out(40);
-    EXPECT_EQ(CheckMutualShort(sample.report, Threshold(50, 50, 1000, 0, 150), &out.result, Range{0, 0, 20, 20}), 0);
+    EXPECT_EQ(
+        CheckMutualShort(sample.report, Threshold(50, 50, 1000, 0, 150), &out.result, Range{0, 0, 20, 20}),
+        0);
     std::vector<int> expected(40, 0);
     expected[3] = 1;
     EXPECT_EQ(out.Entries(), expected);
@@ -17,8 +20,10 @@ TEST(DllChecks, CheckMutualShortFindsTheShortXLine) {
 
 TEST(DllChecks, CheckMutualShortWithGoldenBypassesAndJudges) {
     CheckReport sample(6, 5), golden(6, 5);
-    for (int x = 0; x < 6; ++x) sample.SetProduct(x, 2, 0);
-    for (int y = 0; y < 5; ++y) sample.SetProduct(4, y, 150);
+    for (int x = 0; x < 6; ++x)
+        sample.SetProduct(x, 2, 0);
+    for (int y = 0; y < 5; ++y)
+        sample.SetProduct(4, y, 150);
     bypassInfo bypass = NoBypass();
     bypass.x[0] = 3;
     bypass.xCount = 1;
@@ -38,8 +43,8 @@ TEST(DllChecks, CheckMutualShortNewComparesRoundedValues) {
     CheckReport sample(3, 3);
     sample.SetProduct(1, 1, 105.04f);
     CheckResult out(6);
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30), &out.result, Range{0, 0, 3, 3}, 1, 1, 1, 0, nullptr,
-                                  NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30), &out.result, Range{0, 0, 3, 3}, 1, 1, 1, 0,
+                                  nullptr, NoBypass()),
               0);
     EXPECT_EQ(sample.Node(1, 1).devOut, 5.0f);
     EXPECT_EQ(out.Entries(), std::vector<int>(6, 0));
@@ -50,8 +55,8 @@ TEST(DllChecks, BadBlockCountIsRefused) {
     std::vector<unsigned char> before = sample.Snapshot();
     CheckResult out(16, 3);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30), &out.result, Range{0, 0, 8, 8}, 11, 1, 1, 0, nullptr,
-                                  NoBypass()),
+    EXPECT_EQ(CheckMutualShortNew(sample.report, Threshold(5, 30), &out.result, Range{0, 0, 8, 8}, 11, 1, 1,
+                                  0, nullptr, NoBypass()),
               1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "CheckMutualShortNew: invalid block count 11 x 1\n");
     EXPECT_EQ(out.lines, std::vector<int>(24, 77));

@@ -12,7 +12,8 @@ std::string nodeRows(const char* lineEnd) {
     for (int x = 1; x <= 60; ++x)
         for (int y = 1; y <= 50; ++y) {
             char row[96];
-            snprintf(row, sizeof row, "N%d,%d,%d,%d.25,%d.5,%d.75,%d%s", x * 100 + y, x, y, x, y, x + y, x * y, lineEnd);
+            snprintf(row, sizeof row, "N%d,%d,%d,%d.25,%d.5,%d.75,%d%s", x * 100 + y, x, y, x, y, x + y,
+                     x * y, lineEnd);
             text += row;
         }
     return text;
@@ -57,8 +58,12 @@ TEST(DllParsePattern, BadRowsWriteNothingOutsideTheGrids) {
     CanaryReport expected;
     ASSERT_TRUE(WriteBytes("dll_good.csv", good));
     ParsePattern("dll_good.csv", &expected.report);
-    const char* refused[] = {"Width\n", "Height,301\n", "Node\nN1,1,1,2,3\n", "Node\nN1,301,1,2,3,4\n",
-                             "Node\nN1,1,0,2,3,4\n", "Node\nN1,-1,300,2,3,4,5\n"};
+    const char* refused[] = {"Width\n",
+                             "Height,301\n",
+                             "Node\nN1,1,1,2,3\n",
+                             "Node\nN1,301,1,2,3,4\n",
+                             "Node\nN1,1,0,2,3,4\n",
+                             "Node\nN1,-1,300,2,3,4,5\n"};
     int index = 0;
     for (const char* row : refused) {
         std::string path = "dll_refused_" + std::to_string(index++) + ".csv";

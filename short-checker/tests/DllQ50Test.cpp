@@ -14,8 +14,8 @@ struct ValueHighCase {
         sample.report.values[0][0] = 110;
         golden.report.values[0][0] = 110;
         SecondThreshold extras{999, 999, 0, 0, 0, 0, valueHighExtra, valueHighExtra};
-        code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, extras, grids.valueRows,
-                                        grids.goldenRows, grids.calibRows, NoBypass());
+        code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, extras,
+                                        grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass());
     }
     CheckReport sample, golden;
     Q50Grids grids;
@@ -57,9 +57,10 @@ TEST(DllQ50, OversizedReportIsRefused) {
     int fail = 9, marginal = 9;
     testing::internal::CaptureStderr();
     int code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits,
-                                        SecondThreshold{0, 0, 0, 0, 0, 0, 0, 0}, grids.valueRows, grids.goldenRows,
-                                        grids.calibRows, NoBypass());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "CheckMutualWithGoldenQ50: invalid report size 4 x 301\n");
+                                        SecondThreshold{0, 0, 0, 0, 0, 0, 0, 0}, grids.valueRows,
+                                        grids.goldenRows, grids.calibRows, NoBypass());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "CheckMutualWithGoldenQ50: invalid report size 4 x 301\n");
     EXPECT_EQ(code, 1);
     EXPECT_EQ(fail, 0);
     EXPECT_EQ(marginal, 0);

@@ -19,7 +19,8 @@ TEST(GenerateThreshold, EndToEndFromAFreshFolder) {
     makeFolders(folders);
     std::set<std::string> inputs;
     for (const auto& entry : fs::recursive_directory_iterator(fs::current_path()))
-        if (entry.is_regular_file()) inputs.insert(fs::relative(entry.path()).generic_string());
+        if (entry.is_regular_file())
+            inputs.insert(fs::relative(entry.path()).generic_string());
 
     MutualShortThreshold out{-5, 77, -6, 88, -7};
     testing::internal::CaptureStdout();
@@ -32,17 +33,22 @@ TEST(GenerateThreshold, EndToEndFromAFreshFolder) {
     // Folder order 0, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16, 19.
     const int order[] = {0, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16, 19};
     std::string expected;
-    for (int index : order) expected += "parse " + FixturePath(folders.names[index], "p.csv") + "\n";
+    for (int index : order)
+        expected += "parse " + FixturePath(folders.names[index], "p.csv") + "\n";
     // Sets in collection order: the ok folder, then the 16 shorted folders.
     expected += "=== inner threshold ===\nok=50%, short=0%\n";
-    for (int i = 0; i < 16; ++i) expected += "ok=0%, short=100%\n";
+    for (int i = 0; i < 16; ++i)
+        expected += "ok=0%, short=100%\n";
     expected += "result: 50% ~ 100%\n=== inter threshold ===\n";
     // j from (int)(37.5 + 25) = 62 to (int)(12.5 + 75) = 87.
     std::string okBins = "    ( 5.00, ", interBins = "    ( 66.00, ";
-    for (int i = 0; i < 16; ++i) okBins += "2.00, ";
-    for (int i = 0; i < 15; ++i) interBins += "66.00, ";
+    for (int i = 0; i < 16; ++i)
+        okBins += "2.00, ";
+    for (int i = 0; i < 15; ++i)
+        interBins += "66.00, ";
     for (int j = 62; j <= 87; ++j)
-        expected += okBins + ")\n" + interBins + ")\n" + std::to_string(j) + "%: 35.50 ( 5.00 ~ 66.00, 61.00 )\n\n";
+        expected +=
+            okBins + ")\n" + interBins + ")\n" + std::to_string(j) + "%: 35.50 ( 5.00 ~ 66.00, 61.00 )\n\n";
     expected += "\nBest is 87%\n";
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(out.maxDevPct, 35);
@@ -70,9 +76,12 @@ TEST(GenerateThreshold, EndToEndFromAFreshFolder) {
         for (const char* kind : kinds) {
             const std::string suffix = "_s" + std::to_string(s) + kind;
             std::string inter;
-            for (int c = 0; c < 7; ++c) inter += repeatLines("66.666664", s);
-            expectLog("inner" + suffix, repeatLines("0.000000", 7 * (s - 1)), hist(0, repeatLines("100.00%", 1)));
-            expectLog("inter" + suffix, inter, hist(66, repeatLines("0.00%", 66) + repeatLines("100.00%", 1)));
+            for (int c = 0; c < 7; ++c)
+                inter += repeatLines("66.666664", s);
+            expectLog("inner" + suffix, repeatLines("0.000000", 7 * (s - 1)),
+                      hist(0, repeatLines("100.00%", 1)));
+            expectLog("inter" + suffix, inter,
+                      hist(66, repeatLines("0.00%", 66) + repeatLines("100.00%", 1)));
             expectLog("ok" + suffix, repeatLines("2.000000", 7 * (6 - s)),
                       hist(2, repeatLines("0.00%", 2) + repeatLines("100.00%", 1)));
         }
@@ -80,7 +89,8 @@ TEST(GenerateThreshold, EndToEndFromAFreshFolder) {
               hist(10, repeatLines("97.96%", 1) + repeatLines("0.00%", 9) + repeatLines("2.04%", 1)));
     std::set<std::string> written;
     for (const auto& entry : fs::recursive_directory_iterator(fs::current_path()))
-        if (entry.is_regular_file()) written.insert(fs::relative(entry.path()).generic_string());
+        if (entry.is_regular_file())
+            written.insert(fs::relative(entry.path()).generic_string());
     EXPECT_EQ(written, expectedFiles);
 }
 
@@ -92,7 +102,8 @@ class UnopenableFile {
 public:
     explicit UnopenableFile(const std::string& path) {
 #ifdef _WIN32
-        handle_ = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle_ = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
         made_ = handle_ != INVALID_HANDLE_VALUE;
 #else
         socket_ = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -104,14 +115,18 @@ public:
     }
     ~UnopenableFile() {
 #ifdef _WIN32
-        if (made_) CloseHandle(handle_);
+        if (made_)
+            CloseHandle(handle_);
 #else
-        if (socket_ >= 0) close(socket_);
+        if (socket_ >= 0)
+            close(socket_);
 #endif
     }
     UnopenableFile(const UnopenableFile&) = delete;
     UnopenableFile& operator=(const UnopenableFile&) = delete;
-    bool made() const { return made_; }
+    bool made() const {
+        return made_;
+    }
 
 private:
 #ifdef _WIN32
@@ -131,7 +146,8 @@ TEST(GenerateThreshold, AFileThatDoesNotOpenAddsNothing) {
     std::string text = "Width,3\nHeight,2\nNode\n";
     for (int x = 0; x < 3; ++x)
         for (int y = 0; y < 2; ++y)
-            text += "N," + std::to_string(x + 1) + "," + std::to_string(y + 1) + (x % 2 ? ",105" : ",100") + ",1,1000,1000\n";
+            text += "N," + std::to_string(x + 1) + "," + std::to_string(y + 1) + (x % 2 ? ",105" : ",100") +
+                    ",1,1000,1000\n";
     ASSERT_TRUE(WriteBytes(FixturePath("ok", "a.csv"), text));
     UnopenableFile locked(FixturePath("ok", "b.csv"));
     ASSERT_TRUE(locked.made());

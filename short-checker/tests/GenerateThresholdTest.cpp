@@ -8,7 +8,8 @@ namespace {
 
 int allocations = 0, failAt = 0, live = 0;
 void* countedZeroed(size_t count, size_t size) {
-    if (++allocations == failAt) return nullptr;
+    if (++allocations == failAt)
+        return nullptr;
     ++live;
     return calloc(count, size);
 }

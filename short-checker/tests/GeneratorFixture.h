@@ -33,16 +33,19 @@ const std::string kLineEnd = "\n";
 inline std::string readBinary(const std::string& path) {
     std::string bytes;
     FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr) return "<missing " + path + ">";
+    if (file == nullptr)
+        return "<missing " + path + ">";
     int c;
-    while ((c = getc(file)) != EOF) bytes.push_back(static_cast<char>(c));
+    while ((c = getc(file)) != EOF)
+        bytes.push_back(static_cast<char>(c));
     fclose(file);
     return bytes;
 }
 
 inline std::string repeatLines(const std::string& line, int times) {
     std::string out;
-    for (int i = 0; i < times; ++i) out += line + kLineEnd;
+    for (int i = 0; i < times; ++i)
+        out += line + kLineEnd;
     return out;
 }
 
@@ -72,9 +75,11 @@ inline void makeFolders(Folders& folders) {
     const char* kinds[4] = {"xh", "xe", "yh", "ye"};
     folders.names[0] = "ok";
     for (int k = 0; k < 4; ++k)
-        for (int kind = 0; kind < 4; ++kind) folders.names[1 + kind + 4 * k] = std::string(kinds[kind]) + std::to_string(k + 2);
+        for (int kind = 0; kind < 4; ++kind)
+            folders.names[1 + kind + 4 * k] = std::string(kinds[kind]) + std::to_string(k + 2);
     folders.names[19] = "gnd";
-    for (int i = 0; i < 20; ++i) folders.config.folders[i] = folders.names[i].c_str();
+    for (int i = 0; i < 20; ++i)
+        folders.config.folders[i] = folders.names[i].c_str();
     // Entries 17 and 18 are never read: an invalid pointer shows it.
     folders.config.folders[17] = reinterpret_cast<const char*>(static_cast<uintptr_t>(1));
     folders.config.folders[18] = reinterpret_cast<const char*>(static_cast<uintptr_t>(3));
@@ -82,7 +87,8 @@ inline void makeFolders(Folders& folders) {
     std::string text = "Width,7\nHeight,7\nNode\n";
     for (int x = 0; x < 7; ++x)
         for (int y = 0; y < 7; ++y)
-            text += "N," + std::to_string(x + 1) + "," + std::to_string(y + 1) + (x % 2 ? ",105" : ",100") + ",1,1000,1000\n";
+            text += "N," + std::to_string(x + 1) + "," + std::to_string(y + 1) + (x % 2 ? ",105" : ",100") +
+                    ",1,1000,1000\n";
     ASSERT_TRUE(WriteBytes(FixturePath("ok", "p.csv"), text));
     for (int i = 1; i <= 16; ++i) {
         fs::create_directories(folders.names[i]);
@@ -101,7 +107,8 @@ inline void makeFolders(Folders& folders) {
 inline std::string normalised(std::string text) {
     std::string out;
     for (char c : text)
-        if (c != '\r') out.push_back(c);
+        if (c != '\r')
+            out.push_back(c);
     return out;
 }
 
@@ -115,4 +122,3 @@ struct FreshFolder {
     ~FreshFolder() { fs::current_path(previous); }
     fs::path previous;
 };
-

@@ -23,9 +23,11 @@ const std::string kLineEnd = "\n";
 std::string readBinary(const std::string& path) {
     std::string bytes;
     FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr) return "<missing>";
+    if (file == nullptr)
+        return "<missing>";
     int c;
-    while ((c = getc(file)) != EOF) bytes.push_back(static_cast<char>(c));
+    while ((c = getc(file)) != EOF)
+        bytes.push_back(static_cast<char>(c));
     fclose(file);
     return bytes;
 }
@@ -33,10 +35,13 @@ std::string readBinary(const std::string& path) {
 // Lines as the logs hold them (CR LF on Windows).
 std::string lines(const std::vector<std::string>& texts) {
     std::string out;
-    for (const std::string& text : texts) out += text + kLineEnd;
+    for (const std::string& text : texts)
+        out += text + kLineEnd;
     return out;
 }
-std::vector<std::string> repeat(const std::string& text, int times) { return std::vector<std::string>(times, text); }
+std::vector<std::string> repeat(const std::string& text, int times) {
+    return std::vector<std::string>(times, text);
+}
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -44,8 +49,9 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
 
 // A pattern file whose node (x, y) has a = product(x, y), b = 1 and value
 // value(x, y), reference 1000.
-void writePattern(const std::string& path, int width, int height, const std::function<float(int, int)>& product,
-                  const std::function<float(int, int)>& value = [](int, int) { return 1000.0f; }) {
+void writePattern(
+    const std::string& path, int width, int height, const std::function<float(int, int)>& product,
+    const std::function<float(int, int)>& value = [](int, int) { return 1000.0f; }) {
     std::string text = "Width," + std::to_string(width) + "\nHeight," + std::to_string(height) + "\nNode\n";
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
@@ -68,7 +74,8 @@ struct FreshFolder {
     std::set<std::string> Files() const {
         std::set<std::string> names;
         for (const auto& entry : fs::recursive_directory_iterator(fs::current_path()))
-            if (entry.is_regular_file()) names.insert(fs::relative(entry.path()).generic_string());
+            if (entry.is_regular_file())
+                names.insert(fs::relative(entry.path()).generic_string());
         return names;
     }
     fs::path previous;
@@ -86,7 +93,8 @@ TEST(ListPatternFiles, ListsOnlyFilesEndingInTheExtension) {
     FreshFolder here("listing");
     fs::create_directories("fixture/d.csv");
     fs::create_directories("fixture/sub");
-    for (const char* name : {"a.csv", "csv", "A.CSV", "b.csv.bak", ".x.csv", "d.csv/inner.csv", "sub/s.csv", "z.csv"})
+    for (const char* name :
+         {"a.csv", "csv", "A.CSV", "b.csv.bak", ".x.csv", "d.csv/inner.csv", "sub/s.csv", "z.csv"})
         ASSERT_TRUE(WriteBytes(std::string("fixture/") + name, "x"));
     std::vector<std::string> files;
     EXPECT_EQ(ListPatternFiles(files, "fixture", "csv", false), 0);
@@ -134,8 +142,10 @@ TEST(DiffLogs, BadValuesAreLoggedButNotBinned) {
               "hist_bad.log: 4 value(s) left out\nhist_allbad.log: 1 value(s) left out\n");
     char expected[5][64];
     for (int i = 0; i < 5; ++i)
-        snprintf(expected[i], sizeof expected[i], "%f", static_cast<double>(std::vector<float>{1.5f, inf, nan, negative, huge}[i]));
-    EXPECT_EQ(readBinary("diff_bad.log"), lines({expected[0], expected[1], expected[2], expected[3], expected[4]}));
+        snprintf(expected[i], sizeof expected[i], "%f",
+                 static_cast<double>(std::vector<float>{1.5f, inf, nan, negative, huge}[i]));
+    EXPECT_EQ(readBinary("diff_bad.log"),
+              lines({expected[0], expected[1], expected[2], expected[3], expected[4]}));
     EXPECT_EQ(readBinary("hist_bad.log"), lines({"MAX = 1", "", "0.00%", "100.00%"}));
     EXPECT_EQ(readBinary("hist_allbad.log"), lines({"MAX = 0", "", "0.00%"}));
 }
@@ -150,15 +160,24 @@ TEST(CollectFolder, PairRulesOfTheShortedFolders) {
     } cases[] = {
         {FOLDER_XH, 2, {"100.000000"}, {"50.000000", "200.000000"}, {"33.333332"}},
         {FOLDER_XE, 2, {"33.333332"}, {"50.000000", "100.000000"}, {"100.000000"}},
-        {FOLDER_XH, 5, {"100.000000", "50.000000", "33.333332", "25.000000"},
-         {"20.000000", "500.000000", "200.000000", "100.000000", "50.000000"}, {"16.666666"}},
-        {FOLDER_XE, 5, {"16.666666", "20.000000", "25.000000", "33.333332"},
-         {"50.000000", "250.000000", "200.000000", "150.000000", "100.000000"}, {"100.000000"}},
+        {FOLDER_XH,
+         5,
+         {"100.000000", "50.000000", "33.333332", "25.000000"},
+         {"20.000000", "500.000000", "200.000000", "100.000000", "50.000000"},
+         {"16.666666"}},
+        {FOLDER_XE,
+         5,
+         {"16.666666", "20.000000", "25.000000", "33.333332"},
+         {"50.000000", "250.000000", "200.000000", "150.000000", "100.000000"},
+         {"100.000000"}},
     };
     for (bool alongY : {false, true}) {
         for (const Case& c : cases) {
             FolderKind kind = alongY ? (c.kind == FOLDER_XH ? FOLDER_YH : FOLDER_YE) : c.kind;
-            const char* name = kind == FOLDER_XH ? "xh" : kind == FOLDER_XE ? "xe" : kind == FOLDER_YH ? "yh" : "ye";
+            const char* name = kind == FOLDER_XH   ? "xh"
+                               : kind == FOLDER_XE ? "xe"
+                               : kind == FOLDER_YH ? "yh"
+                                                   : "ye";
             SCOPED_TRACE(std::string(name) + std::to_string(c.s));
             FreshFolder here(std::string("pairs_") + name + std::to_string(c.s));
             fs::create_directories("in");
@@ -174,7 +193,8 @@ TEST(CollectFolder, PairRulesOfTheShortedFolders) {
             EXPECT_EQ(readBinary("diff_inner" + suffix), ::lines(c.inner + c.inner));
             // The edge pair's inter difference first, then each inner pair's.
             std::vector<std::string> inter = {c.inter[0]};
-            for (size_t j = 0; j < c.inner.size(); ++j) inter = inter + std::vector<std::string>{c.inter[j + 1]};
+            for (size_t j = 0; j < c.inner.size(); ++j)
+                inter = inter + std::vector<std::string>{c.inter[j + 1]};
             EXPECT_EQ(readBinary("diff_inter" + suffix), ::lines(inter + inter));
             EXPECT_EQ(readBinary("diff_ok" + suffix), ::lines(c.ok + c.ok));
             EXPECT_EQ(set.inner.size(), 2 * c.inner.size());
@@ -192,12 +212,12 @@ TEST(CollectFolder, GoodPanelsGroundedPanelsAndBadFiles) {
     testing::internal::CaptureStdout();
     DiffSet ok = CollectFolder("ok", FOLDER_OK, 0, report.report, products);
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(readBinary("diff_ok.log"),
-              lines(repeat("5.000000", 4) + repeat("0.000000", 3)));
+    EXPECT_EQ(readBinary("diff_ok.log"), lines(repeat("5.000000", 4) + repeat("0.000000", 3)));
 
     fs::create_directories("gnd");
-    writePattern(JoinPath("gnd", "g.csv"), 2, 2, [](int, int) { return 1.0f; },
-                 [](int x, int y) { return x == 1 && y == 0 ? 1100.0f : 1000.0f; });
+    writePattern(
+        JoinPath("gnd", "g.csv"), 2, 2, [](int, int) { return 1.0f; },
+        [](int x, int y) { return x == 1 && y == 0 ? 1100.0f : 1000.0f; });
     testing::internal::CaptureStdout();
     DiffSet gnd = CollectFolder("gnd", FOLDER_GND, 0, report.report, products);
     testing::internal::GetCapturedStdout();

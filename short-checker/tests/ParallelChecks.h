@@ -14,7 +14,8 @@ struct FullWindowRun {
                 state = state * 1103515245u + 12345u;
                 sample.SetProduct(x, y, 95.0f + static_cast<float>((state >> 16) % 1000) / 100.0f);
             }
-        for (int y = 0; y < 300; ++y) sample.SetProduct(7 + seed, y, 40.0f);  // a shorted x line
+        for (int y = 0; y < 300; ++y)
+            sample.SetProduct(7 + seed, y, 40.0f);  // a shorted x line
     }
 
     // Runs all three checks; returns every perLine entry, count and devOut.
@@ -26,8 +27,8 @@ struct FullWindowRun {
         Range range{0, 0, 300, 300};
         codes.push_back(CheckMutualShort(sample.report, threshold, &out.result, range));
         Record();
-        codes.push_back(CheckMutualShortWithGolden(sample.report, golden.report, threshold, &out.result, range, 0,
-                                                   nullptr, bypass));
+        codes.push_back(CheckMutualShortWithGolden(sample.report, golden.report, threshold, &out.result,
+                                                   range, 0, nullptr, bypass));
         Record();
         codes.push_back(
             CheckMutualShortNew(sample.report, threshold, &out.result, range, 10, 10, 1, 0, nullptr, bypass));
@@ -37,7 +38,8 @@ struct FullWindowRun {
         seen.insert(seen.end(), out.lines.begin(), out.lines.end());
         seen.push_back(out.result.count);
         for (int x = 0; x < 300; x += 7)
-            for (int y = 0; y < 300; y += 11) devOut.push_back(sample.Node(x, y).devOut);
+            for (int y = 0; y < 300; y += 11)
+                devOut.push_back(sample.Node(x, y).devOut);
     }
 
     CheckReport sample, golden;

@@ -106,10 +106,20 @@ TEST(ParsePattern, ReadsTheFileIntoTheReport) {
 TEST(ParsePattern, RefusedRowsWriteNothing) {
     const char* refused[] = {
         "",  // an empty file: the reader delivers one row without cells
-        "Width\n",       "Height\n",        "Width,301\n",     "Width,-1\n",     "Height,100000\n",
-        "Node\nN1,1,1,2,3\n", "Node\nN1,0,1,2,3,4\n", "Node\nN1,1,0,2,3,4\n", "Node\nN1,301,1,2,3,4\n",
-        "Node\nN1,1,301,2,3,4\n", "Node\nN1,-7,-7,2,3,4,5\n", "Node\nN1,99999999999,1,2,3,4\n",
-        "Node\nN1,-2147483648,1,2,3,4\n", "Node\nN1,1,-2147483648,2,3,4\n",
+        "Width\n",
+        "Height\n",
+        "Width,301\n",
+        "Width,-1\n",
+        "Height,100000\n",
+        "Node\nN1,1,1,2,3\n",
+        "Node\nN1,0,1,2,3,4\n",
+        "Node\nN1,1,0,2,3,4\n",
+        "Node\nN1,301,1,2,3,4\n",
+        "Node\nN1,1,301,2,3,4\n",
+        "Node\nN1,-7,-7,2,3,4,5\n",
+        "Node\nN1,99999999999,1,2,3,4\n",
+        "Node\nN1,-2147483648,1,2,3,4\n",
+        "Node\nN1,1,-2147483648,2,3,4\n",
     };
     // The reference file holds only the good rows that follow each refused one.
     const std::string good = "Node\nN9,2,2,7,7,7\nWidth,2\n";

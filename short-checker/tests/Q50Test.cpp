@@ -14,14 +14,15 @@ struct Q50Run {
 };
 
 // One 1 x 1 report; the sample's value, product and the golden's value and product.
-Q50Run runOne(float value, float product, float goldenValue, float goldenProduct, const SecondThreshold& extras) {
+Q50Run runOne(float value, float product, float goldenValue, float goldenProduct,
+              const SecondThreshold& extras) {
     CheckReport sample(1, 1, product), golden(1, 1, goldenProduct);
     sample.report.values[0][0] = value;
     golden.report.values[0][0] = goldenValue;
     Q50Grids grids;
     int fail = -1, marginal = -1;
-    int code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, extras, grids.valueRows,
-                                        grids.goldenRows, grids.calibRows, NoBypass());
+    int code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, extras,
+                                        grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass());
     return Q50Run{code, fail, marginal, sample.report.status[0][0]};
 }
 
@@ -63,13 +64,14 @@ TEST(Q50Checks, LimitTests) {
 
 TEST(Q50Checks, SignedDeviationsGoIntoTheCallersGrids) {
     CheckReport sample(2, 2), golden(2, 2);
-    sample.report.values[1][0] = 110;   // value +10 %, golden +10 %
-    golden.report.values[0][1] = 125;   // golden -20 %
-    golden.SetProduct(1, 1, 80);        // calibration +25 %
+    sample.report.values[1][0] = 110;  // value +10 %, golden +10 %
+    golden.report.values[0][1] = 125;  // golden -20 %
+    golden.SetProduct(1, 1, 80);       // calibration +25 %
     Q50Grids grids;
     int fail, marginal;
-    ASSERT_EQ(CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, MutualThreshold{50, -50, 50, -50, 50, -50},
-                                       Extras(0, 0, 0), grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass()),
+    ASSERT_EQ(CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report,
+                                       MutualThreshold{50, -50, 50, -50, 50, -50}, Extras(0, 0, 0),
+                                       grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass()),
               0);
     EXPECT_EQ(grids.valueRows[1][0], 10.0f);
     EXPECT_EQ(grids.goldenRows[1][0], 10.0f);
@@ -93,9 +95,9 @@ TEST(Q50Checks, SecondThresholdWordOrder) {
         {100 + 1 + 15.1f, 100, 100 + 1 + 15.1f, 0},
         {100 - 2 - 15.9f, 100, 100 - 2 - 15.9f, 1},  // value low: -2 - 16
         {100 - 2 - 16.1f, 100, 100 - 2 - 16.1f, 0},
-        {100, 100 + 3 + 10.9f, 100, 1},              // calibration high: 3 + 11
+        {100, 100 + 3 + 10.9f, 100, 1},  // calibration high: 3 + 11
         {100, 100 + 3 + 11.1f, 100, 0},
-        {100, 100 - 4 - 11.9f, 100, 1},              // calibration low: -4 - 12
+        {100, 100 - 4 - 11.9f, 100, 1},  // calibration low: -4 - 12
         {100, 100 - 4 - 12.1f, 100, 0},
     };
     for (const Case& c : cases) {
@@ -104,20 +106,23 @@ TEST(Q50Checks, SecondThresholdWordOrder) {
         golden.report.values[0][0] = c.value;
         Q50Grids grids;
         int fail, marginal;
-        CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, limits, second, grids.valueRows,
-                                 grids.goldenRows, grids.calibRows, NoBypass());
+        CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, limits, second,
+                                 grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass());
         EXPECT_EQ(fail, 1) << c.value << " " << c.product;
         EXPECT_EQ(marginal, c.marginal) << c.value << " " << c.product;
     }
     // Golden high: 5 + 13, golden low: -6 - 14 (sample value against the golden's).
-    for (auto [goldenValue, marginal] : {std::pair<float, int>{100.0f / 1.179f, 1}, {100.0f / 1.181f, 0},
-                                         {100.0f / 0.801f, 1}, {100.0f / 0.799f, 0}}) {
+    for (auto [goldenValue, marginal] : {std::pair<float, int>{100.0f / 1.179f, 1},
+                                         {100.0f / 1.181f, 0},
+                                         {100.0f / 0.801f, 1},
+                                         {100.0f / 0.799f, 0}}) {
         CheckReport sample(1, 1), golden(1, 1);
         golden.report.values[0][0] = goldenValue;
         Q50Grids grids;
         int fail, got;
-        CheckMutualWithGoldenQ50(fail, got, sample.report, golden.report, MutualThreshold{1000, -1000, 3, -4, 5, -6},
-                                 second, grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass());
+        CheckMutualWithGoldenQ50(fail, got, sample.report, golden.report,
+                                 MutualThreshold{1000, -1000, 3, -4, 5, -6}, second, grids.valueRows,
+                                 grids.goldenRows, grids.calibRows, NoBypass());
         EXPECT_EQ(fail, 1) << goldenValue;
         EXPECT_EQ(got, marginal) << goldenValue;
     }
@@ -126,7 +131,8 @@ TEST(Q50Checks, SecondThresholdWordOrder) {
 TEST(Q50Checks, StatusClearedInsideTheReportAndBypassedNodesUntouched) {
     CheckReport sample(3, 4), golden(3, 4);
     for (int x = 0; x < 300; ++x)
-        for (int y = 0; y < 300; ++y) sample.report.status[x][y] = 0x20;
+        for (int y = 0; y < 300; ++y)
+            sample.report.status[x][y] = 0x20;
     sample.report.values[2][3] = 200;  // would fail
     bypassInfo bypass = NoBypass();
     bypass.x[0] = 2;
@@ -135,13 +141,17 @@ TEST(Q50Checks, StatusClearedInsideTheReportAndBypassedNodesUntouched) {
     bypass.yCount = 1;
     Q50Grids grids;
     int fail, marginal;
-    ASSERT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, sample.report, kLimits, Extras(0, 0, 0), grids.valueRows, bypass), 0);
+    ASSERT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, sample.report, kLimits, Extras(0, 0, 0),
+                                          grids.valueRows, bypass),
+              0);
     EXPECT_EQ(fail, 0);
     EXPECT_EQ(sample.report.status[0][0], 0);
     EXPECT_EQ(sample.report.status[3][0], 0x20);  // beyond the width
     EXPECT_EQ(sample.report.status[0][4], 0x20);  // beyond the height
-    for (int y = 0; y < 4; ++y) EXPECT_EQ(sample.report.status[2][y], STATUS_BYPASSED);
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(sample.report.status[x][1], STATUS_BYPASSED);
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(sample.report.status[2][y], STATUS_BYPASSED);
+    for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(sample.report.status[x][1], STATUS_BYPASSED);
     EXPECT_EQ(grids.valueRows[2][3], -7.0f);  // bypassed: no deviation written
     EXPECT_EQ(grids.valueRows[0][1], -7.0f);
     EXPECT_EQ(grids.valueRows[0][0], 0.0f);
@@ -149,7 +159,9 @@ TEST(Q50Checks, StatusClearedInsideTheReportAndBypassedNodesUntouched) {
     sample.report.nodes[0][0].a = 1;
     sample.report.values[1][2] = 90;
     sample.report.values[2][3] = 100;
-    ASSERT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, sample.report, kLimits, Extras(0, 0, 0), grids.valueRows, NoBypass()), 0);
+    ASSERT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, sample.report, kLimits, Extras(0, 0, 0),
+                                          grids.valueRows, NoBypass()),
+              0);
     EXPECT_EQ(fail, 1);
     EXPECT_EQ(sample.report.status[1][2], 0x40);
     EXPECT_EQ(sample.report.status[0][0], 0);
@@ -175,7 +187,8 @@ TEST(Q50Checks, Refusals) {
         {"golden height differs", 8, 8, 5, 4, NoBypass(), false, 3, ""},
         {"bypass entry", 8, 8, 4, 4, badX, false, 1, "CheckMutualWithGoldenQ50: invalid bypass list\n"},
         {"bypass count", 8, 8, 4, 4, badCount, false, 1, "CheckMutualWithGoldenQ50: invalid bypass list\n"},
-        {"sample width", 8, 8, 4, 301, NoBypass(), false, 1, "CheckMutualWithGoldenQ50: invalid report size 301 x 4\n"},
+        {"sample width", 8, 8, 4, 301, NoBypass(), false, 1,
+         "CheckMutualWithGoldenQ50: invalid report size 301 x 4\n"},
         {"null grid", 8, 8, 4, 4, NoBypass(), true, 1, "CheckMutualWithGoldenQ50: result missing\n"},
     };
     for (const Case& c : cases) {
@@ -190,8 +203,9 @@ TEST(Q50Checks, Refusals) {
         Q50Grids grids;
         int fail = 9, marginal = 9;
         testing::internal::CaptureStderr();
-        int code = CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, Extras(0, 0, 0),
-                                            grids.valueRows, c.nullGrid ? nullptr : grids.goldenRows, grids.calibRows, c.bypass);
+        int code = CheckMutualWithGoldenQ50(
+            fail, marginal, sample.report, golden.report, kLimits, Extras(0, 0, 0), grids.valueRows,
+            c.nullGrid ? nullptr : grids.goldenRows, grids.calibRows, c.bypass);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message) << c.name;
         EXPECT_EQ(code, c.code) << c.name;
         EXPECT_EQ(fail, 0) << c.name;
@@ -203,14 +217,21 @@ TEST(Q50Checks, Refusals) {
     Q50Grids grids;
     int fail = 9, marginal = 9;
     report.report.total = 0;
-    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0), grids.valueRows, badX), 1);
+    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0),
+                                          grids.valueRows, badX),
+              1);
     EXPECT_EQ(fail + marginal, 0);
     report.report.total = 8;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0), nullptr, NoBypass()), 1);
-    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0), grids.valueRows, badX), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "CheckMutualWithoutGoldenQ50: result missing\nCheckMutualWithoutGoldenQ50: invalid bypass list\n");
+    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0), nullptr,
+                                          NoBypass()),
+              1);
+    EXPECT_EQ(CheckMutualWithoutGoldenQ50(fail, marginal, report.report, kLimits, Extras(0, 0, 0),
+                                          grids.valueRows, badX),
+              1);
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(),
+        "CheckMutualWithoutGoldenQ50: result missing\nCheckMutualWithoutGoldenQ50: invalid bypass list\n");
 }
 
 namespace {
@@ -240,14 +261,17 @@ TEST(SecondThresholdQ50, ForgivesOnlyFewIsolatedMarginalFailures) {
     };
     for (const StatusCase& c : cases) {
         CheckReport report(5, 5);
-        for (auto node : c.failed) report.report.status[node.first][node.second] = 0x20;
-        for (auto node : c.bypassed) report.report.status[node.first][node.second] = STATUS_BYPASSED;
+        for (auto node : c.failed)
+            report.report.status[node.first][node.second] = 0x20;
+        for (auto node : c.bypassed)
+            report.report.status[node.first][node.second] = STATUS_BYPASSED;
         int fail = c.fail;
         CheckSecondThresholdQ50(fail, c.marginal, report.report, c.maxForgiven, c.maxNeighbours, NoBypass());
         EXPECT_EQ(fail, c.failAfter) << c.name;
         for (auto node : c.failed)
             EXPECT_EQ(report.report.status[node.first][node.second], c.cleared ? 0 : 0x20) << c.name;
-        for (auto node : c.bypassed) EXPECT_EQ(report.report.status[node.first][node.second], STATUS_BYPASSED) << c.name;
+        for (auto node : c.bypassed)
+            EXPECT_EQ(report.report.status[node.first][node.second], STATUS_BYPASSED) << c.name;
     }
 }
 
@@ -268,7 +292,8 @@ TEST(SecondThresholdQ50, NeighbourhoodAndClearingStopAtTheReportsEdges) {
     fail = 1;
     testing::internal::CaptureStderr();
     CheckSecondThresholdQ50(fail, 1, report.report, 1, 9, NoBypass());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "CheckSecondThresholdQ50: invalid report size 301 x 3\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "CheckSecondThresholdQ50: invalid report size 301 x 3\n");
     EXPECT_EQ(fail, 1);
     EXPECT_EQ(report.report.status[0][0], 0x20);
 }
@@ -280,8 +305,9 @@ TEST(SecondThresholdQ50, NothingForgivenAfterAGrossFailure) {
     golden.report.values[2][2] = 50;
     Q50Grids grids;
     int fail, marginal;
-    ASSERT_EQ(CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits, Extras(10, 0, 5),
-                                       grids.valueRows, grids.goldenRows, grids.calibRows, NoBypass()),
+    ASSERT_EQ(CheckMutualWithGoldenQ50(fail, marginal, sample.report, golden.report, kLimits,
+                                       Extras(10, 0, 5), grids.valueRows, grids.goldenRows, grids.calibRows,
+                                       NoBypass()),
               0);
     EXPECT_EQ(fail, 1);
     EXPECT_EQ(marginal, 0);

@@ -26,7 +26,8 @@ public:
     CanaryReport& operator=(const CanaryReport&) = delete;
 
     bool CanariesIntact() const {
-        return intact(nodeBlock_, 300 * 300 * sizeof(MutualNode)) && intact(valueBlock_, 300 * 300 * sizeof(float)) &&
+        return intact(nodeBlock_, 300 * 300 * sizeof(MutualNode)) &&
+               intact(valueBlock_, 300 * 300 * sizeof(float)) &&
                intact(statusBlock_, 300 * 300 * sizeof(int)) && intact(nodeRows_, 300 * sizeof(void*)) &&
                intact(valueRows_, 300 * sizeof(void*)) && intact(statusRows_, 300 * sizeof(void*));
     }
@@ -60,13 +61,15 @@ private:
         return rows.data();
     }
     static void stamp(std::vector<unsigned char>& bytes, size_t from) {
-        for (int i = 0; i < kCanaryWords; ++i) memcpy(bytes.data() + from + i * sizeof(unsigned), &kCanary, sizeof kCanary);
+        for (int i = 0; i < kCanaryWords; ++i)
+            memcpy(bytes.data() + from + i * sizeof(unsigned), &kCanary, sizeof kCanary);
     }
     static bool intact(const std::vector<unsigned char>& bytes, size_t from) {
         for (int i = 0; i < kCanaryWords; ++i) {
             unsigned word;
             memcpy(&word, bytes.data() + from + i * sizeof(unsigned), sizeof word);
-            if (word != kCanary) return false;
+            if (word != kCanary)
+                return false;
         }
         return true;
     }
@@ -77,7 +80,8 @@ private:
 // Writes the bytes exactly (binary mode), so tests choose LF or CR LF.
 inline bool WriteBytes(const std::string& path, const std::string& bytes) {
     FILE* file = fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return fclose(file) == 0 && written;
 }

@@ -19,7 +19,8 @@ Journal journal;
 
 void* journalZeroed(size_t count, size_t size) {
     journal.allocated.push_back(count * size);
-    if (static_cast<int>(journal.allocated.size()) == journal.failAt) return nullptr;
+    if (static_cast<int>(journal.allocated.size()) == journal.failAt)
+        return nullptr;
     void* block = calloc(count, size);
     journal.blocks.push_back(block);
     return block;

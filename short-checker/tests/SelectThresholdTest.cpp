@@ -9,7 +9,8 @@ namespace {
 // n copies of value.
 std::vector<float> values(std::initializer_list<std::pair<float, int>> runs) {
     std::vector<float> out;
-    for (auto run : runs) out.insert(out.end(), static_cast<size_t>(run.second), run.first);
+    for (auto run : runs)
+        out.insert(out.end(), static_cast<size_t>(run.second), run.first);
     return out;
 }
 
@@ -26,11 +27,11 @@ const MutualShortThreshold kUntouched{-5, 77, -6, 88, -7};
 TEST(SelectThreshold, HiAndLoFromBinZeroSharesAndTheBestJ) {
     // ok: 90 % in bin 0 -> hi 90 ... too high; use shares that leave a range.
     std::vector<DiffSet> sets(3);
-    sets[0].ok = values({{0.5f, 1}, {4.2f, 9}});                       // okPct 10
-    sets[1].inner = values({{0.1f, 9}, {3.0f, 1}});                    // shortPct 90
+    sets[0].ok = values({{0.5f, 1}, {4.2f, 9}});     // okPct 10
+    sets[1].inner = values({{0.1f, 9}, {3.0f, 1}});  // shortPct 90
     sets[1].inter = values({{7.5f, 10}});
-    sets[2].ok = values({{0.0f, 1}, {2.0f, 3}});                       // okPct 25 -> hi 25
-    sets[2].inner = values({{0.0f, 8}, {1.0f, 2}});                    // shortPct 80 -> lo 80
+    sets[2].ok = values({{0.0f, 1}, {2.0f, 3}});     // okPct 25 -> hi 25
+    sets[2].inner = values({{0.0f, 8}, {1.0f, 2}});  // shortPct 80 -> lo 80
     sets[2].inter = values({{9.0f, 10}});
     MutualShortThreshold out = kUntouched;
     int code;
@@ -40,7 +41,8 @@ TEST(SelectThreshold, HiAndLoFromBinZeroSharesAndTheBestJ) {
     std::string expected = "=== inner threshold ===\nok=10%, short=0%\nok=0%, short=90%\nok=25%, short=80%\n"
                            "result: 25% ~ 80%\n=== inter threshold ===\n";
     for (int j = 38; j <= 66; ++j)
-        expected += "    ( 4.00, 2.00, )\n    ( 7.00, 9.00, )\n" + std::to_string(j) + "%: 5.50 ( 4.00 ~ 7.00, 3.00 )\n\n";
+        expected += "    ( 4.00, 2.00, )\n    ( 7.00, 9.00, )\n" + std::to_string(j) +
+                    "%: 5.50 ( 4.00 ~ 7.00, 3.00 )\n\n";
     expected += "\nBest is 66%\n";
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(out.maxDevPct, 5);
@@ -74,8 +76,9 @@ TEST(SelectThreshold, EmptyRangeAndBinLimits) {
         sets[0].ok = values({{0.0f, 4}});
         sets[0].inner = values({{0.0f, 4}});
         sets[0].inter = values({{3.0f, 4}});
-        cases.push_back({"j 100 gives no ok bin", sets, 0, -6, 1,
-                         "ok=100%, short=100%\nresult: 100% ~ 100%\n=== inter threshold ===\n\nBest is 0%\n"});
+        cases.push_back(
+            {"j 100 gives no ok bin", sets, 0, -6, 1,
+             "ok=100%, short=100%\nresult: 100% ~ 100%\n=== inter threshold ===\n\nBest is 0%\n"});
     }
     {
         std::vector<DiffSet> sets(1);
@@ -117,7 +120,8 @@ TEST(SelectThreshold, OkAndInterBinRules) {
     std::string printed = select(sets, out, code);
     EXPECT_EQ(code, 0);
     // j = 32: running counts 1, 2, 3, 4 > 3.2 -> ok bin 3; inter limit 6.8 -> bin 26.
-    EXPECT_NE(printed.find("    ( 3.00, )\n    ( 26.00, )\n32%: 14.50 ( 3.00 ~ 26.00, 23.00 )\n\n"), std::string::npos);
+    EXPECT_NE(printed.find("    ( 3.00, )\n    ( 26.00, )\n32%: 14.50 ( 3.00 ~ 26.00, 23.00 )\n\n"),
+              std::string::npos);
     // j = 70: ok limit 7 -> bin 7; inter limit 3 -> bin 23: score 16 x 70 = 1120.
     EXPECT_NE(printed.find("70%: 15.00 ( 7.00 ~ 23.00, 16.00 )\n"), std::string::npos);
     // The best score: j = 50 gives (25 - 5) x 50 = 1000; j = 55: (24 - 5) x 55 = 1045; j = 60: (24-6) x 60 = 1080 ...
@@ -125,7 +129,8 @@ TEST(SelectThreshold, OkAndInterBinRules) {
     for (int j = 32; j <= 77; ++j) {
         int okBin = j / 10, interBin = 20 + (100 - j) / 10;  // first count above the limit
         int score = (interBin - okBin) * j;
-        if (score > bestScore) bestScore = score, bestJ = j;
+        if (score > bestScore)
+            bestScore = score, bestJ = j;
     }
     EXPECT_EQ(out.linePct, bestJ);
     EXPECT_NE(printed.find("\nBest is " + std::to_string(bestJ) + "%\n"), std::string::npos);

@@ -9,12 +9,17 @@ TEST(ToCsv, RoundsHundredthsHalfUpAtTheFirstDecimal) {
     struct Case {
         float in, out;
     } cases[] = {
-        {1.234f, 1.2f}, {1.256f, 1.3f}, {1.25f, 1.3f}, {-1.256f, -1.25f},
-        {1.15f, 1.1f},  // 1.15f lies just below 1.15: the exact product truncates to 114
+        {1.234f, 1.2f},
+        {1.256f, 1.3f},
+        {1.25f, 1.3f},
+        {-1.256f, -1.25f},
+        {1.15f, 1.1f},               // 1.15f lies just below 1.15: the exact product truncates to 114
         {25000000.0f, 25000000.0f},  // far beyond a 32-bit hundredths count
-        {0.0f, 0.0f},   {105.04f, 105.0f},
+        {0.0f, 0.0f},
+        {105.04f, 105.0f},
     };
-    for (const Case& c : cases) EXPECT_EQ(ToCsv(c.in), c.out) << c.in;
+    for (const Case& c : cases)
+        EXPECT_EQ(ToCsv(c.in), c.out) << c.in;
 }
 
 TEST(ToCsv, NonFiniteValuesComeBackUnchanged) {

@@ -34,8 +34,8 @@ TEST(WineDisplay, WindowShowsAndPaints) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "SuiteHarnessWindow";
     ASSERT_NE(RegisterClassA(&wc), 0);
-    HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "harness", WS_OVERLAPPEDWINDOW,
-                                10, 10, 200, 120, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "harness", WS_OVERLAPPEDWINDOW, 10, 10, 200, 120,
+                                nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(hwnd, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);

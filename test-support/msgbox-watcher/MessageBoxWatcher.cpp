@@ -11,8 +11,8 @@ namespace {
 std::string TextOf(HWND window) {
     char buffer[4096] = "";
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             1000, &length))
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, 1000, &length))
         return "";
     return std::string(buffer, length < sizeof buffer ? length : sizeof buffer - 1);
 }
@@ -30,7 +30,8 @@ struct BoxParts {
 
 BOOL CALLBACK CollectPart(HWND child, LPARAM data) {
     auto* parts = reinterpret_cast<BoxParts*>(data);
-    if (!IsWindowVisible(child)) return TRUE;
+    if (!IsWindowVisible(child))
+        return TRUE;
     const std::string kind = ClassOf(child);
     const LONG style = GetWindowLongA(child, GWL_STYLE);
     if (lstrcmpiA(kind.c_str(), "Button") == 0) {
@@ -47,7 +48,8 @@ BOOL CALLBACK CollectPart(HWND child, LPARAM data) {
                         _strnicmp(kind.c_str(), "RichEdit", 8) == 0;
     if (isText) {
         const std::string text = TextOf(child);
-        if (!text.empty()) parts->texts += (parts->texts.empty() ? "" : "\n") + text;
+        if (!text.empty())
+            parts->texts += (parts->texts.empty() ? "" : "\n") + text;
     }
     return TRUE;
 }
@@ -57,7 +59,8 @@ BOOL CALLBACK CollectPart(HWND child, LPARAM data) {
 BoxParts PartsOf(HWND box) {
     BoxParts parts;
     EnumChildWindows(box, CollectPart, reinterpret_cast<LPARAM>(&parts));
-    if (HWND text = GetDlgItem(box, 0xFFFF)) parts.texts = TextOf(text);
+    if (HWND text = GetDlgItem(box, 0xFFFF))
+        parts.texts = TextOf(text);
     std::stable_sort(parts.buttons.begin(), parts.buttons.end(), [](const auto& a, const auto& b) {
         return a.first.y != b.first.y ? a.first.y < b.first.y : a.first.x < b.first.x;
     });
@@ -88,8 +91,10 @@ bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) {
         EnterCriticalSection(&lock_);
         size_t seen = seen_.size();
         LeaveCriticalSection(&lock_);
-        if (seen >= count) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
+        if (seen >= count)
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
         Sleep(20);
     }
 }
@@ -132,13 +137,15 @@ void MessageBoxWatcher::Answer(HWND box) {
     GetWindowTextA(box, caption, sizeof caption);
     const BoxParts parts = PartsOf(box);
     SeenBox seen{caption, parts.texts, {}, 0};
-    for (const auto& button : parts.buttons) seen.buttons.push_back(button.second);
+    for (const auto& button : parts.buttons)
+        seen.buttons.push_back(button.second);
     EnterCriticalSection(&lock_);
     const size_t index = seen_.size();
     seen.answer = index < answers_.size() ? answers_[index] : fallback_;
     LeaveCriticalSection(&lock_);
     // Recorded before the answer, so that a record is complete when the box closes.
-    if (onSeen_) onSeen_(seen);
+    if (onSeen_)
+        onSeen_(seen);
     EnterCriticalSection(&lock_);
     seen_.push_back(seen);
     LeaveCriticalSection(&lock_);

@@ -29,10 +29,12 @@ int Usage(const char* why) {
 
 bool ReadWhole(const char* path, std::string* text) {
     FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text->append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text->append(buffer, n);
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
@@ -41,12 +43,14 @@ bool ReadWhole(const char* path, std::string* text) {
 // The first running process whose image is named program (letter case ignored).
 DWORD FindProcess(const char* program) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
     PROCESSENTRY32 entry;
     entry.dwSize = sizeof entry;
     DWORD found = 0;
     for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, program) == 0) found = entry.th32ProcessID;
+        if (lstrcmpiA(entry.szExeFile, program) == 0)
+            found = entry.th32ProcessID;
     CloseHandle(snapshot);
     return found;
 }
@@ -64,28 +68,40 @@ int main(int argc, char** argv) {
     const char *program = nullptr, *scriptPath = nullptr, *recordPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
-        if (i + 1 >= argc) return Usage("an option lacks its value");
+        if (i + 1 >= argc)
+            return Usage("an option lacks its value");
         const char* value = argv[++i];
         bool ok = true;
-        if (!std::strcmp(option, "--pid")) ok = ParseNumber(value, &pid) && pid != 0;
-        else if (!std::strcmp(option, "--program")) program = value;
-        else if (!std::strcmp(option, "--script")) scriptPath = value;
-        else if (!std::strcmp(option, "--record")) recordPath = value;
-        else if (!std::strcmp(option, "--count")) ok = ParseNumber(value, &count);
-        else if (!std::strcmp(option, "--timeout")) ok = ParseNumber(value, &timeoutMs);
-        else return Usage("unknown option");
-        if (!ok) return Usage("a number is expected");
+        if (!std::strcmp(option, "--pid"))
+            ok = ParseNumber(value, &pid) && pid != 0;
+        else if (!std::strcmp(option, "--program"))
+            program = value;
+        else if (!std::strcmp(option, "--script"))
+            scriptPath = value;
+        else if (!std::strcmp(option, "--record"))
+            recordPath = value;
+        else if (!std::strcmp(option, "--count"))
+            ok = ParseNumber(value, &count);
+        else if (!std::strcmp(option, "--timeout"))
+            ok = ParseNumber(value, &timeoutMs);
+        else
+            return Usage("unknown option");
+        if (!ok)
+            return Usage("a number is expected");
     }
     if ((pid == 0) == (program == nullptr) || !scriptPath || !recordPath)
         return Usage("give --pid or --program, and --script and --record");
 
     std::string text, error;
     msgbox_watch::AnswerScript script;
-    if (!ReadWhole(scriptPath, &text)) return Usage("cannot read the script");
-    if (!msgbox_watch::ParseAnswerScript(text, &script, &error)) return Usage(error.c_str());
+    if (!ReadWhole(scriptPath, &text))
+        return Usage("cannot read the script");
+    if (!msgbox_watch::ParseAnswerScript(text, &script, &error))
+        return Usage(error.c_str());
 
     FILE* record = std::fopen(recordPath, "wb");
-    if (!record) return Usage("cannot write the record");
+    if (!record)
+        return Usage("cannot write the record");
 
     const DWORD start = GetTickCount();
     auto remaining = [&] {
@@ -95,8 +111,10 @@ int main(int argc, char** argv) {
     // By name, wait for the program to come up.
     while (program && !pid) {
         pid = FindProcess(program);
-        if (!pid && !remaining()) break;
-        if (!pid) Sleep(50);
+        if (!pid && !remaining())
+            break;
+        if (!pid)
+            Sleep(50);
     }
     HANDLE process = pid ? OpenProcess(SYNCHRONIZE, FALSE, pid) : nullptr;
     if (!process) {
@@ -111,7 +129,8 @@ int main(int argc, char** argv) {
         // Every box is on disk before it is answered, so a killed watcher
         // leaves whole lines.
         MessageBoxWatcher watcher(pid, script.answers, script.fallback, [&](const SeenBox& box) {
-            const std::string line = msgbox_watch::RecordLine(box.caption, box.text, box.buttons, box.answer) + "\n";
+            const std::string line =
+                msgbox_watch::RecordLine(box.caption, box.text, box.buttons, box.answer) + "\n";
             if (std::fwrite(line.data(), 1, line.size(), record) != line.size() || std::fflush(record) != 0)
                 recordFailed = true;
         });
@@ -124,15 +143,18 @@ int main(int argc, char** argv) {
                 exitCode = 0;
                 break;
             }
-            if (!remaining()) break;
+            if (!remaining())
+                break;
         }
     }
     CloseHandle(process);
-    if (std::fclose(record) != 0) recordFailed = true;
+    if (std::fclose(record) != 0)
+        recordFailed = true;
     if (recordFailed) {
         std::fprintf(stderr, "msgbox_watch: the record could not be written\n");
         return 1;
     }
-    if (exitCode == 2) std::fprintf(stderr, "msgbox_watch: time-out\n");
+    if (exitCode == 2)
+        std::fprintf(stderr, "msgbox_watch: time-out\n");
     return exitCode;
 }

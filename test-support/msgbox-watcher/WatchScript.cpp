@@ -27,9 +27,11 @@ bool ParseAnswer(const std::string& word, int* id) {
             return true;
         }
     }
-    if (word.empty() || word.size() > 5) return false;
+    if (word.empty() || word.size() > 5)
+        return false;
     for (char c : word)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
     *id = std::atoi(word.c_str());
     return *id > 0;
 }
@@ -38,10 +40,13 @@ std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
     size_t at = 0;
     while (at < line.size()) {
-        while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at]))) ++at;
+        while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at])))
+            ++at;
         size_t end = at;
-        while (end < line.size() && !std::isspace(static_cast<unsigned char>(line[end]))) ++end;
-        if (end > at) words.push_back(line.substr(at, end - at));
+        while (end < line.size() && !std::isspace(static_cast<unsigned char>(line[end])))
+            ++end;
+        if (end > at)
+            words.push_back(line.substr(at, end - at));
         at = end;
     }
     return words;
@@ -51,12 +56,23 @@ void AppendEscaped(std::string* out, const std::string& text) {
     *out += '"';
     for (char c : text) {
         switch (c) {
-            case '\\': *out += "\\\\"; break;
-            case '"': *out += "\\\""; break;
-            case '\r': *out += "\\r"; break;
-            case '\n': *out += "\\n"; break;
-            case '\t': *out += "\\t"; break;
-            default: *out += c;
+            case '\\':
+                *out += "\\\\";
+                break;
+            case '"':
+                *out += "\\\"";
+                break;
+            case '\r':
+                *out += "\\r";
+                break;
+            case '\n':
+                *out += "\\n";
+                break;
+            case '\t':
+                *out += "\\t";
+                break;
+            default:
+                *out += c;
         }
     }
     *out += '"';
@@ -70,28 +86,33 @@ bool ParseAnswerScript(const std::string& text, AnswerScript* script, std::strin
     int number = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++number;
         line = line.substr(0, line.find('#'));
         std::vector<std::string> words = Words(line);
-        if (words.empty()) continue;
+        if (words.empty())
+            continue;
         int id = 0;
         bool fallback = words.size() == 2 && SameWord(words[0], "fallback");
         if ((words.size() != 1 && !fallback) || !ParseAnswer(words.back(), &id)) {
             *error = "line " + std::to_string(number) + ": not an answer: " + line;
             return false;
         }
-        if (fallback) script->fallback = id;
-        else script->answers.push_back(id);
+        if (fallback)
+            script->fallback = id;
+        else
+            script->answers.push_back(id);
     }
     return true;
 }
 
 std::string AnswerName(int id) {
     for (const auto& button : kButtons)
-        if (button.id == id) return button.name;
+        if (button.id == id)
+            return button.name;
     return std::to_string(id);
 }
 
@@ -99,7 +120,8 @@ std::string WithoutMnemonic(const std::string& text) {
     std::string shown;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&') {
-            if (i + 1 < text.size() && text[i + 1] == '&') shown += '&', ++i;
+            if (i + 1 < text.size() && text[i + 1] == '&')
+                shown += '&', ++i;
             continue;
         }
         shown += text[i];
@@ -107,10 +129,11 @@ std::string WithoutMnemonic(const std::string& text) {
     return shown;
 }
 
-std::string RecordLine(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                       int answer) {
+std::string RecordLine(const std::string& caption, const std::string& text,
+                       const std::vector<std::string>& buttons, int answer) {
     std::string joined;
-    for (const std::string& button : buttons) joined += (joined.empty() ? "" : "|") + button;
+    for (const std::string& button : buttons)
+        joined += (joined.empty() ? "" : "|") + button;
     std::string line = "caption=";
     AppendEscaped(&line, caption);
     line += " text=";

@@ -28,7 +28,7 @@ std::string WithoutMnemonic(const std::string& text);
 
 // caption="..." text="..." buttons="Yes|No" answer=Yes, with \\ \" \r \n \t
 // escapes, so that one box is always exactly one line.
-std::string RecordLine(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                       int answer);
+std::string RecordLine(const std::string& caption, const std::string& text,
+                       const std::vector<std::string>& buttons, int answer);
 
 }  // namespace msgbox_watch

@@ -28,7 +28,8 @@ std::string ToolName() {
 std::string StandinFolder() {
     char buffer[MAX_PATH];
     DWORD length = GetEnvironmentVariableA(kFolderVariable, buffer, sizeof buffer);
-    if (length > 0 && length < sizeof buffer) return std::string(buffer, length);
+    if (length > 0 && length < sizeof buffer)
+        return std::string(buffer, length);
     DWORD own = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
     std::string self(buffer, own);
     return self.substr(0, self.find_last_of("\\/"));
@@ -44,7 +45,8 @@ int RunNumber(const std::string& folder, const std::string& tool) {
     std::string path = portaq_sim::JoinPath(folder, tool + ".runs");
     std::string text;
     long runs = 0;
-    if (portaq_sim::ReadWholeFile(path, &text)) runs = std::strtol(text.c_str(), nullptr, 10);
+    if (portaq_sim::ReadWholeFile(path, &text))
+        runs = std::strtol(text.c_str(), nullptr, 10);
     ++runs;
     portaq_sim::ReplaceFileContents(path, std::to_string(runs) + "\n", nullptr);
     return static_cast<int>(runs);
@@ -60,27 +62,33 @@ portaq_sim::StateFolder Panel() {
 // Reads through Portaq.dll, loaded from beside the tool, as a real tool would.
 std::string PortaqRead(int chip, uint32_t address) {
     HMODULE portaq = LoadLibraryA("Portaq.dll");
-    if (!portaq) return "no Portaq.dll";
+    if (!portaq)
+        return "no Portaq.dll";
     using Open = HANDLE(__cdecl*)(int);
     using Report = uint8_t(__cdecl*)(HANDLE, int, int);
     using Select = int(__cdecl*)(int);
     using Read = int(__cdecl*)(HANDLE, uint32_t, uint8_t*, uint32_t*);
     auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_OpenDevice")));
     auto report = reinterpret_cast<Report>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_ReportToOS")));
-    auto select = reinterpret_cast<Select>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_SetChipIndex")));
+    auto select =
+        reinterpret_cast<Select>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_SetChipIndex")));
     auto read = reinterpret_cast<Read>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_ReadData")));
-    if (!open || !report || !select || !read) return "Portaq.dll lacks its functions";
+    if (!open || !report || !select || !read)
+        return "Portaq.dll lacks its functions";
     HANDLE device = open(0);
-    if (device == INVALID_HANDLE_VALUE || !device) return "no device";
+    if (device == INVALID_HANDLE_VALUE || !device)
+        return "no device";
     report(device, 0, 0);
-    if (chip != 0) select(chip);
+    if (chip != 0)
+        select(chip);
     uint8_t packet[640] = {};
     uint32_t count = 0;
     int result = read(device, address, packet, &count);
     report(device, 1, 0);
     CloseHandle(device);
     char text[64];
-    std::snprintf(text, sizeof text, "result=%d count=%u first=%02X", result, static_cast<unsigned>(count), packet[0]);
+    std::snprintf(text, sizeof text, "result=%d count=%u first=%02X", result, static_cast<unsigned>(count),
+                  packet[0]);
     return text;
 }
 
@@ -97,7 +105,8 @@ int main() {
 
     // The run's own script (<tool>.<run>.script) wins over the tool's script.
     std::string script;
-    if (!portaq_sim::ReadWholeFile(portaq_sim::JoinPath(folder, tool + "." + std::to_string(run) + ".script"), &script))
+    if (!portaq_sim::ReadWholeFile(portaq_sim::JoinPath(folder, tool + "." + std::to_string(run) + ".script"),
+                                   &script))
         portaq_sim::ReadWholeFile(portaq_sim::JoinPath(folder, tool + ".script"), &script);
     std::vector<standin::Step> steps;
     std::string error;
@@ -113,12 +122,16 @@ int main() {
                 Sleep(static_cast<DWORD>(step.number));
                 break;
             case standin::Step::kWaitForever:
-                for (;;) Sleep(1000);
+                for (;;)
+                    Sleep(1000);
             case standin::Step::kWrite: {
                 FILE* file = std::fopen(step.name.c_str(), "wb");
-                bool ok = file && std::fwrite(step.text.data(), 1, step.text.size(), file) == step.text.size();
-                if (file) ok = std::fclose(file) == 0 && ok;
-                if (!ok) Journal(folder, "error tool=" + tool + " cannot write " + step.name);
+                bool ok =
+                    file && std::fwrite(step.text.data(), 1, step.text.size(), file) == step.text.size();
+                if (file)
+                    ok = std::fclose(file) == 0 && ok;
+                if (!ok)
+                    Journal(folder, "error tool=" + tool + " cannot write " + step.name);
                 break;
             }
             case standin::Step::kPlug:
@@ -131,13 +144,15 @@ int main() {
                     Journal(folder, "error tool=" + tool + " " + error);
                 break;
             case standin::Step::kPortaqRead:
-                Journal(folder, "portaq tool=" + tool + " " + PortaqRead(static_cast<int>(step.number), step.address));
+                Journal(folder, "portaq tool=" + tool + " " +
+                                    PortaqRead(static_cast<int>(step.number), step.address));
                 break;
             case standin::Step::kExit:
                 code = static_cast<int>(step.number);
                 break;
         }
-        if (step.kind == standin::Step::kExit) break;
+        if (step.kind == standin::Step::kExit)
+            break;
     }
     Journal(folder, "exit tool=" + tool + " code=" + std::to_string(code));
     return code;

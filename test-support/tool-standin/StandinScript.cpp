@@ -42,13 +42,16 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
     int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         std::string trimmed = portaq_sim::Trim(line);
-        if (trimmed.empty() || trimmed[0] == '#') continue;
+        if (trimmed.empty() || trimmed[0] == '#')
+            continue;
         std::string rest = trimmed;
         std::string verb = Word(&rest);
         Step step;
@@ -80,7 +83,8 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
             std::string hex = Word(&rest);
             ok = portaq_sim::ParseNumber(hex, &step.number) && step.number >= 0;
             hex = Word(&rest);
-            if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0) hex = "0x" + hex;
+            if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0)
+                hex = "0x" + hex;
             ok = ok && portaq_sim::ParseNumber(hex, &address) && address >= 0 && address <= 0xFFFFFFFFll;
             step.address = static_cast<uint32_t>(address);
         } else if (verb == "exit") {
@@ -90,7 +94,8 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
             ok = false;
         }
         if (!ok) {
-            if (error) *error = "line " + std::to_string(lineNumber) + ": " + trimmed;
+            if (error)
+                *error = "line " + std::to_string(lineNumber) + ": " + trimmed;
             return false;
         }
         steps->push_back(step);

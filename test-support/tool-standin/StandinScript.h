@@ -17,10 +17,10 @@ namespace standin {
 
 struct Step {
     enum Kind { kWait, kWaitForever, kWrite, kPlug, kUnplug, kPanel, kPortaqRead, kExit } kind = kExit;
-    int64_t number = 0;     // wait ms, exit code, chip
-    uint32_t address = 0;   // portaq-read
-    std::string name;       // file or key
-    std::string text;       // contents or value
+    int64_t number = 0;    // wait ms, exit code, chip
+    uint32_t address = 0;  // portaq-read
+    std::string name;      // file or key
+    std::string text;      // contents or value
 };
 
 // False (and *error naming the line) on a line it does not understand.

@@ -16,15 +16,13 @@ const int kHeight = 1080;
 const int kStartX = 100, kStartY = 100, kEndX = 1820, kEndY = 980;
 const int kHalfWidth = 40;
 
-double SecondsSince(std::chrono::steady_clock::time_point start)
-{
+double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     long points = argc > 1 ? strtol(argv[1], nullptr, 10) : 5000000;
     if (points < 2)
         points = 2;
@@ -55,7 +53,8 @@ int main(int argc, char** argv)
         int mode = i == 0 ? TRACE_TOUCH_DOWN : i == points - 1 ? TRACE_TOUCH_UP : TRACE_TOUCH_MOVE;
         int result = map.JudgeTracePoint(mode, x, y);
         if (result == TRACE_FAILED || result == TRACE_OFF_MAP) {
-            fprintf(stderr, "stroke failed at point %ld (%d, %d): result %d, error %d\n", i, x, y, result, map.Error());
+            fprintf(stderr, "stroke failed at point %ld (%d, %d): result %d, error %d\n", i, x, y, result,
+                    map.Error());
             return 1;
         }
         largeSteps += result == TRACE_LARGE_STEP;

@@ -1,11 +1,9 @@
 #include "ConfigFlags.h"
 
-bool FlagOnWhenNotZero(int flag)
-{
+bool FlagOnWhenNotZero(int flag) {
     return flag != 0;
 }
 
-bool FlagOnWhenOne(int flag)
-{
+bool FlagOnWhenOne(int flag) {
     return flag == 1;
 }

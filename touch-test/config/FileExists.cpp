@@ -6,8 +6,7 @@
 #include <sys/stat.h>
 #endif
 
-bool FileExists(const char* path)
-{
+bool FileExists(const char* path) {
 #ifdef _WIN32
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);

@@ -9,21 +9,19 @@ namespace {
 
 const int kReadAttempts = 3;
 
-void Print(const char* text)
-{
+void Print(const char* text) {
     fputs(text, stdout);
     fflush(stdout);
 }
 
-bool IsNoDevice(DeviceHandle handle)
-{
+bool IsNoDevice(DeviceHandle handle) {
     return handle == nullptr || handle == reinterpret_cast<DeviceHandle>(static_cast<intptr_t>(-1));
 }
 
-} // namespace
+}  // namespace
 
-bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SENSOR_BLOCK_SIZE], uint16_t* count)
-{
+bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SENSOR_BLOCK_SIZE],
+                     uint16_t* count) {
     uint8_t packet[SENSOR_PACKET_SIZE];
     uint32_t address = SENSOR_BLOCK_ADDRESS;
     uint32_t received = 0;
@@ -45,7 +43,7 @@ bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SEN
                 take = length;
             memcpy(block + received, packet, take);
             received += length;
-            address += length / 4; // the device addresses 32-bit words here
+            address += length / 4;  // the device addresses 32-bit words here
             ok = true;
         } else {
             ++failures;
@@ -58,8 +56,7 @@ bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SEN
     return ok;
 }
 
-bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* height)
-{
+bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* height) {
     DeviceHandle handle = seams.device.OpenDevice(0);
     if (IsNoDevice(handle)) {
         seams.messages.Show("Norq Device Not Found", "Check if Norq Device exist");
@@ -69,7 +66,7 @@ bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* heig
     if (seams.device.ReportToOS(handle, 0, 0) == 0) {
         Print("Disable Report Fail\n");
     } else {
-        if (chipIndex != 0) // the master needs no selection
+        if (chipIndex != 0)  // the master needs no selection
             seams.device.SetChipIndex(chipIndex);
         uint8_t block[SENSOR_BLOCK_SIZE] = {0};
         uint16_t count = 0;
@@ -87,8 +84,7 @@ bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* heig
     return result;
 }
 
-bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams)
-{
+bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams) {
     int slaves = IniFileGetInt("MultiChip", "SlaveNO");
     config.MultiChip.SlaveNO = slaves;
     config.MultiChip.SlaveIdx.clear();

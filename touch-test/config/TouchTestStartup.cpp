@@ -13,30 +13,25 @@ const char kConfigFileName[] = "LinearConfig.ini";
 const char kSubFolder[] = "Trelliq";
 
 // Copies at most size - 1 characters; a missing text gives an empty one.
-void CopyBounded(char* buffer, size_t size, const char* text)
-{
+void CopyBounded(char* buffer, size_t size, const char* text) {
     snprintf(buffer, size, "%s", text ? text : "");
 }
 
-int Int(const char* section, const char* key)
-{
+int Int(const char* section, const char* key) {
     return IniFileGetInt(section, key);
 }
 
-double Double(const char* section, const char* key)
-{
+double Double(const char* section, const char* key) {
     const char* text = IniFileGetString(section, key);
     return text ? strtod(text, nullptr) : 0.0;
 }
 
-void SetIntOrTell(const StartupSeams& seams, const char* section, const char* key, int value)
-{
+void SetIntOrTell(const StartupSeams& seams, const char* section, const char* key, int value) {
     if (!IniFileSetInt(section, key, value))
         seams.messages.Show("Set Config File Failed", "Set Config File Failed");
 }
 
-void ReadSwitches(TouchTestConfig& c)
-{
+void ReadSwitches(TouchTestConfig& c) {
     c.Switch.calibration = Int("Switch", "calibration");
     c.Switch.resize = Int("Switch", "resize");
     c.Switch.constn = Int("Switch", "constn");
@@ -52,8 +47,7 @@ void ReadSwitches(TouchTestConfig& c)
 }
 
 // [LineWidth] through [Time] value.
-void ReadLinearKeys(TouchTestConfig& c)
-{
+void ReadLinearKeys(TouchTestConfig& c) {
     c.LineWidth.side = Int("LineWidth", "side");
     c.LineWidth.cross = Int("LineWidth", "cross");
     c.Continuance.X = Int("Continuance", "X");
@@ -71,8 +65,7 @@ void ReadLinearKeys(TouchTestConfig& c)
 }
 
 // [Limit] through [Invoke].
-void ReadRemainingKeys(TouchTestConfig& c)
-{
+void ReadRemainingKeys(TouchTestConfig& c) {
     c.Limit.points = Int("Limit", "points");
     c.TrcTime.value = Int("TrcTime", "value");
     c.PaintTime.value = Int("PaintTime", "value");
@@ -121,22 +114,23 @@ void ReadRemainingKeys(TouchTestConfig& c)
     c.AutoMode.InitialMode = Int("AutoMode", "InitialMode");
     c.SerialNum.initialNum = Int("SerialNum", "initialNum");
     CopyBounded(c.SerialNum.path, sizeof c.SerialNum.path, IniFileGetString("SerialNum", "path"));
-    CopyBounded(c.SerialNum.namePrefix, sizeof c.SerialNum.namePrefix, IniFileGetString("SerialNum", "namePrefix"));
+    CopyBounded(c.SerialNum.namePrefix, sizeof c.SerialNum.namePrefix,
+                IniFileGetString("SerialNum", "namePrefix"));
     c.Invoke.calibrationfile = IniFileGetString("Invoke", "calibrationfile");
     c.Invoke.firmwareidfile = IniFileGetString("Invoke", "firmwareidfile");
     c.Invoke.firwareupfile = IniFileGetString("Invoke", "firwareupfile");
 }
 
-} // namespace
+}  // namespace
 
-StartupOutcome RunTouchTestStartup(TouchTestConfig& config, const StartupSeams& seams)
-{
+StartupOutcome RunTouchTestStartup(TouchTestConfig& config, const StartupSeams& seams) {
     config = TouchTestConfig{};
 
     // The station's current folder first, then its "Trelliq" sub-folder.
     snprintf(IniFilePath, sizeof IniFilePath, "%s", kConfigFileName);
     if (!FileExists(IniFilePath)) {
-        snprintf(IniFilePath, sizeof IniFilePath, "%s%s%s", kSubFolder, TOUCH_TEST_PATH_SEPARATOR, kConfigFileName);
+        snprintf(IniFilePath, sizeof IniFilePath, "%s%s%s", kSubFolder, TOUCH_TEST_PATH_SEPARATOR,
+                 kConfigFileName);
         if (!FileExists(IniFilePath)) {
             seams.messages.Show("Linear Config File Not Found", "Read Config File Failed");
             return StartupOutcome::EndWithExitCode0;

@@ -6,8 +6,7 @@
 #include <new>
 #include <stdexcept>
 
-void BorderHitGrid::Rebuild(int columns, int rows)
-{
+void BorderHitGrid::Rebuild(int columns, int rows) {
     std::vector<int>().swap(counters_);
     columns_ = columns;
     rows_ = rows;
@@ -26,20 +25,17 @@ void BorderHitGrid::Rebuild(int columns, int rows)
     }
 }
 
-bool BorderHitGrid::IsBorderCell(int column, int row) const
-{
+bool BorderHitGrid::IsBorderCell(int column, int row) const {
     return column == 0 || row == 0 || column == columns_ - 1 || row == rows_ - 1;
 }
 
-int BorderHitGrid::Counter(int column, int row) const
-{
+int BorderHitGrid::Counter(int column, int row) const {
     if (!HasCells() || column < 0 || row < 0 || column >= columns_ || row >= rows_)
         return 0;
     return counters_[static_cast<size_t>(column) * rows_ + row];
 }
 
-void BorderHitGrid::Hit(int column, int row, int limit)
-{
+void BorderHitGrid::Hit(int column, int row, int limit) {
     if (!HasCells() || column < 0 || row < 0 || column >= columns_ || row >= rows_)
         return;
     if (!IsBorderCell(column, row))
@@ -49,8 +45,7 @@ void BorderHitGrid::Hit(int column, int row, int limit)
         ++counter;
 }
 
-int64_t BorderHitGrid::CompletedCount(int limit) const
-{
+int64_t BorderHitGrid::CompletedCount(int limit) const {
     if (!HasCells())
         return 0;
     int64_t completed = 0;
@@ -63,8 +58,7 @@ int64_t BorderHitGrid::CompletedCount(int limit) const
     return completed;
 }
 
-int64_t BorderHitGrid::BorderCellCount() const
-{
+int64_t BorderHitGrid::BorderCellCount() const {
     if (!HasCells())
         return 0;
     int64_t x = columns_, y = rows_;
@@ -73,7 +67,6 @@ int64_t BorderHitGrid::BorderCellCount() const
     return x * y - (x - 2) * (y - 2);
 }
 
-bool BorderHitGrid::IsComplete(int limit) const
-{
+bool BorderHitGrid::IsComplete(int limit) const {
     return HasCells() && CompletedCount(limit) == BorderCellCount();
 }

@@ -7,13 +7,11 @@ namespace {
 
 const uint32_t kBucketCount = 31;
 
-int FoldAscii(int c)
-{
+int FoldAscii(int c) {
     return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
 }
 
-char* CopyText(const char* text)
-{
+char* CopyText(const char* text) {
     size_t length = strlen(text);
     char* copy = static_cast<char*>(malloc(length + 1));
     if (copy)
@@ -21,10 +19,9 @@ char* CopyText(const char* text)
     return copy;
 }
 
-} // namespace
+}  // namespace
 
-uint32_t HashKey(const char* key)
-{
+uint32_t HashKey(const char* key) {
     uint32_t h = 0;
     for (const char* p = key; *p; ++p) {
         // The byte is signed on the station's compiler: bytes above 0x7F widen to 0xFFFFFFxx.
@@ -34,8 +31,7 @@ uint32_t HashKey(const char* key)
     return h;
 }
 
-bool HashKeysEqual(const char* a, const char* b)
-{
+bool HashKeysEqual(const char* a, const char* b) {
     for (;; ++a, ++b) {
         int ca = FoldAscii(static_cast<unsigned char>(*a));
         int cb = FoldAscii(static_cast<unsigned char>(*b));
@@ -46,8 +42,7 @@ bool HashKeysEqual(const char* a, const char* b)
     }
 }
 
-HashTable* HashCreate()
-{
+HashTable* HashCreate() {
     HashTable* table = static_cast<HashTable*>(malloc(sizeof(HashTable)));
     if (!table)
         return nullptr;
@@ -60,8 +55,7 @@ HashTable* HashCreate()
     return table;
 }
 
-void* HashPut(HashTable* table, const char* key, void* value)
-{
+void* HashPut(HashTable* table, const char* key, void* value) {
     HashNode** head = &table->buckets[HashKey(key) % table->bucketCount];
     for (HashNode* node = *head; node; node = node->next) {
         if (HashKeysEqual(node->key, key)) {
@@ -84,8 +78,7 @@ void* HashPut(HashTable* table, const char* key, void* value)
     return value;
 }
 
-void* HashGet(HashTable* table, const char* key)
-{
+void* HashGet(HashTable* table, const char* key) {
     for (HashNode* node = table->buckets[HashKey(key) % table->bucketCount]; node; node = node->next) {
         if (HashKeysEqual(node->key, key))
             return node->value;
@@ -93,10 +86,8 @@ void* HashGet(HashTable* table, const char* key)
     return nullptr;
 }
 
-void* HashRemove(HashTable* table, const char* key)
-{
-    for (HashNode** link = &table->buckets[HashKey(key) % table->bucketCount]; *link;
-         link = &(*link)->next) {
+void* HashRemove(HashTable* table, const char* key) {
+    for (HashNode** link = &table->buckets[HashKey(key) % table->bucketCount]; *link; link = &(*link)->next) {
         HashNode* node = *link;
         if (strcmp(node->key, key) == 0) {
             void* value = node->value;
@@ -109,8 +100,7 @@ void* HashRemove(HashTable* table, const char* key)
     return nullptr;
 }
 
-void HashDestroy(HashTable* table, void (*destroyValue)(void* value))
-{
+void HashDestroy(HashTable* table, void (*destroyValue)(void* value)) {
     if (!table)
         return;
     for (uint32_t b = 0; b < table->bucketCount; ++b) {
@@ -129,8 +119,7 @@ void HashDestroy(HashTable* table, void (*destroyValue)(void* value))
 }
 
 void HashForEach(HashTable* table, void (*callback)(const char* key, void* value, void* context),
-                 void* context)
-{
+                 void* context) {
     for (uint32_t b = 0; b < table->bucketCount; ++b) {
         for (HashNode* node = table->buckets[b]; node; node = node->next)
             callback(node->key, node->value, context);

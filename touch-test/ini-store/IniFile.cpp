@@ -22,8 +22,7 @@ const char kDefaultSection[] = "DEFAULT";
 
 // The program shows no console; the lines still go out at once so that a
 // test, or a console attached by hand, sees them in order.
-void PrintLine(const char* format, const char* argument)
-{
+void PrintLine(const char* format, const char* argument) {
     if (argument)
         printf(format, argument);
     else
@@ -31,18 +30,15 @@ void PrintLine(const char* format, const char* argument)
     fflush(stdout);
 }
 
-bool IsBlank(char c)
-{
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-void DestroySection(void* section)
-{
+void DestroySection(void* section) {
     HashDestroy(static_cast<HashTable*>(section), free);
 }
 
-bool StoreValue(HashTable* root, const char* section, const char* key, const char* value)
-{
+bool StoreValue(HashTable* root, const char* section, const char* key, const char* value) {
     HashTable* table = static_cast<HashTable*>(HashGet(root, section));
     if (!table) {
         table = HashCreate();
@@ -64,12 +60,11 @@ bool StoreValue(HashTable* root, const char* section, const char* key, const cha
         return false;
     }
     if (old != copy)
-        free(old); // a repeated key: the later value wins
+        free(old);  // a repeated key: the later value wins
     return true;
 }
 
-char* FindValue(const char* section, const char* key)
-{
+char* FindValue(const char* section, const char* key) {
     if (!IniDictionary)
         return nullptr;
     HashTable* table = static_cast<HashTable*>(HashGet(IniDictionary->root, section));
@@ -83,15 +78,13 @@ struct SaveState {
     bool failed;
 };
 
-void WriteKey(const char* key, void* value, void* context)
-{
+void WriteKey(const char* key, void* value, void* context) {
     SaveState* state = static_cast<SaveState*>(context);
     if (fprintf(state->file, "%s=%s\n", key, static_cast<const char*>(value)) < 0)
         state->failed = true;
 }
 
-void WriteSection(const char* name, void* table, void* context)
-{
+void WriteSection(const char* name, void* table, void* context) {
     SaveState* state = static_cast<SaveState*>(context);
     if (fprintf(state->file, "[%s]\n", name) < 0)
         state->failed = true;
@@ -100,15 +93,13 @@ void WriteSection(const char* name, void* table, void* context)
         state->failed = true;
 }
 
-[[noreturn]] void FailSave()
-{
+[[noreturn]] void FailSave() {
     PrintLine("can not open %s to write\n", IniFilePath);
     exit(-1);
 }
 
 // Puts the saved file in place of the configuration in one step.
-bool ReplaceWithSaved(const char* saved, const char* target)
-{
+bool ReplaceWithSaved(const char* saved, const char* target) {
 #ifdef _WIN32
     return MoveFileExA(saved, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
@@ -116,17 +107,15 @@ bool ReplaceWithSaved(const char* saved, const char* target)
 #endif
 }
 
-} // namespace
+}  // namespace
 
-void TrimRight(char* text)
-{
+void TrimRight(char* text) {
     size_t length = strlen(text);
     while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' || text[length - 1] == '\r'))
         text[--length] = '\0';
 }
 
-int IniFileParse(IniFileDictionary* dictionary)
-{
+int IniFileParse(IniFileDictionary* dictionary) {
     enum State { LineStart, SectionName, Comment, Key, AfterKey, BeforeValue, Value };
 
     HashTable* defaults = HashCreate();
@@ -148,69 +137,69 @@ int IniFileParse(IniFileDictionary* dictionary)
     while (p < end) {
         char c = *p;
         switch (state) {
-        case LineStart:
-            if (c == '[') {
+            case LineStart:
+                if (c == '[') {
+                    ++p;
+                    sectionStart = p;
+                    state = SectionName;
+                } else if (c == '#') {
+                    ++p;
+                    state = Comment;
+                } else if (IsBlank(c)) {
+                    ++p;
+                } else {
+                    key = p;
+                    state = Key;
+                }
+                break;
+            case SectionName:
+                if (c == ']') {
+                    *p++ = '\0';
+                    section = sectionStart;
+                    state = LineStart;
+                } else {
+                    ++p;  // a line end does not end the name
+                }
+                break;
+            case Comment:
+                if (c == '\n')
+                    state = LineStart;
                 ++p;
-                sectionStart = p;
-                state = SectionName;
-            } else if (c == '#') {
+                break;
+            case Key:
+                if (IsBlank(c)) {
+                    *p++ = '\0';
+                    state = AfterKey;
+                } else if (c == ':' || c == '=') {
+                    *p = '\0';  // AfterKey consumes the terminator
+                    state = AfterKey;
+                } else {
+                    ++p;
+                }
+                break;
+            case AfterKey:
+                if (c == ':' || c == '=' || c == '\0')
+                    state = BeforeValue;
                 ++p;
-                state = Comment;
-            } else if (IsBlank(c)) {
-                ++p;
-            } else {
-                key = p;
-                state = Key;
-            }
-            break;
-        case SectionName:
-            if (c == ']') {
-                *p++ = '\0';
-                section = sectionStart;
-                state = LineStart;
-            } else {
-                ++p; // a line end does not end the name
-            }
-            break;
-        case Comment:
-            if (c == '\n')
-                state = LineStart;
-            ++p;
-            break;
-        case Key:
-            if (IsBlank(c)) {
-                *p++ = '\0';
-                state = AfterKey;
-            } else if (c == ':' || c == '=') {
-                *p = '\0'; // AfterKey consumes the terminator
-                state = AfterKey;
-            } else {
-                ++p;
-            }
-            break;
-        case AfterKey:
-            if (c == ':' || c == '=' || c == '\0')
-                state = BeforeValue;
-            ++p;
-            break;
-        case BeforeValue:
-            if (c == ' ' || c == '\t') {
-                ++p;
-            } else {
-                value = p;
-                state = Value;
-            }
-            break;
-        case Value:
-            if (c == '\n' || c == '#') {
-                *p++ = '\0';
-                if (!StoreValue(dictionary->root, section, key, value))
-                    return 0;
-                state = c == '#' ? Comment : LineStart;
-            } else {
-                ++p;
-            }
-            break;
+                break;
+            case BeforeValue:
+                if (c == ' ' || c == '\t') {
+                    ++p;
+                } else {
+                    value = p;
+                    state = Value;
+                }
+                break;
+            case Value:
+                if (c == '\n' || c == '#') {
+                    *p++ = '\0';
+                    if (!StoreValue(dictionary->root, section, key, value))
+                        return 0;
+                    state = c == '#' ? Comment : LineStart;
+                } else {
+                    ++p;
+                }
+                break;
         }
     }
 
@@ -224,8 +213,7 @@ int IniFileParse(IniFileDictionary* dictionary)
     return 1;
 }
 
-IniFileDictionary* IniFileLoad()
-{
+IniFileDictionary* IniFileLoad() {
     struct stat info;
     if (stat(IniFilePath, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > INI_MAX_FILE_SIZE)
         return nullptr;
@@ -241,7 +229,7 @@ IniFileDictionary* IniFileLoad()
         return nullptr;
     }
 
-    FILE* file = fopen(IniFilePath, "r"); // text mode: CR LF arrives as LF
+    FILE* file = fopen(IniFilePath, "r");  // text mode: CR LF arrives as LF
     if (!file) {
         PrintLine("can not open %s\n", IniFilePath);
         IniFileFree(dictionary);
@@ -264,8 +252,7 @@ IniFileDictionary* IniFileLoad()
     return dictionary;
 }
 
-int IniFileGetInt(const char* section, const char* key)
-{
+int IniFileGetInt(const char* section, const char* key) {
     char* value = FindValue(section, key);
     if (!value)
         return 0;
@@ -273,16 +260,14 @@ int IniFileGetInt(const char* section, const char* key)
     return TextToInt(value);
 }
 
-const char* IniFileGetString(const char* section, const char* key)
-{
+const char* IniFileGetString(const char* section, const char* key) {
     char* value = FindValue(section, key);
     if (value)
         TrimRight(value);
     return value;
 }
 
-const char* IniFileSetString(const char* section, const char* key, const char* value)
-{
+const char* IniFileSetString(const char* section, const char* key, const char* value) {
     if (!IniDictionary)
         return nullptr;
     HashTable* table = static_cast<HashTable*>(HashGet(IniDictionary->root, section));
@@ -300,34 +285,32 @@ const char* IniFileSetString(const char* section, const char* key, const char* v
             PrintLine("out of memory\n", nullptr);
             exit(-1);
         }
-        HashPut(table, key, grown); // replaces an existing node: no allocation
+        HashPut(table, key, grown);  // replaces an existing node: no allocation
         stored = grown;
     }
     memmove(stored, value, length + 1);
     return stored;
 }
 
-const char* IniFileSetInt(const char* section, const char* key, int value)
-{
+const char* IniFileSetInt(const char* section, const char* key, int value) {
     char text[16];
     snprintf(text, sizeof text, "%d", value);
     return IniFileSetString(section, key, text);
 }
 
-void IniFileSave()
-{
+void IniFileSave() {
     if (!IniDictionary)
         return;
     // The text goes to a file beside the configuration first and replaces it
     // only once it is complete: a full disk or a failed write must not leave
     // the station with a cut-short configuration.
     const std::string temporary = std::string(IniFilePath) + ".tmp";
-    FILE* file = fopen(temporary.c_str(), "w+"); // text mode: CR LF line ends on Windows
+    FILE* file = fopen(temporary.c_str(), "w+");  // text mode: CR LF line ends on Windows
     if (!file)
         FailSave();
     SaveState state = {file, false};
     HashForEach(IniDictionary->root, WriteSection, &state);
-    if (fflush(file) != 0) // the close alone does not always report a failed flush
+    if (fflush(file) != 0)  // the close alone does not always report a failed flush
         state.failed = true;
     if (fclose(file) != 0)
         state.failed = true;
@@ -335,12 +318,11 @@ void IniFileSave()
         state.failed = true;
     if (state.failed) {
         remove(temporary.c_str());
-        FailSave(); // never let a half-written file pass for a saved one
+        FailSave();  // never let a half-written file pass for a saved one
     }
 }
 
-void IniFileFree(IniFileDictionary* dictionary)
-{
+void IniFileFree(IniFileDictionary* dictionary) {
     if (!dictionary)
         return;
     if (dictionary->root)

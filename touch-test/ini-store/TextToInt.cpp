@@ -3,8 +3,7 @@
 #include <limits.h>
 #include <stdlib.h>
 
-int TextToInt(const char* text)
-{
+int TextToInt(const char* text) {
     long value = strtol(text, nullptr, 10);
     if (value > INT_MAX)
         return INT_MAX;

@@ -11,8 +11,7 @@ TraceMap::TraceMap(uint32_t width, uint32_t height, uint32_t jumpLimitX, uint32_
                    uint32_t warningLimitX, uint32_t warningLimitY)
     : width_(width), height_(height), jumpLimitX_(jumpLimitX), jumpLimitY_(jumpLimitY),
       warningLimitX_(warningLimitX), warningLimitY_(warningLimitY), lastPoint_{0, 0}, strokeActive_(0),
-      error_(0), errorPoints_{{0, 0}, {0, 0}}, zoneCount_(0), zoneSumX_(0), zoneSumY_(0)
-{
+      error_(0), errorPoints_{{0, 0}, {0, 0}}, zoneCount_(0), zoneSumX_(0), zoneSumY_(0) {
     // A cell count past 32 bits is never allocated (the product's address
     // space could not hold it, and the index arithmetic would wrap).
     uint64_t cells = static_cast<uint64_t>(width) * height;
@@ -37,25 +36,21 @@ TraceMap::TraceMap(uint32_t width, uint32_t height, uint32_t jumpLimitX, uint32_
     ClearMap();
 }
 
-bool TraceMap::Inside(long long x, long long y) const
-{
+bool TraceMap::Inside(long long x, long long y) const {
     return x >= 0 && y >= 0 && x < static_cast<long long>(width_) && y < static_cast<long long>(height_);
 }
 
-uint8_t TraceMap::Cell(int x, int y) const
-{
+uint8_t TraceMap::Cell(int x, int y) const {
     if (!HasGrid() || !Inside(x, y))
         return TRACE_CELL_OUTSIDE;
     return columns_[x][y];
 }
 
-void TraceMap::SetCell(long long x, long long y, uint8_t code)
-{
+void TraceMap::SetCell(long long x, long long y, uint8_t code) {
     columns_[static_cast<size_t>(x)][static_cast<size_t>(y)] = code;
 }
 
-void TraceMap::ClearMap()
-{
+void TraceMap::ClearMap() {
     if (!HasGrid())
         return;
     std::fill(grid_.begin(), grid_.end(), TRACE_CELL_OUTSIDE);
@@ -68,8 +63,7 @@ void TraceMap::ClearMap()
 
 // Bresenham's line; each of the first M points (not the end point) stamps the
 // 3 x 3 block around it with the bar code.
-void TraceMap::BrushLine(int xa, int ya, int xb, int yb)
-{
+void TraceMap::BrushLine(int xa, int ya, int xb, int yb) {
     long long dx = llabs(static_cast<long long>(xb) - xa);
     long long dy = llabs(static_cast<long long>(yb) - ya);
     int sx = xb >= xa ? 1 : -1;
@@ -104,11 +98,11 @@ void TraceMap::BrushLine(int xa, int ya, int xb, int yb)
 
 // The four mirrored cells of each (i, j) are set and counted separately, so
 // the centre row and column weigh twice and the centre cell four times.
-void TraceMap::FillSquare(int cx, int cy, int r, uint8_t code)
-{
+void TraceMap::FillSquare(int cx, int cy, int r, uint8_t code) {
     for (long long i = 0; i <= r; ++i) {
         for (long long j = 0; j <= r; ++j) {
-            const long long cells[4][2] = {{cx - i, cy - j}, {cx - i, cy + j}, {cx + i, cy - j}, {cx + i, cy + j}};
+            const long long cells[4][2] = {
+                {cx - i, cy - j}, {cx - i, cy + j}, {cx + i, cy - j}, {cx + i, cy + j}};
             for (const auto& cell : cells) {
                 if (!Inside(cell[0], cell[1]))
                     continue;
@@ -121,8 +115,7 @@ void TraceMap::FillSquare(int cx, int cy, int r, uint8_t code)
     }
 }
 
-void TraceMap::DrawCorridor(int startX, int startY, int endX, int endY, int halfWidth)
-{
+void TraceMap::DrawCorridor(int startX, int startY, int endX, int endY, int halfWidth) {
     if (!HasGrid())
         return;
 
@@ -174,8 +167,7 @@ void TraceMap::DrawCorridor(int startX, int startY, int endX, int endY, int half
     FillSquare(endX, endY, halfWidth, TRACE_CELL_END);
 }
 
-int TraceMap::JudgeTracePoint(int mode, int x, int y)
-{
+int TraceMap::JudgeTracePoint(int mode, int x, int y) {
     // Without a grid or a corridor there is nothing to judge against.
     if (!HasGrid() || segments_.empty())
         return TRACE_OFF_MAP;

@@ -14,10 +14,11 @@ namespace {
 
 constexpr int kRegisters = 1000;
 
-ScriptTime noTime() { return {2024, 1, 1, 0, 0}; }
+ScriptTime noTime() {
+    return {2024, 1, 1, 0, 0};
+}
 
-bool writeTable(const std::string& path)
-{
+bool writeTable(const std::string& path) {
     FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr)
         return false;
@@ -31,8 +32,7 @@ bool writeTable(const std::string& path)
     return std::fclose(file) == 0;
 }
 
-bool writeConfig(const std::string& path, int entries)
-{
+bool writeConfig(const std::string& path, int entries) {
     FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr)
         return false;
@@ -44,8 +44,7 @@ bool writeConfig(const std::string& path, int entries)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? std::string(argv[1]) + "/" : std::string();
     const std::string table = folder + "cendra_bench_table.csv";
     if (!writeTable(table)) {

@@ -25,9 +25,9 @@ std::string FormatScriptMsbFirst(const std::vector<WriteEntry>& entries,
 // Every other type: words least significant byte first; DEV_USB_ZR8SLAVE lines
 // carry the slave index.
 std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
-                                 const std::vector<std::string>& comments, int deviceType,
-                                 int slave, const ScriptTime& time);
+                                 const std::vector<std::string>& comments, int deviceType, int slave,
+                                 const ScriptTime& time);
 // The writer the device type calls for.
 std::string FormatCommandScript(const std::vector<WriteEntry>& entries,
-                                const std::vector<std::string>& comments, int deviceType,
-                                int slave, const ScriptTime& time);
+                                const std::vector<std::string>& comments, int deviceType, int slave,
+                                const ScriptTime& time);

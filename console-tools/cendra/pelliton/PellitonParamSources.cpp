@@ -11,16 +11,14 @@ class PellitonParamSources : public ParamSources {
 public:
     PellitonParamSources(const char* tablePath, const char* configPath)
         // The table first, then the configuration, as the parsers print.
-        : table_(new CCsvParser(tablePath)), configPath_(configPath), config_(configPath_.c_str())
-    {
+        : table_(new CCsvParser(tablePath)), configPath_(configPath), config_(configPath_.c_str()) {
         if (const std::vector<Config>* content = config_.getContent()) {
             for (const Config& entry : *content)
                 configs_.push_back({entry.key.GetString(), entry.value});
         }
     }
 
-    const RegisterField* lookUp(const char* key) override
-    {
+    const RegisterField* lookUp(const char* key) override {
         const Register* reg = table_->lookUp(key);
         if (reg == nullptr)
             return nullptr;
@@ -43,7 +41,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ParamSources> PellitonParamLoader::load(const char* tablePath, const char* configPath)
-{
+std::unique_ptr<ParamSources> PellitonParamLoader::load(const char* tablePath, const char* configPath) {
     return std::make_unique<PellitonParamSources>(tablePath, configPath);
 }

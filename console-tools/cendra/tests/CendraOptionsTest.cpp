@@ -9,8 +9,7 @@
 namespace {
 
 // The options point into args, which must outlive them.
-CendraOptions scan(std::vector<std::string>& args)
-{
+CendraOptions scan(std::vector<std::string>& args) {
     args.insert(args.begin(), "");
     std::vector<char*> argv;
     for (auto& a : args)
@@ -19,10 +18,11 @@ CendraOptions scan(std::vector<std::string>& args)
     return ScanCendraOptions(static_cast<int>(args.size()), argv.data());
 }
 
-std::string str(const char* s) { return s ? s : "(null)"; }
+std::string str(const char* s) {
+    return s ? s : "(null)";
+}
 
-TEST(CendraOptions, Table)
-{
+TEST(CendraOptions, Table) {
     struct Case {
         std::vector<std::string> args;
         const char* table;
@@ -67,10 +67,9 @@ TEST(CendraOptions, Table)
     }
 }
 
-TEST(CendraOptions, SeededRandomVectorsNeverCrash)
-{
+TEST(CendraOptions, SeededRandomVectorsNeverCrash) {
     std::mt19937 random(20240611);
-    const char* pieces[] = {"-", "-c", "-i", "-s", "-o", "-", "x", "", "-s99999999999999999999",
+    const char* pieces[] = {"-",  "-c",    "-i", "-s", "-o", "-", "x", "", "-s99999999999999999999",
                             "--", "-\xff", "12", "-9"};
     for (int round = 0; round < 20000; ++round) {
         std::vector<std::string> args;

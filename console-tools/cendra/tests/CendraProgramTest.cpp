@@ -38,8 +38,7 @@ const Calls kWriteCalls{"IO_ReadWriteMemData(#1, 0x20000004, 0x00780000, 0xFFFF0
                         "IO_ReadWriteMemData(#1, 0x20000021, 0x34000000, 0xFF000000) = 0"};
 
 struct CendraProgram : ::testing::Test {
-    void SetUp() override
-    {
+    void SetUp() override {
         CreateDirectoryA("my tables", nullptr);
         CreateDirectoryA("my config", nullptr);
         ASSERT_TRUE(WriteFileBytes(kTablePath, kTable));
@@ -47,12 +46,10 @@ struct CendraProgram : ::testing::Test {
         std::remove("script.txt");
     }
     void writeConfig(const std::string& text) { ASSERT_TRUE(WriteFileBytes(kConfigPath, text)); }
-    static std::string files(const std::string& more = "")
-    {
+    static std::string files(const std::string& more = "") {
         return "-c \"" + kTablePath + "\" -i \"" + kConfigPath + "\"" + more;
     }
-    static Calls withFrame(Calls middle, const std::string& type, bool selectTwo = false)
-    {
+    static Calls withFrame(Calls middle, const std::string& type, bool selectTwo = false) {
         Calls calls{"IO_OpenDevice(0) = #1"};
         if (selectTwo)
             calls.push_back("IO_SetChipIndex(2) = 0");
@@ -65,8 +62,7 @@ struct CendraProgram : ::testing::Test {
     }
 };
 
-TEST_F(CendraProgram, WritesAndReinitialisesByDeviceType)
-{
+TEST_F(CendraProgram, WritesAndReinitialisesByDeviceType) {
     struct Case {
         const char* type;
         const char* reinit;
@@ -75,7 +71,8 @@ TEST_F(CendraProgram, WritesAndReinitialisesByDeviceType)
                  {"9", "IO_SetRawMode(#1, 0x1FF) = 0"},
                  {"13", "IO_SetRawMode(#1, 0x1FF) = 0"}};
     for (const Case& c : cases) {
-        SimulatedPanel panel(std::string("chips=1\ndevice_type=") + c.type + "\nchip0.set.0x20000004=aa bb cc dd\n");
+        SimulatedPanel panel(std::string("chips=1\ndevice_type=") + c.type +
+                             "\nchip0.set.0x20000004=aa bb cc dd\n");
         const ToolRun run = RunTool("Cendra.exe", files());
         EXPECT_EQ(0u, run.exitCode) << c.type;
         EXPECT_EQ(Crlf("\n" + kWriteLines + "Re-initial: OK!\nOnline-write success!\n"), run.out);
@@ -90,8 +87,7 @@ TEST_F(CendraProgram, WritesAndReinitialisesByDeviceType)
     }
 }
 
-TEST_F(CendraProgram, SlaveIsSelectedBeforeTheStopWithoutReinitialisation)
-{
+TEST_F(CendraProgram, SlaveIsSelectedBeforeTheStopWithoutReinitialisation) {
     // As the sequencer starts it: blanks in both paths, a leading blank.
     SimulatedPanel panel("chips=3\ndevice_type=4\n");
     const ToolRun run = RunTool("Cendra.exe", files(" -s 2"));
@@ -102,9 +98,9 @@ TEST_F(CendraProgram, SlaveIsSelectedBeforeTheStopWithoutReinitialisation)
     EXPECT_EQ(0u, panel.word(0, 0x20000010));
 }
 
-TEST_F(CendraProgram, FailedEntriesSkipTheReinitialisationButResume)
-{
-    SimulatedPanel panel("chips=1\ndevice_type=4\nfail.IO_ReadWriteMemData.after=1\nfail.IO_ReadWriteMemData.result=3\n");
+TEST_F(CendraProgram, FailedEntriesSkipTheReinitialisationButResume) {
+    SimulatedPanel panel(
+        "chips=1\ndevice_type=4\nfail.IO_ReadWriteMemData.after=1\nfail.IO_ReadWriteMemData.result=3\n");
     writeConfig("Missing = 1\nGloveThreshold = 2\nGain = 5\nGain = 6\nReportRate = 7\n");
     const ToolRun run = RunTool("Cendra.exe", files(" -o script.txt"));
     EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
@@ -126,14 +122,15 @@ TEST_F(CendraProgram, FailedEntriesSkipTheReinitialisationButResume)
               "88 0e 20 00 00 04 00 07 00 00 ff ff 00 00 crc   #ReportRate = 7\r\n"
               "88 0e 80 00 00 01 00 00 00 00 00 00 00 00 crc\r\n",
               body);
-    EXPECT_TRUE(std::regex_match(script.substr(0, script.find('\n') + 1),
-                                 std::regex("#Build Time: 20[0-9]{2}/[01][0-9]/[0-3][0-9]-[0-2][0-9]:[0-5][0-9]\r\n")))
+    EXPECT_TRUE(std::regex_match(
+        script.substr(0, script.find('\n') + 1),
+        std::regex("#Build Time: 20[0-9]{2}/[01][0-9]/[0-3][0-9]-[0-2][0-9]:[0-5][0-9]\r\n")))
         << script;
 }
 
-TEST_F(CendraProgram, ReinitialisationMissingOrFailing)
-{
-    for (const char* description : {"chips=1\ndevice_type=2\n", "chips=1\ndevice_type=9\nraw_mode_result=7\n"}) {
+TEST_F(CendraProgram, ReinitialisationMissingOrFailing) {
+    for (const char* description :
+         {"chips=1\ndevice_type=2\n", "chips=1\ndevice_type=9\nraw_mode_result=7\n"}) {
         SimulatedPanel panel(description);
         writeConfig("Gain = 5\n");
         const ToolRun run = RunTool("Cendra.exe", files());
@@ -148,8 +145,7 @@ TEST_F(CendraProgram, ReinitialisationMissingOrFailing)
     }
 }
 
-TEST_F(CendraProgram, NoDevice)
-{
+TEST_F(CendraProgram, NoDevice) {
     SimulatedPanel panel("chips=1\nplugged=0\n");
     const ToolRun run = RunTool("Cendra.exe", files(" -o script.txt"));
     EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
@@ -159,10 +155,10 @@ TEST_F(CendraProgram, NoDevice)
     EXPECT_EQ("#No data\r\n", script.substr(script.find('\n') + 1));
 }
 
-TEST_F(CendraProgram, UnreadableConfigFileTouchesNoDevice)
-{
+TEST_F(CendraProgram, UnreadableConfigFileTouchesNoDevice) {
     SimulatedPanel panel("chips=1\n");
-    const ToolRun run = RunTool("Cendra.exe", "-c \"" + kTablePath + "\" -i \"my config\\typo.ini\" -o script.txt");
+    const ToolRun run =
+        RunTool("Cendra.exe", "-c \"" + kTablePath + "\" -i \"my config\\typo.ini\" -o script.txt");
     EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
     EXPECT_EQ(Crlf("Cannot open config file my config\\typo.ini!\n"), run.out);
     EXPECT_TRUE(panel.calls().empty());
@@ -170,8 +166,7 @@ TEST_F(CendraProgram, UnreadableConfigFileTouchesNoDevice)
     EXPECT_EQ("#No data\r\n", script.substr(script.find('\n') + 1));
 }
 
-TEST_F(CendraProgram, EmptyConfigurationReinitialisesOnly)
-{
+TEST_F(CendraProgram, EmptyConfigurationReinitialisesOnly) {
     SimulatedPanel panel("chips=1\ndevice_type=6\n");
     writeConfig("");
     const ToolRun run = RunTool("Cendra.exe", files());
@@ -180,8 +175,7 @@ TEST_F(CendraProgram, EmptyConfigurationReinitialisesOnly)
     EXPECT_EQ(withFrame({"IO_SetRawMode(#1, 0x1FF) = 0"}, "6"), panel.calls());
 }
 
-TEST_F(CendraProgram, MissingTableFindsNoKey)
-{
+TEST_F(CendraProgram, MissingTableFindsNoKey) {
     SimulatedPanel panel("chips=1\ndevice_type=4\n");
     writeConfig("Gain = 5\nWide = 1\n");
     const ToolRun run = RunTool("Cendra.exe", "-c \"my tables\\gone.csv\" -i \"" + kConfigPath + "\"");
@@ -193,40 +187,39 @@ TEST_F(CendraProgram, MissingTableFindsNoKey)
     EXPECT_EQ(withFrame({}, "4"), panel.calls());
 }
 
-TEST_F(CendraProgram, UsageTouchesNoDevice)
-{
+TEST_F(CendraProgram, UsageTouchesNoDevice) {
     SimulatedPanel panel("chips=1\n");
     const ToolRun run = RunTool("Cendra.exe", "-C t.csv -i x.ini");
     EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
-    EXPECT_EQ(Crlf("No csv file or config file!\n\n"
-                   "Usage: Tool [-c <Onlinetable file>] [-i <config file>] [-s <slave index>] [-o <output file>]\n"
-                   "       Example: Tool -c Onlinetable.csv -i online.ini -s 5 -o output.txt\n"
-                   "       Example: Tool -c Onlinetable.csv -i online.ini\n"),
-              run.out);
+    EXPECT_EQ(
+        Crlf("No csv file or config file!\n\n"
+             "Usage: Tool [-c <Onlinetable file>] [-i <config file>] [-s <slave index>] [-o <output file>]\n"
+             "       Example: Tool -c Onlinetable.csv -i online.ini -s 5 -o output.txt\n"
+             "       Example: Tool -c Onlinetable.csv -i online.ini\n"),
+        run.out);
     EXPECT_TRUE(panel.calls().empty());
 }
 
-TEST_F(CendraProgram, ScriptThatCannotBeOpenedKeepsTheExitCode)
-{
+TEST_F(CendraProgram, ScriptThatCannotBeOpenedKeepsTheExitCode) {
     SimulatedPanel panel("chips=1\ndevice_type=9\n");
     const ToolRun run = RunTool("Cendra.exe", files(" -o \"no such folder\\s.txt\""));
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ(Crlf("\n" + kWriteLines + "Re-initial: OK!\nOnline-write success!\nCannot open output file to write!\n"),
+    EXPECT_EQ(Crlf("\n" + kWriteLines +
+                   "Re-initial: OK!\nOnline-write success!\nCannot open output file to write!\n"),
               run.out);
 }
 
-TEST_F(CendraProgram, ScriptOnAFullDeviceReportsTheShortWrite)
-{
+TEST_F(CendraProgram, ScriptOnAFullDeviceReportsTheShortWrite) {
     // Linux's full device through Wine's Z: drive: the open succeeds, the flush fails.
     SimulatedPanel panel("chips=1\ndevice_type=9\n");
     const ToolRun run = RunTool("Cendra.exe", files(" -o Z:\\dev\\full"));
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ(Crlf("\n" + kWriteLines + "Re-initial: OK!\nOnline-write success!\nCannot write output file to the end!\n"),
+    EXPECT_EQ(Crlf("\n" + kWriteLines +
+                   "Re-initial: OK!\nOnline-write success!\nCannot write output file to the end!\n"),
               run.out);
 }
 
-TEST_F(CendraProgram, Zr8ScriptCarriesTheSlave)
-{
+TEST_F(CendraProgram, Zr8ScriptCarriesTheSlave) {
     SimulatedPanel panel("chips=3\ndevice_type=13\n");
     writeConfig("Gain = 5\n");
     ToolRun run = RunTool("Cendra.exe", files(" -o script.txt"));

@@ -16,8 +16,7 @@ using Journal = std::vector<std::string>;
 struct PlainLoader : ParamSourceLoader {
     PlainSources sources;
     std::string tablePath, configPath;
-    std::unique_ptr<ParamSources> load(const char* table, const char* config) override
-    {
+    std::unique_ptr<ParamSources> load(const char* table, const char* config) override {
         tablePath = table;
         configPath = config;
         return std::make_unique<PlainSources>(sources);
@@ -25,8 +24,7 @@ struct PlainLoader : ParamSourceLoader {
 };
 
 // Text-mode files end their lines in CR LF on Windows.
-std::string onDisk(const std::string& text)
-{
+std::string onDisk(const std::string& text) {
 #ifdef _WIN32
     std::string crlf;
     for (char c : text) {
@@ -40,10 +38,11 @@ std::string onDisk(const std::string& text)
 #endif
 }
 
-ScriptTime fixedTime() { return {2024, 3, 7, 9, 5}; }
+ScriptTime fixedTime() {
+    return {2024, 3, 7, 9, 5};
+}
 
-std::string readFile(const char* path)
-{
+std::string readFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
@@ -56,8 +55,7 @@ struct Cendra : ::testing::Test {
     PlainLoader loader;
     CendraContext context{device, out, loader, fixedTime};
 
-    void SetUp() override
-    {
+    void SetUp() override {
         std::FILE* f = std::fopen("online.ini", "w");
         ASSERT_NE(nullptr, f);
         std::fclose(f);
@@ -67,8 +65,7 @@ struct Cendra : ::testing::Test {
         loader.sources.add("Fixed", "0x00003000", 0, 4, false);
         loader.sources.add("Broken", "0x00004000", 6, 4);
     }
-    int run(std::vector<std::string> args)
-    {
+    int run(std::vector<std::string> args) {
         args.insert(args.begin(), "");
         std::vector<char*> argv;
         for (auto& a : args)
@@ -81,8 +78,7 @@ struct Cendra : ::testing::Test {
 
 const std::string kGainLine = "On-line write data: addr=0x00001234, data=0x00050000, mask=0x00FF0000: ";
 
-TEST_F(Cendra, WritesAndReinitialisesByDeviceType)
-{
+TEST_F(Cendra, WritesAndReinitialisesByDeviceType) {
     struct Case {
         int type;
         std::string reinit;
@@ -96,10 +92,11 @@ TEST_F(Cendra, WritesAndReinitialisesByDeviceType)
         out.clear();
         configure({{"gain", 5}, {"Wide", 0x1234}});
         EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini"}));
-        EXPECT_EQ("\n" + kGainLine + "OK!\n"
-                  "On-line write data: addr=0x00002000, data=0x00000012, mask=0x000000FF: OK!\n"
-                  "On-line write data: addr=0x00002001, data=0x34000000, mask=0xFF000000: OK!\n"
-                  "Re-initial: OK!\nOnline-write success!\n",
+        EXPECT_EQ("\n" + kGainLine +
+                      "OK!\n"
+                      "On-line write data: addr=0x00002000, data=0x00000012, mask=0x000000FF: OK!\n"
+                      "On-line write data: addr=0x00002001, data=0x34000000, mask=0xFF000000: OK!\n"
+                      "Re-initial: OK!\nOnline-write success!\n",
                   out.text());
         EXPECT_EQ((Journal{"IO_OpenDevice(0)=68", "IO_ReportToOS(h,0,0)=1",
                            "IO_GetDeviceType()=" + std::to_string(c.type),
@@ -113,8 +110,7 @@ TEST_F(Cendra, WritesAndReinitialisesByDeviceType)
     EXPECT_EQ("online.ini", loader.configPath);
 }
 
-TEST_F(Cendra, SlaveIsSelectedBeforeTheStopAndNotReinitialised)
-{
+TEST_F(Cendra, SlaveIsSelectedBeforeTheStopAndNotReinitialised) {
     configure({{"Gain", 5}});
     EXPECT_EQ(kWriteSuccess, run({"-s", "2", "-c", "t.csv", "-i", "online.ini"}));
     EXPECT_EQ("\n" + kGainLine + "OK!\nOnline-write success!\n", out.text());
@@ -124,8 +120,7 @@ TEST_F(Cendra, SlaveIsSelectedBeforeTheStopAndNotReinitialised)
               device.journal);
 }
 
-TEST_F(Cendra, Slave65535CountsAsNotGiven)
-{
+TEST_F(Cendra, Slave65535CountsAsNotGiven) {
     configure({});
     EXPECT_EQ(kWriteSuccess, run({"-s", "65535", "-c", "t.csv", "-i", "online.ini"}));
     EXPECT_EQ((Journal{"IO_OpenDevice(0)=68", "IO_ReportToOS(h,0,0)=1", "IO_GetDeviceType()=4",
@@ -135,8 +130,7 @@ TEST_F(Cendra, Slave65535CountsAsNotGiven)
     EXPECT_EQ("\nRe-initial: OK!\nOnline-write success!\n", out.text());
 }
 
-TEST_F(Cendra, FailuresKeepWritingAndSkipTheReinitialisation)
-{
+TEST_F(Cendra, FailuresKeepWritingAndSkipTheReinitialisation) {
     device.failWriteNumber = 2;
     configure({{"Missing", 1}, {"Fixed", 2}, {"Gain", 5}, {"Broken", 3}, {"Gain", 6}, {"Gain", 7}});
     EXPECT_EQ(kWriteFailed, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
@@ -162,8 +156,7 @@ TEST_F(Cendra, FailuresKeepWritingAndSkipTheReinitialisation)
     EXPECT_EQ(std::string::npos, script.find("Broken"));
 }
 
-TEST_F(Cendra, ReinitialisationFailures)
-{
+TEST_F(Cendra, ReinitialisationFailures) {
     struct Case {
         int type;
         int rawModeResult;
@@ -177,15 +170,15 @@ TEST_F(Cendra, ReinitialisationFailures)
         out.clear();
         configure({{"Gain", 5}});
         EXPECT_EQ(kWriteFailed, run({"-c", "t.csv", "-i", "online.ini"})) << c.type;
-        EXPECT_EQ("\n" + kGainLine + "OK!\nRe-initial: ERR!\nThere is some online-write failed!\n", out.text());
+        EXPECT_EQ("\n" + kGainLine + "OK!\nRe-initial: ERR!\nThere is some online-write failed!\n",
+                  out.text());
         ASSERT_GE(device.journal.size(), 2u);
         EXPECT_EQ("IO_ReportToOS(h,1,0)=1", device.journal[device.journal.size() - 2]);
         EXPECT_EQ("CloseHandle(h)", device.journal.back());
     }
 }
 
-TEST_F(Cendra, NoDevice)
-{
+TEST_F(Cendra, NoDevice) {
     device.openResult = -1;
     configure({{"Gain", 5}});
     EXPECT_EQ(kNoDevice, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
@@ -194,31 +187,31 @@ TEST_F(Cendra, NoDevice)
     EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
-TEST_F(Cendra, HandleZeroIsADevice)
-{
+TEST_F(Cendra, HandleZeroIsADevice) {
     device.openResult = 0;
     configure({});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini"}));
 }
 
-TEST_F(Cendra, EmptyConfigurationReinitialisesOnly)
-{
+TEST_F(Cendra, EmptyConfigurationReinitialisesOnly) {
     configure({});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
     EXPECT_EQ("\nRe-initial: OK!\nOnline-write success!\n", out.text());
     EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
-TEST_F(Cendra, UsageWithoutTableOrConfig)
-{
+TEST_F(Cendra, UsageWithoutTableOrConfig) {
     const std::string usage =
         "No csv file or config file!\n\n"
         "Usage: Tool [-c <Onlinetable file>] [-i <config file>] [-s <slave index>] [-o <output file>]\n"
         "       Example: Tool -c Onlinetable.csv -i online.ini -s 5 -o output.txt\n"
         "       Example: Tool -c Onlinetable.csv -i online.ini\n";
-    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-             {}, {"-c", "t.csv"}, {"-i", "online.ini"}, {"-C", "t.csv", "-I", "online.ini"},
-             {"-c", "t.csv", "-i"}}) {
+    for (std::vector<std::string> args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"-c", "t.csv"},
+                                               {"-i", "online.ini"},
+                                               {"-C", "t.csv", "-I", "online.ini"},
+                                               {"-c", "t.csv", "-i"}}) {
         out.clear();
         EXPECT_EQ(kUsageShown, run(args));
         EXPECT_EQ(usage, out.text());
@@ -227,8 +220,7 @@ TEST_F(Cendra, UsageWithoutTableOrConfig)
     EXPECT_TRUE(loader.tablePath.empty());
 }
 
-TEST_F(Cendra, UnreadableConfigFileTouchesNoDevice)
-{
+TEST_F(Cendra, UnreadableConfigFileTouchesNoDevice) {
     EXPECT_EQ(kConfigUnreadable, run({"-c", "t.csv", "-i", "no such.ini", "-o", "script.txt"}));
     EXPECT_EQ("Cannot open config file no such.ini!\n", out.text());
     EXPECT_TRUE(device.journal.empty());
@@ -236,16 +228,15 @@ TEST_F(Cendra, UnreadableConfigFileTouchesNoDevice)
     EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
-TEST_F(Cendra, ScriptThatCannotBeOpenedKeepsTheResult)
-{
+TEST_F(Cendra, ScriptThatCannotBeOpenedKeepsTheResult) {
     configure({{"Gain", 5}});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "no/such/folder/s.txt"}));
-    EXPECT_EQ("\n" + kGainLine + "OK!\nRe-initial: OK!\nOnline-write success!\nCannot open output file to write!\n",
+    EXPECT_EQ("\n" + kGainLine +
+                  "OK!\nRe-initial: OK!\nOnline-write success!\nCannot open output file to write!\n",
               out.text());
 }
 
-TEST_F(Cendra, KeyGivenTwiceGivesTwoScriptLines)
-{
+TEST_F(Cendra, KeyGivenTwiceGivesTwoScriptLines) {
     device.type = 9;
     configure({{"Gain", 5}, {"GAIN", 5}});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));

@@ -3,17 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
-void PrintFileVersion(FirmwareConsole& console, const char* modulePath)
-{
+void PrintFileVersion(FirmwareConsole& console, const char* modulePath) {
     int major = 0, minor = 0, build = 0, revision = 0;
     console.queryFileVersion(modulePath, &major, &minor, &build, &revision);
     const char* name = std::strrchr(modulePath, '\\');
-    console.out.print("%s Version : %d.%d.%d.%d\n", name ? name : modulePath, major, minor, build,
-                      revision);
+    console.out.print("%s Version : %d.%d.%d.%d\n", name ? name : modulePath, major, minor, build, revision);
 }
 
-void ApplyVerboseOption(FirmwareConsole& console, int argc, char** argv)
-{
+void ApplyVerboseOption(FirmwareConsole& console, int argc, char** argv) {
     std::uint16_t level = 0;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -28,9 +25,8 @@ void ApplyVerboseOption(FirmwareConsole& console, int argc, char** argv)
     console.device.setVerbose(level);
 }
 
-bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t address,
-                std::uint32_t count, std::uint16_t* bytesRead, std::uint8_t* out)
-{
+bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t address, std::uint32_t count,
+                std::uint16_t* bytesRead, std::uint8_t* out) {
     *bytesRead = 0;
     std::uint32_t total = 0;
     int failures = 0;
@@ -59,17 +55,14 @@ bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t add
         } else {
             lastReadOk = false;
             ++failures;
-            console.out.print("Read %08X Error(%d)..., Retry!!!\n", static_cast<unsigned>(address),
-                              failures);
+            console.out.print("Read %08X Error(%d)..., Retry!!!\n", static_cast<unsigned>(address), failures);
         }
     }
     *bytesRead = static_cast<std::uint16_t>(total);
     return lastReadOk;
 }
 
-std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text,
-                              std::uint16_t defaultValue)
-{
+std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text, std::uint16_t defaultValue) {
     if (text == nullptr || text[0] == '\0')
         return defaultValue;
     std::uint16_t value = 0;

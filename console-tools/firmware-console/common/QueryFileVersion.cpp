@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build, int* revision)
-{
+int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build, int* revision) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(modulePath, &ignored);
     if (size == 0)
@@ -20,8 +19,8 @@ int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build,
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     char root[] = "\\";
-    if (VerQueryValueA(data, root, reinterpret_cast<void**>(&fixed), &fixedSize) && fixed != nullptr
-        && fixedSize >= sizeof(VS_FIXEDFILEINFO)) {
+    if (VerQueryValueA(data, root, reinterpret_cast<void**>(&fixed), &fixedSize) && fixed != nullptr &&
+        fixedSize >= sizeof(VS_FIXEDFILEINFO)) {
         *major = HIWORD(fixed->dwFileVersionMS);
         *minor = LOWORD(fixed->dwFileVersionMS);
         *build = HIWORD(fixed->dwFileVersionLS);
@@ -31,8 +30,7 @@ int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build,
     return 1;
 }
 
-void OwnProgramPath(int argc, char** argv, char* path, unsigned size)
-{
+void OwnProgramPath(int argc, char** argv, char* path, unsigned size) {
     if (size == 0)
         return;
     path[0] = '\0';

@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-void ConsoleOutput::print(const char* format, ...)
-{
+void ConsoleOutput::print(const char* format, ...) {
     char small[256];
     va_list args;
     va_start(args, format);
@@ -27,7 +26,6 @@ void ConsoleOutput::print(const char* format, ...)
     va_end(again);
 }
 
-void StdoutConsole::write(const char* text, std::size_t length)
-{
+void StdoutConsole::write(const char* text, std::size_t length) {
     std::fwrite(text, 1, length, stdout);
 }

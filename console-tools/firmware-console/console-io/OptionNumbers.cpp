@@ -2,8 +2,7 @@
 
 namespace {
 
-int digitValue(char c, unsigned base)
-{
+int digitValue(char c, unsigned base) {
     int d = -1;
     if (c >= '0' && c <= '9')
         d = c - '0';
@@ -14,8 +13,7 @@ int digitValue(char c, unsigned base)
     return d >= 0 && static_cast<unsigned>(d) < base ? d : -1;
 }
 
-bool readNumber(const char* text, unsigned base, std::uint32_t* value)
-{
+bool readNumber(const char* text, unsigned base, std::uint32_t* value) {
     const char* p = text;
     while (*p == ' ' || *p == '\t')
         ++p;
@@ -35,6 +33,10 @@ bool readNumber(const char* text, unsigned base, std::uint32_t* value)
 
 }  // namespace
 
-bool ReadHexOption(const char* text, std::uint32_t* value) { return readNumber(text, 16, value); }
+bool ReadHexOption(const char* text, std::uint32_t* value) {
+    return readNumber(text, 16, value);
+}
 
-bool ReadDecimalOption(const char* text, std::uint32_t* value) { return readNumber(text, 10, value); }
+bool ReadDecimalOption(const char* text, std::uint32_t* value) {
+    return readNumber(text, 10, value);
+}

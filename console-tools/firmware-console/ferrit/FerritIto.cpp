@@ -6,14 +6,12 @@ namespace {
 constexpr std::uint16_t kChipNotGiven = 0xFFFF;
 }
 
-int ItoResultFromByte(std::uint8_t itoByte)
-{
+int ItoResultFromByte(std::uint8_t itoByte) {
     const int ito = itoByte ^ 3;
     return ito > 3 ? kFerritNotSupported : ito;
 }
 
-int QueryItoInfo(FirmwareConsole& console, const char* ownPath, int argc, char** argv)
-{
+int QueryItoInfo(FirmwareConsole& console, const char* ownPath, int argc, char** argv) {
     ConsoleOutput& out = console.out;
     ConsoleDevice& device = console.device;
     ApplyVerboseOption(console, argc, argv);

@@ -5,8 +5,7 @@
 
 #include <windows.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     char ownPath[MAX_PATH] = {};
     OwnProgramPath(argc, argv, ownPath, sizeof ownPath);
 

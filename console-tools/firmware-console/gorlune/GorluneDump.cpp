@@ -6,25 +6,21 @@
 #include <cstdio>
 #include <vector>
 
-StdioDumpFile::~StdioDumpFile()
-{
+StdioDumpFile::~StdioDumpFile() {
     if (file_)
         std::fclose(static_cast<FILE*>(file_));
 }
 
-bool StdioDumpFile::open(const char* name)
-{
+bool StdioDumpFile::open(const char* name) {
     file_ = std::fopen(name, "wb");
     return file_ != nullptr;
 }
 
-std::size_t StdioDumpFile::write(const std::uint8_t* data, std::size_t size)
-{
+std::size_t StdioDumpFile::write(const std::uint8_t* data, std::size_t size) {
     return std::fwrite(data, 1, size, static_cast<FILE*>(file_));
 }
 
-bool StdioDumpFile::close()
-{
+bool StdioDumpFile::close() {
     FILE* file = static_cast<FILE*>(file_);
     file_ = nullptr;
     // Flushed on its own: msvcrt's fclose does not report a failed last flush.
@@ -36,8 +32,7 @@ namespace {
 
 constexpr std::uint16_t kSlaveNotGiven = 0xFFFF;
 
-void printUsage(ConsoleOutput& out)
-{
+void printUsage(ConsoleOutput& out) {
     out.print("\nUsage: Gorlune [filename] [/s<SLAVE_ID>] [/a<address>] [/z<size>] [/lNN] [/v] [/h]\n");
     out.print("  filename: firmware filename. Default: dump.bin\n");
     out.print("  /s<SLAVE_ID>: set slave index\n");
@@ -49,8 +44,7 @@ void printUsage(ConsoleOutput& out)
 }
 
 // Every path after the stop resumes reporting and closes the handle.
-int endAfterStop(FirmwareConsole& console, DeviceHandle handle, int exitCode)
-{
+int endAfterStop(FirmwareConsole& console, DeviceHandle handle, int exitCode) {
     console.device.reportToOs(handle, 1);
     console.device.closeDevice(handle);
     return exitCode;
@@ -58,8 +52,7 @@ int endAfterStop(FirmwareConsole& console, DeviceHandle handle, int exitCode)
 
 }  // namespace
 
-int RunGorlune(FirmwareConsole& console, DumpFile& file, const char* ownPath, int argc, char** argv)
-{
+int RunGorlune(FirmwareConsole& console, DumpFile& file, const char* ownPath, int argc, char** argv) {
     ConsoleOutput& out = console.out;
     ApplyVerboseOption(console, argc, argv);
 
@@ -81,26 +74,26 @@ int RunGorlune(FirmwareConsole& console, DumpFile& file, const char* ownPath, in
             continue;
         }
         switch (std::tolower(static_cast<unsigned char>(arg[1]))) {
-        case 'v':
-            PrintFileVersion(console, "Portaq.dll");
-            return 0;
-        case 's':
-            slave = GetDecimalValue(console, arg + 2, slave);
-            out.print("Set slave index = %d\n", slave);
-            break;
-        case 'a':
-            ReadHexOption(arg + 2, &address);
-            out.print("Set dump address = 0x%08x\n", static_cast<unsigned>(address));
-            break;
-        case 'z':
-            ReadDecimalOption(arg + 2, &size);
-            out.print("Set dump size = %d\n", static_cast<int>(size));
-            break;
-        case 'h':
-            printUsage(out);
-            return 0;
-        default:
-            break;
+            case 'v':
+                PrintFileVersion(console, "Portaq.dll");
+                return 0;
+            case 's':
+                slave = GetDecimalValue(console, arg + 2, slave);
+                out.print("Set slave index = %d\n", slave);
+                break;
+            case 'a':
+                ReadHexOption(arg + 2, &address);
+                out.print("Set dump address = 0x%08x\n", static_cast<unsigned>(address));
+                break;
+            case 'z':
+                ReadDecimalOption(arg + 2, &size);
+                out.print("Set dump size = %d\n", static_cast<int>(size));
+                break;
+            case 'h':
+                printUsage(out);
+                return 0;
+            default:
+                break;
         }
     }
 

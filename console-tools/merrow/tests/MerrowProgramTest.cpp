@@ -30,10 +30,12 @@ void writeFile(const std::string& name, const std::string& bytes) {
 
 bool readFile(const std::string& name, std::string& bytes) {
     FILE* f = fopen(name.c_str(), "rb");
-    if (f == nullptr) return false;
+    if (f == nullptr)
+        return false;
     bytes.clear();
     int c;
-    while ((c = fgetc(f)) != EOF) bytes.push_back(static_cast<char>(c));
+    while ((c = fgetc(f)) != EOF)
+        bytes.push_back(static_cast<char>(c));
     fclose(f);
     return true;
 }
@@ -52,8 +54,9 @@ ProgramRun runMerrow(const std::string& args) {
     ProgramRun run;
     const std::string outName = currentFolder() + "\\merrow-stdout.txt";
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE outFile = CreateFileA(outName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE outFile =
+        CreateFileA(outName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    &sa, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (outFile == INVALID_HANDLE_VALUE) {
         ADD_FAILURE() << "cannot create " << outName << ": error " << GetLastError();
         return run;
@@ -83,17 +86,30 @@ ProgramRun runMerrow(const std::string& args) {
 
 std::string scrambled(const std::string& text) {
     std::string s;
-    for (char c : text) s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
+    for (char c : text)
+        s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
     return s;
 }
 
 TEST(MerrowProgram, ConvertsBytesThroughTextMode) {
-    struct { const char* what; std::string input; std::string output; } cases[] = {
+    struct {
+        const char* what;
+        std::string input;
+        std::string output;
+    } cases[] = {
         {"mapping examples", std::string("A,\"\n\xC8", 5), std::string("\xA5\x90\x86\x6E\x2C", 5)},
         {"CR LF becomes one 0x6E", "a\r\nb\r\n", "\xC5\x6E\xC6\x6E"},
         {"a lone CR is kept", "a\rb", "\xC5\x71\xC6"},
-        {"0x1A ends the input", std::string("ab\x1A" "cd", 5), "\xC5\xC6"},
-        {"0xFF does not end the input", std::string("a\xFF" "b", 3), "\xC5\x63\xC6"},
+        {"0x1A ends the input",
+         std::string("ab\x1A"
+                     "cd",
+                     5),
+         "\xC5\xC6"},
+        {"0xFF does not end the input",
+         std::string("a\xFF"
+                     "b",
+                     3),
+         "\xC5\x63\xC6"},
         {"empty input", "", ""},
     };
     for (const auto& c : cases) {
@@ -215,7 +231,8 @@ void expectSameTable(const CCsvParser& csv, const CCsvParser& tbl) {
     EXPECT_EQ(tbl.ctrlChipCount, csv.ctrlChipCount);
     EXPECT_EQ(tbl.ctrlRowCount, csv.ctrlRowCount);
     EXPECT_EQ(memcmp(tbl.ctrlChips, csv.ctrlChips, sizeof csv.ctrlChips), 0);
-    for (int r = 0; r < csv.ctrlRowCount; ++r) EXPECT_EQ(tbl.ctrlRowNames[r], csv.ctrlRowNames[r]);
+    for (int r = 0; r < csv.ctrlRowCount; ++r)
+        EXPECT_EQ(tbl.ctrlRowNames[r], csv.ctrlRowNames[r]);
     EXPECT_EQ(tbl.itoOrderCount, csv.itoOrderCount);
     EXPECT_EQ(tbl.txOrderCount, csv.txOrderCount);
 }

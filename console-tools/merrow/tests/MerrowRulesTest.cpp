@@ -8,17 +8,21 @@
 namespace {
 
 TEST(MerrowRules, OutputName) {
-    struct { const char* input; const char* output; } cases[] = {
+    struct {
+        const char* input;
+        const char* output;
+    } cases[] = {
         {"table.csv", "table.tbl"},
         {"table", "tmp.tbl"},
         {"dir\\table.csv", "dir\\table.tbl"},
         {"dir/sub/table.csv", "dir/sub/table.tbl"},
-        {"dir.v2\\table", "tmp.tbl"},           // a '.' only in a folder name
+        {"dir.v2\\table", "tmp.tbl"},  // a '.' only in a folder name
         {"dir.v2/table", "tmp.tbl"},
-        {"a.b.csv", "a.b.tbl"},                 // the last '.' of the name counts
+        {"a.b.csv", "a.b.tbl"},  // the last '.' of the name counts
         {"table.", "table.tbl"},
     };
-    for (const auto& c : cases) EXPECT_EQ(MerrowOutputName(c.input), c.output) << c.input;
+    for (const auto& c : cases)
+        EXPECT_EQ(MerrowOutputName(c.input), c.output) << c.input;
 }
 
 TEST(MerrowRules, LongPathKeepsItsFullName) {
@@ -27,10 +31,14 @@ TEST(MerrowRules, LongPathKeepsItsFullName) {
 }
 
 TEST(MerrowRules, ByteMapping) {
-    struct { int in; int out; } cases[] = {
+    struct {
+        int in;
+        int out;
+    } cases[] = {
         {0x41, 0xA5}, {0x0A, 0x6E}, {0x2C, 0x90}, {0x22, 0x86}, {0xC8, 0x2C}, {0xFF, 0x63}, {0x9C, 0x00},
     };
-    for (const auto& c : cases) EXPECT_EQ(MerrowEncodeByte(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(MerrowEncodeByte(c.in), c.out) << c.in;
 }
 
 TEST(MerrowRules, ConvertStreamDoesNotStopAtFF) {
@@ -46,7 +54,8 @@ TEST(MerrowRules, ConvertStreamDoesNotStopAtFF) {
     unsigned char got[8] = {};
     EXPECT_EQ(fread(got, 1, sizeof got, out), sizeof bytes);
     const unsigned char want[] = {0xA5, 0x63, 0x6E, 0x64, 0x90};
-    for (size_t i = 0; i < sizeof want; ++i) EXPECT_EQ(got[i], want[i]) << i;
+    for (size_t i = 0; i < sizeof want; ++i)
+        EXPECT_EQ(got[i], want[i]) << i;
     fclose(in);
     fclose(out);
 }

@@ -12,7 +12,9 @@
 
 namespace {
 
-TEST(CString, IsOnePointer) { EXPECT_EQ(sizeof(CString), sizeof(void*)); }
+TEST(CString, IsOnePointer) {
+    EXPECT_EQ(sizeof(CString), sizeof(void*));
+}
 
 TEST(CString, ConstructionCopyAssignment) {
     CString empty;
@@ -77,7 +79,12 @@ TEST(CString, Parts) {
 }
 
 TEST(CString, Trim) {
-    struct { const char* in; const char* both; const char* left; const char* right; } cases[] = {
+    struct {
+        const char* in;
+        const char* both;
+        const char* left;
+        const char* right;
+    } cases[] = {
         {"  a b \t", "a b", "a b \t", "  a b"},
         {"", "", "", ""},
         {" \t\r\n\v\f", "", "", ""},

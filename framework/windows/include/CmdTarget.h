@@ -10,22 +10,22 @@
 
 // The user-interface item (control or menu item) an update request is about.
 class CCmdUI {
- public:
-  UINT m_nID = 0;
-  HWND m_hControl = nullptr;   // a control of a bar or dialog, or none
-  HMENU m_hMenu = nullptr;     // a popup menu, or none
-  UINT m_nIndex = 0;           // the item's position in m_hMenu
+public:
+    UINT m_nID = 0;
+    HWND m_hControl = nullptr;  // a control of a bar or dialog, or none
+    HMENU m_hMenu = nullptr;    // a popup menu, or none
+    UINT m_nIndex = 0;          // the item's position in m_hMenu
 
-  virtual ~CCmdUI() = default;
-  virtual void Enable(bool on = true);
-  virtual void SetCheck(int check = 1);   // 0 clear, 1 checked
-  virtual void SetText(const char* text);
+    virtual ~CCmdUI() = default;
+    virtual void Enable(bool on = true);
+    virtual void SetCheck(int check = 1);  // 0 clear, 1 checked
+    virtual void SetText(const char* text);
 };
 
 class CCmdTarget {
- public:
-  virtual ~CCmdTarget() = default;
-  // code: the notification code of a control (BN_CLICKED ...), 0 for a menu item.
-  virtual bool OnCmdMsg(UINT id, int code);
-  virtual bool OnUpdateCmdUI(CCmdUI* ui);
+public:
+    virtual ~CCmdTarget() = default;
+    // code: the notification code of a control (BN_CLICKED ...), 0 for a menu item.
+    virtual bool OnCmdMsg(UINT id, int code);
+    virtual bool OnUpdateCmdUI(CCmdUI* ui);
 };

@@ -12,12 +12,12 @@
 #include "Prompt.h"
 
 struct FileDialogSpec {
-  bool open = true;           // open-file (true) or save-file dialog
-  std::string title;          // caption; empty: the system's
-  std::string filter;         // "name|pattern|name|pattern||"
-  std::string defaultName;    // file name shown at first
-  std::string defaultExt;     // added to a name typed without one
-  DWORD flags = 0;            // OFN_ flags
+    bool open = true;         // open-file (true) or save-file dialog
+    std::string title;        // caption; empty: the system's
+    std::string filter;       // "name|pattern|name|pattern||"
+    std::string defaultName;  // file name shown at first
+    std::string defaultExt;   // added to a name typed without one
+    DWORD flags = 0;          // OFN_ flags
 };
 
 // Open: the file must exist, the read-only box is hidden and the current

@@ -7,15 +7,15 @@
 
 // Keeps GDI+ started while at least one session lives (counted, locked).
 class GdiplusSession {
- public:
-  GdiplusSession();
-  ~GdiplusSession();
-  GdiplusSession(const GdiplusSession&) = delete;
-  GdiplusSession& operator=(const GdiplusSession&) = delete;
-  bool Ok() const { return ok_; }
+public:
+    GdiplusSession();
+    ~GdiplusSession();
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool Ok() const { return ok_; }
 
- private:
-  bool ok_;
+private:
+    bool ok_;
 };
 
 // Loads source and saves it as target in the format its extension names

@@ -9,22 +9,22 @@
 #include <functional>
 
 class CallWndRetHook {
- public:
-  using Handler = std::function<void(const CWPRETSTRUCT& message)>;
+public:
+    using Handler = std::function<void(const CWPRETSTRUCT& message)>;
 
-  explicit CallWndRetHook(Handler handler);
-  ~CallWndRetHook();   // on the thread that made it
-  CallWndRetHook(const CallWndRetHook&) = delete;
-  CallWndRetHook& operator=(const CallWndRetHook&) = delete;
+    explicit CallWndRetHook(Handler handler);
+    ~CallWndRetHook();  // on the thread that made it
+    CallWndRetHook(const CallWndRetHook&) = delete;
+    CallWndRetHook& operator=(const CallWndRetHook&) = delete;
 
-  bool Installed() const { return thread_ != 0; }
+    bool Installed() const { return thread_ != 0; }
 
-  // The calling thread's hook (nullptr when none) and its subscriber count.
-  static HHOOK ThreadHook();
-  static int ThreadSubscribers();
+    // The calling thread's hook (nullptr when none) and its subscriber count.
+    static HHOOK ThreadHook();
+    static int ThreadSubscribers();
 
- private:
-  friend LRESULT CALLBACK CallWndRetHookProc(int, WPARAM, LPARAM);
-  Handler handler_;
-  DWORD thread_ = 0;
+private:
+    friend LRESULT CALLBACK CallWndRetHookProc(int, WPARAM, LPARAM);
+    Handler handler_;
+    DWORD thread_ = 0;
 };

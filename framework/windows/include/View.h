@@ -7,16 +7,16 @@
 class CDocument;
 
 class CView : public CWnd {
- public:
-  ~CView() override;
-  CDocument* GetDocument() const { return m_pDocument; }
-  // After the frame, the view and the document exist: the first layout is done.
-  virtual void OnInitialUpdate();
+public:
+    ~CView() override;
+    CDocument* GetDocument() const { return m_pDocument; }
+    // After the frame, the view and the document exist: the first layout is done.
+    virtual void OnInitialUpdate();
 
-  CDocument* m_pDocument = nullptr;
+    CDocument* m_pDocument = nullptr;
 
- protected:
-  virtual void OnDraw(CDC* dc) { (void)dc; }
-  void OnPaint() override;
-  void PostNcDestroy() override;
+protected:
+    virtual void OnDraw(CDC* dc) { (void)dc; }
+    void OnPaint() override;
+    void PostNcDestroy() override;
 };

@@ -3,5 +3,5 @@
 #include <algorithm>
 
 void CDocument::RemoveView(CView* view) {
-  views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }

@@ -3,14 +3,19 @@
 #include "Document.h"
 
 CView::~CView() {
-  if (m_pDocument) m_pDocument->RemoveView(this);
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
 }
 
-void CView::OnInitialUpdate() { Invalidate(true); }
+void CView::OnInitialUpdate() {
+    Invalidate(true);
+}
 
 void CView::OnPaint() {
-  CPaintDC dc(m_hWnd);
-  OnDraw(&dc);
+    CPaintDC dc(m_hWnd);
+    OnDraw(&dc);
 }
 
-void CView::PostNcDestroy() { delete this; }
+void CView::PostNcDestroy() {
+    delete this;
+}

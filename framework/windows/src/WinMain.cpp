@@ -4,6 +4,6 @@
 #include "WinApp.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  CWinApp* app = CWinApp::Current();
-  return app ? RunWinApp(*app) : -1;
+    CWinApp* app = CWinApp::Current();
+    return app ? RunWinApp(*app) : -1;
 }

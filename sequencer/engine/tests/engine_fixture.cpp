@@ -10,9 +10,9 @@ namespace testing_fakes {
 
 void EngineTest::MakeFolder(const char* path) {
 #ifdef _WIN32
-  _mkdir(path);
+    _mkdir(path);
 #else
-  mkdir(path, 0755);
+    mkdir(path, 0755);
 #endif
 }
 

@@ -14,8 +14,8 @@
 constexpr uint32_t kNameTableBuckets = 63;
 
 struct NameEntry {
-    std::string name;      // own copy, spelled as first put
-    void* value = nullptr; // not owned by the table
+    std::string name;       // own copy, spelled as first put
+    void* value = nullptr;  // not owned by the table
     NameEntry* next = nullptr;
 };
 

@@ -12,13 +12,15 @@ class StdioWriter : public IniFileWriter {
 public:
     explicit StdioWriter(FILE* file) : file_(file) {}
     ~StdioWriter() override {
-        if (file_) std::fclose(file_);
+        if (file_)
+            std::fclose(file_);
     }
     bool Write(const char* data, size_t size) override {
         return file_ && std::fwrite(data, 1, size, file_) == size;
     }
     bool Close() override {
-        if (!file_) return false;
+        if (!file_)
+            return false;
         bool ok = std::fflush(file_) == 0 && std::ferror(file_) == 0;
         ok = std::fclose(file_) == 0 && ok;
         file_ = nullptr;
@@ -37,7 +39,8 @@ public:
     }
     int FirstByte(const char* path) override {
         FILE* file = std::fopen(path, "rb");
-        if (!file) return -1;
+        if (!file)
+            return -1;
         const int c = std::fgetc(file);
         std::fclose(file);
         return c == EOF ? -1 : c;

@@ -14,7 +14,8 @@ struct SaveRun {
 };
 
 void Put(SaveRun* run, const std::string& text) {
-    if (run->ok && !run->writer->Write(text.data(), text.size())) run->ok = false;
+    if (run->ok && !run->writer->Write(text.data(), text.size()))
+        run->ok = false;
 }
 
 void WriteKey(const char* key, void* value, void* extra) {
@@ -31,22 +32,29 @@ void WriteSection(const char* section, void* keys, void* extra) {
 
 }  // namespace
 
-bool IniSave(IniDictionary* dict, const char* path) { return IniSave(dict, path, IniRealFiles()); }
+bool IniSave(IniDictionary* dict, const char* path) {
+    return IniSave(dict, path, IniRealFiles());
+}
 
 bool IniSave(IniDictionary* dict, const char* path, IniFileAccess& files) {
-    if (!dict || !path || !dict->sections) return false;
+    if (!dict || !path || !dict->sections)
+        return false;
     const std::string backup = std::string(path) + ".bak";
-    if (backup.size() > kIniMaxBackupPath) return false;  // never cut into another file's name
+    if (backup.size() > kIniMaxBackupPath)
+        return false;  // never cut into another file's name
 
     IniFileWriter* writer = files.CreateText(backup.c_str());
-    if (!writer) return false;
+    if (!writer)
+        return false;
     SaveRun run{writer, true};
     NameTableForEach(dict->sections, WriteSection, &run);
     const bool closed = writer->Close();
     delete writer;
-    if (!run.ok || !closed) return false;
+    if (!run.ok || !closed)
+        return false;
 
     // An empty copy (no section had a key) must not replace the file.
-    if (files.FirstByte(backup.c_str()) != '[') return false;
+    if (files.FirstByte(backup.c_str()) != '[')
+        return false;
     return files.Replace(backup.c_str(), path);
 }

@@ -8,14 +8,20 @@
 
 namespace {
 
-void ReleaseValue(void* value) { delete static_cast<IniValue*>(value); }
+void ReleaseValue(void* value) {
+    delete static_cast<IniValue*>(value);
+}
 
-void ReleaseSection(void* keys) { NameTableDestroy(static_cast<NameTable*>(keys), ReleaseValue); }
+void ReleaseSection(void* keys) {
+    NameTableDestroy(static_cast<NameTable*>(keys), ReleaseValue);
+}
 
 IniValue* FindValue(IniDictionary* dict, const char* section, const char* key) {
-    if (!dict || !dict->sections || !section || !key) return nullptr;
+    if (!dict || !dict->sections || !section || !key)
+        return nullptr;
     NameTable* keys = static_cast<NameTable*>(NameTableGet(dict->sections, section));
-    if (!keys) return nullptr;
+    if (!keys)
+        return nullptr;
     return static_cast<IniValue*>(NameTableGet(keys, key));
 }
 
@@ -23,18 +29,22 @@ IniValue* FindValue(IniDictionary* dict, const char* section, const char* key) {
 
 void IniTrimRight(std::string& text) {
     size_t length = text.size();
-    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' || text[length - 1] == '\r')) --length;
+    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' || text[length - 1] == '\r'))
+        --length;
     text.resize(length);
 }
 
 IniDictionary* IniLoad(const char* path) {
-    if (!path) return nullptr;
+    if (!path)
+        return nullptr;
     struct stat info;
-    if (stat(path, &info) != 0 || info.st_size < 0 || info.st_size > kIniMaxFileSize) return nullptr;
+    if (stat(path, &info) != 0 || info.st_size < 0 || info.st_size > kIniMaxFileSize)
+        return nullptr;
     const size_t size = static_cast<size_t>(info.st_size);
 
     IniDictionary* dict = new (std::nothrow) IniDictionary();
-    if (!dict) return nullptr;
+    if (!dict)
+        return nullptr;
     dict->text = static_cast<char*>(std::malloc(size + 1));
     if (!dict->text) {
         delete dict;
@@ -61,7 +71,8 @@ IniDictionary* IniLoad(const char* path) {
 
 const IniValue* IniGetValue(IniDictionary* dict, const char* section, const char* key) {
     IniValue* value = FindValue(dict, section, key);
-    if (value) IniTrimRight(value->text);  // the stored value stays cut
+    if (value)
+        IniTrimRight(value->text);  // the stored value stays cut
     return value;
 }
 
@@ -81,17 +92,20 @@ int IniGetInt(IniDictionary* dict, const char* section, const char* key) {
 
 const char* IniSetString(IniDictionary* dict, const char* section, const char* key, const char* value) {
     IniValue* node = FindValue(dict, section, key);
-    if (!node) return nullptr;
+    if (!node)
+        return nullptr;
     const char* v = value ? value : "";
     size_t length = 0;
     // A line end would start a new line in the saved file.
-    while (v[length] != '\0' && v[length] != '\r' && v[length] != '\n') ++length;
+    while (v[length] != '\0' && v[length] != '\r' && v[length] != '\n')
+        ++length;
     node->text.assign(v, length);
     return node->text.c_str();
 }
 
 void IniFree(IniDictionary* dict) {
-    if (!dict) return;
+    if (!dict)
+        return;
     NameTableDestroy(dict->sections, ReleaseSection);
     std::free(dict->text);
     delete dict;

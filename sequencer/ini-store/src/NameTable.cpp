@@ -5,7 +5,8 @@ namespace {
 std::string LowerAscii(const char* name) {
     std::string lower(name);
     for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return lower;
 }
@@ -17,7 +18,9 @@ uint32_t NameOrdinal(NameTable* table, const char* name) {
     return inserted.first->second;
 }
 
-NameTable* NameTableCreate() { return new NameTable(); }
+NameTable* NameTableCreate() {
+    return new NameTable();
+}
 
 NameEntry* NameTableFind(NameTable* table, const char* name) {
     const uint32_t ordinal = NameOrdinal(table, name);
@@ -42,7 +45,8 @@ void* NameTablePut(NameTable* table, const char* name, void* value) {
         table->buckets[bucket] = entry;
     }
     table->tails[bucket] = entry;
-    if (table->entries.size() <= ordinal) table->entries.resize(ordinal + 1, nullptr);
+    if (table->entries.size() <= ordinal)
+        table->entries.resize(ordinal + 1, nullptr);
     table->entries[ordinal] = entry;
     return nullptr;
 }
@@ -55,7 +59,8 @@ void* NameTableGet(NameTable* table, const char* name) {
 void* NameTableRemove(NameTable* table, const char* name) {
     const uint32_t ordinal = NameOrdinal(table, name);
     NameEntry* entry = ordinal < table->entries.size() ? table->entries[ordinal] : nullptr;
-    if (!entry) return nullptr;
+    if (!entry)
+        return nullptr;
     const uint32_t bucket = ordinal % table->bucketCount;
     NameEntry* previous = nullptr;
     NameEntry** link = &table->buckets[bucket];
@@ -64,7 +69,8 @@ void* NameTableRemove(NameTable* table, const char* name) {
         link = &(*link)->next;
     }
     *link = entry->next;
-    if (table->tails[bucket] == entry) table->tails[bucket] = previous;
+    if (table->tails[bucket] == entry)
+        table->tails[bucket] = previous;
     table->entries[ordinal] = nullptr;
     void* value = entry->value;
     delete entry;
@@ -73,17 +79,20 @@ void* NameTableRemove(NameTable* table, const char* name) {
 
 void NameTableForEach(const NameTable* table, NameVisitor visit, void* extra) {
     for (uint32_t b = 0; b < table->bucketCount; ++b) {
-        for (const NameEntry* e = table->buckets[b]; e; e = e->next) visit(e->name.c_str(), e->value, extra);
+        for (const NameEntry* e = table->buckets[b]; e; e = e->next)
+            visit(e->name.c_str(), e->value, extra);
     }
 }
 
 void NameTableDestroy(NameTable* table, NameValueRelease release) {
-    if (!table) return;
+    if (!table)
+        return;
     for (uint32_t b = 0; b < table->bucketCount; ++b) {
         NameEntry* e = table->buckets[b];
         while (e) {
             NameEntry* next = e->next;
-            if (release) release(e->value);
+            if (release)
+                release(e->value);
             delete e;
             e = next;
         }

@@ -21,7 +21,8 @@ int main() {
     while (true) {
         const std::string key = "k" + std::to_string(keys.size());
         const std::string line = key + "=1\n";
-        if (text.size() + line.size() > 65536) break;
+        if (text.size() + line.size() > 65536)
+            break;
         text += line;
         keys.push_back(key);
     }
@@ -39,12 +40,13 @@ int main() {
         return 1;
     }
     long found = 0;
-    for (const std::string& key : keys) found += IniGetString(d, "Bench", key.c_str()) != nullptr;
+    for (const std::string& key : keys)
+        found += IniGetString(d, "Bench", key.c_str()) != nullptr;
     auto t2 = std::chrono::steady_clock::now();
     const bool saved = IniSave(d, "ini-bench.ini");
     auto t3 = std::chrono::steady_clock::now();
     IniFree(d);
-    std::printf("ini-bench: %zu bytes, %ld keys: load %.2f ms, lookups %.2f ms, save %.2f ms\n", text.size(), found,
-                Ms(t0, t1), Ms(t1, t2), Ms(t2, t3));
+    std::printf("ini-bench: %zu bytes, %ld keys: load %.2f ms, lookups %.2f ms, save %.2f ms\n", text.size(),
+                found, Ms(t0, t1), Ms(t1, t2), Ms(t2, t3));
     return saved && found == static_cast<long>(keys.size()) ? 0 : 1;
 }

@@ -134,10 +134,14 @@ TEST(IniLoad, SizeLimitAndEmptyFile) {
 TEST(NameTable, BucketsFollowNumberOfFirstUseModulo63) {
     NameTable* t = NameTableCreate();
     int values[130];
-    for (int i = 0; i < 130; ++i) NameTablePut(t, ("n" + std::to_string(i)).c_str(), &values[i]);
+    for (int i = 0; i < 130; ++i)
+        NameTablePut(t, ("n" + std::to_string(i)).c_str(), &values[i]);
     std::vector<std::string> order;
     NameTableForEach(
-        t, [](const char* name, void*, void* extra) { static_cast<std::vector<std::string>*>(extra)->push_back(name); },
+        t,
+        [](const char* name, void*, void* extra) {
+            static_cast<std::vector<std::string>*>(extra)->push_back(name);
+        },
         &order);
     ASSERT_EQ(order.size(), 130u);
     // bucket 0: n0, n63, n126; bucket 1: n1, n64, n127 ...

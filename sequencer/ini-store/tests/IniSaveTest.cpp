@@ -69,7 +69,8 @@ public:
                 real_->Write(data, size / 2);  // part of it reaches the disk
                 return false;
             }
-            if (owner_.writesBeforeFailure > 0) --owner_.writesBeforeFailure;
+            if (owner_.writesBeforeFailure > 0)
+                --owner_.writesBeforeFailure;
             return real_->Write(data, size);
         }
         bool Close() override { return real_->Close() && !owner_.failClose; }
@@ -122,7 +123,8 @@ TEST(IniSaveWin32, TargetHeldOpenWithoutSharingStaysAsItWas) {
     const std::string text = "[S]\nk=1\n";
     IniDictionary* d = LoadText("held.ini", text);
     IniSetString(d, "S", "k", "2");
-    HANDLE held = CreateFileA("held.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held =
+        CreateFileA("held.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(IniSave(d, "held.ini"));
     CloseHandle(held);

@@ -11,11 +11,11 @@
 constexpr int kMaxRealPorts = 64;
 constexpr int kSlaveIdxCount = 10;
 constexpr int kOfferedOperationSlots = 37;
-constexpr int kOfferedNameSize = 64;   // 63 characters
+constexpr int kOfferedNameSize = 64;  // 63 characters
 constexpr int kMaxSettings = 10;
-constexpr int kSettingNameSize = 32;   // 31 characters
-constexpr int kEngPwdSize = 10;        // 9 characters
-constexpr int kResultFolderSize = 261; // 260-character OK/NG folder texts
+constexpr int kSettingNameSize = 32;    // 31 characters
+constexpr int kEngPwdSize = 10;         // 9 characters
+constexpr int kResultFolderSize = 261;  // 260-character OK/NG folder texts
 constexpr int kMaxChipCount = 10;
 
 struct SequencerSettings {

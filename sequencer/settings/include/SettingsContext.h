@@ -11,7 +11,8 @@
 struct SettingsContext {
     SettingsContext(MessageDisplay& messages, SettingsWindow& window, FolderSystem& folders, DateSource& date)
         : messages(messages), window(window), folders(folders), date(date) {
-        for (int& n : savedLogNumbers) n = -1;
+        for (int& n : savedLogNumbers)
+            n = -1;
     }
     SettingsContext(const SettingsContext&) = delete;
     SettingsContext& operator=(const SettingsContext&) = delete;

@@ -25,10 +25,10 @@ void SaveBarcodeIni(SettingsContext& dialog, IniDictionary* barcodeIni);
 
 // Values of other parts of the program that the user-set writers need.
 struct UserSetValues {
-    int chipCount = 1;           // the panel's chip count
-    int calibrationState = 0;    // hasCalibration, mutual writer only
-    std::string firmwareId;      // FwId
-    std::string goldenFile;      // LoadGoldenPath
+    int chipCount = 1;         // the panel's chip count
+    int calibrationState = 0;  // hasCalibration, mutual writer only
+    std::string firmwareId;    // FwId
+    std::string goldenFile;    // LoadGoldenPath
 };
 
 // Prepares the open/short file for Halvorn and saves it to OpenShortFile.

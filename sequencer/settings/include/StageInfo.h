@@ -4,14 +4,14 @@
 
 #include "IniStore.h"
 
-constexpr int kStageStepCount = 10;     // steps of one setting
-constexpr int kStepNameSize = 32;       // 31 characters and the terminator
-constexpr int kNamePrefixSize = 50;     // 49 characters
-constexpr int kFirmParmSize = 32;       // UptFirmParm, UptSPIFirmParm: 31 characters
-constexpr int kStagePathSize = 260;     // 259-character paths
+constexpr int kStageStepCount = 10;  // steps of one setting
+constexpr int kStepNameSize = 32;    // 31 characters and the terminator
+constexpr int kNamePrefixSize = 50;  // 49 characters
+constexpr int kFirmParmSize = 32;    // UptFirmParm, UptSPIFirmParm: 31 characters
+constexpr int kStagePathSize = 260;  // 259-character paths
 constexpr int kGuiFirmFileCount = 5;
-constexpr int kMaxBypassChannels = 300; // MAX_CHANNEL_NUM
-constexpr int kBarcodeLengthSize = 32;  // 31 characters
+constexpr int kMaxBypassChannels = 300;  // MAX_CHANNEL_NUM
+constexpr int kBarcodeLengthSize = 32;   // 31 characters
 
 struct SelfThresholds {
     int TxMaxTim = 0, TxMinTim = 0, RxMaxTim = 0, RxMinTim = 0;

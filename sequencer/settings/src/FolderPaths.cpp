@@ -5,8 +5,10 @@
 std::string NormalFolderPath(const std::string& absolutePath) {
     std::string path = absolutePath;
     for (char& c : path) {
-        if (c == '/') c = '\\';
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c == '/')
+            c = '\\';
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     // The root part stays as it is: "c:", "\\server\share" or "" (for "\...").
     std::string root;
@@ -24,24 +26,28 @@ std::string NormalFolderPath(const std::string& absolutePath) {
     size_t i = start;
     while (i <= path.size()) {
         size_t next = path.find('\\', i);
-        if (next == std::string::npos) next = path.size();
+        if (next == std::string::npos)
+            next = path.size();
         const std::string part = path.substr(i, next - i);
         if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
+            if (!parts.empty())
+                parts.pop_back();
         } else if (!part.empty() && part != ".") {
             parts.push_back(part);
         }
         i = next + 1;
     }
     std::string normal = root;
-    for (const std::string& part : parts) normal += "\\" + part;
+    for (const std::string& part : parts)
+        normal += "\\" + part;
     return normal;
 }
 
 FolderRelation CompareFolders(const std::string& oldAbsolute, const std::string& expectedAbsolute) {
     const std::string a = NormalFolderPath(oldAbsolute);
     const std::string b = NormalFolderPath(expectedAbsolute);
-    if (a == b) return FolderRelation::Same;
+    if (a == b)
+        return FolderRelation::Same;
     if (b.size() > a.size() && b.compare(0, a.size(), a) == 0 && b[a.size()] == '\\')
         return FolderRelation::ExpectedInsideOld;
     if (a.size() > b.size() && a.compare(0, b.size(), b) == 0 && a[b.size()] == '\\')

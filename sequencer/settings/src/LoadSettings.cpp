@@ -26,7 +26,7 @@ struct TextKey {
     const char* section;
     const char* key;
     IniText* target;
-    const char* word;  // section word of the message when it differs
+    const char* word;      // section word of the message when it differs
     const char* key_word;  // key word of the message when it differs
 };
 
@@ -37,14 +37,17 @@ struct Loader {
     IniDictionary* Dict(From file) const { return file == From::MPSet ? d.mpset : d.config; }
 
     void Ints(const IntKey* keys, size_t count) {
-        for (size_t i = 0; i < count; ++i) *keys[i].target = IniGetInt(Dict(keys[i].file), keys[i].section, keys[i].key);
+        for (size_t i = 0; i < count; ++i)
+            *keys[i].target = IniGetInt(Dict(keys[i].file), keys[i].section, keys[i].key);
     }
 
     bool Texts(const TextKey* keys, size_t count) {
         for (size_t i = 0; i < count; ++i) {
             const TextKey& k = keys[i];
-            const std::string message = MissingKeyText(k.word ? k.word : k.section, k.key_word ? k.key_word : k.key);
-            if (!RequireText(d, Dict(k.file), k.section, k.key, *k.target, nullptr, message.c_str())) return false;
+            const std::string message =
+                MissingKeyText(k.word ? k.word : k.section, k.key_word ? k.key_word : k.key);
+            if (!RequireText(d, Dict(k.file), k.section, k.key, *k.target, nullptr, message.c_str()))
+                return false;
         }
         return true;
     }
@@ -72,10 +75,12 @@ bool IsMultiLinearKind(const char* name) {
            !std::strcmp(name, "MultiTraceTest");
 }
 
-bool LoadToolFile(Loader& l, IniText& fileName, const char* section, const char* key, IniDictionary*& target) {
+bool LoadToolFile(Loader& l, IniText& fileName, const char* section, const char* key,
+                  IniDictionary*& target) {
     fileName = l.Optional(C, section, key);
     target = l.d.loadIni(fileName.c_str());
-    if (target) return true;
+    if (target)
+        return true;
     ShowWarning(l.d, "Could not load LinearTest Config File!");
     return false;
 }
@@ -107,7 +112,8 @@ bool LoadOfferedOperations(Loader& l) {
                               s.vuzaLinearTestIni))
                 return false;
         } else if (!s.multiLinearIni && IsMultiLinearKind(name)) {
-            if (!LoadToolFile(l, s.MultiLinear.MultiLinearIni, "MultiLinear", "MultiLinearIni", s.multiLinearIni))
+            if (!LoadToolFile(l, s.MultiLinear.MultiLinearIni, "MultiLinear", "MultiLinearIni",
+                              s.multiLinearIni))
                 return false;
         } else if (!s.barcodeIni && !std::strcmp(name, "ScanBarcode")) {
             s.barcodeIni = l.d.loadIni(s.ScanBarcode.ScanBarCodeIni.c_str());
@@ -136,7 +142,9 @@ bool LoadOfferedOperations(Loader& l) {
     return true;
 }
 
-int Clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
+int Clamp(int value, int low, int high) {
+    return value < low ? low : (value > high ? high : value);
+}
 
 }  // namespace
 
@@ -180,9 +188,11 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
     s.General.UserSetThreshold = IniGetInt(mpset, "General", "UserSetThreshold");
     s.Ferrit.AutoBackToDefault = IniGetInt(mpset, "Ferrit", "AutoBackToDefault");
     s.Display.Title = l.Optional(M, "Display", "Title");
-    if (s.Display.Title.present()) dialog.window.SetWindowTitle(s.Display.Title.c_str());
+    if (s.Display.Title.present())
+        dialog.window.SetWindowTitle(s.Display.Title.c_str());
     const TextKey devcon[] = {{M, "ReInstall", "DevconPath", &s.ReInstall.DevconPath, "Quenfor", nullptr}};
-    if (!l.Texts(devcon, COUNT(devcon))) return false;
+    if (!l.Texts(devcon, COUNT(devcon)))
+        return false;
     const IntKey reinstall[] = {
         {M, "ReInstall", "ReInstallDelay", &s.ReInstall.ReInstallDelay},
         {M, "ReInstall", "preReinstallDelay", &s.ReInstall.preReinstallDelay},
@@ -202,7 +212,8 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "SetPowerInfo", "PowerOffParm", &s.SetPowerInfo.PowerOffParm, nullptr, nullptr},
         {C, "OpenShort", "UserSetIni", &s.OpenShort.UserSetIni, nullptr, nullptr},
     };
-    if (!l.Texts(tools1, COUNT(tools1))) return false;
+    if (!l.Texts(tools1, COUNT(tools1)))
+        return false;
 
     // 4.
     IniFree(s.userSetIni);
@@ -233,18 +244,22 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Uniformity", "UniformityCmd", &s.Uniformity.UniformityCmd, nullptr, nullptr},
         {M, "Uniformity", "Criterion", &s.Uniformity.Criterion, nullptr, nullptr},
     };
-    if (!l.Texts(tools2, COUNT(tools2))) return false;
+    if (!l.Texts(tools2, COUNT(tools2)))
+        return false;
     s.Uniformity.forVoltage = IniGetInt(mpset, "Uniformity", "forVoltage");
     s.Uniformity.PreUniformity = IniGetInt(mpset, "Uniformity", "PreUniformity");
     const TextKey onSet[] = {{C, "SetFWparm", "OnSetParmCmd", &s.SetFWparm.OnSetParmCmd, nullptr, nullptr}};
-    if (!l.Texts(onSet, COUNT(onSet))) return false;
+    if (!l.Texts(onSet, COUNT(onSet)))
+        return false;
 
     // 9.
     for (int chip = 1; chip <= 5; ++chip) {
         for (int arg = 1; arg <= 2; ++arg) {
             std::snprintf(key, sizeof key, "OnSetChip%dParmArg%d", chip, arg);
-            IniText& target = arg == 1 ? s.SetFWparm.OnSetChipParmArg1[chip - 1] : s.SetFWparm.OnSetChipParmArg2[chip - 1];
-            if (!RequireText(dialog, mpset, "SetFWparm", key, target)) return false;
+            IniText& target =
+                arg == 1 ? s.SetFWparm.OnSetChipParmArg1[chip - 1] : s.SetFWparm.OnSetChipParmArg2[chip - 1];
+            if (!RequireText(dialog, mpset, "SetFWparm", key, target))
+                return false;
         }
     }
 
@@ -278,15 +293,18 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "TenFingersTest", "TenFingersTestCmd", &s.TenFingersTest.TenFingersTestCmd, nullptr, nullptr},
         {C, "TenFingersTest", "TenFingersTestIni", &s.TenFingersTest.TenFingersTestIni, nullptr, nullptr},
     };
-    if (!l.Texts(tools3, COUNT(tools3))) return false;
+    if (!l.Texts(tools3, COUNT(tools3)))
+        return false;
 
     // 12. Copied as text, never used as a format.
     IniText password;
-    if (!RequireText(dialog, mpset, "ModePwd", "EngPwd", password)) return false;
+    if (!RequireText(dialog, mpset, "ModePwd", "EngPwd", password))
+        return false;
     CopyBounded(s.ModePwd.EngPwd, password.c_str());
 
     // 13.
-    if (!LoadOfferedOperations(l)) return false;
+    if (!LoadOfferedOperations(l))
+        return false;
 
     // 14.
     const IntKey times[] = {
@@ -332,7 +350,8 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Gannick", "GannickCmd", &s.Gannick.GannickCmd, nullptr, "m_GannickCmd"},
         {C, "Gannick", "GannickParm", &s.Gannick.GannickParm, nullptr, nullptr},
     };
-    if (!l.Texts(tools4, COUNT(tools4))) return false;
+    if (!l.Texts(tools4, COUNT(tools4)))
+        return false;
     const IntKey openShort[] = {
         {M, "OpenShort", "MutualTestTimeout", &s.OpenShort.MutualTestTimeout},
         {M, "OpenShort", "MutualFailAutoRetry", &s.OpenShort.MutualFailAutoRetry},
@@ -355,7 +374,8 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Yarrowe", "YarroweCmd", &s.Yarrowe.YarroweCmd, nullptr, nullptr},
         {C, "ShowResult", "ShowResultCmd", &s.ShowResult.ShowResultCmd, nullptr, nullptr},
     };
-    if (!l.Texts(tools5, COUNT(tools5))) return false;
+    if (!l.Texts(tools5, COUNT(tools5)))
+        return false;
 
     // 16. The chip count indexes ten-slot tables.
     s.AutoLoopTest.AutoLoop = IniGetInt(mpset, "AutoLoopTest", "AutoLoop");
@@ -370,8 +390,10 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
 
     // 17. - 18.
     bool configChanged = false;
-    if (!LoadSettingsList(dialog, configChanged)) return false;
-    if (configChanged) IniSave(config, dialog.configPath);  // a failed save leaves the file as it was
+    if (!LoadSettingsList(dialog, configChanged))
+        return false;
+    if (configChanged)
+        IniSave(config, dialog.configPath);  // a failed save leaves the file as it was
 
     // 19.
     return SwitchSetting(dialog, 0);

@@ -10,9 +10,9 @@
 namespace {
 
 struct FolderKey {
-    const char* key;             // AutoFirmFile or AutoGoldenPath
-    const char* folder;          // "Firmware" or "GoldenSample"
-    const char* moveCaption;     // box caption when the move fails
+    const char* key;          // AutoFirmFile or AutoGoldenPath
+    const char* folder;       // "Firmware" or "GoldenSample"
+    const char* moveCaption;  // box caption when the move fails
 };
 
 enum class FolderFix { Kept, Respelled, Moved, Failed, KeyFailed };
@@ -25,13 +25,15 @@ FolderFix FixFolderKey(SettingsContext& d, const char* section, const FolderKey&
     IniDictionary* config = d.config;
     char expected[kStagePathSize];
     std::snprintf(expected, sizeof expected, "%s\\%s", fk.folder, name);
-    if (oldValue == expected) return FolderFix::Kept;
+    if (oldValue == expected)
+        return FolderFix::Kept;
 
     bool moved = false;
     if (!oldValue.empty()) {
         const std::string oldFull = d.folders.FullPath(oldValue.c_str());
         const std::string expectedFull = d.folders.FullPath(expected);
-        if (oldFull.empty() || expectedFull.empty()) return FolderFix::Kept;  // cannot tell: touch nothing
+        if (oldFull.empty() || expectedFull.empty())
+            return FolderFix::Kept;  // cannot tell: touch nothing
         if (CompareFolders(oldFull, expectedFull) == FolderRelation::Different) {
             if (d.folders.IsFolder(expected)) {
                 // The load goes on whatever the removal's outcome.
@@ -43,17 +45,21 @@ FolderFix FixFolderKey(SettingsContext& d, const char* section, const FolderKey&
             }
         }
     }
-    if (!WriteKey(d, config, section, fk.key, expected, NotExist(fk.key).c_str())) return FolderFix::KeyFailed;
+    if (!WriteKey(d, config, section, fk.key, expected, NotExist(fk.key).c_str()))
+        return FolderFix::KeyFailed;
     return moved ? FolderFix::Moved : FolderFix::Respelled;
 }
 
-bool FixResultKey(SettingsContext& d, const char* section, const char* key, const char* message, const char* suffix,
-                  const char* name, char* folder, size_t size, bool& changed) {
+bool FixResultKey(SettingsContext& d, const char* section, const char* key, const char* message,
+                  const char* suffix, const char* name, char* folder, size_t size, bool& changed) {
     IniText value;
-    if (!RequireText(d, d.config, section, key, value, nullptr, message)) return false;
+    if (!RequireText(d, d.config, section, key, value, nullptr, message))
+        return false;
     std::snprintf(folder, size, "%s%s", name, suffix);
-    if (std::string(value.c_str()) == folder) return true;
-    if (!WriteKey(d, d.config, section, key, folder, NotExist(key).c_str())) return false;
+    if (std::string(value.c_str()) == folder)
+        return true;
+    if (!WriteKey(d, d.config, section, key, folder, NotExist(key).c_str()))
+        return false;
     changed = true;
     return true;
 }
@@ -64,7 +70,8 @@ bool LoadOneSetting(SettingsContext& d, int i, bool& changed) {
     std::snprintf(section, sizeof section, "Item%d", i);
 
     IniText name;
-    if (!RequireText(d, d.mpset, "ITO", section, name, nullptr, "Could not load ITO: Item!")) return false;
+    if (!RequireText(d, d.mpset, "ITO", section, name, nullptr, "Could not load ITO: Item!"))
+        return false;
     CopyBounded(s.ITO.Item[i], name.c_str());
     const char* settingName = s.ITO.Item[i];
 
@@ -72,23 +79,27 @@ bool LoadOneSetting(SettingsContext& d, int i, bool& changed) {
     const FolderKey golden = {"AutoGoldenPath", "GoldenSample", "Check the GoldenSample folder !"};
 
     IniText firmText;
-    if (!RequireText(d, d.config, section, "AutoFirmFile", firmText, nullptr, "Could not load stageInfo: AutoFirmFile!"))
+    if (!RequireText(d, d.config, section, "AutoFirmFile", firmText, nullptr,
+                     "Could not load stageInfo: AutoFirmFile!"))
         return false;
     const std::string oldFirm = firmText.c_str();
     const FolderFix firmFix = FixFolderKey(d, section, firmware, settingName, oldFirm);
-    if (firmFix == FolderFix::KeyFailed) return false;
+    if (firmFix == FolderFix::KeyFailed)
+        return false;
     if (firmFix == FolderFix::Failed) {
         d.messages.ShowMessage("Auto Change File Name Failed", firmware.moveCaption, MessageIcon::None);
         return false;
     }
-    if (firmFix != FolderFix::Kept) changed = true;
+    if (firmFix != FolderFix::Kept)
+        changed = true;
 
     IniText goldenText;
     if (!RequireText(d, d.config, section, "AutoGoldenPath", goldenText, nullptr,
                      "Could not load stageInfo: AutoGoldenPath!"))
         return false;
     const FolderFix goldenFix = FixFolderKey(d, section, golden, settingName, goldenText.c_str());
-    if (goldenFix == FolderFix::KeyFailed) return false;
+    if (goldenFix == FolderFix::KeyFailed)
+        return false;
     if (goldenFix == FolderFix::Failed) {
         // Undo only a firmware move of this setting: after a removal or a
         // respelling the expected folder is the good one and must stay.
@@ -101,10 +112,11 @@ bool LoadOneSetting(SettingsContext& d, int i, bool& changed) {
         d.messages.ShowMessage("Auto Change File Name Failed", golden.moveCaption, MessageIcon::None);
         return false;
     }
-    if (goldenFix != FolderFix::Kept) changed = true;
+    if (goldenFix != FolderFix::Kept)
+        changed = true;
 
-    if (!FixResultKey(d, section, "SaveResultPath", "Could not load stageInfo: SaveResultPath!", "_OK", settingName,
-                      s.OkFolder, sizeof s.OkFolder, changed))
+    if (!FixResultKey(d, section, "SaveResultPath", "Could not load stageInfo: SaveResultPath!", "_OK",
+                      settingName, s.OkFolder, sizeof s.OkFolder, changed))
         return false;
     if (!FixResultKey(d, section, "SaveFailRsltPath", "Could not load stageInfo: SaveFailRsltPath!", "_NG",
                       settingName, s.NgFolder, sizeof s.NgFolder, changed))
@@ -120,9 +132,11 @@ bool LoadSettingsList(SettingsContext& dialog, bool& configChanged) {
     configChanged = false;
     dialog.settings.ITO.ItemNO = IniGetInt(dialog.mpset, "ITO", "ItemNO");
     int count = dialog.settings.ITO.ItemNO;
-    if (count > kMaxSettings) count = kMaxSettings;
+    if (count > kMaxSettings)
+        count = kMaxSettings;
     for (int i = 0; i < count; ++i) {
-        if (!LoadOneSetting(dialog, i, configChanged)) return false;
+        if (!LoadOneSetting(dialog, i, configChanged))
+            return false;
     }
     return true;
 }

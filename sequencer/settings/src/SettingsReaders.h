@@ -28,7 +28,7 @@ bool RequireText(SettingsContext& context, IniDictionary* dict, const char* sect
 // caption and returns false.
 bool WriteKey(SettingsContext& context, IniDictionary* dict, const char* section, const char* key,
               const char* value, const char* caption);
-bool WriteKeyInt(SettingsContext& context, IniDictionary* dict, const char* section, const char* key, int value,
-                 const char* caption);
+bool WriteKeyInt(SettingsContext& context, IniDictionary* dict, const char* section, const char* key,
+                 int value, const char* caption);
 // The caption "<key> not exist".
 std::string NotExist(const char* key);

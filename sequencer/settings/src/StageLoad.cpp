@@ -6,10 +6,11 @@
 
 namespace {
 
-bool CopyRequired(SettingsContext& dialog, IniDictionary* config, const char* section, const char* key, char* target,
-                  size_t size, const char* message) {
+bool CopyRequired(SettingsContext& dialog, IniDictionary* config, const char* section, const char* key,
+                  char* target, size_t size, const char* message) {
     IniText text;
-    if (!RequireText(dialog, config, section, key, text, nullptr, message)) return false;
+    if (!RequireText(dialog, config, section, key, text, nullptr, message))
+        return false;
     CopyBounded(target, size, text.c_str());
     return true;
 }
@@ -28,8 +29,10 @@ bool ReadStage(SettingsContext& dialog, const char* section, IniDictionary* conf
     // More than ten steps would overrun the run's step arrays; fewer than none
     // would make an empty run pass.
     int count = IniGetInt(config, section, "OperationNO");
-    if (count < 0) count = 0;
-    if (count > kStageStepCount) count = kStageStepCount;
+    if (count < 0)
+        count = 0;
+    if (count > kStageStepCount)
+        count = kStageStepCount;
     stage.OperationNO = count;
     for (int n = 1; n <= kStageStepCount; ++n) {
         std::snprintf(key, sizeof key, "Operation%d", n);
@@ -60,7 +63,8 @@ bool ReadStage(SettingsContext& dialog, const char* section, IniDictionary* conf
         return false;
     }
 
-    if (!LoadThresholdFile(dialog, stage.openShortIni, dialog.settings.userSetIni)) return false;
+    if (!LoadThresholdFile(dialog, stage.openShortIni, dialog.settings.userSetIni))
+        return false;
 
     stage.CheckBtnTimeOut = IniGetInt(config, section, "CheckBtnTimeOut");
     stage.CheckBtnInval = IniGetInt(config, section, "CheckBtnInval");
@@ -86,7 +90,8 @@ bool ReadStage(SettingsContext& dialog, const char* section, IniDictionary* conf
     for (int n = 1; n <= kGuiFirmFileCount; ++n) {
         std::snprintf(key, sizeof key, "GUIFirmFile%d", n);
         const std::string message = "Could not load stageInfo: " + std::string(key) + "!";
-        if (!CopyRequired(dialog, config, section, key, stage.GUIFirmFile[n - 1], kStagePathSize, message.c_str()))
+        if (!CopyRequired(dialog, config, section, key, stage.GUIFirmFile[n - 1], kStagePathSize,
+                          message.c_str()))
             return false;
     }
     struct PathKey {
@@ -98,13 +103,16 @@ bool ReadStage(SettingsContext& dialog, const char* section, IniDictionary* conf
     const PathKey paths[] = {
         {"UptSPIFirmParm", stage.UptSPIFirmParm, kFirmParmSize, "Could not load stageInfo: UptSPIFirmParm!"},
         {"SaveResultPath", stage.SaveResultPath, kStagePathSize, "Could not load stageInfo: SaveResultPath!"},
-        {"SaveFailRsltPath", stage.SaveFailRsltPath, kStagePathSize, "Could not load stageInfo: SaveFailResultPath!"},
-        {"LoadSelfGoldenPath", stage.LoadSelfGoldenPath, kStagePathSize, "Could not load stageInfo: LoadSelfGldPath!"},
+        {"SaveFailRsltPath", stage.SaveFailRsltPath, kStagePathSize,
+         "Could not load stageInfo: SaveFailResultPath!"},
+        {"LoadSelfGoldenPath", stage.LoadSelfGoldenPath, kStagePathSize,
+         "Could not load stageInfo: LoadSelfGldPath!"},
         {"LoadMutualGoldenPath", stage.LoadMutualGoldenPath, kStagePathSize,
          "Could not load stageInfo: LoadMutualGldPath!"},
     };
     for (const PathKey& path : paths) {
-        if (!CopyRequired(dialog, config, section, path.key, path.target, path.size, path.message)) return false;
+        if (!CopyRequired(dialog, config, section, path.key, path.target, path.size, path.message))
+            return false;
     }
     stage.enableLoadSelfSample = IniGetInt(config, section, "enableLoadSelfSample");
     stage.enableLoadMutualSample = IniGetInt(config, section, "enableLoadMutualSample");
@@ -116,7 +124,8 @@ bool ReadStage(SettingsContext& dialog, const char* section, IniDictionary* conf
 bool LoadStageInfo(SettingsContext& dialog, const char* section, IniDictionary* config) {
     const bool loaded = ReadStage(dialog, section, config);
     // A failed load leaves no per-setting dictionary behind, never a dangling one.
-    if (!loaded) ReleaseStageFiles(dialog.stage);
+    if (!loaded)
+        ReleaseStageFiles(dialog.stage);
     dialog.stageLoaded = loaded;
     return loaded;
 }

@@ -17,8 +17,8 @@ void PutText(SettingsContext& d, IniDictionary* dict, const char* section, const
     WriteKey(d, dict, section, key, value, caption ? caption : NotExist(key).c_str());
 }
 
-void PutDouble(SettingsContext& d, IniDictionary* dict, const char* section, const char* key, const char* format,
-               double value) {
+void PutDouble(SettingsContext& d, IniDictionary* dict, const char* section, const char* key,
+               const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     PutText(d, dict, section, key, text);
@@ -49,7 +49,8 @@ void SaveStageInfo(SettingsContext& dialog, const char* section, IniDictionary* 
     PutText(dialog, config, section, "SaveResultPath", s.SaveResultPath);
     PutText(dialog, config, section, "SaveFailRsltPath", s.SaveFailRsltPath);
     PutText(dialog, config, section, "LoadSelfGoldenPath", s.LoadSelfGoldenPath, "LoadSelfGldPath not exist");
-    PutText(dialog, config, section, "LoadMutualGoldenPath", s.LoadMutualGoldenPath, "LoadMutualGldPath not exist");
+    PutText(dialog, config, section, "LoadMutualGoldenPath", s.LoadMutualGoldenPath,
+            "LoadMutualGldPath not exist");
     PutInt(dialog, config, section, "enableLoadSelfSample", s.enableLoadSelfSample);
     PutInt(dialog, config, section, "enableLoadMutualSample", s.enableLoadMutualSample);
     PutInt(dialog, config, section, "enableSerialNum", s.enableSerialNum);
@@ -112,7 +113,8 @@ void SaveMutualShortThreshold(SettingsContext& dialog) {
 void SaveBarcodeIni(SettingsContext& dialog, IniDictionary* barcodeIni) {
     const BarcodeSettings& b = dialog.settings.barcode;
     PutInt(dialog, barcodeIni, "ScanBarcode", "Timeout", b.Timeout, "ScanBarcode Timeout not exist");
-    PutText(dialog, barcodeIni, "ScanBarcode", "BarcodeLength", b.BarcodeLength, "ScanBarcode Length not exist");
+    PutText(dialog, barcodeIni, "ScanBarcode", "BarcodeLength", b.BarcodeLength,
+            "ScanBarcode Length not exist");
     PutInt(dialog, barcodeIni, "ScanBarcode", "BcdAuto", b.BcdAuto);
     PutInt(dialog, barcodeIni, "ScanBarcode", "BcdManu", b.BcdManu);
 }

@@ -17,13 +17,15 @@ bool SwitchSetting(SettingsContext& dialog, int index) {
 
     char section[32];
     std::snprintf(section, sizeof section, "Item%d", index);
-    if (!LoadStageInfo(dialog, section, dialog.config)) return false;
+    if (!LoadStageInfo(dialog, section, dialog.config))
+        return false;
 
     SequencerSettings& s = dialog.settings;
     const int fixLogPath = s.General.FixLogPath;
     if (s.ScanBarcode.SpecifyLog == 1) {
         const std::string date = dialog.date.TodayYmd();
-        std::snprintf(s.OkFolder, sizeof s.OkFolder, "%s\\%s", s.ScanBarcode.SpecifyLogPath.c_str(), date.c_str());
+        std::snprintf(s.OkFolder, sizeof s.OkFolder, "%s\\%s", s.ScanBarcode.SpecifyLogPath.c_str(),
+                      date.c_str());
         CopyBounded(s.NgFolder, s.OkFolder);
     } else {
         CopyBounded(s.OkFolder, dialog.stage.SaveResultPath);

@@ -49,14 +49,16 @@ bool ReadBypassList(SettingsContext& dialog, IniDictionary* userSet, const char*
                     const char* tooMany) {
     list.count = 0;
     const char* text = IniGetString(userSet, "BypassChannel", key);
-    if (!text) return true;
+    if (!text)
+        return true;
     const char* piece = text;
     while (true) {
         const char* end = std::strchr(piece, ',');
         const size_t length = end ? static_cast<size_t>(end - piece) : std::strlen(piece);
         bool empty = true;
         for (size_t i = 0; i < length; ++i) {
-            if (piece[i] != ' ' && piece[i] != '\t') empty = false;
+            if (piece[i] != ' ' && piece[i] != '\t')
+                empty = false;
         }
         if (!empty) {
             if (list.count >= kMaxBypassChannels) {
@@ -65,7 +67,8 @@ bool ReadBypassList(SettingsContext& dialog, IniDictionary* userSet, const char*
             }
             list.channel[list.count++] = std::atoi(std::string(piece, length).c_str()) - 1;
         }
-        if (!end) break;
+        if (!end)
+            break;
         piece = end + 1;
     }
     return true;
@@ -117,15 +120,20 @@ bool LoadThresholdFile(SettingsContext& dialog, IniDictionary* openShortIni, Ini
         {"BtnMutThreshold", "BtnTargetMutl", &mutual.BtnTargetMutl, "BtnMutThreshold"},
         {"BtnMutThreshold", "BtnCalib", &mutual.BtnCalib, "BtnMutThreshold"},
     };
-    if (!ReadInts(dialog, openShortIni, selfTimes1, 2)) return false;
+    if (!ReadInts(dialog, openShortIni, selfTimes1, 2))
+        return false;
     for (const VoltageKey& key : selfVoltages) {
-        if (!ReadVoltage(dialog, openShortIni, key)) return false;
+        if (!ReadVoltage(dialog, openShortIni, key))
+            return false;
     }
-    if (!ReadInts(dialog, openShortIni, selfTimes2, 4)) return false;
+    if (!ReadInts(dialog, openShortIni, selfTimes2, 4))
+        return false;
     for (const VoltageKey& key : buttonVoltages) {
-        if (!ReadVoltage(dialog, openShortIni, key)) return false;
+        if (!ReadVoltage(dialog, openShortIni, key))
+            return false;
     }
-    if (!ReadInts(dialog, openShortIni, rest, sizeof rest / sizeof rest[0])) return false;
+    if (!ReadInts(dialog, openShortIni, rest, sizeof rest / sizeof rest[0]))
+        return false;
 
     if (dialog.stage.thresholdIni) {
         MutualShortThreshold& t = dialog.stage.threshold;
@@ -137,7 +145,8 @@ bool LoadThresholdFile(SettingsContext& dialog, IniDictionary* openShortIni, Ini
             {word, "threshold.max_loop", &t.max_loop, word},
             {word, "threshold.voltage", &t.voltage, word},
         };
-        if (!ReadInts(dialog, dialog.stage.thresholdIni, shortKeys, 5)) return false;
+        if (!ReadInts(dialog, dialog.stage.thresholdIni, shortKeys, 5))
+            return false;
     } else {
         dialog.messages.ShowMessage("Cannot open threshold config file!", "Warning", MessageIcon::None);
     }
@@ -145,7 +154,8 @@ bool LoadThresholdFile(SettingsContext& dialog, IniDictionary* openShortIni, Ini
     dialog.shared.check_inv_X_order = IniGetInt(openShortIni, "General", "check_inv_X_order");
     dialog.shared.check_inv_Y_order = IniGetInt(openShortIni, "General", "check_inv_Y_order");
 
-    dialog.stage.enable_MutualShort_check = IniGetInt(userSetIni, "MutualShortCheck", "enable_MutualShort_check");
+    dialog.stage.enable_MutualShort_check =
+        IniGetInt(userSetIni, "MutualShortCheck", "enable_MutualShort_check");
     dialog.shared.Exchange_XY_Data = IniGetInt(userSetIni, "Switch", "Exchange_XY_Data");
     if (!ReadBypassList(dialog, userSetIni, "Ch_X", dialog.shared.bypassX,
                         "Bypass Channel X Number Could not Exceed MAX_CHANNEL_NUM !"))

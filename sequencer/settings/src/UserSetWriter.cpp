@@ -7,11 +7,13 @@ namespace {
 
 bool WriteOpenShortFile(SettingsContext& dialog, const UserSetValues& values, bool mutual) {
     IniDictionary* os = dialog.stage.openShortIni;
-    if (!os) return false;  // the stage did not load
+    if (!os)
+        return false;  // the stage did not load
     const char* info = "AutoModeInfo";
     WriteKey(dialog, os, "MODE", "CurrentMode", mutual ? "0" : "1", "CurrentMode not exist");
     WriteKeyInt(dialog, os, info, "SlaveNO", values.chipCount - 1, "SlaveNO not exist");
-    if (mutual) WriteKeyInt(dialog, os, info, "hasCalibration", values.calibrationState, "hasCalibration not exist");
+    if (mutual)
+        WriteKeyInt(dialog, os, info, "hasCalibration", values.calibrationState, "hasCalibration not exist");
     WriteKey(dialog, os, info, "Title", dialog.settings.Display.Title.c_str(), "Title not exist");
     const int index = dialog.currentSetting;
     const char* name = (index >= 0 && index < kMaxSettings) ? dialog.settings.ITO.Item[index] : "";

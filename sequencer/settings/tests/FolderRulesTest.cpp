@@ -6,13 +6,15 @@ namespace {
 std::string Moves(const FakeFolders& f) {
     std::string out;
     for (const std::string& j : f.journal)
-        if (j.compare(0, 4, "move") == 0 || j.compare(0, 3, "del") == 0 || j.compare(0, 5, "rmdir") == 0) out += j + "|";
+        if (j.compare(0, 4, "move") == 0 || j.compare(0, 3, "del") == 0 || j.compare(0, 5, "rmdir") == 0)
+            out += j + "|";
     return out;
 }
 
 TEST(FolderPaths, SameFolderWhateverTheSpelling) {
     EXPECT_EQ(CompareFolders("C:\\st\\.\\firmware/alpha\\", "C:\\st\\Firmware\\Alpha"), FolderRelation::Same);
-    EXPECT_EQ(CompareFolders("C:\\st\\x\\..\\Firmware", "C:\\st\\Firmware\\Alpha"), FolderRelation::ExpectedInsideOld);
+    EXPECT_EQ(CompareFolders("C:\\st\\x\\..\\Firmware", "C:\\st\\Firmware\\Alpha"),
+              FolderRelation::ExpectedInsideOld);
     EXPECT_EQ(CompareFolders("C:\\st\\Firmware\\Alpha\\sub", "C:\\st\\Firmware\\Alpha"),
               FolderRelation::OldInsideExpected);
     EXPECT_EQ(CompareFolders("C:\\st\\Firmware\\Alph", "C:\\st\\Firmware\\Alpha"), FolderRelation::Different);
@@ -42,7 +44,8 @@ TEST(FolderRules, FirmwareFolderKey) {
         st.folders.folders.clear();
         st.folders.AddFolder("GoldenSample\\Alpha");
         st.folders.AddFile("OldFw\\a.bin");
-        if (c.expectedPresent) st.folders.AddFile("Firmware\\Alpha\\v2\\fw.bin");
+        if (c.expectedPresent)
+            st.folders.AddFile("Firmware\\Alpha\\v2\\fw.bin");
         ASSERT_TRUE(st.Load()) << c.name << st.Texts();
         EXPECT_EQ(Moves(st.folders), c.moves) << c.name;
         EXPECT_STREQ(IniGetString(st.config, "Item0", "AutoFirmFile"), c.newFirm) << c.name;
@@ -81,7 +84,8 @@ TEST(FolderRules, FailedMovesStopTheLoad) {
     gs.folders.AddFolder("OldGs");
     gs.folders.failMoveTo = FakeFolders::Key("GoldenSample\\Alpha");
     EXPECT_FALSE(gs.Load());
-    EXPECT_EQ(Moves(gs.folders), "move OldFw Firmware\\Alpha|move OldGs GoldenSample\\Alpha|move Firmware\\Alpha OldFw|");
+    EXPECT_EQ(Moves(gs.folders),
+              "move OldFw Firmware\\Alpha|move OldGs GoldenSample\\Alpha|move Firmware\\Alpha OldFw|");
     EXPECT_STREQ(IniGetString(gs.config, "Item0", "AutoFirmFile"), "OldFw");
     EXPECT_TRUE(gs.folders.IsFolder("OldFw"));
     ASSERT_EQ(gs.messages.boxes.size(), 1u);

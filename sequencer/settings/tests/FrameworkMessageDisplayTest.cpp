@@ -15,7 +15,10 @@ TEST(FrameworkMessageDisplay, BoxesCarryTextCaptionAndIcon) {
     PromptScript script;
     HWND owner = nullptr;
     int asked = 0;
-    FrameworkMessageDisplay messages([&] { ++asked; return owner; });
+    FrameworkMessageDisplay messages([&] {
+        ++asked;
+        return owner;
+    });
     messages.ShowMessage("Could not load ITO: Item!", "Warning", MessageIcon::Warning);
     messages.ShowMessage("Auto Change File Name Failed", "Check the Firmware folder !", MessageIcon::None);
     const std::vector<PromptRequest> requests = script.Requests();

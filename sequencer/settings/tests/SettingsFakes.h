@@ -59,14 +59,16 @@ public:
     bool MoveFolder(const char* from, const char* to) override {
         journal.push_back(std::string("move ") + from + " " + to);
         const std::string f = Key(from), t = Key(to);
-        if (failMoves || t == failMoveTo || !folders.count(f) || folders.count(t)) return false;
+        if (failMoves || t == failMoveTo || !folders.count(f) || folders.count(t))
+            return false;
         Rename(folders, f, t);
         Rename(files, f, t);
         return true;
     }
     bool ListEntries(const char* folder, std::vector<FolderEntry>& entries) override {
         const std::string k = Key(folder);
-        if (!folders.count(k)) return false;
+        if (!folders.count(k))
+            return false;
         entries.clear();
         for (const auto* set : {&folders, &files}) {
             for (const std::string& p : *set) {
@@ -84,12 +86,14 @@ public:
     bool RemoveFolder(const char* p) override {
         journal.push_back(std::string("rmdir ") + p);
         std::vector<FolderEntry> e;
-        if (!ListEntries(p, e) || !e.empty()) return false;
+        if (!ListEntries(p, e) || !e.empty())
+            return false;
         return folders.erase(Key(p)) != 0;
     }
     bool CreateFolder(const char* p) override {
         journal.push_back(std::string("mkdir ") + p);
-        if (folders.count(Key(p))) return false;
+        if (folders.count(Key(p)))
+            return false;
         folders.insert(Key(p));
         return true;
     }
@@ -99,9 +103,12 @@ private:
     static void Rename(std::set<std::string>& set, const std::string& f, const std::string& t) {
         std::set<std::string> out;
         for (const std::string& p : set) {
-            if (p == f) out.insert(t);
-            else if (p.compare(0, f.size() + 1, f + "\\") == 0) out.insert(t + p.substr(f.size()));
-            else out.insert(p);
+            if (p == f)
+                out.insert(t);
+            else if (p.compare(0, f.size() + 1, f + "\\") == 0)
+                out.insert(t + p.substr(f.size()));
+            else
+                out.insert(p);
         }
         set.swap(out);
     }
@@ -117,6 +124,7 @@ std::map<std::string, std::string> CompleteStation();
 // The text with the line "key=..." of [section] removed.
 std::string RemoveKey(const std::string& text, const std::string& section, const std::string& key);
 // The text with [section] key set to value (added at the section's top when absent).
-std::string SetKey(const std::string& text, const std::string& section, const std::string& key, const std::string& value);
+std::string SetKey(const std::string& text, const std::string& section, const std::string& key,
+                   const std::string& value);
 void WriteStation(const std::map<std::string, std::string>& files);
 std::string ReadFile(const std::string& path);

@@ -66,13 +66,15 @@ std::map<std::string, std::string> CompleteStation() {
         "[BtnSelfThreshold]\nBtn_MaxTim=20\nBtn_MinTim=2\nBtn_MaxVoltage=2.5\nBtn_MinVoltage=0.125\n"
         "Btn_Threshold=9\nBtn_Neg_Threshold=10\n"
         "[MutThreshold]\nCalib=1\nMutl=2\nTargetMutl=3\nNegCalib=4\nNegMutl=5\nNegTargetMutl=6\n"
-        "[BtnMutThreshold]\nBtnNegMutl=1\nBtnNegTargetMutl=2\nBtnNegCalib=3\nBtnMutl=4\nBtnTargetMutl=5\nBtnCalib=6\n"
+        "[BtnMutThreshold]\nBtnNegMutl=1\nBtnNegTargetMutl=2\nBtnNegCalib=3\nBtnMutl=4\nBtnTargetMutl="
+        "5\nBtnCalib=6\n"
         "[General]\ncheck_inv_X_order=1\ncheck_inv_Y_order=0\n"
         "[MODE]\nCurrentMode=9\n"
         "[AutoModeInfo]\nSlaveNO=9\nhasCalibration=9\nTitle=x\nITO=x\nFwId=x\nLoadGoldenPath=x\n"
         "enableLoadSample=9\nSaveResultPath=x\n";
     files["threshold.ini"] =
-        "[Mutual Short Threshold]\nthreshold.calibtime=11\nthreshold.min_loop=12\nthreshold.outofspecnode=13\n"
+        "[Mutual Short "
+        "Threshold]\nthreshold.calibtime=11\nthreshold.min_loop=12\nthreshold.outofspecnode=13\n"
         "threshold.max_loop=14\nthreshold.voltage=15\n";
     files["linear.ini"] = "[AutoMode]\nInitialMode=0\n";
     files["barcode.ini"] = "[ScanBarcode]\nBarcodeLength=12\nTimeout=30\nBcdAuto=1\nBcdManu=0\n";
@@ -82,10 +84,12 @@ std::map<std::string, std::string> CompleteStation() {
 
 std::string RemoveKey(const std::string& text, const std::string& section, const std::string& key) {
     const size_t start = text.find("[" + section + "]\n");
-    if (start == std::string::npos) return text;
+    if (start == std::string::npos)
+        return text;
     size_t at = text.find("\n" + key + "=", start);
     const size_t next = text.find("\n[", start + 1);
-    if (at == std::string::npos || (next != std::string::npos && at > next)) return text;
+    if (at == std::string::npos || (next != std::string::npos && at > next))
+        return text;
     const size_t end = text.find('\n', at + 1);
     return text.substr(0, at) + text.substr(end);
 }
@@ -95,7 +99,8 @@ std::string SetKey(const std::string& text, const std::string& section, const st
     std::string removed = RemoveKey(text, section, key);
     const std::string header = "[" + section + "]\n";
     const size_t start = removed.find(header);
-    if (start == std::string::npos) return removed + header + key + "=" + value + "\n";
+    if (start == std::string::npos)
+        return removed + header + key + "=" + value + "\n";
     return removed.insert(start + header.size(), key + "=" + value + "\n");
 }
 
@@ -109,11 +114,13 @@ void WriteStation(const std::map<std::string, std::string>& files) {
 
 std::string ReadFile(const std::string& path) {
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return "<missing>";
+    if (!f)
+        return "<missing>";
     std::string bytes;
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
     std::fclose(f);
     return bytes;
 }

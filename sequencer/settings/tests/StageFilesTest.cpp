@@ -45,7 +45,8 @@ TEST(StageLoad, MissingKeysOfTheStage) {
 TEST(StageLoad, StepCountAndSlots) {
     TwoSettings st;
     st.Set1("OperationNO", "12");
-    for (int n = 1; n <= 10; ++n) st.Set1("Operation" + std::to_string(n), "Step" + std::to_string(n));
+    for (int n = 1; n <= 10; ++n)
+        st.Set1("Operation" + std::to_string(n), "Step" + std::to_string(n));
     st.Set1("Operation1", std::string(40, 's'));
     ASSERT_TRUE(st.Load());
     ASSERT_TRUE(SwitchSetting(st.ctx, 1)) << st.Texts();
@@ -96,7 +97,8 @@ TEST(StageLoad, SerialNumberResumesAndSpecifyLogFolders) {
     EXPECT_EQ(st.ctx.stage.currentSerialNum, 105);
     EXPECT_STREQ(st.ctx.settings.OkFolder, "D:\\logs\\20240131");
     EXPECT_STREQ(st.ctx.settings.NgFolder, "D:\\logs\\20240131");
-    EXPECT_TRUE(st.folders.IsFolder("D:\\logs\\20240131") || st.folders.journal.back() == "mkdir D:\\logs\\20240131");
+    EXPECT_TRUE(st.folders.IsFolder("D:\\logs\\20240131") ||
+                st.folders.journal.back() == "mkdir D:\\logs\\20240131");
 }
 
 TEST(Thresholds, ValuesBypassListsAndBarcode) {
@@ -113,7 +115,8 @@ TEST(Thresholds, ValuesBypassListsAndBarcode) {
     EXPECT_EQ(st.ctx.shared.bypassY.count, 0);
 
     std::string list300, list301;
-    for (int i = 1; i <= 300; ++i) list300 += std::to_string(i) + ",";
+    for (int i = 1; i <= 300; ++i)
+        list300 += std::to_string(i) + ",";
     list301 = list300 + "301";
     const struct {
         const char* key;
@@ -184,16 +187,20 @@ TEST(Writers, StageAndThresholdWriteBacks) {
     IniDictionary* blank = IniLoad("blank.ini");
     SaveThresholdFile(st.ctx, blank);
     std::string order;
-    for (const Box& b : st.messages.boxes) order += b.caption + "|";
-    EXPECT_EQ(order,
-              "TxMaxTim not exist|TxMinTim not exist|MaxVoltage not exist|MinVoltage not exist|RxMaxTim not exist|"
-              "RxMinTim not exist|TxTimeThreshold not exist|NegTxTimeThreshold not exist|VolThreshold not exist|"
-              "NegVolThreshold not exist|RxTimeThreshold not exist|NegRxTimeThreshold not exist|Btn_MaxTim not exist|"
-              "Btn_MinTim not exist|Btn_MaxVoltage not exist|Btn_MinVoltage not exist|Btn_Threshold not exist|"
-              "Btn_Neg_Threshold not exist|check_inv_X_order not exist|check_inv_Y_order not exist|m_Calib not exist|"
-              "Mutl not exist|NegCalib not exist|NegMutl not exist|BtnMutl not exist|BtnCalib not exist|"
-              "BtnNegMutl not exist|BtnNegCalib not exist|BtnNegTargetMutl not exist|TargetMutl not exist|"
-              "NegTargetMutl not exist|BtnTargetMutl not exist|");
+    for (const Box& b : st.messages.boxes)
+        order += b.caption + "|";
+    EXPECT_EQ(
+        order,
+        "TxMaxTim not exist|TxMinTim not exist|MaxVoltage not exist|MinVoltage not exist|RxMaxTim not exist|"
+        "RxMinTim not exist|TxTimeThreshold not exist|NegTxTimeThreshold not exist|VolThreshold not exist|"
+        "NegVolThreshold not exist|RxTimeThreshold not exist|NegRxTimeThreshold not exist|Btn_MaxTim not "
+        "exist|"
+        "Btn_MinTim not exist|Btn_MaxVoltage not exist|Btn_MinVoltage not exist|Btn_Threshold not exist|"
+        "Btn_Neg_Threshold not exist|check_inv_X_order not exist|check_inv_Y_order not exist|m_Calib not "
+        "exist|"
+        "Mutl not exist|NegCalib not exist|NegMutl not exist|BtnMutl not exist|BtnCalib not exist|"
+        "BtnNegMutl not exist|BtnNegCalib not exist|BtnNegTargetMutl not exist|TargetMutl not exist|"
+        "NegTargetMutl not exist|BtnTargetMutl not exist|");
     IniFree(blank);
 }
 

@@ -39,7 +39,8 @@ struct Station {
         IniFree(mpset);
         IniFree(config);
     }
-    void Set(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
+    void Set(const std::string& file, const std::string& section, const std::string& key,
+             const std::string& value) {
         files[file] = SetKey(files[file], section, key, value);
     }
     void Remove(const std::string& file, const std::string& section, const std::string& key) {
@@ -56,7 +57,8 @@ struct Station {
     }
     std::string Texts() const {
         std::string out;
-        for (const Box& b : messages.boxes) out += b.text + "|";
+        for (const Box& b : messages.boxes)
+            out += b.text + "|";
         return out;
     }
 };

@@ -17,7 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 void MakeFile(const std::string& path, const std::string& bytes) {
-    if (fs::path(path).has_parent_path()) fs::create_directories(fs::path(path).parent_path());
+    if (fs::path(path).has_parent_path())
+        fs::create_directories(fs::path(path).parent_path());
     FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr) << path;
     std::fwrite(bytes.data(), 1, bytes.size(), f);
@@ -26,7 +27,8 @@ void MakeFile(const std::string& path, const std::string& bytes) {
 
 bool EveryLineEndsInCrLf(const std::string& text) {
     for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
-        if (at == 0 || text[at - 1] != '\r') return false;
+        if (at == 0 || text[at - 1] != '\r')
+            return false;
     return !text.empty() && text.back() == '\n';
 }
 
@@ -41,7 +43,8 @@ struct RealStation {
     IniDictionary* config = nullptr;
 
     RealStation() {
-        for (const char* folder : {"Firmware", "GoldenSample", "OldFw", "OldGs"}) fs::remove_all(folder);
+        for (const char* folder : {"Firmware", "GoldenSample", "OldFw", "OldGs"})
+            fs::remove_all(folder);
         std::remove("config.ini.bak");
         fs::create_directories("Firmware\\Alpha");
         fs::create_directories("GoldenSample\\Alpha");
@@ -51,7 +54,8 @@ struct RealStation {
         IniFree(mpset);
         IniFree(config);
     }
-    void Set(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
+    void Set(const std::string& file, const std::string& section, const std::string& key,
+             const std::string& value) {
         files[file] = SetKey(files[file], section, key, value);
     }
     bool Load() {
@@ -164,8 +168,9 @@ TEST(Win32Files, SavedOpenShortFileHasCrLfLinesAndNoBackup) {
     const std::string saved = ReadFile("openshort.ini");
     EXPECT_TRUE(EveryLineEndsInCrLf(saved)) << saved;
     EXPECT_NE(saved.find("\r\n[MODE]\r\nCurrentMode=1\r\n\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\r\n[AutoModeInfo]\r\nSlaveNO=1\r\nhasCalibration=9\r\nTitle=Station 4\r\nITO=Alpha\r\n"
-                         "FwId=FW9\r\nLoadGoldenPath=gold.csv\r\nenableLoadSample=1\r\nSaveResultPath=TestLogs\r\n"),
+    EXPECT_NE(saved.find(
+                  "\r\n[AutoModeInfo]\r\nSlaveNO=1\r\nhasCalibration=9\r\nTitle=Station 4\r\nITO=Alpha\r\n"
+                  "FwId=FW9\r\nLoadGoldenPath=gold.csv\r\nenableLoadSample=1\r\nSaveResultPath=TestLogs\r\n"),
               std::string::npos)
         << saved;
     EXPECT_EQ(saved.compare(0, 16, "[SelfThreshold]\r"), 0);

@@ -20,10 +20,12 @@ public:
         const std::string pattern = std::string(folder) + "\\*.*";
         WIN32_FIND_DATAA found;
         HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+        if (search == INVALID_HANDLE_VALUE)
+            return GetLastError() == ERROR_FILE_NOT_FOUND;
         do {
             const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == "..")
+                continue;
             entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
         } while (FindNextFileA(search, &found));
         const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
@@ -36,7 +38,8 @@ public:
     std::string FullPath(const char* path) override {
         char full[MAX_PATH * 4];
         const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-        if (length == 0 || length >= sizeof full) return std::string();
+        if (length == 0 || length >= sizeof full)
+            return std::string();
         return std::string(full, length);
     }
 };
@@ -46,7 +49,8 @@ public:
     std::string TodayYmd() override {
         const std::time_t now = std::time(nullptr);
         char text[16] = "";
-        if (const std::tm* local = std::localtime(&now)) std::strftime(text, sizeof text, "%Y%m%d", local);
+        if (const std::tm* local = std::localtime(&now))
+            std::strftime(text, sizeof text, "%Y%m%d", local);
         return text;
     }
 };

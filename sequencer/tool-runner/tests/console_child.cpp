@@ -4,8 +4,8 @@
 #include "vantro/windows_version.h"
 
 int main() {
-  bool created = vantro::CreateConsoleWithoutClose();
-  std::printf("console %s\n", created ? "created" : "failed");
-  std::fflush(stdout);
-  return created ? 0 : 1;
+    bool created = vantro::CreateConsoleWithoutClose();
+    std::printf("console %s\n", created ? "created" : "failed");
+    std::fflush(stdout);
+    return created ? 0 : 1;
 }

@@ -9,38 +9,38 @@
 #include <string>
 
 struct VantroRun {
-  DWORD exitCode = 0;
-  bool ended = false;
-  bool everVisible = false;
-  DWORD milliseconds = 0;
+    DWORD exitCode = 0;
+    bool ended = false;
+    bool everVisible = false;
+    DWORD milliseconds = 0;
 };
 
 class VantroStation {
- public:
-  // A fresh folder named name in the working folder.
-  explicit VantroStation(const std::string& name);
+public:
+    // A fresh folder named name in the working folder.
+    explicit VantroStation(const std::string& name);
 
-  // Set [section] key=value in one of the station's files (added when absent);
-  // Remove drops the key.
-  void Set(const std::string& file, const std::string& section, const std::string& key,
-           const std::string& value);
-  void Remove(const std::string& file, const std::string& section, const std::string& key);
-  // Writes the files, the panel (plugged unless told) and dev\ with the tools.
-  void Prepare(bool plugged = true);
+    // Set [section] key=value in one of the station's files (added when absent);
+    // Remove drops the key.
+    void Set(const std::string& file, const std::string& section, const std::string& key,
+             const std::string& value);
+    void Remove(const std::string& file, const std::string& section, const std::string& key);
+    // Writes the files, the panel (plugged unless told) and dev\ with the tools.
+    void Prepare(bool plugged = true);
 
-  // Starts Vantro.exe; onStarted runs with its process id while it runs.
-  VantroRun Run(DWORD timeoutMs, void (*onStarted)(DWORD processId, void* context) = nullptr,
-                void* context = nullptr);
+    // Starts Vantro.exe; onStarted runs with its process id while it runs.
+    VantroRun Run(DWORD timeoutMs, void (*onStarted)(DWORD processId, void* context) = nullptr,
+                  void* context = nullptr);
 
-  std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
-  std::string Read(const std::string& name) const;  // "<missing>" when absent
-  bool Exists(const std::string& name) const;
-  void WriteFile(const std::string& name, const std::string& bytes) const;
-  const std::string& Folder() const { return folder_; }
+    std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string Read(const std::string& name) const;  // "<missing>" when absent
+    bool Exists(const std::string& name) const;
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+    const std::string& Folder() const { return folder_; }
 
- private:
-  std::string folder_;
-  std::map<std::string, std::string> files_;
+private:
+    std::string folder_;
+    std::map<std::string, std::string> files_;
 };
 
 // Top-level dialogs (#32770) of the process.

@@ -3,10 +3,12 @@
 CPictureCtrl::~CPictureCtrl() = default;
 
 void CPictureCtrl::PreSubclassWindow() {
-  LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-  SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
+    LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
 }
 
 void CPictureCtrl::DrawItem(DRAWITEMSTRUCT*) {}
 
-BOOL CPictureCtrl::OnEraseBkgnd(CDC* dc) { return CStatic::OnEraseBkgnd(dc); }
+BOOL CPictureCtrl::OnEraseBkgnd(CDC* dc) {
+    return CStatic::OnEraseBkgnd(dc);
+}

@@ -7,15 +7,15 @@
 #include "Image.h"
 
 class CPictureCtrl : public CStatic {
- public:
-  ~CPictureCtrl() override;
-  void DrawItem(DRAWITEMSTRUCT* item) override;
-  bool ImageLoaded() const { return false; }
+public:
+    ~CPictureCtrl() override;
+    void DrawItem(DRAWITEMSTRUCT* item) override;
+    bool ImageLoaded() const { return false; }
 
- protected:
-  void PreSubclassWindow() override;
-  BOOL OnEraseBkgnd(CDC* dc) override;
+protected:
+    void PreSubclassWindow() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
 
- private:
-  GdiplusSession gdiplus_;
+private:
+    GdiplusSession gdiplus_;
 };

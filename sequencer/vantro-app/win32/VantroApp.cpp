@@ -6,32 +6,34 @@
 #include "WinApp.h"
 
 class CKestrovaApp : public CWinApp {
- public:
-  CKestrovaApp() : CWinApp("Vantro") {}
+public:
+    CKestrovaApp() : CWinApp("Vantro") {}
 
-  BOOL InitInstance() override {
-    INITCOMMONCONTROLSEX controls = {8, 0xFF};
-    InitCommonControlsEx(&controls);
-    SetRegistryKey("Local AppWizard-Generated Applications");
-    {
-      CKestrovaDlg dialog;
-      m_pMainWnd = &dialog;
-      dialog.DoModal();
-      m_pMainWnd = nullptr;
-      pass_ = dialog.Finish();
+    BOOL InitInstance() override {
+        INITCOMMONCONTROLSEX controls = {8, 0xFF};
+        InitCommonControlsEx(&controls);
+        SetRegistryKey("Local AppWizard-Generated Applications");
+        {
+            CKestrovaDlg dialog;
+            m_pMainWnd = &dialog;
+            dialog.DoModal();
+            m_pMainWnd = nullptr;
+            pass_ = dialog.Finish();
+        }
+        return FALSE;
     }
-    return FALSE;
-  }
 
-  int ExitInstance() override {
-    CWinApp::ExitInstance();
-    return pass_ ? 0 : -1;
-  }
+    int ExitInstance() override {
+        CWinApp::ExitInstance();
+        return pass_ ? 0 : -1;
+    }
 
- private:
-  bool pass_ = false;
+private:
+    bool pass_ = false;
 };
 
 CKestrovaApp theApp;
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunWinApp(theApp); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return RunWinApp(theApp);
+}

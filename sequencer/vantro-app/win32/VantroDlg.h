@@ -32,152 +32,152 @@ class VantroView : public vantro::RunUi,
                    public vantro::MainView,
                    public SettingsWindow,
                    public MessageDisplay {
- public:
-  explicit VantroView(CKestrovaDlg& dialog) : dialog_(dialog) {}
+public:
+    explicit VantroView(CKestrovaDlg& dialog) : dialog_(dialog) {}
 
-  // RunUi
-  void ShowStepStatusText(const char* text) override;
-  void ConsolePrint(const char* text) override;
-  void SetStatusText(const char* text, int fontPoints) override;
-  void DeleteAllRows() override;
-  void InsertRow(int row, const char* number, const char* name) override;
-  void SetRowResult(int row, const char* result, const char* comment, vantro::Rgb colour) override;
-  void SetListRedraw(bool on) override;
-  void RedrawList() override;
-  void SetProgress(int percent) override;
-  void SetTestCaption(const char* text) override;
-  void EnableTest(bool enable) override;
-  void RedrawDialog() override;
-  void StartTimer(unsigned id, unsigned periodMs) override;
-  void KillTimer(unsigned id) override;
-  void ClearRunFields() override;
-  void ClearFirmwareIdTexts() override;
+    // RunUi
+    void ShowStepStatusText(const char* text) override;
+    void ConsolePrint(const char* text) override;
+    void SetStatusText(const char* text, int fontPoints) override;
+    void DeleteAllRows() override;
+    void InsertRow(int row, const char* number, const char* name) override;
+    void SetRowResult(int row, const char* result, const char* comment, vantro::Rgb colour) override;
+    void SetListRedraw(bool on) override;
+    void RedrawList() override;
+    void SetProgress(int percent) override;
+    void SetTestCaption(const char* text) override;
+    void EnableTest(bool enable) override;
+    void RedrawDialog() override;
+    void StartTimer(unsigned id, unsigned periodMs) override;
+    void KillTimer(unsigned id) override;
+    void ClearRunFields() override;
+    void ClearFirmwareIdTexts() override;
 
-  // DeviceView
-  void SetStatus(const char* text) override;
-  void FocusTest() override;
-  void FocusResultList() override;
-  void SetDeviceLabel(const char* text) override;
-  void SetMasterFirmwareId(const char* text) override;
-  void ShowPowerControls(bool show) override;
-  void ShowChipCount(int count) override;
-  void RedrawPowerLamp() override;
-  void Redraw() override;
-  void ZeroResultCounts() override;
-  void Sleep(int milliseconds) override;
+    // DeviceView
+    void SetStatus(const char* text) override;
+    void FocusTest() override;
+    void FocusResultList() override;
+    void SetDeviceLabel(const char* text) override;
+    void SetMasterFirmwareId(const char* text) override;
+    void ShowPowerControls(bool show) override;
+    void ShowChipCount(int count) override;
+    void RedrawPowerLamp() override;
+    void Redraw() override;
+    void ZeroResultCounts() override;
+    void Sleep(int milliseconds) override;
 
-  // MainView
-  bool RegisterDeviceNotices() override;
-  void EnableSettingControls(bool enable) override;
-  void SelectSetting(int index) override;  // also SettingsWindow
-  void ShowMaximized() override;
-  void ShowNormal() override;
-  void ScreenSize(int* width, int* height) override;
-  void SetChineseNotice() override;
-  void ShowFirmwareIdRows(int chipCount) override;
-  void ResetResultColumns() override;
-  void ClearMapPicture() override;
-  bool ShowSpecPicture(const char* file) override;
-  void HideSpecPicture() override;
-  void PlaceNoticeLabel() override;
-  void SetTopMost() override;
-  void FocusDialog() override;
-  void EndDialog(int result) override;
-  bool AskPassword(std::string* typed) override;
-  void ShowBox(const char* text, const char* caption, unsigned style) override;
-  bool CreateConsole() override;
-  void FreeConsole() override;
+    // MainView
+    bool RegisterDeviceNotices() override;
+    void EnableSettingControls(bool enable) override;
+    void SelectSetting(int index) override;  // also SettingsWindow
+    void ShowMaximized() override;
+    void ShowNormal() override;
+    void ScreenSize(int* width, int* height) override;
+    void SetChineseNotice() override;
+    void ShowFirmwareIdRows(int chipCount) override;
+    void ResetResultColumns() override;
+    void ClearMapPicture() override;
+    bool ShowSpecPicture(const char* file) override;
+    void HideSpecPicture() override;
+    void PlaceNoticeLabel() override;
+    void SetTopMost() override;
+    void FocusDialog() override;
+    void EndDialog(int result) override;
+    bool AskPassword(std::string* typed) override;
+    void ShowBox(const char* text, const char* caption, unsigned style) override;
+    bool CreateConsole() override;
+    void FreeConsole() override;
 
-  // SettingsWindow, MessageDisplay
-  void SetWindowTitle(const char* title) override;
-  void AddSettingName(const char* name) override;
-  void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
+    // SettingsWindow, MessageDisplay
+    void SetWindowTitle(const char* title) override;
+    void AddSettingName(const char* name) override;
+    void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
 
- private:
-  CKestrovaDlg& dialog_;
+private:
+    CKestrovaDlg& dialog_;
 };
 
 class CKestrovaDlg : public CDialog {
- public:
-  CKestrovaDlg();
-  ~CKestrovaDlg() override;
+public:
+    CKestrovaDlg();
+    ~CKestrovaDlg() override;
 
-  // After the modal loop: the result files and the viewer.  True for a
-  // pass whose result file was written.
-  bool Finish();
+    // After the modal loop: the result files and the viewer.  True for a
+    // pass whose result file was written.
+    bool Finish();
 
-  BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
 
- protected:
-  BOOL OnInitDialog() override;
-  void DoDataExchange(CDataExchange* dx) override;
-  bool OnCmdMsg(UINT id, int code) override;
-  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnOK() override;
-  void OnCancel() override;
-  void OnPaint() override;
-  HCURSOR OnQueryDragIcon() override;
-  HBRUSH OnCtlColor(CDC* dc, HWND control, UINT type) override;
-  void OnTimer(UINT_PTR id) override;
-  void OnSysCommand(UINT id, LPARAM lParam) override;
-  void OnWindowPosChanging(WINDOWPOS* pos) override;
-  void OnSize(UINT type, int cx, int cy) override;
-  void OnMouseMove(UINT flags, POINT point) override;
-  BOOL OnDeviceChange(UINT eventType, DWORD_PTR data) override;
-  void OnDestroy() override;
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    bool OnCmdMsg(UINT id, int code) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+    HBRUSH OnCtlColor(CDC* dc, HWND control, UINT type) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnSysCommand(UINT id, LPARAM lParam) override;
+    void OnWindowPosChanging(WINDOWPOS* pos) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    BOOL OnDeviceChange(UINT eventType, DWORD_PTR data) override;
+    void OnDestroy() override;
 
- private:
-  friend class VantroView;
-  class Handlers;
-  class Device;
-  class Logs;
-  class Switcher;
-  class Clock;
+private:
+    friend class VantroView;
+    class Handlers;
+    class Device;
+    class Logs;
+    class Switcher;
+    class Clock;
 
-  HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
-  void DrawPowerLamp(HDC dc);
-  bool StartWorker(std::function<void()> work);
+    HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
+    void DrawPowerLamp(HDC dc);
+    bool StartWorker(std::function<void()> work);
 
-  DWORD guiThread_ = 0;
-  bool destroying_ = false;
-  HDEVNOTIFY notices_ = nullptr;
-  HICON icon_ = nullptr;
-  CFont font10_, font125_, font15_, font45_, font70_;
-  bool columnsInserted_ = false;
-  bool aioCloseAsked_ = false;
+    DWORD guiThread_ = 0;
+    bool destroying_ = false;
+    HDEVNOTIFY notices_ = nullptr;
+    HICON icon_ = nullptr;
+    CFont font10_, font125_, font15_, font45_, font70_;
+    bool columnsInserted_ = false;
+    bool aioCloseAsked_ = false;
 
-  CButton test_;
-  CListCtrlEx list_;
-  CComboBox combo_;
-  CProgressCtrl progress_;
-  CPictureCtrl itoMap_;
-  CStatic spec_;
-  CBitmap specBitmap_;
+    CButton test_;
+    CListCtrlEx list_;
+    CComboBox combo_;
+    CProgressCtrl progress_;
+    CPictureCtrl itoMap_;
+    CStatic spec_;
+    CBitmap specBitmap_;
 
-  VantroView view_{*this};
-  SettingsContext context_;
-  vantro::Win32ProcessLauncher launcher_;
-  vantro::FrameworkMessages boxes_;
-  vantro::SystemLocalTime localTime_;
-  vantro::ToolRunner tools_;
-  vantro::DeviceWatch device_;
-  vantro::PortableBatchFiles batchFiles_;
-  vantro::DevconReinstaller reinstaller_;
-  std::unique_ptr<Handlers> handlers_;
-  std::unique_ptr<Device> runDevice_;
-  std::unique_ptr<Logs> logs_;
-  std::unique_ptr<Switcher> switcher_;
-  std::unique_ptr<Clock> clock_;
-  vantro::DialogRetryPrompts prompts_;
-  std::function<void()> work_;
-  std::unique_ptr<CWinThread> worker_;
-  std::unique_ptr<vantro::SequenceEngine> engine_;
-  // Seams for the stage dialog, its file search, the open/short record and
-  // the ITO map; their defaults open nothing, find nothing and draw nothing.
-  vantro::StageSettingsEditor stageEditor_;
-  vantro::StageFileSearch fileSearch_;
-  vantro::OpenShortResults openShort_;
-  vantro::ItoMapDisplay mapDisplay_;
-  std::unique_ptr<vantro::MainController> controller_;
+    VantroView view_{*this};
+    SettingsContext context_;
+    vantro::Win32ProcessLauncher launcher_;
+    vantro::FrameworkMessages boxes_;
+    vantro::SystemLocalTime localTime_;
+    vantro::ToolRunner tools_;
+    vantro::DeviceWatch device_;
+    vantro::PortableBatchFiles batchFiles_;
+    vantro::DevconReinstaller reinstaller_;
+    std::unique_ptr<Handlers> handlers_;
+    std::unique_ptr<Device> runDevice_;
+    std::unique_ptr<Logs> logs_;
+    std::unique_ptr<Switcher> switcher_;
+    std::unique_ptr<Clock> clock_;
+    vantro::DialogRetryPrompts prompts_;
+    std::function<void()> work_;
+    std::unique_ptr<CWinThread> worker_;
+    std::unique_ptr<vantro::SequenceEngine> engine_;
+    // Seams for the stage dialog, its file search, the open/short record and
+    // the ITO map; their defaults open nothing, find nothing and draw nothing.
+    vantro::StageSettingsEditor stageEditor_;
+    vantro::StageFileSearch fileSearch_;
+    vantro::OpenShortResults openShort_;
+    vantro::ItoMapDisplay mapDisplay_;
+    std::unique_ptr<vantro::MainController> controller_;
 };

@@ -20,7 +20,8 @@ public:
         Dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
         Dword(0);
         words_.push_back(items);
-        for (WORD v : {10, 10, 200, 80}) words_.push_back(v);
+        for (WORD v : {10, 10, 200, 80})
+            words_.push_back(v);
         words_.push_back(0);  // no menu
         words_.push_back(0);  // the dialog class
         Text(caption);
@@ -28,10 +29,12 @@ public:
         Text(L"MS Shell Dlg");
     }
     void Item(WORD kind, WORD id, DWORD style, short x, short y, short cx, short cy, const wchar_t* text) {
-        if (words_.size() % 2) words_.push_back(0);  // items start on a DWORD
+        if (words_.size() % 2)
+            words_.push_back(0);  // items start on a DWORD
         Dword(style | WS_CHILD | WS_VISIBLE);
         Dword(0);
-        for (short v : {x, y, cx, cy}) words_.push_back(static_cast<WORD>(v));
+        for (short v : {x, y, cx, cy})
+            words_.push_back(static_cast<WORD>(v));
         words_.push_back(id);
         words_.push_back(0xFFFF);
         words_.push_back(kind);
@@ -46,7 +49,8 @@ private:
         words_.push_back(HIWORD(v));
     }
     void Text(const wchar_t* text) {
-        for (; *text; ++text) words_.push_back(static_cast<WORD>(*text));
+        for (; *text; ++text)
+            words_.push_back(static_cast<WORD>(*text));
         words_.push_back(0);
     }
     std::vector<WORD> words_;
@@ -71,7 +75,8 @@ int ShowDialog() {
     form.Item(0x0081, 102, ES_PASSWORD | WS_BORDER, 7, 36, 180, 12, L"secret");
     form.Item(0x0080, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 40, 58, 50, 14, L"OK");
     form.Item(0x0080, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 110, 58, 50, 14, L"Cancel");
-    return static_cast<int>(DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Get(), nullptr, BarcodeDialog, 0));
+    return static_cast<int>(
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Get(), nullptr, BarcodeDialog, 0));
 }
 
 }  // namespace
@@ -87,7 +92,8 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(kind, "yesnocancel"))
             answer = MessageBoxA(nullptr, "Save the results?", "Save", MB_YESNOCANCEL);
         else if (!std::strcmp(kind, "retrycancel"))
-            answer = MessageBoxA(nullptr, "Cannot Get Chip Data !", "Check Device", MB_RETRYCANCEL | MB_ICONWARNING);
+            answer = MessageBoxA(nullptr, "Cannot Get Chip Data !", "Check Device",
+                                 MB_RETRYCANCEL | MB_ICONWARNING);
         else if (!std::strcmp(kind, "ok"))
             answer = MessageBoxA(nullptr, "Test finished", "Info", MB_OK);
         else if (!std::strcmp(kind, "dialog"))
@@ -96,7 +102,8 @@ int main(int argc, char** argv) {
     }
     answers += "\n";
     FILE* file = std::fopen("asker-answers.txt", "wb");
-    if (!file) return 2;
+    if (!file)
+        return 2;
     const bool ok = std::fwrite(answers.data(), 1, answers.size(), file) == answers.size();
     return std::fclose(file) == 0 && ok ? 0 : 2;
 }

@@ -21,7 +21,8 @@ std::string ReadAll(const char* path) {
     if (FILE* file = std::fopen(path, "rb")) {
         char buffer[4096];
         size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            text.append(buffer, n);
         std::fclose(file);
     }
     return text;
@@ -44,18 +45,21 @@ struct Program {
         buffer.push_back('\0');
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
-                                 &info) != 0;
+        started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr,
+                                 &startup, &info) != 0;
     }
     ~Program() {
-        if (!started) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 1);
+        if (!started)
+            return;
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(info.hProcess, 1);
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
     }
     // The exit code, or 0xDEAD when it is still running after the wait.
     DWORD Finish(DWORD timeoutMs = 30000) {
-        if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0) return 0xDEAD;
+        if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return 0xDEAD;
         DWORD code = 0;
         GetExitCodeProcess(info.hProcess, &code);
         return code;
@@ -74,21 +78,23 @@ TEST(MessageBoxWatchProgram, AnswersEveryPromptOfAnotherProcessAndRecordsIt) {
     EXPECT_EQ(asker.Finish(), 0u);
     EXPECT_EQ(watch.Finish(), 0u);
     EXPECT_EQ(ReadAll("asker-answers.txt"), "6 7 4 1 2\n");
-    EXPECT_EQ(ReadAll("boxes.txt"),
-              "caption=\"Question\" text=\"Erase the golden sample?\\nIt cannot be undone.\" buttons=\"Yes|No\" "
-              "answer=Yes\n"
-              "caption=\"Save\" text=\"Save the results?\" buttons=\"Yes|No|Cancel\" answer=No\n"
-              "caption=\"Check Device\" text=\"Cannot Get Chip Data !\" buttons=\"Retry|Cancel\" answer=Retry\n"
-              "caption=\"Info\" text=\"Test finished\" buttons=\"OK\" answer=OK\n"
-              // The field's text was set after creation, and the password stays unread.
-              "caption=\"Serial number\" text=\"Scan the panel's barcode:\\nSN-0042\" buttons=\"OK|Cancel\" "
-              "answer=Cancel\n");
+    EXPECT_EQ(
+        ReadAll("boxes.txt"),
+        "caption=\"Question\" text=\"Erase the golden sample?\\nIt cannot be undone.\" buttons=\"Yes|No\" "
+        "answer=Yes\n"
+        "caption=\"Save\" text=\"Save the results?\" buttons=\"Yes|No|Cancel\" answer=No\n"
+        "caption=\"Check Device\" text=\"Cannot Get Chip Data !\" buttons=\"Retry|Cancel\" answer=Retry\n"
+        "caption=\"Info\" text=\"Test finished\" buttons=\"OK\" answer=OK\n"
+        // The field's text was set after creation, and the password stays unread.
+        "caption=\"Serial number\" text=\"Scan the panel's barcode:\\nSN-0042\" buttons=\"OK|Cancel\" "
+        "answer=Cancel\n");
 }
 
 TEST(MessageBoxWatchProgram, FindsTheProgramByNameAndUsesTheFallback) {
     DeleteFileA("asker-answers.txt");
     WriteAll("retry.script", "Retry\nfallback Cancel\n");
-    Program watch("msgbox_watch.exe", "--program MSGBOX_ASKER.exe --count 2 --script retry.script --record r.txt");
+    Program watch("msgbox_watch.exe",
+                  "--program MSGBOX_ASKER.exe --count 2 --script retry.script --record r.txt");
     ASSERT_TRUE(watch.started);
     Sleep(200);  // the watcher waits for the program to appear
     Program asker("msgbox_asker.exe", "retrycancel retrycancel");
@@ -96,7 +102,8 @@ TEST(MessageBoxWatchProgram, FindsTheProgramByNameAndUsesTheFallback) {
     EXPECT_EQ(watch.Finish(), 0u);
     EXPECT_EQ(asker.Finish(), 0u);
     EXPECT_EQ(ReadAll("asker-answers.txt"), "4 2\n");
-    const std::string box = "caption=\"Check Device\" text=\"Cannot Get Chip Data !\" buttons=\"Retry|Cancel\" answer=";
+    const std::string box =
+        "caption=\"Check Device\" text=\"Cannot Get Chip Data !\" buttons=\"Retry|Cancel\" answer=";
     EXPECT_EQ(ReadAll("r.txt"), box + "Retry\n" + box + "Cancel\n");
 }
 

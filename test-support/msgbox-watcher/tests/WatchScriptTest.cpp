@@ -7,8 +7,9 @@ using namespace msgbox_watch;
 TEST(WatchScript, AnswersInOrderWithFallbackAndComments) {
     AnswerScript script;
     std::string error;
-    ASSERT_TRUE(ParseAnswerScript("# the erase question\nyes\n  No  \r\n\nRETRY # chip data\nok\n1013\nfallback Cancel",
-                                  &script, &error))
+    ASSERT_TRUE(ParseAnswerScript(
+        "# the erase question\nyes\n  No  \r\n\nRETRY # chip data\nok\n1013\nfallback Cancel", &script,
+        &error))
         << error;
     EXPECT_EQ(script.answers, (std::vector<int>{kYes, kNo, kRetry, kOk, 1013}));
     EXPECT_EQ(script.fallback, kCancel);
@@ -28,8 +29,9 @@ TEST(WatchScript, BadLinesAreRefusedWithTheirNumber) {
 }
 
 TEST(WatchScript, RecordLineIsOneEscapedLine) {
-    EXPECT_EQ(RecordLine("Question", "Erase \"gold\"?\r\nC:\\gs\tnow", {"Yes", "No"}, kNo),
-              "caption=\"Question\" text=\"Erase \\\"gold\\\"?\\r\\nC:\\\\gs\\tnow\" buttons=\"Yes|No\" answer=No");
+    EXPECT_EQ(
+        RecordLine("Question", "Erase \"gold\"?\r\nC:\\gs\tnow", {"Yes", "No"}, kNo),
+        "caption=\"Question\" text=\"Erase \\\"gold\\\"?\\r\\nC:\\\\gs\\tnow\" buttons=\"Yes|No\" answer=No");
     EXPECT_EQ(RecordLine("", "", {}, 1013), "caption=\"\" text=\"\" buttons=\"\" answer=1013");
     EXPECT_EQ(WithoutMnemonic("&Retry"), "Retry");
     EXPECT_EQ(WithoutMnemonic("Save && &Quit"), "Save & Quit");

@@ -8,9 +8,10 @@ using standin::Step;
 TEST(StandinScript, ParsesEveryStep) {
     std::vector<Step> steps;
     std::string error;
-    ASSERT_TRUE(ParseScript("# firmware updater\r\nwait 250\nwrite fwid.log ID: 01 02\\r\\nEND\\\\\nunplug\nwait forever\n"
-                            "plug\npanel need_reinstall 1\nportaq-read 2 A000C004\nexit -7",
-                            &steps, &error))
+    ASSERT_TRUE(ParseScript(
+        "# firmware updater\r\nwait 250\nwrite fwid.log ID: 01 02\\r\\nEND\\\\\nunplug\nwait forever\n"
+        "plug\npanel need_reinstall 1\nportaq-read 2 A000C004\nexit -7",
+        &steps, &error))
         << error;
     ASSERT_EQ(steps.size(), 8u);
     EXPECT_EQ(steps[0].kind, Step::kWait);

@@ -32,8 +32,8 @@ Started Start(const std::string& tool, const std::string& arguments, const char*
     line.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    started.ok = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                                folder, &startup, &started.process) != 0;
+    started.ok = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                nullptr, folder, &startup, &started.process) != 0;
     return started;
 }
 
@@ -42,7 +42,8 @@ protected:
     void SetUp() override {
         char cwd[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, cwd);
-        folder_ = std::string(cwd) + "\\standin-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ =
+            std::string(cwd) + "\\standin-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ + "\\work");
         SetEnvironmentVariableA("NORQ_STANDIN_DIR", folder_.c_str());
@@ -72,8 +73,8 @@ TEST_F(StandinTool, RecordsItsCommandLineWritesItsFilesAndExitsWithMinus7) {
     EXPECT_EQ(code, 0xFFFFFFF9u);
     EXPECT_EQ(Read(work + "\\result.txt"), "PASS\r\n");
     EXPECT_EQ(Read(work + "\\2D_Mutual.csv"), "1,2,3");
-    EXPECT_EQ(Read(folder_ + "\\standin-journal.txt"),
-              "start tool=Halvorn run=1 cwd=" + work + " command=" + arguments + "\nexit tool=Halvorn code=-7\n");
+    EXPECT_EQ(Read(folder_ + "\\standin-journal.txt"), "start tool=Halvorn run=1 cwd=" + work + " command=" +
+                                                           arguments + "\nexit tool=Halvorn code=-7\n");
 }
 
 TEST_F(StandinTool, ScriptOfTheRunWinsAndAMissingScriptExitsZero) {

@@ -21,8 +21,8 @@
 #define SENSOR_BLOCK_ADDRESS 0x5A000000u
 
 enum class StartupOutcome {
-    GoOn,            // the frame goes on to create its window
-    EndWithExitCode0 // the frame ends the process with exit code 0
+    GoOn,             // the frame goes on to create its window
+    EndWithExitCode0  // the frame ends the process with exit code 0
 };
 
 // The frame constructor's steps after its own construction: the file, the
@@ -37,6 +37,7 @@ bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams);
 // One chip's grid size: width := block byte 1, height += block byte 2.
 bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* height);
 // The sensor-information block in packets from SENSOR_BLOCK_ADDRESS; true when the last read succeeded.
-bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SENSOR_BLOCK_SIZE], uint16_t* count);
+bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SENSOR_BLOCK_SIZE],
+                     uint16_t* count);
 // A file-system search for the path finds an entry (a folder counts too).
 bool FileExists(const char* path);

@@ -8,8 +8,7 @@ using testfiles::ReadBytes;
 using testfiles::WriteBytes;
 using testfiles::WriteText;
 
-TEST_F(StartupTest, FileOnlyInTheSubFolderIsUsedAndSavedThere)
-{
+TEST_F(StartupTest, FileOnlyInTheSubFolderIsUsedAndSavedThere) {
     std::filesystem::create_directory("Trelliq");
     WriteText("Trelliq/LinearConfig.ini", "[Pattern]\nwidth=1\nheight=2\n[Limit]\npoints=3\n");
     EXPECT_EQ(Run(), StartupOutcome::GoOn);
@@ -25,8 +24,7 @@ TEST_F(StartupTest, FileOnlyInTheSubFolderIsUsedAndSavedThere)
     EXPECT_FALSE(testfiles::Exists("LinearConfig.ini"));
 }
 
-TEST_F(StartupTest, TheCurrentFoldersFileComesFirst)
-{
+TEST_F(StartupTest, TheCurrentFoldersFileComesFirst) {
     std::filesystem::create_directory("Trelliq");
     WriteText("Trelliq/LinearConfig.ini", "[Limit]\npoints=3\n");
     WriteText("LinearConfig.ini", "[Limit]\npoints=4\n");
@@ -36,11 +34,11 @@ TEST_F(StartupTest, TheCurrentFoldersFileComesFirst)
     EXPECT_EQ(ReadBytes("Trelliq/LinearConfig.ini"), OnDisk("[Limit]\npoints=3\n"));
 }
 
-TEST_F(StartupTest, NoFileEndsAfterOneBoxAndTouchesNothing)
-{
+TEST_F(StartupTest, NoFileEndsAfterOneBoxAndTouchesNothing) {
     std::filesystem::create_directory("Trelliq");
     EXPECT_EQ(Run(), StartupOutcome::EndWithExitCode0);
-    EXPECT_EQ(messages.boxes, (std::vector<std::string>{"Linear Config File Not Found / Read Config File Failed"}));
+    EXPECT_EQ(messages.boxes,
+              (std::vector<std::string>{"Linear Config File Not Found / Read Config File Failed"}));
     EXPECT_TRUE(device.calls.empty());
     EXPECT_EQ(IniDictionary, nullptr);
     std::vector<std::string> entries;
@@ -50,14 +48,14 @@ TEST_F(StartupTest, NoFileEndsAfterOneBoxAndTouchesNothing)
     EXPECT_TRUE(std::filesystem::is_empty("Trelliq"));
 }
 
-TEST_F(StartupTest, FileTooLargeGoesOnWithEverythingZeroAndLeavesTheFile)
-{
+TEST_F(StartupTest, FileTooLargeGoesOnWithEverythingZeroAndLeavesTheFile) {
     std::string bytes = "[MultiChip]\nDecWidthHeigh=1\n[Pattern]\nwidth=5\nheight=6\n[Limit]\npoints=3\n#";
     bytes.append(65537 - bytes.size() - 1, 'x');
     bytes += '\n';
     WriteBytes("LinearConfig.ini", bytes);
     EXPECT_EQ(Run(), StartupOutcome::GoOn);
-    EXPECT_EQ(messages.boxes, (std::vector<std::string>{"Read Config File Failed / Read Config File Failed"}));
+    EXPECT_EQ(messages.boxes,
+              (std::vector<std::string>{"Read Config File Failed / Read Config File Failed"}));
     EXPECT_TRUE(device.calls.empty());
     EXPECT_EQ(config.MultiChip.DecWidthHeigh, 0);
     EXPECT_EQ(config.Limit.points, 0);

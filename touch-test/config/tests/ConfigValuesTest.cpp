@@ -18,50 +18,80 @@ struct NumberKey {
     std::function<double(const TouchTestConfig&)> field;
 };
 
-#define KEY(section, key, expr) {#section, #key, [](const TouchTestConfig& c) { return double(c.expr); }}
+#define KEY(section, key, expr)                                                                              \
+    {                                                                                                        \
+#section, #key, [](const TouchTestConfig& c) { return double(c.expr); }                              \
+    }
 
 // Every number of the file, with the field it lands in ([Pattern] is
 // written, not read; [Grids] and [Distance] come from the file here because
 // DecWidthHeigh is not 1).
-const std::vector<NumberKey>& NumberKeys()
-{
+const std::vector<NumberKey>& NumberKeys() {
     static const std::vector<NumberKey> keys = {
-        KEY(Switch, calibration, Switch.calibration), KEY(Switch, resize, Switch.resize),
-        KEY(Switch, constn, Switch.constn), KEY(Switch, firmwareid, Switch.firmwareid),
-        KEY(Switch, firmwareupdate, Switch.firmwareupdate), KEY(Switch, automode, Switch.automode),
+        KEY(Switch, calibration, Switch.calibration),
+        KEY(Switch, resize, Switch.resize),
+        KEY(Switch, constn, Switch.constn),
+        KEY(Switch, firmwareid, Switch.firmwareid),
+        KEY(Switch, firmwareupdate, Switch.firmwareupdate),
+        KEY(Switch, automode, Switch.automode),
         KEY(MultiChip, DecWidthHeigh, MultiChip.DecWidthHeigh),
-        KEY(LineWidth, side, LineWidth.side), KEY(LineWidth, cross, LineWidth.cross),
-        KEY(Continuance, X, Continuance.X), KEY(Continuance, Y, Continuance.Y),
+        KEY(LineWidth, side, LineWidth.side),
+        KEY(LineWidth, cross, LineWidth.cross),
+        KEY(Continuance, X, Continuance.X),
+        KEY(Continuance, Y, Continuance.Y),
         KEY(Broaden, First, Broaden.First),
-        KEY(Sensitivity, XDISTN, Sensitivity.XDISTN), KEY(Sensitivity, YDISTN, Sensitivity.YDISTN),
-        KEY(Sensitivity, XContinu, Sensitivity.XContinu), KEY(Sensitivity, YContinu, Sensitivity.YContinu),
+        KEY(Sensitivity, XDISTN, Sensitivity.XDISTN),
+        KEY(Sensitivity, YDISTN, Sensitivity.YDISTN),
+        KEY(Sensitivity, XContinu, Sensitivity.XContinu),
+        KEY(Sensitivity, YContinu, Sensitivity.YContinu),
         KEY(Dot, radius, Dot.radius),
-        KEY(Sensitivity, width, Sensitivity.width), KEY(Sensitivity, speed_error, Sensitivity.speed_error),
+        KEY(Sensitivity, width, Sensitivity.width),
+        KEY(Sensitivity, speed_error, Sensitivity.speed_error),
         KEY(Sensitivity, speed, Sensitivity.speed),
         KEY(Time, value, Time.value),
-        KEY(Grids, X, Grids.X), KEY(Grids, Y, Grids.Y),
-        KEY(Distance, X, Distance.X), KEY(Distance, Y, Distance.Y),
+        KEY(Grids, X, Grids.X),
+        KEY(Grids, Y, Grids.Y),
+        KEY(Distance, X, Distance.X),
+        KEY(Distance, Y, Distance.Y),
         KEY(Limit, points, Limit.points),
-        KEY(TrcTime, value, TrcTime.value), KEY(PaintTime, value, PaintTime.value),
-        KEY(RptrateTime, value, RptrateTime.value), KEY(Rptrate, value, Rptrate.value),
-        KEY(AccuracyTime, touchvalue, AccuracyTime.touchvalue), KEY(AccuracyTime, testvalue, AccuracyTime.testvalue),
-        KEY(Accuracyrate, value, Accuracyrate.value), KEY(Accuracyrate, Point, Accuracyrate.Point),
-        KEY(JitterTime, value, JitterTime.value), KEY(MousMovInvlTime, value, MousMovInvlTime.value),
-        KEY(Scaling, X, Scaling.X), KEY(Scaling, Y, Scaling.Y),
-        KEY(Gap, left, Gap.left), KEY(Gap, right, Gap.right), KEY(Gap, top, Gap.top), KEY(Gap, bottom, Gap.bottom),
-        KEY(TrcGap, left, TrcGap.left), KEY(TrcGap, right, TrcGap.right), KEY(TrcGap, top, TrcGap.top),
+        KEY(TrcTime, value, TrcTime.value),
+        KEY(PaintTime, value, PaintTime.value),
+        KEY(RptrateTime, value, RptrateTime.value),
+        KEY(Rptrate, value, Rptrate.value),
+        KEY(AccuracyTime, touchvalue, AccuracyTime.touchvalue),
+        KEY(AccuracyTime, testvalue, AccuracyTime.testvalue),
+        KEY(Accuracyrate, value, Accuracyrate.value),
+        KEY(Accuracyrate, Point, Accuracyrate.Point),
+        KEY(JitterTime, value, JitterTime.value),
+        KEY(MousMovInvlTime, value, MousMovInvlTime.value),
+        KEY(Scaling, X, Scaling.X),
+        KEY(Scaling, Y, Scaling.Y),
+        KEY(Gap, left, Gap.left),
+        KEY(Gap, right, Gap.right),
+        KEY(Gap, top, Gap.top),
+        KEY(Gap, bottom, Gap.bottom),
+        KEY(TrcGap, left, TrcGap.left),
+        KEY(TrcGap, right, TrcGap.right),
+        KEY(TrcGap, top, TrcGap.top),
         KEY(TrcGap, bottom, TrcGap.bottom),
-        KEY(Original, radio_lt, Original.radio_lt), KEY(Original, radio_rt, Original.radio_rt),
-        KEY(Original, radio_lb, Original.radio_lb), KEY(Original, radio_rb, Original.radio_rb),
-        KEY(Rotation, radio_r0, Rotation.radio_r0), KEY(Rotation, radio_r90, Rotation.radio_r90),
-        KEY(Rotation, radio_r180, Rotation.radio_r180), KEY(Rotation, radio_r270, Rotation.radio_r270),
-        KEY(Adjustment, check_adjx, Adjustment.check_adjx), KEY(Adjustment, check_adjy, Adjustment.check_adjy),
+        KEY(Original, radio_lt, Original.radio_lt),
+        KEY(Original, radio_rt, Original.radio_rt),
+        KEY(Original, radio_lb, Original.radio_lb),
+        KEY(Original, radio_rb, Original.radio_rb),
+        KEY(Rotation, radio_r0, Rotation.radio_r0),
+        KEY(Rotation, radio_r90, Rotation.radio_r90),
+        KEY(Rotation, radio_r180, Rotation.radio_r180),
+        KEY(Rotation, radio_r270, Rotation.radio_r270),
+        KEY(Adjustment, check_adjx, Adjustment.check_adjx),
+        KEY(Adjustment, check_adjy, Adjustment.check_adjy),
         KEY(CANVAS, check_canvas, CANVAS.check_canvas),
-        KEY(Cursor, check_cursor, Cursor.check_cursor), KEY(Phase3, check_phase3, Phase3.check_phase3),
+        KEY(Cursor, check_cursor, Cursor.check_cursor),
+        KEY(Phase3, check_phase3, Phase3.check_phase3),
         KEY(Cursor, check_log_cursor, Cursor.check_log_cursor),
         KEY(TestingMode, check_paint, TestingMode.check_paint),
         KEY(TestingMode, check_linear_order, TestingMode.check_linear_order),
-        KEY(TestingMode, check_linear, TestingMode.check_linear), KEY(TestingMode, check_trace, TestingMode.check_trace),
+        KEY(TestingMode, check_linear, TestingMode.check_linear),
+        KEY(TestingMode, check_trace, TestingMode.check_trace),
         KEY(TestingMode, check_report_rate, TestingMode.check_report_rate),
         KEY(TestingMode, check_accuracy, TestingMode.check_accuracy),
         KEY(TestingMode, check_jitter, TestingMode.check_jitter),
@@ -73,8 +103,7 @@ const std::vector<NumberKey>& NumberKeys()
 }
 
 // The value of key i: distinct, and automode stays 1 so that its texts are read.
-std::string ValueOf(size_t i, const NumberKey& key)
-{
+std::string ValueOf(size_t i, const NumberKey& key) {
     if (std::string(key.section) == "Switch" && std::string(key.key) == "automode")
         return "1";
     if (std::string(key.section) == "Scaling")
@@ -82,13 +111,11 @@ std::string ValueOf(size_t i, const NumberKey& key)
     return std::to_string(i + 100);
 }
 
-double Expected(size_t i, const NumberKey& key)
-{
+double Expected(size_t i, const NumberKey& key) {
     return std::stod(ValueOf(i, key));
 }
 
-std::string FullFile()
-{
+std::string FullFile() {
     std::string text = "[Pattern]\nwidth=1\nheight=2\n";
     text += "[AutoModeInfo]\nSaveResultPath=D:\\Results\n[ScanBarcode]\nBarcode=BC-0042\n";
     text += "[SerialNum]\npath=D:\\Shots\nnamePrefix=PANEL\n";
@@ -100,10 +127,9 @@ std::string FullFile()
     return text;
 }
 
-} // namespace
+}  // namespace
 
-TEST_F(StartupTest, EveryKeyLandsInItsField)
-{
+TEST_F(StartupTest, EveryKeyLandsInItsField) {
     WriteText("LinearConfig.ini", FullFile());
     ASSERT_EQ(Run(), StartupOutcome::GoOn);
     EXPECT_TRUE(messages.boxes.empty());
@@ -125,8 +151,7 @@ TEST_F(StartupTest, EveryKeyLandsInItsField)
     EXPECT_EQ(config.CanvasHeight, 768);
 }
 
-TEST_F(StartupTest, FileTooLargeLeavesEveryFieldZero)
-{
+TEST_F(StartupTest, FileTooLargeLeavesEveryFieldZero) {
     std::string bytes = OnDisk(FullFile()) + "#";
     bytes.append(65537 - bytes.size() - 1, 'x');
     bytes += '\n';
@@ -140,8 +165,7 @@ TEST_F(StartupTest, FileTooLargeLeavesEveryFieldZero)
     EXPECT_EQ(ReadBytes("LinearConfig.ini"), bytes);
 }
 
-TEST_F(StartupTest, FlagsOnByTheirOwnRule)
-{
+TEST_F(StartupTest, FlagsOnByTheirOwnRule) {
     WriteText("LinearConfig.ini",
               "[Switch]\nresize=2\nautomode=2\n[TestingMode]\ncheck_trace=-1\n[Cursor]\ncheck_cursor=2\n"
               "[MultiChip]\nDecWidthHeigh=2\n[Grids]\nX=7\nY=5\n[AutoModeInfo]\nSaveResultPath=D:\\R\n"
@@ -162,8 +186,7 @@ TEST_F(StartupTest, FlagsOnByTheirOwnRule)
     EXPECT_EQ(config.ScanBarcode.Barcode, "");
 }
 
-TEST_F(StartupTest, OversizeTextsAreCutToTheirBuffers)
-{
+TEST_F(StartupTest, OversizeTextsAreCutToTheirBuffers) {
     std::string path300(300, 'p');
     std::string prefix60(60, 'n');
     WriteText("LinearConfig.ini", "[Switch]\nautomode=1\n[AutoModeInfo]\nSaveResultPath=" + path300 +
@@ -175,8 +198,7 @@ TEST_F(StartupTest, OversizeTextsAreCutToTheirBuffers)
     EXPECT_EQ(std::string(config.SerialNum.namePrefix), std::string(49, 'n'));
 }
 
-TEST_F(StartupTest, MissingKeysGiveZeroEmptyAndNoPath)
-{
+TEST_F(StartupTest, MissingKeysGiveZeroEmptyAndNoPath) {
     WriteText("LinearConfig.ini", "[Switch]\nautomode=1\n[Pattern]\nwidth=0\nheight=0\n");
     ASSERT_EQ(Run(), StartupOutcome::GoOn);
     EXPECT_EQ(config.Limit.points, 0);
@@ -192,9 +214,8 @@ TEST_F(StartupTest, MissingKeysGiveZeroEmptyAndNoPath)
     EXPECT_EQ(config.Invoke.firwareupfile, nullptr);
 }
 
-TEST_F(StartupTest, PatternGetsTheDesktopSize)
-{
-    desktop.rect = {10, 20, 1376, 788}; // the size is right - left by bottom - top
+TEST_F(StartupTest, PatternGetsTheDesktopSize) {
+    desktop.rect = {10, 20, 1376, 788};  // the size is right - left by bottom - top
     WriteText("LinearConfig.ini", "[Pattern]\nwidth=1\nheight=2\n[Grids]\nX=7\nY=5\n");
     ASSERT_EQ(Run(), StartupOutcome::GoOn);
     EXPECT_EQ(ReadBytes("LinearConfig.ini"),
@@ -205,8 +226,7 @@ TEST_F(StartupTest, PatternGetsTheDesktopSize)
     EXPECT_EQ(config.CanvasHeight, 768);
 }
 
-TEST_F(StartupTest, MissingPatternAndDistanceKeysEachShowABox)
-{
+TEST_F(StartupTest, MissingPatternAndDistanceKeysEachShowABox) {
     device.SetBlock(0, 20, 5);
     WriteText("LinearConfig.ini", "[MultiChip]\nDecWidthHeigh=1\n[Pattern]\nother=1\n");
     ASSERT_EQ(Run(), StartupOutcome::GoOn);

@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-TEST(ReadDeviceBlock, PacketSizes)
-{
+TEST(ReadDeviceBlock, PacketSizes) {
     const std::string notWords = "The byte number of data isn't a multiple of 4.\n";
     std::string nineTimes;
     for (int i = 0; i < 9; ++i)
@@ -24,13 +23,29 @@ TEST(ReadDeviceBlock, PacketSizes)
         {"one packet of 52", 52, {}, {"5A000000"}, true, 52, ""},
         {"packets of 20", 20, {}, {"5A000000", "5A000005", "5A00000A"}, true, 60, ""},
         {"one packet of 640", 640, {}, {"5A000000"}, true, 640, ""},
-        {"packets of 6", 6, {},
-         {"5A000000", "5A000001", "5A000002", "5A000003", "5A000004", "5A000005", "5A000006", "5A000007", "5A000008"},
-         true, 54, nineTimes},
-        {"two failures then 52", 52, {-1, -1, 52}, {"5A000000", "5A000000", "5A000000"}, true, 52,
+        {"packets of 6",
+         6,
+         {},
+         {"5A000000", "5A000001", "5A000002", "5A000003", "5A000004", "5A000005", "5A000006", "5A000007",
+          "5A000008"},
+         true,
+         54,
+         nineTimes},
+        {"two failures then 52",
+         52,
+         {-1, -1, 52},
+         {"5A000000", "5A000000", "5A000000"},
+         true,
+         52,
          "Read 5A000000 Error(1)..., Retry!!!\nRead 5A000000 Error(2)..., Retry!!!\n"},
-        {"20 then failures", 20, {20, -1, -1, -1}, {"5A000000", "5A000005", "5A000005", "5A000005"}, false, 20,
-         "Read 5A000005 Error(1)..., Retry!!!\nRead 5A000005 Error(2)..., Retry!!!\nRead 5A000005 Error(3)..., Retry!!!\n"},
+        {"20 then failures",
+         20,
+         {20, -1, -1, -1},
+         {"5A000000", "5A000005", "5A000005", "5A000005"},
+         false,
+         20,
+         "Read 5A000005 Error(1)..., Retry!!!\nRead 5A000005 Error(2)..., Retry!!!\nRead 5A000005 "
+         "Error(3)..., Retry!!!\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -20,8 +20,7 @@ namespace {
 
 class SensorSizeThroughPortaq : public testfiles::FreshFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         FreshFolderTest::SetUp();
         char cwd[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, cwd);
@@ -38,8 +37,7 @@ protected:
         ASSERT_TRUE(CreatePanel(StateFolder(panel_), description, "", &error)) << error;
         SetEnvironmentVariableA(kStateFolderVariable, panel_.c_str());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SetEnvironmentVariableA(kStateFolderVariable, nullptr);
         IniFileFree(IniDictionary);
         FreshFolderTest::TearDown();
@@ -47,10 +45,9 @@ protected:
     std::string panel_;
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(SensorSizeThroughPortaq, ThreeRoundsGiveTheGridAndTheDistances)
-{
+TEST_F(SensorSizeThroughPortaq, ThreeRoundsGiveTheGridAndTheDistances) {
     WriteText("LinearConfig.ini", "[MultiChip]\nDecWidthHeigh=1\nSlaveNO=2\nSlaveIdx0=2\nSlaveIdx1=1\n"
                                   "[Grids]\nX=7\nY=5\n[Pattern]\nwidth=0\nheight=0\n[Distance]\nX=0\nY=0\n");
     PortaqTouchDevice device;
@@ -91,20 +88,19 @@ TEST_F(SensorSizeThroughPortaq, ThreeRoundsGiveTheGridAndTheDistances)
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     std::string saved = ReadBytes("LinearConfig.ini");
-    EXPECT_NE(saved.find(OnDisk("[Distance]\nX=" + std::to_string(width / 40) + "\nY=" + std::to_string(height / 25) +
-                                "\n")),
+    EXPECT_NE(saved.find(OnDisk("[Distance]\nX=" + std::to_string(width / 40) +
+                                "\nY=" + std::to_string(height / 25) + "\n")),
               std::string::npos)
         << saved;
-    EXPECT_NE(saved.find(OnDisk("[Pattern]\nwidth=" + std::to_string(width) + "\nheight=" + std::to_string(height) +
-                                "\n")),
+    EXPECT_NE(saved.find(OnDisk("[Pattern]\nwidth=" + std::to_string(width) +
+                                "\nheight=" + std::to_string(height) + "\n")),
               std::string::npos)
         << saved;
     EXPECT_NE(saved.find("[Grids]\r\nX=7\r\nY=5\r\n"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find_first_of('\n'), saved.find("\r\n") + 1); // CR LF line ends
+    EXPECT_EQ(saved.find_first_of('\n'), saved.find("\r\n") + 1);  // CR LF line ends
 }
 
-TEST(Win32MessageSink, ShowsTheFrameworksBoxWithOk)
-{
+TEST(Win32MessageSink, ShowsTheFrameworksBoxWithOk) {
     PromptScript script;
     Win32MessageSink sink;
     sink.Show("Read Config File Failed", "Read Config File Failed");
@@ -118,8 +114,7 @@ TEST(Win32MessageSink, ShowsTheFrameworksBoxWithOk)
     EXPECT_EQ(requests[1].style, static_cast<UINT>(MB_OK));
 }
 
-TEST(Win32Desktop, IsTheDesktopWindowsRectangle)
-{
+TEST(Win32Desktop, IsTheDesktopWindowsRectangle) {
     RECT rect;
     ASSERT_TRUE(GetWindowRect(GetDesktopWindow(), &rect));
     DesktopRect desktop = Win32Desktop().DesktopRectangle();

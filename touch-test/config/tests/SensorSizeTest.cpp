@@ -7,12 +7,10 @@ using testfiles::WriteText;
 
 namespace {
 
-const char kThreeSlaves[] =
-    "[MultiChip]\nDecWidthHeigh=1\nSlaveNO=3\nSlaveIdx0=4\nSlaveIdx1=2\nSlaveIdx2=7\n"
-    "[Grids]\nX=7\nY=5\n[Pattern]\nwidth=0\nheight=0\n[Distance]\nX=0\nY=0\n";
+const char kThreeSlaves[] = "[MultiChip]\nDecWidthHeigh=1\nSlaveNO=3\nSlaveIdx0=4\nSlaveIdx1=2\nSlaveIdx2=7\n"
+                            "[Grids]\nX=7\nY=5\n[Pattern]\nwidth=0\nheight=0\n[Distance]\nX=0\nY=0\n";
 
-std::vector<std::string> Rounds(const std::vector<int>& chips)
-{
+std::vector<std::string> Rounds(const std::vector<int>& chips) {
     std::vector<std::string> calls;
     for (size_t i = 0; i < chips.size(); ++i) {
         std::vector<std::string> round = FakeTouchDevice::Round(static_cast<int>(i) + 1, chips[i]);
@@ -23,13 +21,11 @@ std::vector<std::string> Rounds(const std::vector<int>& chips)
 
 class SensorSize : public StartupTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         StartupTest::SetUp();
         SetUp_Blocks();
     }
-    void SetUp_Blocks()
-    {
+    void SetUp_Blocks() {
         device.SetBlock(0, 20, 5);
         device.SetBlock(4, 22, 7);
         device.SetBlock(2, 24, 6);
@@ -37,10 +33,9 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(SensorSize, MasterAndThreeSlavesGiveTheGrid)
-{
+TEST_F(SensorSize, MasterAndThreeSlavesGiveTheGrid) {
     WriteText("LinearConfig.ini", kThreeSlaves);
     ASSERT_EQ(Run(), StartupOutcome::GoOn);
     EXPECT_TRUE(messages.boxes.empty());
@@ -58,8 +53,7 @@ TEST_F(SensorSize, MasterAndThreeSlavesGiveTheGrid)
     EXPECT_NE(saved.find(OnDisk("[Pattern]\nwidth=1366\nheight=768\n")), std::string::npos) << saved;
 }
 
-TEST_F(SensorSize, SlaveCountsBelowOneAndMissingIndexes)
-{
+TEST_F(SensorSize, SlaveCountsBelowOneAndMissingIndexes) {
     struct Case {
         const char* what;
         const char* multiChip;
@@ -87,11 +81,10 @@ TEST_F(SensorSize, SlaveCountsBelowOneAndMissingIndexes)
     }
 }
 
-TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile)
-{
+TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile) {
     typedef FakeTouchDevice F;
-    const std::string threeFailedReads =
-        "Read 5A000000 Error(1)..., Retry!!!\nRead 5A000000 Error(2)..., Retry!!!\nRead 5A000000 Error(3)..., Retry!!!\n";
+    const std::string threeFailedReads = "Read 5A000000 Error(1)..., Retry!!!\nRead 5A000000 Error(2)..., "
+                                         "Retry!!!\nRead 5A000000 Error(3)..., Retry!!!\n";
     struct Case {
         const char* what;
         F::Fault fault;
@@ -110,7 +103,8 @@ TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile)
         }
         return calls;
     };
-    const std::vector<std::string> threeReads = {"read(H?,5A000000)", "read(H?,5A000000)", "read(H?,5A000000)"};
+    const std::vector<std::string> threeReads = {"read(H?,5A000000)", "read(H?,5A000000)",
+                                                 "read(H?,5A000000)"};
     auto round = [&](std::vector<std::string> middle, int chip) {
         std::vector<std::string> calls = {"open(0)", "report(H?,0,0)"};
         if (chip != 0)
@@ -120,18 +114,34 @@ TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile)
         calls.push_back("close(H?)");
         return calls;
     };
-    for (int open : {1, 2}) { // the master, then the first slave after a good master
+    for (int open : {1, 2}) {  // the master, then the first slave after a good master
         int chip = open == 1 ? 0 : 4;
         const Case cases[] = {
             {"open gives -1", F::OpenMinusOne, open, "", {kNoDeviceBox, kSizeUnreadBox}, {"open(0)"}},
             {"open gives 0", F::OpenZero, open, "", {kNoDeviceBox, kSizeUnreadBox}, {"open(0)"}},
-            {"reporting not stopped", F::DisableFails, open, "Disable Report Fail\n", {kSizeUnreadBox},
+            {"reporting not stopped",
+             F::DisableFails,
+             open,
+             "Disable Report Fail\n",
+             {kSizeUnreadBox},
              failing(open, {"open(0)", "report(H?,0,0)", "report(H?,1,0)", "close(H?)"})},
-            {"reporting not resumed", F::EnableFails, open, "Enable Report Fail\n", {kSizeUnreadBox},
+            {"reporting not resumed",
+             F::EnableFails,
+             open,
+             "Enable Report Fail\n",
+             {kSizeUnreadBox},
              failing(open, round({"read(H?,5A000000)"}, chip))},
-            {"every read fails", F::ReadsFail, open, threeFailedReads, {kSizeUnreadBox},
+            {"every read fails",
+             F::ReadsFail,
+             open,
+             threeFailedReads,
+             {kSizeUnreadBox},
              failing(open, round(threeReads, chip))},
-            {"every read delivers nothing", F::ReadsDeliverNothing, open, threeFailedReads, {kSizeUnreadBox},
+            {"every read delivers nothing",
+             F::ReadsDeliverNothing,
+             open,
+             threeFailedReads,
+             {kSizeUnreadBox},
              failing(open, round(threeReads, chip))},
         };
         for (const Case& c : cases) {
@@ -156,11 +166,10 @@ TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile)
     }
 }
 
-TEST_F(SensorSize, ZeroWidthOrHeightFailsBeforeAnyDivision)
-{
+TEST_F(SensorSize, ZeroWidthOrHeightFailsBeforeAnyDivision) {
     struct Case {
         const char* what;
-        std::vector<std::pair<int, std::pair<int, int>>> blocks; // chip, width, height
+        std::vector<std::pair<int, std::pair<int, int>>> blocks;  // chip, width, height
     };
     const Case cases[] = {
         {"the last chip's width is 0", {{0, {20, 5}}, {4, {22, 7}}, {2, {24, 6}}, {7, {0, 6}}}},

@@ -19,8 +19,7 @@ public:
 
     // The sensor block of a chip: width at byte 1, height at byte 2, and
     // distinct bytes around them so that an off-by-one shows.
-    void SetBlock(int chip, uint8_t width, uint8_t height)
-    {
+    void SetBlock(int chip, uint8_t width, uint8_t height) {
         std::vector<uint8_t>& memory = memory_[chip];
         memory.assign(SENSOR_PACKET_SIZE, 0);
         for (size_t i = 0; i < memory.size(); ++i)
@@ -39,11 +38,10 @@ public:
     int faultFromOpen = 1;
 
     std::vector<std::string> calls;
-    std::map<std::string, int> closes; // handle name -> closes
+    std::map<std::string, int> closes;  // handle name -> closes
     int opens = 0;
 
-    DeviceHandle OpenDevice(int index) override
-    {
+    DeviceHandle OpenDevice(int index) override {
         ++opens;
         calls.push_back("open(" + std::to_string(index) + ")");
         if (Faulty() && fault == OpenMinusOne)
@@ -54,21 +52,19 @@ public:
         closes[Name(handle)] = 0;
         return handle;
     }
-    uint8_t ReportToOS(DeviceHandle device, int on, int reserved) override
-    {
-        calls.push_back("report(" + Name(device) + "," + std::to_string(on) + "," + std::to_string(reserved) + ")");
+    uint8_t ReportToOS(DeviceHandle device, int on, int reserved) override {
+        calls.push_back("report(" + Name(device) + "," + std::to_string(on) + "," + std::to_string(reserved) +
+                        ")");
         if (Faulty() && ((on == 0 && fault == DisableFails) || (on == 1 && fault == EnableFails)))
             return 0;
         return 1;
     }
-    int SetChipIndex(int index) override
-    {
+    int SetChipIndex(int index) override {
         calls.push_back("select(" + std::to_string(index) + ")");
         chip_ = index;
         return 0;
     }
-    int ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) override
-    {
+    int ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) override {
         char text[64];
         snprintf(text, sizeof text, "read(%s,%08X)", Name(device).c_str(), static_cast<unsigned>(address));
         calls.push_back(text);
@@ -88,21 +84,18 @@ public:
         *count = static_cast<uint32_t>(scripted);
         return 0;
     }
-    void CloseDevice(DeviceHandle device) override
-    {
+    void CloseDevice(DeviceHandle device) override {
         calls.push_back("close(" + Name(device) + ")");
         ++closes[Name(device)];
     }
 
     // "H1" for the handle of the first open, and so on.
-    static std::string Name(DeviceHandle handle)
-    {
+    static std::string Name(DeviceHandle handle) {
         return "H" + std::to_string(reinterpret_cast<intptr_t>(handle) - 0x1000);
     }
 
     // The calls of one good round on a chip (none selected for the master).
-    static std::vector<std::string> Round(int open, int chip)
-    {
+    static std::vector<std::string> Round(int open, int chip) {
         std::string h = "H" + std::to_string(open);
         std::vector<std::string> round = {"open(0)", "report(" + h + ",0,0)"};
         if (chip != 0)
@@ -123,9 +116,8 @@ private:
 
 class RecordingMessages : public MessageSink {
 public:
-    std::vector<std::string> boxes; // "text / caption"
-    void Show(const char* text, const char* caption) override
-    {
+    std::vector<std::string> boxes;  // "text / caption"
+    void Show(const char* text, const char* caption) override {
         boxes.push_back(std::string(text) + " / " + caption);
     }
 };

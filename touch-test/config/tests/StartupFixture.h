@@ -8,13 +8,11 @@
 
 class StartupTest : public testfiles::FreshFolderTest {
 protected:
-    void TearDown() override
-    {
+    void TearDown() override {
         IniFileFree(IniDictionary);
         FreshFolderTest::TearDown();
     }
-    StartupOutcome Run()
-    {
+    StartupOutcome Run() {
         testing::internal::CaptureStdout();
         StartupOutcome outcome = RunTouchTestStartup(config, seams);
         printed = testing::internal::GetCapturedStdout();

@@ -5,38 +5,31 @@
 #include "Portaq.h"
 #include "Prompt.h"
 
-DeviceHandle PortaqTouchDevice::OpenDevice(int index)
-{
+DeviceHandle PortaqTouchDevice::OpenDevice(int index) {
     return IO_OpenDevice(index);
 }
 
-uint8_t PortaqTouchDevice::ReportToOS(DeviceHandle device, int on, int reserved)
-{
+uint8_t PortaqTouchDevice::ReportToOS(DeviceHandle device, int on, int reserved) {
     return IO_ReportToOS(device, on, reserved);
 }
 
-int PortaqTouchDevice::SetChipIndex(int index)
-{
+int PortaqTouchDevice::SetChipIndex(int index) {
     return IO_SetChipIndex(index);
 }
 
-int PortaqTouchDevice::ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count)
-{
+int PortaqTouchDevice::ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) {
     return IO_ReadData(device, address, buffer, count);
 }
 
-void PortaqTouchDevice::CloseDevice(DeviceHandle device)
-{
+void PortaqTouchDevice::CloseDevice(DeviceHandle device) {
     CloseHandle(device);
 }
 
-void Win32MessageSink::Show(const char* text, const char* caption)
-{
+void Win32MessageSink::Show(const char* text, const char* caption) {
     ShowMessageBox(text, caption, MB_OK);
 }
 
-DesktopRect Win32Desktop::DesktopRectangle()
-{
+DesktopRect Win32Desktop::DesktopRectangle() {
     RECT rect = {0, 0, 0, 0};
     GetWindowRect(GetDesktopWindow(), &rect);
     return DesktopRect{rect.left, rect.top, rect.right, rect.bottom};

@@ -30,5 +30,5 @@ public:
 private:
     int columns_ = 0;
     int rows_ = 0;
-    std::vector<int> counters_; // column by column: cell (c, r) is c * rows + r
+    std::vector<int> counters_;  // column by column: cell (c, r) is c * rows + r
 };

@@ -20,7 +20,7 @@ struct GraphStats {
 
 struct GraphCursor {
     int32_t x, y;
-    int32_t down; // 1 between touch-down and touch-up
+    int32_t down;  // 1 between touch-down and touch-up
 };
 
 struct GraphPoint {
@@ -28,8 +28,7 @@ struct GraphPoint {
 };
 
 // A colour as red | green << 8 | blue << 16, the layout of the platform's COLORREF.
-inline uint32_t GraphRgb(int red, int green, int blue)
-{
+inline uint32_t GraphRgb(int red, int green, int blue) {
     return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 | static_cast<uint32_t>(blue) << 16;
 }
 

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(BorderHitGrid, BorderCellCounts)
-{
+TEST(BorderHitGrid, BorderCellCounts) {
     struct Case {
         int x, y;
         int64_t border;
@@ -17,12 +16,11 @@ TEST(BorderHitGrid, BorderCellCounts)
     }
 }
 
-TEST(BorderHitGrid, HitsCountOnBorderCellsUpToTheLimit)
-{
+TEST(BorderHitGrid, HitsCountOnBorderCellsUpToTheLimit) {
     BorderHitGrid grid;
     grid.Rebuild(5, 4);
-    grid.Hit(2, 1, 2); // inner
-    grid.Hit(5, 0, 2); // outside
+    grid.Hit(2, 1, 2);  // inner
+    grid.Hit(5, 0, 2);  // outside
     grid.Hit(-1, 0, 2);
     grid.Hit(0, 4, 2);
     EXPECT_EQ(grid.Counter(2, 1), 0);
@@ -30,15 +28,14 @@ TEST(BorderHitGrid, HitsCountOnBorderCellsUpToTheLimit)
         grid.Hit(4, 3, 2);
     EXPECT_EQ(grid.Counter(4, 3), 2);
     EXPECT_EQ(grid.CompletedCount(2), 1);
-    EXPECT_EQ(grid.CompletedCount(2), 1); // recounted, never accumulated
+    EXPECT_EQ(grid.CompletedCount(2), 1);  // recounted, never accumulated
     grid.Hit(0, 0, 2);
     grid.Hit(0, 0, 2);
     EXPECT_EQ(grid.CompletedCount(2), 2);
     EXPECT_FALSE(grid.IsComplete(2));
 }
 
-TEST(BorderHitGrid, CompleteWhenEveryBorderCellReachesTheLimit)
-{
+TEST(BorderHitGrid, CompleteWhenEveryBorderCellReachesTheLimit) {
     BorderHitGrid grid;
     grid.Rebuild(3, 3);
     for (int c = 0; c < 3; ++c)
@@ -52,8 +49,7 @@ TEST(BorderHitGrid, CompleteWhenEveryBorderCellReachesTheLimit)
     EXPECT_EQ(grid.CompletedCount(1), 0);
 }
 
-TEST(BorderHitGrid, EmptyGridIsNeverComplete)
-{
+TEST(BorderHitGrid, EmptyGridIsNeverComplete) {
     BorderHitGrid grid;
     EXPECT_FALSE(grid.IsComplete(0));
     grid.Rebuild(0, 4);

@@ -4,8 +4,7 @@
 
 #include <cstddef>
 
-TEST(TouchPoint, SixInt32InTheLogsOrder)
-{
+TEST(TouchPoint, SixInt32InTheLogsOrder) {
     EXPECT_EQ(offsetof(TouchPoint, sample), 0u);
     EXPECT_EQ(offsetof(TouchPoint, strokeIndex), 4u);
     EXPECT_EQ(offsetof(TouchPoint, x), 8u);
@@ -14,8 +13,7 @@ TEST(TouchPoint, SixInt32InTheLogsOrder)
     EXPECT_EQ(offsetof(TouchPoint, distance), 20u);
 }
 
-TEST(C2DLineGraph, AddPointTakesArgumentsInItsOwnOrder)
-{
+TEST(C2DLineGraph, AddPointTakesArgumentsInItsOwnOrder) {
     C2DLineGraph graph(0, 0, 1024, 768);
     graph.AddPoint(1, 2, 3, 4, 5, 6);
     ASSERT_EQ(graph.touchPoints.size(), 1u);
@@ -28,8 +26,7 @@ TEST(C2DLineGraph, AddPointTakesArgumentsInItsOwnOrder)
     EXPECT_EQ(p.y, 6);
 }
 
-TEST(C2DLineGraph, PointStatsFromScratch)
-{
+TEST(C2DLineGraph, PointStatsFromScratch) {
     C2DLineGraph graph(0, 0, 1024, 768);
     for (int d : {7, 2, 12, 4})
         graph.AddPoint(1, 0, 1, d, 0, 0);
@@ -54,8 +51,7 @@ TEST(C2DLineGraph, PointStatsFromScratch)
     EXPECT_EQ(graph.stats.range, 0);
 }
 
-TEST(C2DLineGraph, ClearingTheMarksEmptiesBothLists)
-{
+TEST(C2DLineGraph, ClearingTheMarksEmptiesBothLists) {
     C2DLineGraph graph(0, 0, 1024, 768);
     graph.AddMark(3);
     graph.AddMark(3);
@@ -66,8 +62,7 @@ TEST(C2DLineGraph, ClearingTheMarksEmptiesBothLists)
     EXPECT_TRUE(graph.secondMarks.empty());
 }
 
-TEST(C2DLineGraph, FontSizesFollowTheArea)
-{
+TEST(C2DLineGraph, FontSizesFollowTheArea) {
     C2DLineGraph graph(0, 0, 1024, 768);
     EXPECT_EQ(graph.fontHeight, 46);
     EXPECT_EQ(graph.backgroundColour, GraphRgb(255, 255, 251));
@@ -76,7 +71,7 @@ TEST(C2DLineGraph, FontSizesFollowTheArea)
     EXPECT_EQ(graph.area.height, 768);
     EXPECT_EQ(graph.fontHeight, 61);
     EXPECT_EQ(graph.fontWidth, 35);
-    graph.SetArea(0, 0); // a canvas not yet laid out
+    graph.SetArea(0, 0);  // a canvas not yet laid out
     EXPECT_EQ(graph.fontHeight, 0);
     EXPECT_EQ(graph.fontWidth, 0);
 }

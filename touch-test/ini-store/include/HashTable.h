@@ -11,7 +11,7 @@ struct HashNode {
 };
 
 struct HashTable {
-    uint32_t bucketCount; // always 31
+    uint32_t bucketCount;  // always 31
     HashNode** buckets;
 };
 

@@ -14,9 +14,9 @@
 #define INI_MAX_FILE_SIZE 65536
 
 struct IniFileDictionary {
-    HashTable* root; // section name -> section table (key -> heap copy of the value)
-    char* text;      // the loaded file, parsed in place; kept until freed
-    size_t size;     // bytes read into text
+    HashTable* root;  // section name -> section table (key -> heap copy of the value)
+    char* text;       // the loaded file, parsed in place; kept until freed
+    size_t size;      // bytes read into text
 };
 
 // The program's one file path and its one dictionary (null until a load succeeds).

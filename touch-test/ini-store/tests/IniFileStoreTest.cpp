@@ -17,18 +17,15 @@ namespace {
 
 class IniStore : public testfiles::FreshFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         FreshFolderTest::SetUp();
         snprintf(IniFilePath, sizeof IniFilePath, "%s", "LinearConfig.ini");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         IniFileFree(IniDictionary);
         FreshFolderTest::TearDown();
     }
-    void Load(const std::string& text)
-    {
+    void Load(const std::string& text) {
         WriteText(IniFilePath, text);
         IniDictionary = IniFileLoad();
         ASSERT_NE(IniDictionary, nullptr);
@@ -36,18 +33,16 @@ protected:
 };
 
 // A file of exactly `size` bytes on disk holding [S] k=1.
-std::string FileOfSize(size_t size)
-{
+std::string FileOfSize(size_t size) {
     std::string bytes = "[S]\nk=1\n#";
     bytes.append(size - bytes.size() - 1, 'x');
     bytes += '\n';
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
-TEST_F(IniStore, SaveWritesHashOrderTrimmedGetsAndTheDefaultHeader)
-{
+TEST_F(IniStore, SaveWritesHashOrderTrimmedGetsAndTheDefaultHeader) {
     Load("# line 3 station\n"
          "[Rotation]\n"
          "radio_r0=1\n"
@@ -66,8 +61,7 @@ TEST_F(IniStore, SaveWritesHashOrderTrimmedGetsAndTheDefaultHeader)
                                              "[Invoke]\nfirmwareidfile=FwId.exe  \n\n"));
 }
 
-TEST_F(IniStore, SizeLimitAndMissingFileFailSilently)
-{
+TEST_F(IniStore, SizeLimitAndMissingFileFailSilently) {
     WriteBytes(IniFilePath, FileOfSize(65536));
     testing::internal::CaptureStdout();
     IniDictionary = IniFileLoad();
@@ -84,15 +78,13 @@ TEST_F(IniStore, SizeLimitAndMissingFileFailSilently)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
-TEST_F(IniStore, EmptyFileLoadsAsDefaultAlone)
-{
+TEST_F(IniStore, EmptyFileLoadsAsDefaultAlone) {
     Load("");
     IniFileSave();
     EXPECT_EQ(ReadBytes(IniFilePath), OnDisk("[DEFAULT]\n\n"));
 }
 
-TEST_F(IniStore, SetsChangeOnlyExistingKeys)
-{
+TEST_F(IniStore, SetsChangeOnlyExistingKeys) {
     Load("[S]\nk=1\n");
     testing::internal::CaptureStdout();
     EXPECT_EQ(IniFileSetString("Foo", "k", "2"), nullptr);
@@ -102,8 +94,7 @@ TEST_F(IniStore, SetsChangeOnlyExistingKeys)
     EXPECT_EQ(ReadBytes(IniFilePath), OnDisk("[DEFAULT]\n\n[S]\nk=1\n\n"));
 }
 
-TEST_F(IniStore, LongerAndNegativeValues)
-{
+TEST_F(IniStore, LongerAndNegativeValues) {
     Load("[S]\nk=1\nn=5\n");
     const char* longer = "a value much longer than the stored one";
     EXPECT_STREQ(IniFileSetString("S", "k", longer), longer);
@@ -114,8 +105,7 @@ TEST_F(IniStore, LongerAndNegativeValues)
     EXPECT_EQ(IniFileGetInt("S", "n"), -7);
 }
 
-TEST_F(IniStore, WithoutDictionaryEverythingIsHarmless)
-{
+TEST_F(IniStore, WithoutDictionaryEverythingIsHarmless) {
     ASSERT_EQ(IniDictionary, nullptr);
     EXPECT_EQ(IniFileGetInt("S", "k"), 0);
     EXPECT_EQ(IniFileGetString("S", "k"), nullptr);
@@ -129,8 +119,7 @@ TEST_F(IniStore, WithoutDictionaryEverythingIsHarmless)
 }
 
 #ifndef _WIN32
-TEST_F(IniStore, SaveToAFolderPrintsAndExitsWithMinusOne)
-{
+TEST_F(IniStore, SaveToAFolderPrintsAndExitsWithMinusOne) {
     Load("[S]\nk=1\n");
     std::filesystem::create_directory("folder.ini");
     snprintf(IniFilePath, sizeof IniFilePath, "%s", "folder.ini");
@@ -139,8 +128,7 @@ TEST_F(IniStore, SaveToAFolderPrintsAndExitsWithMinusOne)
                 "^can not open folder.ini to write\n$");
 }
 
-TEST_F(IniStore, SaveThatCannotCompleteLeavesTheFileAsItWas)
-{
+TEST_F(IniStore, SaveThatCannotCompleteLeavesTheFileAsItWas) {
     Load("[S]\nk=1\n");
     const std::string before = ReadBytes(IniFilePath);
     ASSERT_NE(IniFileSetInt("S", "k", 2), nullptr);

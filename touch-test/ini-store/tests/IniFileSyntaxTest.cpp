@@ -13,21 +13,18 @@ struct Dump {
     std::vector<std::string>* out;
 };
 
-void DumpKey(const char* key, void* value, void* context)
-{
+void DumpKey(const char* key, void* value, void* context) {
     Dump* dump = static_cast<Dump*>(context);
     dump->out->push_back(dump->section + "|" + key + "=" + static_cast<const char*>(value));
 }
 
-void DumpSection(const char* name, void* table, void* context)
-{
+void DumpSection(const char* name, void* table, void* context) {
     Dump inner = {name, static_cast<std::vector<std::string>*>(context)};
     HashForEach(static_cast<HashTable*>(table), DumpKey, &inner);
 }
 
 // Every stored pair as "section|key=raw value", sorted.
-std::vector<std::string> StoredPairs()
-{
+std::vector<std::string> StoredPairs() {
     std::vector<std::string> pairs;
     if (IniDictionary)
         HashForEach(IniDictionary->root, DumpSection, &pairs);
@@ -37,24 +34,21 @@ std::vector<std::string> StoredPairs()
 
 class IniSyntax : public testfiles::FreshFolderTest {
 protected:
-    void Load(const std::string& text)
-    {
+    void Load(const std::string& text) {
         testfiles::WriteText("syntax.ini", text);
         snprintf(IniFilePath, sizeof IniFilePath, "%s", "syntax.ini");
         IniDictionary = IniFileLoad();
         ASSERT_NE(IniDictionary, nullptr);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         IniFileFree(IniDictionary);
         FreshFolderTest::TearDown();
     }
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(IniSyntax, EdgeCasesParseAsTheFileFormatSays)
-{
+TEST_F(IniSyntax, EdgeCasesParseAsTheFileFormatSays) {
     struct Case {
         const char* what;
         const char* text;
@@ -72,7 +66,9 @@ TEST_F(IniSyntax, EdgeCasesParseAsTheFileFormatSays)
         {"a last line without a line end", "[S]\nk=1", {"S|k=1"}},
         {"a last empty value without a line end", "[S]\nk=", {"S|k="}},
         {"a repeated key takes the later value", "[S]\nk=1\nk=2\n", {"S|k=2"}},
-        {"a repeated header adds to the section", "[S]\na=1\n[T]\nb=2\n[S]\nc=3\n", {"S|a=1", "S|c=3", "T|b=2"}},
+        {"a repeated header adds to the section",
+         "[S]\na=1\n[T]\nb=2\n[S]\nc=3\n",
+         {"S|a=1", "S|c=3", "T|b=2"}},
         {"comments and blank lines", "# top\n\n  [S]\n# k=9\nk=1\n", {"S|k=1"}},
         {"a section without keys is not kept", "[S]\nk=1\n[Empty]\n", {"S|k=1"}},
     };
@@ -84,8 +80,7 @@ TEST_F(IniSyntax, EdgeCasesParseAsTheFileFormatSays)
     }
 }
 
-TEST_F(IniSyntax, GetTrimsTheStoredValueInPlace)
-{
+TEST_F(IniSyntax, GetTrimsTheStoredValueInPlace) {
     Load("[S]\nk=v # note\nn= 12 \t\n");
     EXPECT_EQ(StoredPairs(), (std::vector<std::string>{"S|k=v ", "S|n=12 \t"}));
     EXPECT_STREQ(IniFileGetString("S", "k"), "v");
@@ -93,8 +88,7 @@ TEST_F(IniSyntax, GetTrimsTheStoredValueInPlace)
     EXPECT_EQ(StoredPairs(), (std::vector<std::string>{"S|k=v", "S|n=12"}));
 }
 
-TEST_F(IniSyntax, NamesMatchWithoutRegardToAsciiCase)
-{
+TEST_F(IniSyntax, NamesMatchWithoutRegardToAsciiCase) {
     Load("[Cursor]\ncheck_Cursor=1\n");
     EXPECT_EQ(IniFileGetInt("CURSOR", "CHECK_CURSOR"), 1);
     EXPECT_STREQ(IniFileSetString("cursor", "check_cursor", "0"), "0");

@@ -19,8 +19,7 @@ inline const char kLineEnd[] = "\n";
 #endif
 
 // The text as a text-mode write leaves it on disk.
-inline std::string OnDisk(const std::string& text)
-{
+inline std::string OnDisk(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == '\n')
@@ -31,8 +30,7 @@ inline std::string OnDisk(const std::string& text)
     return out;
 }
 
-inline void WriteBytes(const std::string& path, const std::string& bytes)
-{
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr) << path;
     ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
@@ -40,13 +38,11 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
 }
 
 // Text mode, as a station's editor would leave the file on its platform.
-inline void WriteText(const std::string& path, const std::string& text)
-{
+inline void WriteText(const std::string& path, const std::string& text) {
     WriteBytes(path, OnDisk(text));
 }
 
-inline std::string ReadBytes(const std::string& path)
-{
+inline std::string ReadBytes(const std::string& path) {
     std::string bytes;
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
@@ -59,8 +55,7 @@ inline std::string ReadBytes(const std::string& path)
     return bytes;
 }
 
-inline bool Exists(const std::string& path)
-{
+inline bool Exists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
 }
@@ -68,8 +63,7 @@ inline bool Exists(const std::string& path)
 // Base fixture: a new empty current folder for each test, removed afterwards.
 class FreshFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         previous_ = std::filesystem::current_path();
         static unsigned counter = 0;
         auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -78,8 +72,7 @@ protected:
         std::filesystem::create_directories(folder_);
         std::filesystem::current_path(folder_);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::filesystem::current_path(previous_);
         std::error_code error;
         std::filesystem::remove_all(folder_, error);
@@ -90,4 +83,4 @@ private:
     std::filesystem::path folder_;
 };
 
-} // namespace testfiles
+}  // namespace testfiles

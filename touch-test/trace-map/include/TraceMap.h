@@ -47,7 +47,7 @@ struct TracePoint {
 
 struct TraceSegment {
     int startX, startY, endX, endY;
-    int length;    // the larger of the x and y extents
+    int length;  // the larger of the x and y extents
     int halfWidth;
     int16_t xMajor;
     int16_t started;     // the stroke has been in the start zone
@@ -93,8 +93,8 @@ private:
     uint32_t height_;
     uint32_t jumpLimitX_, jumpLimitY_;
     uint32_t warningLimitX_, warningLimitY_;
-    std::vector<uint8_t> grid_;       // column by column: cell (x, y) is x * height + y
-    std::vector<uint8_t*> columns_;   // start of each column
+    std::vector<uint8_t> grid_;      // column by column: cell (x, y) is x * height + y
+    std::vector<uint8_t*> columns_;  // start of each column
     TracePoint lastPoint_;
     std::vector<TraceSegment> segments_;
     int strokeActive_;

@@ -6,8 +6,7 @@
 
 namespace {
 
-int CountCells(const TraceMap& map, uint8_t code)
-{
+int CountCells(const TraceMap& map, uint8_t code) {
     int count = 0;
     for (uint32_t x = 0; x < map.Width(); ++x)
         for (uint32_t y = 0; y < map.Height(); ++y)
@@ -15,14 +14,14 @@ int CountCells(const TraceMap& map, uint8_t code)
     return count;
 }
 
-} // namespace
+}  // namespace
 
-TEST(TraceMapDraw, VerticalCorridorCells)
-{
+TEST(TraceMapDraw, VerticalCorridorCells) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(60, 40, 60, 100, 4);
     for (int x = 0; x < 320; ++x)
-        EXPECT_EQ(map.Cell(x, 70), (x >= 55 && x <= 65) ? TRACE_CELL_BAR : TRACE_CELL_OUTSIDE) << "column " << x;
+        EXPECT_EQ(map.Cell(x, 70), (x >= 55 && x <= 65) ? TRACE_CELL_BAR : TRACE_CELL_OUTSIDE)
+            << "column " << x;
     for (int y = 35; y <= 105; ++y) {
         uint8_t expected = y < 36 || y > 104 ? TRACE_CELL_OUTSIDE
                            : y <= 44         ? TRACE_CELL_START
@@ -39,8 +38,7 @@ TEST(TraceMapDraw, VerticalCorridorCells)
     EXPECT_EQ(seg->startCentre.y, 40);
 }
 
-TEST(TraceMapDraw, ClippedStartZonesCentreOnTheCellsSet)
-{
+TEST(TraceMapDraw, ClippedStartZonesCentreOnTheCellsSet) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(0, 0, 100, 0, 4);
     EXPECT_EQ(map.FirstSegment()->xMajor, 1);
@@ -52,8 +50,7 @@ TEST(TraceMapDraw, ClippedStartZonesCentreOnTheCellsSet)
     EXPECT_EQ(map.FirstSegment()->startCentre.y, 236);
 }
 
-TEST(TraceMapDraw, ZeroLengthCorridorIsOnlyTheEndZone)
-{
+TEST(TraceMapDraw, ZeroLengthCorridorIsOnlyTheEndZone) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(30, 30, 30, 30, 2);
     EXPECT_EQ(CountCells(map, TRACE_CELL_BAR), 0);
@@ -63,8 +60,7 @@ TEST(TraceMapDraw, ZeroLengthCorridorIsOnlyTheEndZone)
     EXPECT_EQ(map.FirstSegment()->startCentre.y, 30);
 }
 
-TEST(TraceMapDraw, SecondCorridorMovesTheFirstSegmentsStartCentre)
-{
+TEST(TraceMapDraw, SecondCorridorMovesTheFirstSegmentsStartCentre) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(60, 40, 60, 100, 4);
     map.DrawCorridor(200, 150, 250, 150, 4);
@@ -78,8 +74,7 @@ TEST(TraceMapDraw, SecondCorridorMovesTheFirstSegmentsStartCentre)
     EXPECT_EQ(CountCells(map, TRACE_CELL_OUTSIDE), 320 * 240);
 }
 
-TEST(TraceMapDraw, DiagonalBarCoversAboutTheHalfWidthEachSide)
-{
+TEST(TraceMapDraw, DiagonalBarCoversAboutTheHalfWidthEachSide) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(20, 20, 220, 120, 10);
     // The perpendicular offset of (x, y) from the line through the two ends.
@@ -97,8 +92,7 @@ TEST(TraceMapDraw, DiagonalBarCoversAboutTheHalfWidthEachSide)
     }
 }
 
-TEST(TraceMapDraw, MapTooLargeHasNoGridAndJudgesNothing)
-{
+TEST(TraceMapDraw, MapTooLargeHasNoGridAndJudgesNothing) {
     testing::internal::CaptureStdout();
     TraceMap map(70000, 70000, 25, 25, 8, 8);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "initial buffer memory fail\n");

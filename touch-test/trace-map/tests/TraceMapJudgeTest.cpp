@@ -8,17 +8,20 @@
 namespace {
 
 struct Step {
-    char mode; // d(own), m(ove), u(p), p(rime)
+    char mode;  // d(own), m(ove), u(p), p(rime)
     int x, y;
 };
 
-int ModeOf(char mode)
-{
+int ModeOf(char mode) {
     switch (mode) {
-    case 'd': return TRACE_TOUCH_DOWN;
-    case 'u': return TRACE_TOUCH_UP;
-    case 'm': return TRACE_TOUCH_MOVE;
-    default: return TRACE_PRIME;
+        case 'd':
+            return TRACE_TOUCH_DOWN;
+        case 'u':
+            return TRACE_TOUCH_UP;
+        case 'm':
+            return TRACE_TOUCH_MOVE;
+        default:
+            return TRACE_PRIME;
     }
 }
 
@@ -31,22 +34,39 @@ struct StrokeRun {
     std::vector<TracePoint> errorPoints;
 };
 
-} // namespace
+}  // namespace
 
-TEST(TraceMapJudge, StrokesOnTheVerticalCorridor)
-{
+TEST(TraceMapJudge, StrokesOnTheVerticalCorridor) {
     const StrokeRun runs[] = {
-        {"along the bar into the end zone", 25, 8,
+        {"along the bar into the end zone",
+         25,
+         8,
          {{'d', 60, 41}, {'m', 60, 48}, {'m', 61, 64}, {'m', 59, 84}, {'m', 60, 97}, {'u', 60, 99}},
-         {1, 1, 2, 2, 3, 3}, 0, {}},
+         {1, 1, 2, 2, 3, 3},
+         0,
+         {}},
         {"first point on the bar outside the start zone", 25, 8, {{'d', 60, 70}}, {4}, 1, {{60, 40}}},
         {"leaving the bar", 25, 8, {{'d', 60, 40}, {'m', 70, 50}, {'m', 60, 98}}, {1, 4, 4}, 2, {{70, 50}}},
-        {"a jump keeps the previous point", 25, 8, {{'d', 60, 40}, {'m', 60, 66}, {'m', 60, 70}}, {1, 4, 4}, 3,
+        {"a jump keeps the previous point",
+         25,
+         8,
+         {{'d', 60, 40}, {'m', 60, 66}, {'m', 60, 70}},
+         {1, 4, 4},
+         3,
          {{60, 40}, {60, 66}}},
-        {"a touch-down after priming skips the step check", 3, 1,
-         {{'p', 60, 40}, {'d', 63, 43}, {'m', 64, 44}, {'m', 62, 47}, {'m', 62, 51}}, {1, 1, 1, 2, 4}, 3,
+        {"a touch-down after priming skips the step check",
+         3,
+         1,
+         {{'p', 60, 40}, {'d', 63, 43}, {'m', 64, 44}, {'m', 62, 47}, {'m', 62, 51}},
+         {1, 1, 1, 2, 4},
+         3,
          {{62, 47}, {62, 51}}},
-        {"a second touch-down without priming is a step", 3, 1, {{'d', 60, 40}, {'d', 64, 44}}, {1, 4}, 3,
+        {"a second touch-down without priming is a step",
+         3,
+         1,
+         {{'d', 60, 40}, {'d', 64, 44}},
+         {1, 4},
+         3,
          {{60, 40}, {64, 44}}},
     };
     for (const StrokeRun& run : runs) {
@@ -69,8 +89,7 @@ TEST(TraceMapJudge, StrokesOnTheVerticalCorridor)
     }
 }
 
-TEST(TraceMapJudge, SegmentFlagsFollowTheStroke)
-{
+TEST(TraceMapJudge, SegmentFlagsFollowTheStroke) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(60, 40, 60, 100, 4);
     map.JudgeTracePoint(TRACE_PRIME, 60, 40);
@@ -94,8 +113,7 @@ TEST(TraceMapJudge, SegmentFlagsFollowTheStroke)
     EXPECT_FALSE(map.StrokeActive());
 }
 
-TEST(TraceMapJudge, CoordinatesOffTheMapChangeNothing)
-{
+TEST(TraceMapJudge, CoordinatesOffTheMapChangeNothing) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     map.DrawCorridor(60, 40, 60, 100, 4);
     EXPECT_EQ(map.JudgeTracePoint(TRACE_TOUCH_DOWN, 60, 41), TRACE_ON_TRACK);
@@ -111,8 +129,7 @@ TEST(TraceMapJudge, CoordinatesOffTheMapChangeNothing)
     EXPECT_EQ(map.JudgeTracePoint(TRACE_TOUCH_MOVE, 60, 48), TRACE_ON_TRACK);
 }
 
-TEST(TraceMapJudge, MapWithoutCorridorJudgesOffMap)
-{
+TEST(TraceMapJudge, MapWithoutCorridorJudgesOffMap) {
     TraceMap map(320, 240, 25, 25, 8, 8);
     testing::internal::CaptureStdout();
     EXPECT_EQ(map.JudgeTracePoint(TRACE_PRIME, 60, 40), TRACE_OFF_MAP);

@@ -10,8 +10,7 @@
 
 // Reads a module's file version resource: 1 when it was read, 0 otherwise.
 // The outputs are left as they were when no fixed version is found.
-using FileVersionQuery = int (*)(const char* path, int* major, int* minor, int* build,
-                                 int* revision);
+using FileVersionQuery = int (*)(const char* path, int* major, int* minor, int* build, int* revision);
 
 struct FirmwareConsole {
     ConsoleDevice& device;
@@ -30,10 +29,9 @@ void ApplyVerboseOption(FirmwareConsole& console, int argc, char** argv);
 // Reads count bytes of device memory from address into out, packet by packet,
 // retrying a failed packet up to three consecutive failures.  Returns whether
 // the last read succeeded; *bytesRead gets the bytes counted (16 bits).
-bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t address,
-                std::uint32_t count, std::uint16_t* bytesRead, std::uint8_t* out);
+bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t address, std::uint32_t count,
+                std::uint16_t* bytesRead, std::uint8_t* out);
 
 // Up to eight decimal digits as a 16-bit value; NULL or empty text gives the
 // default, any other character prints a message and gives the default.
-std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text,
-                              std::uint16_t defaultValue);
+std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text, std::uint16_t defaultValue);

@@ -9,16 +9,14 @@
 
 namespace {
 
-std::string binFolder()
-{
+std::string binFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-TEST(QueryFileVersion, ReadsTheFixedFileVersion)
-{
+TEST(QueryFileVersion, ReadsTheFixedFileVersion) {
     int a = -1, b = -1, c = -1, d = -1;
     EXPECT_EQ(1, QueryFileVersion((binFolder() + "versioned_fixture.exe").c_str(), &a, &b, &c, &d));
     EXPECT_EQ(1, a);
@@ -27,8 +25,7 @@ TEST(QueryFileVersion, ReadsTheFixedFileVersion)
     EXPECT_EQ(4, d);
 }
 
-TEST(QueryFileVersion, NoResourceOrNoFileGivesZeroAndLeavesTheNumbers)
-{
+TEST(QueryFileVersion, NoResourceOrNoFileGivesZeroAndLeavesTheNumbers) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, sizeof self);
     int a = 9, b = 9, c = 9, d = 9;
@@ -42,16 +39,16 @@ struct NoDevice : ConsoleDevice {
     std::uint8_t reportToOs(DeviceHandle, int) override { return 0; }
     void setChipIndex(int) override {}
     int deviceType() override { return 0; }
-    int writeMasked(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t,
-                    std::uint8_t*) override { return 1; }
+    int writeMasked(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint8_t*) override {
+        return 1;
+    }
     int setRawMode(DeviceHandle, int) override { return 1; }
     int readPacket(DeviceHandle, std::uint32_t, std::uint8_t*, std::uint32_t*) override { return 1; }
     void setVerbose(std::uint16_t) override {}
     void closeDevice(DeviceHandle) override {}
 };
 
-TEST(PrintFileVersion, OverTheRealQuery)
-{
+TEST(PrintFileVersion, OverTheRealQuery) {
     NoDevice device;
     StringConsole out;
     FirmwareConsole console{device, out, QueryFileVersion};

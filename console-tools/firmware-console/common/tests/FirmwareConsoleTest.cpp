@@ -9,9 +9,10 @@
 
 namespace {
 
-int noVersion(const char*, int*, int*, int*, int*) { return 0; }
-int version1234(const char*, int* a, int* b, int* c, int* d)
-{
+int noVersion(const char*, int*, int*, int*, int*) {
+    return 0;
+}
+int version1234(const char*, int* a, int* b, int* c, int* d) {
     *a = 1, *b = 2, *c = 3, *d = 4;
     return 1;
 }
@@ -22,8 +23,7 @@ struct Fixture {
     FirmwareConsole console{device, out, noVersion};
 };
 
-std::vector<char*> argvOf(std::vector<std::string>& args)
-{
+std::vector<char*> argvOf(std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(&a[0]);
@@ -31,16 +31,15 @@ std::vector<char*> argvOf(std::vector<std::string>& args)
     return argv;
 }
 
-TEST(GetDecimalValue, Cases)
-{
+TEST(GetDecimalValue, Cases) {
     struct Case {
         const char* text;
         std::uint16_t expected;
         bool message;
     } cases[] = {
-        {"12", 12, false},      {"", 77, false},        {"1a", 77, true},
+        {"12", 12, false},           {"", 77, false}, {"1a", 77, true},
         {"123456789", 24910, false},  // 12345678 in 16 bits; the ninth digit is not looked at
-        {"65536", 0, false},    {"0", 0, false},        {"-5", 77, true},
+        {"65536", 0, false},         {"0", 0, false}, {"-5", 77, true},
         {"12345678x", 24910, false},  // past the eighth character nothing is examined
     };
     for (const Case& c : cases) {
@@ -53,8 +52,7 @@ TEST(GetDecimalValue, Cases)
     EXPECT_TRUE(f.device.journal.empty());
 }
 
-TEST(ApplyVerboseOption, LevelsAndLines)
-{
+TEST(ApplyVerboseOption, LevelsAndLines) {
     struct Case {
         std::vector<std::string> args;
         const char* printed;
@@ -65,7 +63,8 @@ TEST(ApplyVerboseOption, LevelsAndLines)
         {{"tool", "/l"}, "Set verbose level = 1\n", "IO_SetVerbose(1)"},
         {{"tool", "/lx"}, "Set verbose level = 1\n", "IO_SetVerbose(1)"},
         {{"tool", "/l123"}, "Set verbose level = 12\n", "IO_SetVerbose(12)"},
-        {{"tool", "/l3", "x.bin", "/L05"}, "Set verbose level = 3\nSet verbose level = 5\n",
+        {{"tool", "/l3", "x.bin", "/L05"},
+         "Set verbose level = 3\nSet verbose level = 5\n",
          "IO_SetVerbose(5)"},
         {{"tool", "-l4", "l4", "/s4", "/"}, "", "IO_SetVerbose(0)"},
         // argv[0] is not an option, even when the sequencer's blank leaves it empty
@@ -80,8 +79,7 @@ TEST(ApplyVerboseOption, LevelsAndLines)
     }
 }
 
-TEST(PrintFileVersion, NameFromLastBackslash)
-{
+TEST(PrintFileVersion, NameFromLastBackslash) {
     Fixture f;
     f.console.queryFileVersion = version1234;
     PrintFileVersion(f.console, "C:\\tools\\x.exe");
@@ -89,8 +87,7 @@ TEST(PrintFileVersion, NameFromLastBackslash)
     EXPECT_EQ("\\x.exe Version : 1.2.3.4\nPortaq.dll Version : 1.2.3.4\n", f.out.text());
 }
 
-TEST(PrintFileVersion, UnreadableVersionPrintsZeros)
-{
+TEST(PrintFileVersion, UnreadableVersionPrintsZeros) {
     Fixture f;
     PrintFileVersion(f.console, "Z:\\none\\Gorlune.exe");
     EXPECT_EQ("\\Gorlune.exe Version : 0.0.0.0\n", f.out.text());
@@ -109,38 +106,79 @@ struct RomCase {
     std::string printed;
 };
 
-TEST(GetRomData, Table)
-{
+TEST(GetRomData, Table) {
     const std::string retry1 = "Read A0000000 Error(1)..., Retry!!!\n";
     const std::string retry2 = "Read A0000000 Error(2)..., Retry!!!\n";
     const std::string retry3 = "Read A0000000 Error(3)..., Retry!!!\n";
     const std::string notFour = "The byte number of data isn't a multiple of 4.\n";
     const RomCase cases[] = {
-        {"packets divide the count", 0xA0000000, 128, {{0, 64}, {0, 64}}, true, 128,
-         {"IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=0,64"}, ""},
-        {"last packet only partly needed", 0xA0000000, 100, {{0, 64}, {0, 64}}, true, 128,
-         {"IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=0,64"}, ""},
-        {"length not a multiple of 4", 0xA0000000, 10, {{0, 6}, {0, 6}}, true, 12,
-         {"IO_ReadData(h,0xA0000000)=0,6", "IO_ReadData(h,0xA0000006)=0,6"}, notFour + notFour},
-        {"word addressing advances by a quarter", 0x5A000000, 104, {{0, 52}, {0, 52}}, true, 104,
-         {"IO_ReadData(h,0x5A000000)=0,52", "IO_ReadData(h,0x5A00000D)=0,52"}, ""},
-        {"byte addressing advances by the packet", 0xA0000000, 104, {{0, 52}, {0, 52}}, true, 104,
-         {"IO_ReadData(h,0xA0000000)=0,52", "IO_ReadData(h,0xA0000034)=0,52"}, ""},
-        {"two failures then success resets the count", 0xA0000000, 128,
-         {{1, 0}, {1, 0}, {0, 64}, {1, 0}, {1, 0}, {0, 64}}, true, 128,
-         {"IO_ReadData(h,0xA0000000)=1,0", "IO_ReadData(h,0xA0000000)=1,0",
-          "IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=1,0",
-          "IO_ReadData(h,0xA0000040)=1,0", "IO_ReadData(h,0xA0000040)=0,64"},
+        {"packets divide the count",
+         0xA0000000,
+         128,
+         {{0, 64}, {0, 64}},
+         true,
+         128,
+         {"IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=0,64"},
+         ""},
+        {"last packet only partly needed",
+         0xA0000000,
+         100,
+         {{0, 64}, {0, 64}},
+         true,
+         128,
+         {"IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=0,64"},
+         ""},
+        {"length not a multiple of 4",
+         0xA0000000,
+         10,
+         {{0, 6}, {0, 6}},
+         true,
+         12,
+         {"IO_ReadData(h,0xA0000000)=0,6", "IO_ReadData(h,0xA0000006)=0,6"},
+         notFour + notFour},
+        {"word addressing advances by a quarter",
+         0x5A000000,
+         104,
+         {{0, 52}, {0, 52}},
+         true,
+         104,
+         {"IO_ReadData(h,0x5A000000)=0,52", "IO_ReadData(h,0x5A00000D)=0,52"},
+         ""},
+        {"byte addressing advances by the packet",
+         0xA0000000,
+         104,
+         {{0, 52}, {0, 52}},
+         true,
+         104,
+         {"IO_ReadData(h,0xA0000000)=0,52", "IO_ReadData(h,0xA0000034)=0,52"},
+         ""},
+        {"two failures then success resets the count",
+         0xA0000000,
+         128,
+         {{1, 0}, {1, 0}, {0, 64}, {1, 0}, {1, 0}, {0, 64}},
+         true,
+         128,
+         {"IO_ReadData(h,0xA0000000)=1,0", "IO_ReadData(h,0xA0000000)=1,0", "IO_ReadData(h,0xA0000000)=0,64",
+          "IO_ReadData(h,0xA0000040)=1,0", "IO_ReadData(h,0xA0000040)=1,0", "IO_ReadData(h,0xA0000040)=0,64"},
          retry1 + retry2 + "Read A0000040 Error(1)..., Retry!!!\nRead A0000040 Error(2)..., Retry!!!\n"},
-        {"three failures in a row", 0xA0000000, 128, {{0, 64}, {2, 64}, {2, 64}, {2, 64}}, false, 64,
+        {"three failures in a row",
+         0xA0000000,
+         128,
+         {{0, 64}, {2, 64}, {2, 64}, {2, 64}},
+         false,
+         64,
          {"IO_ReadData(h,0xA0000000)=0,64", "IO_ReadData(h,0xA0000040)=2,64",
           "IO_ReadData(h,0xA0000040)=2,64", "IO_ReadData(h,0xA0000040)=2,64"},
          "Read A0000040 Error(1)..., Retry!!!\nRead A0000040 Error(2)..., Retry!!!\n"
          "Read A0000040 Error(3)..., Retry!!!\n"},
         {"count of 0 reads nothing", 0xA0000000, 0, {}, false, 0, {}, ""},
-        {"successes of 0 bytes are failures", 0xA0000000, 64, {{0, 0}, {0, 0}, {0, 0}}, false, 0,
-         {"IO_ReadData(h,0xA0000000)=0,0", "IO_ReadData(h,0xA0000000)=0,0",
-          "IO_ReadData(h,0xA0000000)=0,0"},
+        {"successes of 0 bytes are failures",
+         0xA0000000,
+         64,
+         {{0, 0}, {0, 0}, {0, 0}},
+         false,
+         0,
+         {"IO_ReadData(h,0xA0000000)=0,0", "IO_ReadData(h,0xA0000000)=0,0", "IO_ReadData(h,0xA0000000)=0,0"},
          retry1 + retry2 + retry3},
         // 103 packets count 65920 bytes, which reads as 384 in 16 bits
         {"full packets of 640", 0xA0000000, 65536, {}, true, 384, {}, ""},
@@ -164,8 +202,7 @@ TEST(GetRomData, Table)
     }
 }
 
-TEST(GetRomData, CopiesOnlyWhatIsNeededInDeviceOrder)
-{
+TEST(GetRomData, CopiesOnlyWhatIsNeededInDeviceOrder) {
     Fixture f;
     for (std::uint32_t i = 0; i < 128; ++i)
         f.device.bytes[0xA0000000 + i] = static_cast<std::uint8_t>(0x80 + i);
@@ -178,8 +215,7 @@ TEST(GetRomData, CopiesOnlyWhatIsNeededInDeviceOrder)
     EXPECT_EQ(0xCC, out[100]);
 }
 
-TEST(GetRomData, FailedReadIsOverwrittenByTheRetry)
-{
+TEST(GetRomData, FailedReadIsOverwrittenByTheRetry) {
     Fixture f;
     f.device.bytes[0xA0000000] = 0x11;
     f.device.readAnswers = {{3, 4}, {0, 4}};
@@ -190,8 +226,7 @@ TEST(GetRomData, FailedReadIsOverwrittenByTheRetry)
     EXPECT_EQ(4, bytesRead);
 }
 
-TEST(GetRomData, DeliveredCountOver640IsCutToThePacket)
-{
+TEST(GetRomData, DeliveredCountOver640IsCutToThePacket) {
     // ASan: copying the reported 700 bytes would read past the 640-byte packet.
     Fixture f;
     f.device.readAnswers = {{0, 700}, {0, 700}};
@@ -199,9 +234,9 @@ TEST(GetRomData, DeliveredCountOver640IsCutToThePacket)
     std::uint16_t bytesRead = 0;
     ASSERT_TRUE(GetRomData(f.console, 0x44, 0xA0000000, 1000, &bytesRead, out.data()));
     EXPECT_EQ(1280, bytesRead);
-    EXPECT_EQ((std::vector<std::string>{"IO_ReadData(h,0xA0000000)=0,700",
-                                        "IO_ReadData(h,0xA0000280)=0,700"}),
-              f.device.journal);
+    EXPECT_EQ(
+        (std::vector<std::string>{"IO_ReadData(h,0xA0000000)=0,700", "IO_ReadData(h,0xA0000280)=0,700"}),
+        f.device.journal);
     EXPECT_EQ("", f.out.text());
 }
 

@@ -1,2 +1,4 @@
 // A program that only carries a version resource, for the version query tests.
-int main() { return 0; }
+int main() {
+    return 0;
+}

@@ -3,8 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-void RecordingDevice::record(const char* format, ...)
-{
+void RecordingDevice::record(const char* format, ...) {
     char line[256];
     va_list args;
     va_start(args, format);
@@ -13,20 +12,17 @@ void RecordingDevice::record(const char* format, ...)
     journal.emplace_back(line);
 }
 
-std::uint8_t RecordingDevice::byteAt(std::uint32_t address) const
-{
+std::uint8_t RecordingDevice::byteAt(std::uint32_t address) const {
     const auto found = bytes.find(address);
     return found != bytes.end() ? found->second : static_cast<std::uint8_t>(address);
 }
 
-DeviceHandle RecordingDevice::openDevice()
-{
+DeviceHandle RecordingDevice::openDevice() {
     record("IO_OpenDevice(0)=%lld", static_cast<long long>(openResult));
     return openResult;
 }
 
-std::uint8_t RecordingDevice::reportToOs(DeviceHandle, int on)
-{
+std::uint8_t RecordingDevice::reportToOs(DeviceHandle, int on) {
     std::uint8_t result = 1;
     if (!reportResults.empty()) {
         result = reportResults.front();
@@ -36,17 +32,17 @@ std::uint8_t RecordingDevice::reportToOs(DeviceHandle, int on)
     return result;
 }
 
-void RecordingDevice::setChipIndex(int index) { record("IO_SetChipIndex(%d)", index); }
+void RecordingDevice::setChipIndex(int index) {
+    record("IO_SetChipIndex(%d)", index);
+}
 
-int RecordingDevice::deviceType()
-{
+int RecordingDevice::deviceType() {
     record("IO_GetDeviceType()=%d", type);
     return type;
 }
 
-int RecordingDevice::writeMasked(DeviceHandle, std::uint32_t address, std::uint32_t data,
-                                 std::uint32_t mask, std::uint8_t answer[kDeviceAnswerSize])
-{
+int RecordingDevice::writeMasked(DeviceHandle, std::uint32_t address, std::uint32_t data, std::uint32_t mask,
+                                 std::uint8_t answer[kDeviceAnswerSize]) {
     for (int i = 0; i < kDeviceAnswerSize; ++i)
         answer[i] = 0xEE;  // the caller never reads the answer
     ++writes_;
@@ -56,15 +52,13 @@ int RecordingDevice::writeMasked(DeviceHandle, std::uint32_t address, std::uint3
     return result;
 }
 
-int RecordingDevice::setRawMode(DeviceHandle, int mode)
-{
+int RecordingDevice::setRawMode(DeviceHandle, int mode) {
     record("IO_SetRawMode(h,0x%X)=%d", static_cast<unsigned>(mode), rawModeResult);
     return rawModeResult;
 }
 
 int RecordingDevice::readPacket(DeviceHandle, std::uint32_t address, std::uint8_t* buffer,
-                                std::uint32_t* count)
-{
+                                std::uint32_t* count) {
     ReadAnswer answer{0, 64};
     if (!readAnswers.empty()) {
         answer = readAnswers.front();
@@ -79,6 +73,10 @@ int RecordingDevice::readPacket(DeviceHandle, std::uint32_t address, std::uint8_
     return answer.result;
 }
 
-void RecordingDevice::setVerbose(std::uint16_t level) { record("IO_SetVerbose(%u)", level); }
+void RecordingDevice::setVerbose(std::uint16_t level) {
+    record("IO_SetVerbose(%u)", level);
+}
 
-void RecordingDevice::closeDevice(DeviceHandle) { record("CloseHandle(h)"); }
+void RecordingDevice::closeDevice(DeviceHandle) {
+    record("CloseHandle(h)");
+}

@@ -22,9 +22,9 @@ public:
     DeviceHandle openResult = 0x44;
     std::deque<std::uint8_t> reportResults;  // consumed in order; then 1
     int type = 4;
-    int failWriteNumber = 0;   // 1-based IO_ReadWriteMemData call that fails; 0 none
+    int failWriteNumber = 0;  // 1-based IO_ReadWriteMemData call that fails; 0 none
     int rawModeResult = 0;
-    std::deque<ReadAnswer> readAnswers;  // consumed in order; then {0, 64}
+    std::deque<ReadAnswer> readAnswers;           // consumed in order; then {0, 64}
     std::map<std::uint32_t, std::uint8_t> bytes;  // memory by byte address; else low address byte
 
     // --- record ---
@@ -37,8 +37,8 @@ public:
     std::uint8_t reportToOs(DeviceHandle handle, int on) override;
     void setChipIndex(int index) override;
     int deviceType() override;
-    int writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data,
-                    std::uint32_t mask, std::uint8_t answer[kDeviceAnswerSize]) override;
+    int writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data, std::uint32_t mask,
+                    std::uint8_t answer[kDeviceAnswerSize]) override;
     int setRawMode(DeviceHandle handle, int mode) override;
     int readPacket(DeviceHandle handle, std::uint32_t address, std::uint8_t* buffer,
                    std::uint32_t* count) override;

@@ -9,8 +9,8 @@ public:
     std::uint8_t reportToOs(DeviceHandle handle, int on) override;
     void setChipIndex(int index) override;
     int deviceType() override;
-    int writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data,
-                    std::uint32_t mask, std::uint8_t answer[kDeviceAnswerSize]) override;
+    int writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data, std::uint32_t mask,
+                    std::uint8_t answer[kDeviceAnswerSize]) override;
     int setRawMode(DeviceHandle handle, int mode) override;
     int readPacket(DeviceHandle handle, std::uint32_t address, std::uint8_t* buffer,
                    std::uint32_t* count) override;

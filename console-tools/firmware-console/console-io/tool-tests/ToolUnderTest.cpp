@@ -11,8 +11,7 @@
 
 using namespace portaq_sim;
 
-std::string BinFolder()
-{
+std::string BinFolder() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string self(path, length);
@@ -21,8 +20,7 @@ std::string BinFolder()
 
 namespace {
 
-std::string drain(HANDLE pipe)
-{
+std::string drain(HANDLE pipe) {
     std::string text;
     char buffer[4096];
     DWORD got = 0;
@@ -33,12 +31,12 @@ std::string drain(HANDLE pipe)
 
 }  // namespace
 
-ToolRun RunTool(const std::string& program, const std::string& arguments)
-{
+ToolRun RunTool(const std::string& program, const std::string& arguments) {
     ToolRun run;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-    if (!CreatePipe(&outRead, &outWrite, &inherit, 1 << 20) || !CreatePipe(&errRead, &errWrite, &inherit, 1 << 20))
+    if (!CreatePipe(&outRead, &outWrite, &inherit, 1 << 20) ||
+        !CreatePipe(&errRead, &errWrite, &inherit, 1 << 20))
         return run;
     SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
@@ -54,8 +52,8 @@ ToolRun RunTool(const std::string& program, const std::string& arguments)
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, nullptr, &startup, &process);
+    const BOOL started = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (started) {
@@ -71,8 +69,7 @@ ToolRun RunTool(const std::string& program, const std::string& arguments)
     return run;
 }
 
-std::string Crlf(const std::string& text)
-{
+std::string Crlf(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == '\n')
@@ -82,15 +79,13 @@ std::string Crlf(const std::string& text)
     return out;
 }
 
-std::string ReadFileBytes(const std::string& path)
-{
+std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
     ReadWholeFile(path, &bytes);
     return bytes;
 }
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes)
-{
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr)
         return false;
@@ -98,8 +93,7 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes)
     return std::fclose(file) == 0 && written;
 }
 
-SimulatedPanel::SimulatedPanel(const std::string& description)
-{
+SimulatedPanel::SimulatedPanel(const std::string& description) {
     char cwd[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, cwd);
     folder_ = std::string(cwd) + "\\panel-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -112,43 +106,39 @@ SimulatedPanel::SimulatedPanel(const std::string& description)
     SetEnvironmentVariableA(kStateFolderVariable, folder_.c_str());
 }
 
-SimulatedPanel::~SimulatedPanel() { SetEnvironmentVariableA(kStateFolderVariable, nullptr); }
+SimulatedPanel::~SimulatedPanel() {
+    SetEnvironmentVariableA(kStateFolderVariable, nullptr);
+}
 
-void SimulatedPanel::set(const std::string& key, const std::string& value)
-{
+void SimulatedPanel::set(const std::string& key, const std::string& value) {
     std::string error;
     EXPECT_TRUE(SetPanelValue(StateFolder(folder_), key, value, &error)) << error;
 }
 
-void SimulatedPanel::setBytes(int chip, std::uint32_t address, const std::vector<std::uint8_t>& bytes)
-{
+void SimulatedPanel::setBytes(int chip, std::uint32_t address, const std::vector<std::uint8_t>& bytes) {
     std::string error;
     EXPECT_TRUE(SetChipBytes(StateFolder(folder_), chip, address, bytes, &error)) << error;
 }
 
-std::vector<std::uint8_t> SimulatedPanel::bytes(int chip, std::uint32_t address, std::uint32_t length) const
-{
+std::vector<std::uint8_t> SimulatedPanel::bytes(int chip, std::uint32_t address, std::uint32_t length) const {
     std::vector<std::uint8_t> out;
     std::string error;
     EXPECT_TRUE(ReadChipBytes(StateFolder(folder_), chip, address, length, &out, &error)) << error;
     return out;
 }
 
-std::uint32_t SimulatedPanel::word(int chip, std::uint32_t address) const
-{
+std::uint32_t SimulatedPanel::word(int chip, std::uint32_t address) const {
     ChipMemory memory;
     std::string error;
     EXPECT_TRUE(StateFolder(folder_).LoadChip(chip, &memory, &error)) << error;
     return memory.Word(address);
 }
 
-std::vector<std::string> SimulatedPanel::calls() const
-{
+std::vector<std::string> SimulatedPanel::calls() const {
     return JournalCalls(ReadJournal(StateFolder(folder_).JournalPath()));
 }
 
-std::vector<int> SimulatedPanel::chips() const
-{
+std::vector<int> SimulatedPanel::chips() const {
     std::vector<int> chips;
     for (const JournalEntry& entry : ReadJournal(StateFolder(folder_).JournalPath()))
         chips.push_back(entry.chip);

@@ -9,8 +9,7 @@
 
 namespace {
 
-int ferritVersion(const char* path, int* a, int* b, int* c, int* d)
-{
+int ferritVersion(const char* path, int* a, int* b, int* c, int* d) {
     if (std::string(path) == "Portaq.dll")
         *a = 2, *b = 0, *c = 0, *d = 9;
     else
@@ -25,8 +24,7 @@ struct Ferrit : ::testing::Test {
     StringConsole out;
     FirmwareConsole console{device, out, ferritVersion};
 
-    int run(std::vector<std::string> args = {})
-    {
+    int run(std::vector<std::string> args = {}) {
         args.insert(args.begin(), "");
         std::vector<char*> argv;
         for (auto& a : args)
@@ -37,8 +35,7 @@ struct Ferrit : ::testing::Test {
     void setItoByte(std::uint8_t b) { device.bytes[kItoInfoAddress + 2] = b; }
 };
 
-TEST(ItoResultFromByte, EveryByte)
-{
+TEST(ItoResultFromByte, EveryByte) {
     for (int b = 0; b < 256; ++b) {
         const int expected = b <= 3 ? (b ^ 3) : -5;
         EXPECT_EQ(expected, ItoResultFromByte(static_cast<std::uint8_t>(b))) << b;
@@ -48,8 +45,7 @@ TEST(ItoResultFromByte, EveryByte)
     EXPECT_EQ(-5, ItoResultFromByte(0x04));
 }
 
-TEST_F(Ferrit, ReportsTheVariantOrItsAbsence)
-{
+TEST_F(Ferrit, ReportsTheVariantOrItsAbsence) {
     struct Case {
         std::uint8_t itoByte;
         int code;
@@ -75,8 +71,7 @@ TEST_F(Ferrit, ReportsTheVariantOrItsAbsence)
     }
 }
 
-TEST_F(Ferrit, FullPacketGivesTheSameAsASmallOne)
-{
+TEST_F(Ferrit, FullPacketGivesTheSameAsASmallOne) {
     setItoByte(0x01);
     device.readAnswers = {{0, 640}};
     EXPECT_EQ(2, run());
@@ -87,8 +82,7 @@ TEST_F(Ferrit, FullPacketGivesTheSameAsASmallOne)
     EXPECT_EQ(full, out.text());
 }
 
-TEST_F(Ferrit, NoDeviceForZeroOrMinusOne)
-{
+TEST_F(Ferrit, NoDeviceForZeroOrMinusOne) {
     for (DeviceHandle none : {DeviceHandle{0}, DeviceHandle{-1}}) {
         device.journal.clear();
         out.clear();
@@ -101,18 +95,16 @@ TEST_F(Ferrit, NoDeviceForZeroOrMinusOne)
     }
 }
 
-TEST_F(Ferrit, RefusedStopClosesWithoutResume)
-{
+TEST_F(Ferrit, RefusedStopClosesWithoutResume) {
     device.reportResults = {0};
     EXPECT_EQ(-4, run());
     EXPECT_EQ(std::string(kHead) + "FW stop report points to OS fail.\n", out.text());
-    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68",
-                                        "IO_ReportToOS(h,0,0)=0", "CloseHandle(h)"}),
+    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68", "IO_ReportToOS(h,0,0)=0",
+                                        "CloseHandle(h)"}),
               device.journal);
 }
 
-TEST_F(Ferrit, FailedOrShortReadResumesAndCloses)
-{
+TEST_F(Ferrit, FailedOrShortReadResumesAndCloses) {
     const RecordingDevice::ReadAnswer answers[] = {{1, 64}, {0, 2}, {0, 0}};
     for (const auto& answer : answers) {
         RecordingDevice fresh;
@@ -127,8 +119,7 @@ TEST_F(Ferrit, FailedOrShortReadResumesAndCloses)
     }
 }
 
-TEST_F(Ferrit, ChipIndexAfterTheStop)
-{
+TEST_F(Ferrit, ChipIndexAfterTheStop) {
     setItoByte(0x03);
     EXPECT_EQ(0, run({"/s7"}));
     EXPECT_EQ(std::string(kHead) + "Set chip index to 7\nITO info in FW is 0x3\n"
@@ -138,15 +129,13 @@ TEST_F(Ferrit, ChipIndexAfterTheStop)
     EXPECT_EQ("IO_SetChipIndex(7)", device.journal[3]);
 }
 
-TEST_F(Ferrit, VersionOptionEndsWithMinusTwo)
-{
+TEST_F(Ferrit, VersionOptionEndsWithMinusTwo) {
     EXPECT_EQ(-2, run({"/S4", "/v", "/s5"}));
     EXPECT_EQ(std::string(kHead) + "Set chip index to 4\nPortaq.dll Version : 2.0.0.9\n", out.text());
     EXPECT_EQ(std::vector<std::string>{"IO_SetVerbose(0)"}, device.journal);
 }
 
-TEST_F(Ferrit, VerboseLevelReachesTheLibrary)
-{
+TEST_F(Ferrit, VerboseLevelReachesTheLibrary) {
     setItoByte(0x03);
     EXPECT_EQ(0, run({"/l12", "x", "/"}));
     EXPECT_EQ("IO_SetVerbose(12)", device.journal[0]);

@@ -9,14 +9,13 @@ namespace {
 
 const std::string kHead = "Ferrit of Norq\n\\Ferrit.exe Version : 1.3.6.422\n";
 
-std::vector<std::string> normalCalls(const std::string& read = "IO_ReadData(#1, 0x5A000003) = 0 count=640")
-{
-    return {"IO_SetVerbose(0) = 0", "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 1", read,
+std::vector<std::string> normalCalls(const std::string& read = "IO_ReadData(#1, 0x5A000003) = 0 count=640") {
+    return {"IO_SetVerbose(0) = 0",        "IO_OpenDevice(0) = #1",
+            "IO_ReportToOS(#1, 0, 0) = 1", read,
             "IO_ReportToOS(#1, 1, 0) = 1", "DLL_PROCESS_DETACH unclosed=none"};
 }
 
-TEST(FerritProgram, VariantsAndTheirExitCodes)
-{
+TEST(FerritProgram, VariantsAndTheirExitCodes) {
     struct Case {
         int itoByte;
         DWORD code;
@@ -37,8 +36,7 @@ TEST(FerritProgram, VariantsAndTheirExitCodes)
     }
 }
 
-TEST(FerritProgram, SmallAndFullPacketsGiveTheSameOutput)
-{
+TEST(FerritProgram, SmallAndFullPacketsGiveTheSameOutput) {
     SimulatedPanel panel("chips=1\nchip0.ito_info=1\npacket_length=64\n");
     const ToolRun small = RunTool("Ferrit.exe", "");
     EXPECT_EQ(normalCalls("IO_ReadData(#1, 0x5A000003) = 0 count=64"), panel.calls());
@@ -49,8 +47,7 @@ TEST(FerritProgram, SmallAndFullPacketsGiveTheSameOutput)
     EXPECT_EQ(small.out, full.out);
 }
 
-TEST(FerritProgram, NoDeviceForZeroOrMinusOne)
-{
+TEST(FerritProgram, NoDeviceForZeroOrMinusOne) {
     for (const char* description : {"chips=1\nopen_result=0\n", "chips=1\nplugged=0\n"}) {
         SimulatedPanel panel(description);
         const ToolRun run = RunTool("Ferrit.exe", "");
@@ -64,19 +61,17 @@ TEST(FerritProgram, NoDeviceForZeroOrMinusOne)
     }
 }
 
-TEST(FerritProgram, RefusedStopClosesWithoutResume)
-{
+TEST(FerritProgram, RefusedStopClosesWithoutResume) {
     SimulatedPanel panel("chips=1\nreport_result=0\n");
     const ToolRun run = RunTool("Ferrit.exe", "");
     EXPECT_EQ(0xFFFFFFFCu, run.exitCode);
     EXPECT_EQ(Crlf(kHead + "FW stop report points to OS fail.\n"), run.out);
-    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0) = 0", "IO_OpenDevice(0) = #1", "IO_ReportToOS(#1, 0, 0) = 0",
-                                        "DLL_PROCESS_DETACH unclosed=none"}),
+    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0) = 0", "IO_OpenDevice(0) = #1",
+                                        "IO_ReportToOS(#1, 0, 0) = 0", "DLL_PROCESS_DETACH unclosed=none"}),
               panel.calls());
 }
 
-TEST(FerritProgram, FailedOrShortReadResumesAndCloses)
-{
+TEST(FerritProgram, FailedOrShortReadResumesAndCloses) {
     struct Case {
         const char* description;
         const char* read;
@@ -93,21 +88,20 @@ TEST(FerritProgram, FailedOrShortReadResumesAndCloses)
     }
 }
 
-TEST(FerritProgram, ChipIndexAfterTheStop)
-{
+TEST(FerritProgram, ChipIndexAfterTheStop) {
     SimulatedPanel panel("chips=8\nchip7.ito_info=2\nchip0.ito_info=3\n");
     const ToolRun run = RunTool("Ferrit.exe", "/s7");
     EXPECT_EQ(1u, run.exitCode);
-    EXPECT_EQ(Crlf(kHead + "Set chip index to 7\nITO info in FW is 0x2\nIf GND is 0 and NC is 1, ITO info is 1\n"),
-              run.out);
+    EXPECT_EQ(
+        Crlf(kHead + "Set chip index to 7\nITO info in FW is 0x2\nIf GND is 0 and NC is 1, ITO info is 1\n"),
+        run.out);
     auto expected = normalCalls();
     expected.insert(expected.begin() + 3, "IO_SetChipIndex(7) = 0");
     EXPECT_EQ(expected, panel.calls());
     EXPECT_EQ(7, panel.chips()[4]);
 }
 
-TEST(FerritProgram, SequencerStartWithSlaveFive)
-{
+TEST(FerritProgram, SequencerStartWithSlaveFive) {
     SimulatedPanel panel("chips=6\nchip5.ito_info=0\n");
     const ToolRun run = RunTool("Ferrit.exe", "/s5");
     EXPECT_EQ(3u, run.exitCode);
@@ -117,17 +111,16 @@ TEST(FerritProgram, SequencerStartWithSlaveFive)
     EXPECT_EQ(5, panel.chips()[4]);
 }
 
-TEST(FerritProgram, VersionOptionGivesMinusTwo)
-{
+TEST(FerritProgram, VersionOptionGivesMinusTwo) {
     SimulatedPanel panel("chips=1\n");
     const ToolRun run = RunTool("Ferrit.exe", "/v");
     EXPECT_EQ(0xFFFFFFFEu, run.exitCode);
     EXPECT_EQ(Crlf(kHead + "Portaq.dll Version : 2.4.0.17\n"), run.out);
-    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0) = 0", "DLL_PROCESS_DETACH unclosed=none"}), panel.calls());
+    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0) = 0", "DLL_PROCESS_DETACH unclosed=none"}),
+              panel.calls());
 }
 
-TEST(FerritProgram, VerboseLevelReachesTheLibrary)
-{
+TEST(FerritProgram, VerboseLevelReachesTheLibrary) {
     SimulatedPanel panel("chips=1\n");
     const ToolRun run = RunTool("Ferrit.exe", "/L42");
     EXPECT_EQ(0u, run.exitCode);

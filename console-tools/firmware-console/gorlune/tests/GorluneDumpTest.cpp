@@ -10,8 +10,7 @@
 
 namespace {
 
-int gorluneVersion(const char* path, int* a, int* b, int* c, int* d)
-{
+int gorluneVersion(const char* path, int* a, int* b, int* c, int* d) {
     if (std::string(path) == "Portaq.dll")
         *a = 2, *b = 0, *c = 0, *d = 9;
     else
@@ -25,13 +24,11 @@ struct MemoryDumpFile : DumpFile {
     bool closes = true;
     std::string name;
     std::vector<std::uint8_t> data;
-    bool open(const char* fileName) override
-    {
+    bool open(const char* fileName) override {
         name = fileName;
         return opens;
     }
-    std::size_t write(const std::uint8_t* bytes, std::size_t size) override
-    {
+    std::size_t write(const std::uint8_t* bytes, std::size_t size) override {
         const std::size_t n = size < writeLimit ? size : writeLimit;
         data.assign(bytes, bytes + n);
         return n;
@@ -50,8 +47,7 @@ struct Gorlune : ::testing::Test {
     FirmwareConsole console{device, out, gorluneVersion};
     MemoryDumpFile file;
 
-    int run(std::vector<std::string> args)
-    {
+    int run(std::vector<std::string> args) {
         args.insert(args.begin(), "");
         std::vector<char*> argv;
         for (auto& a : args)
@@ -63,8 +59,7 @@ struct Gorlune : ::testing::Test {
     void answerFullPackets(int n) { device.readAnswers.assign(n, {0, 640}); }
 };
 
-TEST_F(Gorlune, NoArgumentsDumps64KFromRom)
-{
+TEST_F(Gorlune, NoArgumentsDumps64KFromRom) {
     for (std::uint32_t i = 0; i < 0x10000; ++i)
         device.bytes[0xA0000000 + i] = static_cast<std::uint8_t>(i * 7 + (i >> 8));
     answerFullPackets(103);
@@ -89,8 +84,7 @@ TEST_F(Gorlune, NoArgumentsDumps64KFromRom)
     EXPECT_EQ("CloseHandle(h)", device.journal[107]);
 }
 
-TEST_F(Gorlune, SlaveAndTwoFileNames)
-{
+TEST_F(Gorlune, SlaveAndTwoFileNames) {
     device.readAnswers.assign(1, {0, 640});
     EXPECT_EQ(0, run({"/s5", "first.bin", "/z256", "x.bin"}));
     EXPECT_EQ(std::string(kHead) + "Set slave index = 5\nSet dump filename: first.bin\n"
@@ -100,15 +94,13 @@ TEST_F(Gorlune, SlaveAndTwoFileNames)
               out.text());
     EXPECT_EQ("x.bin", file.name);
     EXPECT_EQ(256u, file.data.size());
-    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68",
-                                        "IO_ReportToOS(h,0,0)=1", "IO_SetChipIndex(5)",
-                                        "IO_ReadData(h,0xA0000000)=0,640", "IO_ReportToOS(h,1,0)=1",
-                                        "CloseHandle(h)"}),
+    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68", "IO_ReportToOS(h,0,0)=1",
+                                        "IO_SetChipIndex(5)", "IO_ReadData(h,0xA0000000)=0,640",
+                                        "IO_ReportToOS(h,1,0)=1", "CloseHandle(h)"}),
               device.journal);
 }
 
-TEST_F(Gorlune, WordAddressedDumpAdvancesByAQuarterPacket)
-{
+TEST_F(Gorlune, WordAddressedDumpAdvancesByAQuarterPacket) {
     device.readAnswers.assign(2, {0, 640});
     EXPECT_EQ(0, run({"/A5A000000", "/Z1280"}));
     EXPECT_NE(std::string::npos, out.text().find("Set dump address = 0x5a000000\nSet dump size = 1280\n"));
@@ -116,8 +108,7 @@ TEST_F(Gorlune, WordAddressedDumpAdvancesByAQuarterPacket)
     EXPECT_EQ("IO_ReadData(h,0x5A0000A0)=0,640", device.journal[4]);
 }
 
-TEST_F(Gorlune, OptionValuesAndSetLines)
-{
+TEST_F(Gorlune, OptionValuesAndSetLines) {
     struct Case {
         std::vector<std::string> args;
         std::string lines;
@@ -146,18 +137,18 @@ TEST_F(Gorlune, OptionValuesAndSetLines)
     EXPECT_EQ(0u, out.text().find("Set verbose level = 2\nWARNING!"));
 }
 
-TEST_F(Gorlune, HelpAndVersionEndAtOnce)
-{
+TEST_F(Gorlune, HelpAndVersionEndAtOnce) {
     EXPECT_EQ(0, run({"/s3", "/h", "/v"}));
-    EXPECT_EQ(std::string(kHead) + "Set slave index = 3\n"
-                                   "\nUsage: Gorlune [filename] [/s<SLAVE_ID>] [/a<address>] [/z<size>] [/lNN] [/v] [/h]\n"
-                                   "  filename: firmware filename. Default: dump.bin\n"
-                                   "  /s<SLAVE_ID>: set slave index\n"
-                                   "  /a<address>:  set dump address\n"
-                                   "  /z<size>: set dump size\n"
-                                   "  /lNN:  set verbose level represented in 2-digit number, ex:/l2. Default: 1\n"
-                                   "  /v:    show version\n"
-                                   "  /h:    show tips of all available options\n",
+    EXPECT_EQ(std::string(kHead) +
+                  "Set slave index = 3\n"
+                  "\nUsage: Gorlune [filename] [/s<SLAVE_ID>] [/a<address>] [/z<size>] [/lNN] [/v] [/h]\n"
+                  "  filename: firmware filename. Default: dump.bin\n"
+                  "  /s<SLAVE_ID>: set slave index\n"
+                  "  /a<address>:  set dump address\n"
+                  "  /z<size>: set dump size\n"
+                  "  /lNN:  set verbose level represented in 2-digit number, ex:/l2. Default: 1\n"
+                  "  /v:    show version\n"
+                  "  /h:    show tips of all available options\n",
               out.text());
     EXPECT_EQ(std::vector<std::string>{"IO_SetVerbose(0)"}, device.journal);
 
@@ -168,8 +159,7 @@ TEST_F(Gorlune, HelpAndVersionEndAtOnce)
     EXPECT_EQ(std::vector<std::string>{"IO_SetVerbose(0)"}, device.journal);
 }
 
-TEST_F(Gorlune, DumpSizeOverTheBufferIsRefusedBeforeTheDevice)
-{
+TEST_F(Gorlune, DumpSizeOverTheBufferIsRefusedBeforeTheDevice) {
     struct Case {
         const char* option;
         const char* line;
@@ -186,23 +176,20 @@ TEST_F(Gorlune, DumpSizeOverTheBufferIsRefusedBeforeTheDevice)
     EXPECT_TRUE(file.name.empty());
 }
 
-TEST_F(Gorlune, NoDevice)
-{
+TEST_F(Gorlune, NoDevice) {
     device.openResult = -1;
     EXPECT_EQ(-1, run({}));
     EXPECT_EQ(std::string(kHead) + "Norq touch controller driver not found.\n", out.text());
     EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=-1"}), device.journal);
 }
 
-TEST_F(Gorlune, HandleZeroIsADevice)
-{
+TEST_F(Gorlune, HandleZeroIsADevice) {
     device.openResult = 0;
     device.readAnswers.assign(103, {0, 640});
     EXPECT_EQ(0, run({}));
 }
 
-TEST_F(Gorlune, ReadFailureResumesClosesAndWritesNoFile)
-{
+TEST_F(Gorlune, ReadFailureResumesClosesAndWritesNoFile) {
     device.readAnswers = {{1, 0}, {1, 0}, {1, 0}};
     EXPECT_EQ(-1, run({}));
     EXPECT_EQ(std::string(kHead) + "Reading firmware info...\n"
@@ -217,19 +204,16 @@ TEST_F(Gorlune, ReadFailureResumesClosesAndWritesNoFile)
     EXPECT_EQ("CloseHandle(h)", device.journal[7]);
 }
 
-TEST_F(Gorlune, ZeroSizeReadsNothingAndFails)
-{
+TEST_F(Gorlune, ZeroSizeReadsNothingAndFails) {
     EXPECT_EQ(-1, run({"/z0"}));
     EXPECT_EQ(std::string(kHead) + "Set dump size = 0\nReading firmware info...\nGetting Rom Data Failed!\n",
               out.text());
-    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68",
-                                        "IO_ReportToOS(h,0,0)=1", "IO_ReportToOS(h,1,0)=1",
-                                        "CloseHandle(h)"}),
+    EXPECT_EQ((std::vector<std::string>{"IO_SetVerbose(0)", "IO_OpenDevice(0)=68", "IO_ReportToOS(h,0,0)=1",
+                                        "IO_ReportToOS(h,1,0)=1", "CloseHandle(h)"}),
               device.journal);
 }
 
-TEST_F(Gorlune, FileFailures)
-{
+TEST_F(Gorlune, FileFailures) {
     struct Case {
         bool opens;
         std::size_t writeLimit;
@@ -257,8 +241,7 @@ TEST_F(Gorlune, FileFailures)
     }
 }
 
-TEST(StdioDumpFile, WritesRawBytes)
-{
+TEST(StdioDumpFile, WritesRawBytes) {
     const std::uint8_t bytes[] = {0x0A, 0x0D, 0x1A, 0x00, 0xFF};
     StdioDumpFile file;
     ASSERT_TRUE(file.open("raw.bin"));

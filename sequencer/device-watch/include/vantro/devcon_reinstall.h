@@ -23,38 +23,37 @@ std::string ReinstallBatchText(const std::string& devconPath, const std::string&
 
 // Writing and deleting the batch file.
 class BatchFiles {
- public:
-  virtual ~BatchFiles() = default;
-  // Text mode; false unless the whole text was written.
-  virtual bool WriteText(const std::string& path, const std::string& text) = 0;
-  virtual void Delete(const std::string& path) = 0;
+public:
+    virtual ~BatchFiles() = default;
+    // Text mode; false unless the whole text was written.
+    virtual bool WriteText(const std::string& path, const std::string& text) = 0;
+    virtual void Delete(const std::string& path) = 0;
 };
 
 class PortableBatchFiles : public BatchFiles {
- public:
-  bool WriteText(const std::string& path, const std::string& text) override;
-  void Delete(const std::string& path) override;
+public:
+    bool WriteText(const std::string& path, const std::string& text) override;
+    void Delete(const std::string& path) override;
 };
 
 class DevconReinstaller {
- public:
-  DevconReinstaller(SequencerSettings& settings, ToolRunner& tools, BatchFiles& files,
-                    int versionClass, bool windows64,
-                    std::function<void(const char*)> showStepStatus,
-                    std::function<void(int)> sleep);
+public:
+    DevconReinstaller(SequencerSettings& settings, ToolRunner& tools, BatchFiles& files, int versionClass,
+                      bool windows64, std::function<void(const char*)> showStepStatus,
+                      std::function<void(int)> sleep);
 
-  // The "ReInstall" operation: kStepPass, or kStepFailRetry with the reason
-  // in message (kMessageSize).
-  StepOutcome RunDevconReinstall(char* message);
+    // The "ReInstall" operation: kStepPass, or kStepFailRetry with the reason
+    // in message (kMessageSize).
+    StepOutcome RunDevconReinstall(char* message);
 
- private:
-  SequencerSettings& settings_;
-  ToolRunner& tools_;
-  BatchFiles& files_;
-  int versionClass_;
-  bool windows64_;
-  std::function<void(const char*)> showStepStatus_;
-  std::function<void(int)> sleep_;
+private:
+    SequencerSettings& settings_;
+    ToolRunner& tools_;
+    BatchFiles& files_;
+    int versionClass_;
+    bool windows64_;
+    std::function<void(const char*)> showStepStatus_;
+    std::function<void(int)> sleep_;
 };
 
 }  // namespace vantro

@@ -11,61 +11,61 @@ constexpr StepOutcome kStepFailNoRetry = 1;
 constexpr StepOutcome kStepFailRetry = 0;
 
 enum class HandlerId {
-  kI2cInterfaceTest,
-  kCalibration,
-  kOnlineSetParm,
-  kCheckBootFlag,
-  kTolvane,
-  kMirrant,
-  kReserveFwParm,
-  kUpdateFirmwareSpi,
-  kUpdateFirmwareUsb,
-  kDevconReinstall,
-  kSelfTest,
-  kMutualTest,
-  kLinearTest,
-  kCustomerLinearTests,
-  kTenFingersTest,
-  kSoftReset,
-  kMultiLinearTest,
-  kGannick,
-  kScanBarcode,
-  kCheckFirmwareId,
-  kDreffin,
-  kFerrit,
-  kJumpToNextSetting,  // no handler: the run itself moves on
-  kUniformityVoltageTest,
-  kDumpFirmware,
+    kI2cInterfaceTest,
+    kCalibration,
+    kOnlineSetParm,
+    kCheckBootFlag,
+    kTolvane,
+    kMirrant,
+    kReserveFwParm,
+    kUpdateFirmwareSpi,
+    kUpdateFirmwareUsb,
+    kDevconReinstall,
+    kSelfTest,
+    kMutualTest,
+    kLinearTest,
+    kCustomerLinearTests,
+    kTenFingersTest,
+    kSoftReset,
+    kMultiLinearTest,
+    kGannick,
+    kScanBarcode,
+    kCheckFirmwareId,
+    kDreffin,
+    kFerrit,
+    kJumpToNextSetting,  // no handler: the run itself moves on
+    kUniformityVoltageTest,
+    kDumpFirmware,
 };
 
 // What a failed step leads to.
 enum class FailRule {
-  kEnd,    // recorded failed without retry, the run ends
-  kNext,   // recorded failed without retry, the run goes on
-  kRetry,  // the operator may repeat the step; otherwise the run ends
+    kEnd,    // recorded failed without retry, the run ends
+    kNext,   // recorded failed without retry, the run goes on
+    kRetry,  // the operator may repeat the step; otherwise the run ends
 };
 
 // Steps whose outcome handling goes beyond the two rules.
 enum class SpecialRule {
-  kNone,
-  kHasCalibration,   // "Yes"/"No" result texts
-  kHardCalibration,  // screenshots
-  kUpdateFirmware,   // silent re-burns
-  kSelfTest,         // repeat mode, never ends the run
-  kMutualTest,       // repeat after a soft reset
-  kCheckFirmwareId,  // firmware-id mismatch hook
-  kFerrit,           // setting switch by ITO index
-  kJumpToNextSetting,
+    kNone,
+    kHasCalibration,   // "Yes"/"No" result texts
+    kHardCalibration,  // screenshots
+    kUpdateFirmware,   // silent re-burns
+    kSelfTest,         // repeat mode, never ends the run
+    kMutualTest,       // repeat after a soft reset
+    kCheckFirmwareId,  // firmware-id mismatch hook
+    kFerrit,           // setting switch by ITO index
+    kJumpToNextSetting,
 };
 
 struct DispatchEntry {
-  const char* name;
-  HandlerId handler;
-  int mode;
-  FailRule onOne;
-  FailRule onOther;
-  SpecialRule special;
-  bool passText;  // the handler's message becomes the comment on pass
+    const char* name;
+    HandlerId handler;
+    int mode;
+    FailRule onOne;
+    FailRule onOther;
+    SpecialRule special;
+    bool passText;  // the handler's message becomes the comment on pass
 };
 
 constexpr int kDispatchEntryCount = 35;

@@ -24,36 +24,36 @@ std::string FormatMissingToolText(const std::string& exe);
 
 // The timing log's local time, "%Y/%m/%d %H:%M:%S".
 class LocalTimeSource {
- public:
-  virtual ~LocalTimeSource() = default;
-  virtual std::string Now() = 0;
+public:
+    virtual ~LocalTimeSource() = default;
+    virtual std::string Now() = 0;
 };
 
 class SystemLocalTime : public LocalTimeSource {
- public:
-  std::string Now() override;
+public:
+    std::string Now() override;
 };
 
 class ToolRunner {
- public:
-  // timingLogSwitch reads MPSet.ini [General] APcostime at every run
-  // (1 = log start and end times, anything else = off).
-  ToolRunner(ProcessLauncher& launcher, UserMessages& messages, LocalTimeSource& clock,
-             std::function<int()> timingLogSwitch);
+public:
+    // timingLogSwitch reads MPSet.ini [General] APcostime at every run
+    // (1 = log start and end times, anything else = off).
+    ToolRunner(ProcessLauncher& launcher, UserMessages& messages, LocalTimeSource& clock,
+               std::function<int()> timingLogSwitch);
 
-  // Returns started.  processId is set as soon as the process exists.  A
-  // process still running after the wait keeps running: the caller ends it.
-  bool RunTool(std::string exe, std::string arguments, uint32_t timeoutMs,
-               uint32_t& waitResult, uint32_t& exitCode, uint32_t& processId);
+    // Returns started.  processId is set as soon as the process exists.  A
+    // process still running after the wait keeps running: the caller ends it.
+    bool RunTool(std::string exe, std::string arguments, uint32_t timeoutMs, uint32_t& waitResult,
+                 uint32_t& exitCode, uint32_t& processId);
 
-  void KillToolByPid(uint32_t processId) { launcher_.Terminate(processId); }
-  bool FileExists(const std::string& path) { return launcher_.FileExists(path); }
+    void KillToolByPid(uint32_t processId) { launcher_.Terminate(processId); }
+    bool FileExists(const std::string& path) { return launcher_.FileExists(path); }
 
- private:
-  ProcessLauncher& launcher_;
-  UserMessages& messages_;
-  LocalTimeSource& clock_;
-  std::function<int()> timingLogSwitch_;
+private:
+    ProcessLauncher& launcher_;
+    UserMessages& messages_;
+    LocalTimeSource& clock_;
+    std::function<int()> timingLogSwitch_;
 };
 
 }  // namespace vantro

@@ -5,10 +5,10 @@
 namespace vantro {
 
 class UserMessages {
- public:
-  virtual ~UserMessages() = default;
-  // A box with the default OK button; returns when the operator closed it.
-  virtual void ShowMessageBox(const char* text) = 0;
+public:
+    virtual ~UserMessages() = default;
+    // A box with the default OK button; returns when the operator closed it.
+    virtual void ShowMessageBox(const char* text) = 0;
 };
 
 }  // namespace vantro

@@ -18,11 +18,10 @@ bool FileExists(const char* path);
 void KillToolByPid(uint32_t processId);
 
 class Win32ProcessLauncher : public ProcessLauncher {
- public:
-  bool FileExists(const std::string& path) override;
-  std::unique_ptr<StartedProcess> Start(const std::string& exe,
-                                        const std::string& arguments) override;
-  void Terminate(uint32_t processId) override;
+public:
+    bool FileExists(const std::string& path) override;
+    std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override;
+    void Terminate(uint32_t processId) override;
 };
 
 }  // namespace vantro

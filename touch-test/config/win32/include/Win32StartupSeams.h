@@ -10,7 +10,7 @@ public:
     uint8_t ReportToOS(DeviceHandle device, int on, int reserved) override;
     int SetChipIndex(int index) override;
     int ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) override;
-    void CloseDevice(DeviceHandle device) override; // CloseHandle
+    void CloseDevice(DeviceHandle device) override;  // CloseHandle
 };
 
 // The framework's one message-box function, with an OK button.

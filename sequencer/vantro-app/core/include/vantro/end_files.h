@@ -16,6 +16,8 @@ bool WriteResultFile(bool pass, const char* passText, const char* failText);
 // "VID:%04x\nPID:%04x\n", text mode.
 bool WriteVidPidFile(uint16_t vid, uint16_t pid);
 
-inline const char* ResultFileName(bool pass) { return pass ? "PASS.txt" : "FAIL.txt"; }
+inline const char* ResultFileName(bool pass) {
+    return pass ? "PASS.txt" : "FAIL.txt";
+}
 
 }  // namespace vantro
