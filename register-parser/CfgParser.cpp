@@ -1,5 +1,5 @@
 // CCfgParser: key = value lines, "#" or ";" to the end of a line a comment.
-#include "CfgParser.h"
+#include "pelliton/CfgParser.h"
 
 #include "TextRules.h"
 

@@ -1,5 +1,5 @@
 // CCsvParser: construction, copies, lifetime, opening a table, lookups.
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include "SharedCsvReader.h"
 #include "TextRules.h"

@@ -1,6 +1,6 @@
 // Body of a register table: groups, comment rows, register rows in their
 // short and long forms, and the hand-over to the pin blocks.
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include "SharedCsvReader.h"
 #include "TextRules.h"

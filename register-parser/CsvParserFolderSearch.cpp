@@ -1,5 +1,5 @@
 // Picking the table of one firmware out of a folder tree.
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include "FolderListing.h"
 #include "SharedCsvReader.h"

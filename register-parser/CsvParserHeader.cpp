@@ -1,8 +1,8 @@
 // Header rows of a register table: file type, start address, the firmware's
 // main code id, build time and USB descriptor id.
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
-#include "MainCodeId.h"
+#include "pelliton/MainCodeId.h"
 #include "SharedCsvReader.h"
 #include "TextRules.h"
 

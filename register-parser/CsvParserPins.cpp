@@ -1,5 +1,5 @@
 // Pin-assignment blocks (all, Rx and Tx pins) and the control-pin table.
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include "SharedCsvReader.h"
 #include "TextRules.h"

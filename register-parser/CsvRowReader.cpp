@@ -1,4 +1,4 @@
-#include "CsvRowReader.h"
+#include "pelliton/CsvRowReader.h"
 
 #include <cstdlib>
 #include <cstring>

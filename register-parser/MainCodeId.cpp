@@ -1,4 +1,4 @@
-#include "MainCodeId.h"
+#include "pelliton/MainCodeId.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -2,7 +2,7 @@
 // one to let go closes the file.
 #pragma once
 
-#include "CsvRowReader.h"
+#include "pelliton/CsvRowReader.h"
 
 struct SharedCsvReader {
     CsvRowReader reader;

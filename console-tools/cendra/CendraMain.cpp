@@ -1,7 +1,7 @@
 // Cendra.exe: the Win32 shell over runParamWrite.
-#include "ParamWriter.h"
+#include "console_tools/ParamWriter.h"
 #include "PellitonParamSources.h"
-#include "PortaqConsoleDevice.h"
+#include "console_tools/PortaqConsoleDevice.h"
 
 #include <ctime>
 

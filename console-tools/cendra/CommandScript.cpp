@@ -1,7 +1,7 @@
-#include "CommandScript.h"
+#include "console_tools/CommandScript.h"
 
-#include "ConsoleDevice.h"
-#include "ConsoleOutput.h"
+#include "console_tools/ConsoleDevice.h"
+#include "console_tools/ConsoleOutput.h"
 
 namespace {
 

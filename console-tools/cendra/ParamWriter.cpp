@@ -1,7 +1,7 @@
-#include "ParamWriter.h"
+#include "console_tools/ParamWriter.h"
 
-#include "CendraOptions.h"
-#include "OptionNumbers.h"
+#include "console_tools/CendraOptions.h"
+#include "console_tools/OptionNumbers.h"
 
 #include <cstdio>
 

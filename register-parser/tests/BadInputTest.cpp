@@ -1,6 +1,6 @@
 // Truncated and randomly damaged tables and configuration files: every
 // parse ends with a table whose counts stay within the records.
-#include "CfgParser.h"
+#include "pelliton/CfgParser.h"
 #include "TestFiles.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "CfgParser.h"
+#include "pelliton/CfgParser.h"
 #include "TestFiles.h"
 
 #include <string>

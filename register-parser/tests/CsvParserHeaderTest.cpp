@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "MainCodeId.h"
+#include "pelliton/MainCodeId.h"
 
 #include <cstring>
 #include <vector>

@@ -2,7 +2,7 @@
 // test's working folder, and parsers kept on the heap (they are ~600 KB).
 #pragma once
 
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include <gtest/gtest.h>
 

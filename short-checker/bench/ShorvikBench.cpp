@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "Shorvik.h"
+#include "shorvik/Shorvik.h"
 
 namespace {
 

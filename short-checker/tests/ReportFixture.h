@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Shorvik.h"
+#include "shorvik/Shorvik.h"
 
 // A report whose grids are caller-built (as an outside caller would), with
 // canary words after each grid block and each row table.

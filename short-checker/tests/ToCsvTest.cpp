@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Shorvik.h"
+#include "shorvik/Shorvik.h"
 
 TEST(ToCsv, RoundsHundredthsHalfUpAtTheFirstDecimal) {
     struct Case {

@@ -1,8 +1,8 @@
-#include "MessageBoxWatcher.h"
+#include "test_support/MessageBoxWatcher.h"
 
 #include <algorithm>
 
-#include "WatchScript.h"
+#include "test_support/WatchScript.h"
 
 namespace {
 

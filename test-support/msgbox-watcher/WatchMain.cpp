@@ -14,8 +14,8 @@
 #include <cstring>
 #include <string>
 
-#include "MessageBoxWatcher.h"
-#include "WatchScript.h"
+#include "test_support/MessageBoxWatcher.h"
+#include "test_support/WatchScript.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WatchScript.h"
+#include "test_support/WatchScript.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 
 #include "Journal.h"
 #include "PanelCreator.h"
-#include "StandinScript.h"
+#include "test_support/StandinScript.h"
 #include "StateFolder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "StandinScript.h"
+#include "test_support/StandinScript.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "ConfigFlags.h"
+#include "trelliq/ConfigFlags.h"
 
 bool FlagOnWhenNotZero(int flag) {
     return flag != 0;

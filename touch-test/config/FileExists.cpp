@@ -1,4 +1,4 @@
-#include "TouchTestStartup.h"
+#include "trelliq/TouchTestStartup.h"
 
 #ifdef _WIN32
 #include <windows.h>

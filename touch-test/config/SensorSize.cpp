@@ -2,8 +2,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "IniFile.h"
-#include "TouchTestStartup.h"
+#include "trelliq/IniFile.h"
+#include "trelliq/TouchTestStartup.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "TouchTestStartup.h"
+#include "trelliq/TouchTestStartup.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 
 TouchTestConfig TheTouchTestConfig;
 

@@ -1,4 +1,4 @@
-#include "BorderHitGrid.h"
+#include "trelliq/BorderHitGrid.h"
 
 #include <stddef.h>
 #include <stdint.h>

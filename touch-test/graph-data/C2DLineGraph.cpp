@@ -1,4 +1,4 @@
-#include "C2DLineGraph.h"
+#include "trelliq/C2DLineGraph.h"
 
 C2DLineGraph::C2DLineGraph(int x, int y, int width, int height)
     : area{x, y, width, height}, stats{0, 0, 0, 0}, cursor{0, 0, 0}, errorPoints{{0, 0}, {0, 0}},

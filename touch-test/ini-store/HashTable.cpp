@@ -1,4 +1,4 @@
-#include "HashTable.h"
+#include "trelliq/HashTable.h"
 
 #include <stdlib.h>
 #include <string.h>

@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -11,7 +11,7 @@
 #include <windows.h>
 #endif
 
-#include "TextToInt.h"
+#include "trelliq/TextToInt.h"
 
 char IniFilePath[INI_PATH_SIZE];
 IniFileDictionary* IniDictionary = nullptr;

@@ -1,4 +1,4 @@
-#include "TextToInt.h"
+#include "trelliq/TextToInt.h"
 
 #include <limits.h>
 #include <stdlib.h>

@@ -1,4 +1,4 @@
-#include "TraceMap.h"
+#include "trelliq/TraceMap.h"
 
 #include <math.h>
 #include <stdio.h>

@@ -2,7 +2,7 @@
 // generated table of 1,000 registers, with the recording device (0 entries
 // first, for the fixed cost of parsing the table):
 //   cendra_benchmark [folder]     prints "cendra <n> entries: <ms> ms"
-#include "ParamWriter.h"
+#include "console_tools/ParamWriter.h"
 #include "PellitonParamSources.h"
 #include "RecordingDevice.h"
 

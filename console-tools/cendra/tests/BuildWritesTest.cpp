@@ -1,5 +1,5 @@
-#include "CendraOptions.h"
-#include "ParamWriter.h"
+#include "console_tools/CendraOptions.h"
+#include "console_tools/ParamWriter.h"
 #include "PlainSources.h"
 #include "RecordingDevice.h"
 

@@ -1,4 +1,4 @@
-#include "CendraOptions.h"
+#include "console_tools/CendraOptions.h"
 
 #include <gtest/gtest.h>
 

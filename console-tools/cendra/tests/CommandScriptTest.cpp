@@ -1,5 +1,5 @@
-#include "CommandScript.h"
-#include "ConsoleDevice.h"
+#include "console_tools/CommandScript.h"
+#include "console_tools/ConsoleDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Register table and configuration entries as plain test data.
 #pragma once
 
-#include "ParamSources.h"
+#include "console_tools/ParamSources.h"
 
 #include <cctype>
 #include <map>

@@ -1,4 +1,4 @@
-#include "FirmwareConsole.h"
+#include "console_tools/FirmwareConsole.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "FileVersionQuery.h"
+#include "console_tools/FileVersionQuery.h"
 
 #include <windows.h>
 

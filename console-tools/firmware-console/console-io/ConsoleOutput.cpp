@@ -1,4 +1,4 @@
-#include "ConsoleOutput.h"
+#include "console_tools/ConsoleOutput.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "OptionNumbers.h"
+#include "console_tools/OptionNumbers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FerritIto.h"
+#include "console_tools/FerritIto.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Ferrit.exe: the Win32 shell over QueryItoInfo.
-#include "FerritIto.h"
-#include "FileVersionQuery.h"
-#include "PortaqConsoleDevice.h"
+#include "console_tools/FerritIto.h"
+#include "console_tools/FileVersionQuery.h"
+#include "console_tools/PortaqConsoleDevice.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "GorluneDump.h"
+#include "console_tools/GorluneDump.h"
 
-#include "OptionNumbers.h"
+#include "console_tools/OptionNumbers.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Gorlune.exe: the Win32 shell over RunGorlune.
-#include "FileVersionQuery.h"
-#include "GorluneDump.h"
-#include "PortaqConsoleDevice.h"
+#include "console_tools/FileVersionQuery.h"
+#include "console_tools/GorluneDump.h"
+#include "console_tools/PortaqConsoleDevice.h"
 
 #include <windows.h>
 

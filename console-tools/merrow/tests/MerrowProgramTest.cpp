@@ -206,7 +206,7 @@ TEST(MerrowProgram, Failures) {
 
 // Round trip: a table parses to the same header, registers and pins after
 // conversion to ".tbl".
-#include "CsvParser.h"
+#include "pelliton/CsvParser.h"
 
 #include <cstring>
 #include <memory>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "IniStore.h"
+#include "vantro/IniStore.h"
 #include "IniTestFiles.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "IniFileAccess.h"
-#include "IniStore.h"
+#include "vantro/IniFileAccess.h"
+#include "vantro/IniStore.h"
 #include "IniTestFiles.h"
 
 #ifdef _WIN32

@@ -6,9 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ListCtrl.h"
+#include "framework/ListCtrl.h"
 #include "MsgHook.h"
-#include "vantro/list_records.h"
+#include "vantro/ListRecords.h"
 
 class CListCtrlEx : public CListCtrl {
 public:

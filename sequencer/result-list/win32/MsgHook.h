@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "MessageHook.h"
+#include "framework/MessageHook.h"
 
 constexpr UINT kEndEditMessage = WM_USER + 10;  // 0x40A: wParam 1 keep, 0 discard
 

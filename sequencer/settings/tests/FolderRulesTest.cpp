@@ -1,4 +1,4 @@
-#include "FolderHousekeeping.h"
+#include "vantro/FolderHousekeeping.h"
 #include "Station.h"
 
 namespace {

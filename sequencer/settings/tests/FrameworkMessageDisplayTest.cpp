@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "FrameworkMessageDisplay.h"
-#include "LoadSettings.h"
-#include "Prompt.h"
+#include "vantro/LoadSettings.h"
+#include "framework/Prompt.h"
 #include "SettingsFakes.h"
 
 namespace {

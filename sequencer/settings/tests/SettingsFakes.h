@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "FolderPaths.h"
-#include "SettingsContext.h"
+#include "vantro/FolderPaths.h"
+#include "vantro/SettingsContext.h"
 
 struct Box {
     std::string text, caption;

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "LoadSettings.h"
+#include "vantro/LoadSettings.h"
 #include "SettingsFakes.h"
-#include "StageFiles.h"
-#include "SwitchSetting.h"
+#include "vantro/StageFiles.h"
+#include "vantro/SwitchSetting.h"
 
 inline std::map<std::string, int>& LoadCounts() {
     static std::map<std::string, int> counts;

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "LoadSettings.h"
+#include "vantro/LoadSettings.h"
 #include "SettingsFakes.h"
-#include "FolderHousekeeping.h"
-#include "StageFiles.h"
+#include "vantro/FolderHousekeeping.h"
+#include "vantro/StageFiles.h"
 
 namespace {
 

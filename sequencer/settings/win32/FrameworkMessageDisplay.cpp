@@ -1,6 +1,6 @@
 #include "FrameworkMessageDisplay.h"
 
-#include "Prompt.h"
+#include "framework/Prompt.h"
 
 void FrameworkMessageDisplay::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
     const UINT style = MB_OK | (icon == MessageIcon::Warning ? MB_ICONWARNING : 0);

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "SettingsInterfaces.h"
+#include "vantro/SettingsInterfaces.h"
 
 class FrameworkMessageDisplay : public MessageDisplay {
 public:

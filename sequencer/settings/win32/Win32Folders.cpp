@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "SettingsInterfaces.h"
+#include "vantro/SettingsInterfaces.h"
 
 namespace {
 

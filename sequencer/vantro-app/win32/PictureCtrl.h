@@ -3,8 +3,8 @@
 // with no image it draws nothing and erases as usual.
 #pragma once
 
-#include "Controls.h"
-#include "Image.h"
+#include "framework/Controls.h"
+#include "framework/Image.h"
 
 class CPictureCtrl : public CStatic {
 public:

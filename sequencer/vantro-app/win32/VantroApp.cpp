@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "VantroDlg.h"
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 class CKestrovaApp : public CWinApp {
 public:

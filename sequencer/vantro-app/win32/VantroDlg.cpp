@@ -5,14 +5,14 @@
 
 #include <cstdio>
 
-#include "DeviceNotice.h"
-#include "FolderHousekeeping.h"
-#include "Prompt.h"
-#include "SwitchSetting.h"
+#include "framework/DeviceNotice.h"
+#include "vantro/FolderHousekeeping.h"
+#include "framework/Prompt.h"
+#include "vantro/SwitchSetting.h"
 #include "VantroResource.h"
-#include "WinApp.h"
-#include "vantro/console_output.h"
-#include "vantro/windows_version.h"
+#include "framework/WinApp.h"
+#include "vantro/ConsoleOutput.h"
+#include "vantro/WindowsVersion.h"
 
 namespace {
 

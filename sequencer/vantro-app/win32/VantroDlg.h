@@ -9,19 +9,19 @@
 #include <memory>
 #include <string>
 
-#include "Controls.h"
-#include "Dialog.h"
-#include "Gdi.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "ListCtrlEx.h"
 #include "PictureCtrl.h"
-#include "SettingsContext.h"
-#include "Thread.h"
-#include "vantro/devcon_reinstall.h"
-#include "vantro/device_watch.h"
-#include "vantro/main_controller.h"
-#include "vantro/prompts.h"
-#include "vantro/sequence_engine.h"
-#include "vantro/win32_process_launcher.h"
+#include "vantro/SettingsContext.h"
+#include "framework/Thread.h"
+#include "vantro/DevconReinstall.h"
+#include "vantro/DeviceWatch.h"
+#include "vantro/MainController.h"
+#include "vantro/Prompts.h"
+#include "vantro/SequenceEngine.h"
+#include "vantro/Win32ProcessLauncher.h"
 
 class CKestrovaDlg;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MessageBoxWatcher.h"
+#include "test_support/MessageBoxWatcher.h"
 
 TEST(MessageBoxWatcher, AnswersMessageBoxesByScriptAndRecordsThem) {
     MessageBoxWatcher watcher(GetCurrentProcessId(), {IDRETRY, IDNO});

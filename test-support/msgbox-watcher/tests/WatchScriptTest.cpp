@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "WatchScript.h"
+#include "test_support/WatchScript.h"
 
 using namespace msgbox_watch;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "StandinScript.h"
+#include "test_support/StandinScript.h"
 
 using standin::ParseScript;
 using standin::Step;

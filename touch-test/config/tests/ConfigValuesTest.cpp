@@ -1,5 +1,5 @@
 // Reading the configuration: every key, flags, texts and the write-back.
-#include "ConfigFlags.h"
+#include "trelliq/ConfigFlags.h"
 #include "StartupFixture.h"
 
 #include <cstring>

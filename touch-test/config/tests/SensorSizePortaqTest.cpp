@@ -2,13 +2,13 @@
 // master and two slaves, with the real desktop and "LinearConfig.ini".
 #include <windows.h>
 
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 #include "Journal.h"
 #include "PanelCreator.h"
-#include "Prompt.h"
+#include "framework/Prompt.h"
 #include "StartupFakes.h"
 #include "TestFiles.h"
-#include "TouchTestStartup.h"
+#include "trelliq/TouchTestStartup.h"
 #include "Win32StartupSeams.h"
 
 using namespace portaq_sim;

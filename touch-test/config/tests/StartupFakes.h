@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "StartupSeams.h"
-#include "TouchTestStartup.h"
+#include "trelliq/StartupSeams.h"
+#include "trelliq/TouchTestStartup.h"
 
 class FakeTouchDevice : public TouchDevice {
 public:

@@ -1,10 +1,10 @@
 // A start-up run in a fresh folder against the fakes.
 #pragma once
 
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 #include "StartupFakes.h"
 #include "TestFiles.h"
-#include "TouchTestStartup.h"
+#include "trelliq/TouchTestStartup.h"
 
 class StartupTest : public testfiles::FreshFolderTest {
 protected:

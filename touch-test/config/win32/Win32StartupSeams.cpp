@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "Portaq.h"
-#include "Prompt.h"
+#include "portaq/Portaq.h"
+#include "framework/Prompt.h"
 
 DeviceHandle PortaqTouchDevice::OpenDevice(int index) {
     return IO_OpenDevice(index);

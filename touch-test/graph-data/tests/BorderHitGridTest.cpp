@@ -1,4 +1,4 @@
-#include "BorderHitGrid.h"
+#include "trelliq/BorderHitGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "C2DLineGraph.h"
+#include "trelliq/C2DLineGraph.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "HashTable.h"
-#include "TextToInt.h"
+#include "trelliq/HashTable.h"
+#include "trelliq/TextToInt.h"
 
 #include <gtest/gtest.h>
 

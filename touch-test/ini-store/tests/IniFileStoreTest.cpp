@@ -1,5 +1,5 @@
 // Loading limits, sets, saves and failures of the INI store.
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 #include "TestFiles.h"
 
 #include <string>

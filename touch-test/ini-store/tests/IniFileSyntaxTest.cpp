@@ -1,5 +1,5 @@
 // How the store reads the syntax of "LinearConfig.ini".
-#include "IniFile.h"
+#include "trelliq/IniFile.h"
 #include "TestFiles.h"
 
 #include <algorithm>

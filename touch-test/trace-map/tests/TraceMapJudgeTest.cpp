@@ -1,4 +1,4 @@
-#include "TraceMap.h"
+#include "trelliq/TraceMap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FileVersionQuery.h"
-#include "FirmwareConsole.h"
+#include "console_tools/FileVersionQuery.h"
+#include "console_tools/FirmwareConsole.h"
 
 #include <windows.h>
 

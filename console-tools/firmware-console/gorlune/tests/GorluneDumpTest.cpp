@@ -1,4 +1,4 @@
-#include "GorluneDump.h"
+#include "console_tools/GorluneDump.h"
 #include "RecordingDevice.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,10 @@
+// ParamSources over Pelliton's parsers: CCsvParser for the register table,
+// CCfgParser for the key = value file.
+#pragma once
+
+#include "console_tools/ParamSources.h"
+
+class PellitonParamLoader : public ParamSourceLoader {
+public:
+    std::unique_ptr<ParamSources> load(const char* tablePath, const char* configPath) override;
+};

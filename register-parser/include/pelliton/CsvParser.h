@@ -1,0 +1,73 @@
+// CCsvParser: reads a register table (CSV or ".tbl") into its RegisterTable
+// and looks registers up by name.  About 600 KB: allocate it on the heap.
+// A failed parse is never an error to the caller: fileType says why, and the
+// table then holds no registers (lookUp NULL, getParamAddress 0).
+#pragma once
+
+#include "pelliton/PellitonExport.h"
+#include "pelliton/RegisterTable.h"
+
+#include <string>
+#include <vector>
+
+struct SharedCsvReader;  // the row reader, shared by copies of one parser
+typedef std::vector<std::string> CsvRow;
+
+class PELLITON_API CCsvParser : public RegisterTable {
+public:
+    CCsvParser();
+    // Parses file at once; messages on standard output when it fails.
+    explicit CCsvParser(const char* file);
+    // Searches folder and its sub-folders for the table of that firmware
+    // (either wanted value may be NULL).
+    CCsvParser(const char* folder, const char* mainCodeId, const char* buildTime);
+    // Reads only the header's main code id and build time.
+    CCsvParser(const char* file, bool headerOnly);
+    CCsvParser(const CCsvParser& other);
+    CCsvParser& operator=(const CCsvParser& other);
+    ~CCsvParser();
+
+    // Parses file from a cleared table; true when fileType is not negative.
+    bool init(const char* file);
+    bool isParserReady();
+    RegisterTable getTable();
+    unsigned int getStartAddr();
+    // First register of that name, ignoring case; valid while the parser lives.
+    Register* lookUp(const char* name);
+    // Address of the register plus startAddr; 0 when absent.
+    unsigned int getParamAddress(const char* name);
+    void setVerbose(int level);
+
+private:
+    bool initParser(const char* file);
+    void initData();
+    void clearTable();
+    Register createData();
+    int getRowSize();
+    bool getNonEmptyLine(int& size);
+    bool getMainCodeIdAndBuildTime();
+    bool findMatchFile(const char* folder, const char* wantedMainCodeId, const char* wantedBuildTime);
+    bool searchFolder(const std::string& folder, const char* wantedMainCodeId, const char* wantedBuildTime,
+                      int& bestFailure);
+    void parseMainCodeID(unsigned char out[4], const char* text);
+    void parseUSBDescID(unsigned char out[4], char* text);
+    int checkFileType(const char* wantedMainCodeId, const char* wantedBuildTime);
+    bool parsePinAssign();
+    bool parsePinAssignRX();
+    bool parsePinAssignTX();
+    bool parsePinBlock(ChipPin* chips, int32_t& count);
+    bool parseCtrlPinTable();
+    void checkDefineEffectedItems(Register& define, int count);
+    bool checkParmType(Register& reg);
+    void ParserRemoveSpaceAndTab(char* text);
+    int startParse(const char* wantedMainCodeId, const char* wantedBuildTime);
+    void releaseReader();
+    const std::string& cell(size_t index) const;
+
+    SharedCsvReader* reader;
+    CsvRow* currentRow;
+    int verbose;
+};
+
+// A copy of chips[index]; a zeroed record for an index outside 0..29.
+PELLITON_API ChipPin getChipPin(const RegisterTable& table, int index);

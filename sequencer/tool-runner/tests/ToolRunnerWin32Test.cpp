@@ -1,0 +1,279 @@
+// The tool runner and system functions on real Windows processes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <direct.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "vantro/ToolRunner.h"
+#include "vantro/Win32ProcessLauncher.h"
+#include "vantro/WindowsVersion.h"
+
+namespace vantro {
+namespace {
+
+std::string BinFolder() {
+    char self[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string path(self, length);
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string CurrentFolder() {
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    return folder;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+struct BoxRecorder : UserMessages {
+    void ShowMessageBox(const char* text) override { boxes.push_back(text); }
+    std::vector<std::string> boxes;
+};
+
+// One of the stand-ins for the outside tools (bin\standins\<name>.exe), with
+// its script and journal in a folder of this test (docs/standin-tool.md).
+class StandinTool {
+public:
+    explicit StandinTool(const std::string& name) : name_(name) {
+        folder_ = CurrentFolder() + "\\standin-" + name;
+        _mkdir(folder_.c_str());
+        DeleteFileA((folder_ + "\\standin-journal.txt").c_str());
+        DeleteFileA((folder_ + "\\" + name + ".runs").c_str());
+        SetEnvironmentVariableA("NORQ_STANDIN_DIR", folder_.c_str());
+        exe_ = BinFolder() + "\\standins\\" + name + ".exe";
+    }
+    ~StandinTool() { SetEnvironmentVariableA("NORQ_STANDIN_DIR", nullptr); }
+    void Script(const std::string& steps) { WriteAll(folder_ + "\\" + name_ + ".script", steps); }
+    const std::string& exe() const { return exe_; }
+    std::string Journal() const { return ReadAll(folder_ + "\\standin-journal.txt"); }
+
+private:
+    std::string name_, folder_, exe_;
+};
+
+// The image a process id belongs to.
+std::string ProgramOf(HANDLE process) {
+    char path[MAX_PATH] = "";
+    DWORD size = sizeof path;
+    if (!QueryFullProcessImageNameA(process, 0, path, &size))
+        return "";
+    return std::string(path, size);
+}
+
+class ToolRunnerWin32Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteFileA("TestLogs\\APcostime.txt");
+        RemoveDirectoryA("TestLogs");
+    }
+    Win32ProcessLauncher launcher;
+    BoxRecorder boxes;
+    SystemLocalTime clock;
+    int timingSwitch = 0;
+    ToolRunner runner{launcher, boxes, clock, [this] { return timingSwitch; }};
+    uint32_t wait = 77, code = 77, pid = 77;
+};
+
+TEST_F(ToolRunnerWin32Test, StartsWithTheCommandLineVerbatimInOurFolder) {
+    StandinTool tool("Halvorn");
+    tool.Script("exit 7\n");
+    ASSERT_TRUE(runner.RunTool(tool.exe(), " -c \"a b\" -i y", 5000, wait, code, pid));
+    EXPECT_EQ(wait, 0u);
+    EXPECT_EQ(code, 7u);
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "/s1", 5000, wait, code, pid));
+    EXPECT_EQ(code, 7u);
+    const std::string cwd = " cwd=" + CurrentFolder();
+    EXPECT_EQ(tool.Journal(), "start tool=Halvorn run=1" + cwd +
+                                  " command= -c \"a b\" -i y\n"
+                                  "exit tool=Halvorn code=7\n"
+                                  "start tool=Halvorn run=2" +
+                                  cwd +
+                                  " command=/s1\n"
+                                  "exit tool=Halvorn code=7\n");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(ToolRunnerWin32Test, BatchFileExitCodeComesBack) {
+    WriteAll("exit3.bat", "@echo off\r\nexit 3\r\n");
+    ASSERT_TRUE(runner.RunTool("exit3.bat", "", 5000, wait, code, pid));
+    EXPECT_EQ(wait, 0u);
+    EXPECT_EQ(code, 3u);
+}
+
+TEST_F(ToolRunnerWin32Test, MissingProgramGivesOneBoxAndNoTimingLine) {
+    _mkdir("TestLogs");
+    timingSwitch = 1;
+    std::string missing = "tools\\NoSuchTool.exe";
+    EXPECT_FALSE(runner.RunTool(missing, "", 5000, wait, code, pid));
+    EXPECT_EQ(boxes.boxes, std::vector<std::string>{"Could not find " + missing + ".\n"});
+    EXPECT_EQ(pid, 77u);
+    EXPECT_FALSE(FileExists("TestLogs\\APcostime.txt"));
+
+    std::string longPath = "C:\\" + std::string(197, 'm');
+    EXPECT_FALSE(runner.RunTool(longPath, "", 5000, wait, code, pid));
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[1], ("Could not find " + longPath).substr(0, 127));
+}
+
+TEST_F(ToolRunnerWin32Test, FileThatIsNotAProgramIsNotStartedWithoutABox) {
+    WriteAll("notes.exe", "these are not instructions\r\n");
+    EXPECT_FALSE(runner.RunTool("notes.exe", "", 5000, wait, code, pid));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(ToolRunnerWin32Test, TimeOutLeavesTheChildRunningUntilKilled) {
+    StandinTool tool("Mirrant");
+    tool.Script("wait forever\n");
+    DWORD before = GetTickCount();
+    ASSERT_TRUE(runner.RunTool(tool.exe(), " /run", 300, wait, code, pid));
+    DWORD took = GetTickCount() - before;
+    EXPECT_EQ(wait, 258u);
+    EXPECT_EQ(code, 259u);
+    EXPECT_GE(took, 250u);
+    EXPECT_LT(took, 5000u);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    // The id handed back is the tool's own process.
+    EXPECT_EQ(lstrcmpiA(ProgramOf(process).c_str(), tool.exe().c_str()), 0) << ProgramOf(process);
+    KillToolByPid(pid);
+    EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    DWORD exit = 99;
+    GetExitCodeProcess(process, &exit);
+    EXPECT_EQ(exit, 0u);
+    CloseHandle(process);
+    // Started, never finished: the journal has no exit line.
+    EXPECT_EQ(tool.Journal(), "start tool=Mirrant run=1 cwd=" + CurrentFolder() + " command= /run\n");
+}
+
+TEST_F(ToolRunnerWin32Test, KillingAnEndedProcessDoesNothing) {
+    StandinTool tool("Quenfor");
+    tool.Script("exit 5\n");
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    KillToolByPid(pid);
+    KillToolByPid(0xFFFFFFF0u);  // no such process
+    if (process) {
+        DWORD exit = 99;
+        GetExitCodeProcess(process, &exit);
+        EXPECT_EQ(exit, 5u);
+        CloseHandle(process);
+    }
+}
+
+TEST_F(ToolRunnerWin32Test, ZeroTimeOutReturnsAtOnce) {
+    StandinTool tool("Tolvane");
+    tool.Script("wait forever\n");
+    DWORD before = GetTickCount();
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 0, wait, code, pid));
+    EXPECT_LT(GetTickCount() - before, 2000u);
+    EXPECT_EQ(wait, 258u);
+    EXPECT_EQ(code, 259u);
+    KillToolByPid(pid);
+}
+
+TEST_F(ToolRunnerWin32Test, NegativeExitCodeKeepsAll32Bits) {
+    StandinTool tool("Kolvent");
+    tool.Script("exit -1\n");
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
+    EXPECT_EQ(code, 0xFFFFFFFFu);
+    EXPECT_EQ(static_cast<int32_t>(code), -1);
+}
+
+TEST_F(ToolRunnerWin32Test, TimingLogLinesEndInCrLf) {
+    StandinTool tool("Yarrowe");
+    tool.Script("exit 0\n");
+    timingSwitch = 2;
+    _mkdir("TestLogs");
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "-a 1", 5000, wait, code, pid));
+    EXPECT_FALSE(FileExists("TestLogs\\APcostime.txt"));
+    timingSwitch = 1;
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "-a 1", 5000, wait, code, pid));
+    tool.Script("wait forever\n");
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 200, wait, code, pid));
+    KillToolByPid(pid);
+    std::string log = ReadAll("TestLogs\\APcostime.txt");
+    std::string time = "\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}";
+    std::string exe = std::regex_replace(tool.exe(), std::regex("[\\\\.]"), "\\$&");
+    std::regex expected("start time: " + time + " " + exe + " -a 1\r\n" + "end   time: " + time + " " + exe +
+                        " -a 1\r\n" + "start time: " + time + " " + exe + " \r\n" + "end   time: " + time +
+                        " " + exe + " \r\n");
+    EXPECT_TRUE(std::regex_match(log, expected)) << log;
+}
+
+TEST_F(ToolRunnerWin32Test, WithoutLogFolderNoFileIsWritten) {
+    StandinTool tool("Zemble");
+    tool.Script("exit 4\n");
+    timingSwitch = 1;
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 5000, wait, code, pid));
+    EXPECT_EQ(code, 4u);
+    EXPECT_FALSE(FileExists("TestLogs"));
+}
+
+TEST(SystemFunctions, VersionClassAndArchitectureAnswer) {
+    int versionClass = GetWindowsVersionClass();
+    EXPECT_GE(versionClass, 0);
+    EXPECT_LE(versionClass, 7);
+    // Wine's default (Windows 7 SP1) is class 1.
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    ASSERT_TRUE(GetVersionExA(&version));
+#pragma GCC diagnostic pop
+    EXPECT_EQ(versionClass,
+              WindowsVersionClassOf(version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber));
+#ifdef _WIN64
+    EXPECT_TRUE(IsWindows64Bit());
+#endif
+}
+
+TEST(SystemFunctions, ConsoleKeepsARedirectedOutput) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE file = CreateFileA("console.out", GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = file;
+    startup.hStdError = file;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info = {};
+    std::string exe = BinFolder() + "\\vantro_console_child.exe";
+    std::vector<char> commandLine(exe.begin(), exe.end());
+    commandLine.push_back('\0');
+    // Detached, as when the operator starts Vantro: no console to inherit.
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
+                               nullptr, nullptr, &startup, &info));
+    CloseHandle(file);
+    ASSERT_EQ(WaitForSingleObject(info.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
+    DWORD exit = 99;
+    GetExitCodeProcess(info.hProcess, &exit);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    EXPECT_EQ(exit, 0u);
+    EXPECT_EQ(ReadAll("console.out"), "console created\r\n");
+}
+
+}  // namespace
+}  // namespace vantro

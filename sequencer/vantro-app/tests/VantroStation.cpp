@@ -1,0 +1,174 @@
+#include "VantroStation.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "PanelCreator.h"
+#include "PanelState.h"
+#include "StateFolder.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return "<missing>";
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string RemoveKeyFrom(const std::string& text, const std::string& section, const std::string& key) {
+    size_t start = text.find("[" + section + "]\n");
+    if (start == std::string::npos)
+        return text;
+    size_t next = text.find("\n[", start + 1);
+    size_t at = text.find("\n" + key + "=", start);
+    if (at == std::string::npos || (next != std::string::npos && at > next))
+        return text;
+    size_t end = text.find('\n', at + 1);
+    return text.substr(0, at) + text.substr(end);
+}
+
+void DeleteTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only fixture too
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+struct VisibleSearch {
+    DWORD processId;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK VisitDialog(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<VisibleSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId)
+        return TRUE;
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770")
+        return TRUE;
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (search->caption && std::string(text).find(search->caption) == std::string::npos)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindProcessDialog(DWORD processId, const char* caption) {
+    VisibleSearch search{processId, caption, nullptr};
+    EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+VantroStation::VantroStation(const std::string& name) {
+    char cwd[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    folder_ = std::string(cwd) + "\\" + name;
+    DeleteTree(folder_);
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    for (const char* file : {"config.ini", "MPSet.ini", "userset.ini", "openshort.ini", "threshold.ini"})
+        files_[file] = ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\" + file);
+}
+
+void VantroStation::Remove(const std::string& file, const std::string& section, const std::string& key) {
+    files_[file] = RemoveKeyFrom(files_[file], section, key);
+}
+
+void VantroStation::Set(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    std::string text = RemoveKeyFrom(files_[file], section, key);
+    const std::string header = "[" + section + "]\n";
+    size_t start = text.find(header);
+    if (start == std::string::npos) {
+        text += header + key + "=" + value + "\n";
+    } else {
+        text.insert(start + header.size(), key + "=" + value + "\n");
+    }
+    files_[file] = text;
+}
+
+void VantroStation::WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(Path(name), std::ios::binary);
+    out << bytes;
+}
+
+void VantroStation::Prepare(bool plugged) {
+    for (const auto& file : files_)
+        WriteFile(file.first, file.second);
+    portaq_sim::PanelState description;
+    std::string error;
+    description.Parse(ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\vantro-panel.txt") +
+                          (plugged ? "plugged=1\n" : "plugged=0\n"),
+                      &error);
+    portaq_sim::CreatePanel(portaq_sim::StateFolder(Path("panel")), description, folder_, &error);
+    CreateDirectoryA(Path("dev").c_str(), nullptr);
+    const std::string standins = std::string(VANTRO_BIN_DIR) + "\\standins\\";
+    for (const char* tool : {"devcon_Win7.exe", "devcon_Win8_32bit.exe", "devcon_Win8_64bit.exe"})
+        CopyFileA((standins + tool).c_str(), Path(std::string("dev\\") + tool).c_str(), FALSE);
+    CopyFileA((standins + "devcon_Win7.exe").c_str(), Path("dev\\viewer.exe").c_str(), FALSE);
+}
+
+VantroRun VantroStation::Run(DWORD timeoutMs, void (*onStarted)(DWORD, void*), void* context) {
+    SetEnvironmentVariableA("PORTAQ_SIM_DIR", Path("panel").c_str());
+    SetEnvironmentVariableA("NORQ_STANDIN_DIR", Path("dev").c_str());
+    SetEnvironmentVariableA("VANTRO_CONSOLE_COPY", "console.txt");
+    std::string exe = std::string(VANTRO_BIN_DIR) + "\\Vantro.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    VantroRun run;
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                        folder_.c_str(), &startup, &process))
+        return run;
+    DWORD start = GetTickCount();
+    if (onStarted)
+        onStarted(process.dwProcessId, context);
+    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        HWND dialog = FindProcessDialog(process.dwProcessId, "Vantro");
+        if (dialog && IsWindowVisible(dialog))
+            run.everVisible = true;
+        if (GetTickCount() - start > timeoutMs) {
+            TerminateProcess(process.hProcess, 99);
+            break;
+        }
+    }
+    run.milliseconds = GetTickCount() - start;
+    run.ended = WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0;
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+std::string VantroStation::Read(const std::string& name) const {
+    return ReadBytes(Path(name));
+}
+
+bool VantroStation::Exists(const std::string& name) const {
+    return GetFileAttributesA(Path(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}

@@ -1,0 +1,81 @@
+// What the three short checks share: argument refusals, deviations, node
+// flags, line verdicts, bypass marking and the line-state filter.
+#pragma once
+
+#include <cmath>
+#include <vector>
+
+#include "shorvik/Shorvik.h"
+
+// A 300 x 300 working grid on the heap: the checks run on callers' threads,
+// whose stacks are too small for it, and may run in parallel.
+template <typename Cell>
+class WorkGrid {
+public:
+    WorkGrid() : cells_(SHORVIK_GRID_SIZE * SHORVIK_GRID_SIZE, Cell()) {}
+    Cell& at(int x, int y) { return cells_[static_cast<size_t>(x) * SHORVIK_GRID_SIZE + y]; }
+    Cell at(int x, int y) const { return cells_[static_cast<size_t>(x) * SHORVIK_GRID_SIZE + y]; }
+
+private:
+    std::vector<Cell> cells_;
+};
+
+typedef WorkGrid<float> ProductGrid;
+typedef WorkGrid<unsigned char> FlagGrid;
+
+// Refusals: each prints "<function>: ..." on stderr and returns false.
+bool RangeIsValid(const char* function, const Range& range);
+bool BlockCountIsValid(const char* function, const Range& range, int xBlocks, int yBlocks);
+bool BypassIsValid(const char* function, const bypassInfo& bypass);
+bool ReportSizeIsValid(const char* function, const MutualReport& report);
+bool LineStatesPresent(const char* function, int mode, const int* lineStates);
+bool ResultPresent(const char* function, const MutualShortResult* result);
+void ReportOutOfMemory(const char* function);
+
+// |p - r| x 100 / r in float; r = 0 gives inf or NaN by IEEE rules.
+inline float PercentDeviation(float p, float r) {
+    return std::fabs(p - r) * 100.0f / r;
+}
+
+inline bool NodeIsFlagged(float productDeviation, float valueDeviation,
+                          const MutualShortThreshold& threshold) {
+    return productDeviation > static_cast<float>(threshold.maxDevPct) ||
+           valueDeviation > static_cast<float>(threshold.maxValueDevPct);
+}
+
+// At least lineSize x linePct / 100 flagged nodes, in floating point.
+inline bool LineIsShort(int flagged, int lineSize, int linePct) {
+    return flagged >= static_cast<double>(lineSize) * linePct / 100.0;
+}
+
+// Mode 1 computes and judges only x lines whose state is -1.
+inline bool PassesLineFilter(int x, int mode, const int* lineStates) {
+    return mode != 1 || lineStates[x] == -1;
+}
+
+inline int& XEntry(const MutualShortResult& result, const Range& range, int x) {
+    return result.perLine[x - range.x0];
+}
+inline int& YEntry(const MutualShortResult& result, const Range& range, int y) {
+    return result.perLine[range.width + y - range.y0];
+}
+
+// Sets all width + height entries to LINE_PASS.
+void ClearVerdicts(const MutualShortResult& result, const Range& range);
+
+// Gives bypassed lines inside the window entry LINE_BYPASSED and every node
+// of every bypassed line (over the report's full height or width) status 0x80.
+void MarkBypassedLines(const MutualReport& report, const MutualShortResult& result, const Range& range,
+                       const bypassInfo& bypass);
+
+// Judges x line x over the window's y lines from the flag grid.
+void JudgeXLine(MutualShortResult& result, const Range& range, const FlagGrid& flags, int x, int linePct);
+
+// Judges every y line of the window whose entry is not LINE_BYPASSED,
+// counting flags on the x lines that pass the filter.
+void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& flags, int linePct, int mode,
+                 const int* lineStates);
+
+// Sorts ascending with NaN last: a plain sort over NaN has no strict weak
+// order and may run past the list.
+void SortProducts(std::vector<float>& products);
