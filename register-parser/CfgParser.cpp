@@ -28,6 +28,8 @@ CCfgParser::CCfgParser(const char* file) : fileName(file), content(new std::vect
     parseFile();
 }
 
+CCfgParser::CCfgParser(char* file) : CCfgParser(static_cast<const char*>(file)) {}
+
 CCfgParser::CCfgParser(const CCfgParser& other)
     : fileName(other.fileName), content(new std::vector<Config>(*other.content)), verbose(other.verbose) {}
 

@@ -17,6 +17,8 @@ CCsvParser::CCsvParser() : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();
 }
 
+CCsvParser::CCsvParser(char* file) : CCsvParser(static_cast<const char*>(file)) {}
+
 CCsvParser::CCsvParser(const char* file) : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();
     if (!initParser(file)) {
@@ -27,12 +29,19 @@ CCsvParser::CCsvParser(const char* file) : reader(nullptr), currentRow(nullptr),
         printf("The format of %s is incorrect!\n", file);
 }
 
+// The search only reads the three texts.
 CCsvParser::CCsvParser(const char* folder, const char* mainCodeId, const char* buildTime)
+    : CCsvParser(const_cast<char*>(folder), const_cast<char*>(mainCodeId), const_cast<char*>(buildTime)) {}
+
+CCsvParser::CCsvParser(char* folder, char* mainCodeId, char* buildTime)
     : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();
     if (!findMatchFile(folder, mainCodeId, buildTime))
         printf("%s cannot find any matching file!\n", folder != nullptr ? folder : "");
 }
+
+CCsvParser::CCsvParser(char* file, bool headerOnly)
+    : CCsvParser(static_cast<const char*>(file), headerOnly) {}
 
 CCsvParser::CCsvParser(const char* file, bool) : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();

@@ -112,7 +112,7 @@ void CCsvParser::ParserRemoveSpaceAndTab(char* text) {
     *out = '\0';
 }
 
-int CCsvParser::startParse(const char* wantedMainCodeId, const char* wantedBuildTime) {
+int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
     itoOrderCount = txOrderCount = 0;
     firstItoOrder = firstTxOrder = 0;
     nonReservedCount = 0;

@@ -12,8 +12,7 @@ const size_t kMaxPath = 260;  // MAX_PATH, the terminating NUL included
 
 }  // namespace
 
-bool CCsvParser::findMatchFile(const char* folder, const char* wantedMainCodeId,
-                               const char* wantedBuildTime) {
+bool CCsvParser::findMatchFile(char* folder, char* wantedMainCodeId, char* wantedBuildTime) {
     int bestFailure = TABLE_BAD;
     if (folder != nullptr && searchFolder(folder, wantedMainCodeId, wantedBuildTime, bestFailure))
         return true;
@@ -26,8 +25,8 @@ bool CCsvParser::findMatchFile(const char* folder, const char* wantedMainCodeId,
 }
 
 // bestFailure becomes -3 once a readable candidate belonged to other firmware.
-bool CCsvParser::searchFolder(const std::string& folder, const char* wantedMainCodeId,
-                              const char* wantedBuildTime, int& bestFailure) {
+bool CCsvParser::searchFolder(const std::string& folder, char* wantedMainCodeId, char* wantedBuildTime,
+                              int& bestFailure) {
     std::vector<FolderEntry> entries;
     if (!ListFolder(folder, entries))
         return false;

@@ -54,7 +54,7 @@ int hexDigit(char c) {
 
 }  // namespace
 
-void CCsvParser::parseMainCodeID(unsigned char out[4], const char* text) {
+void CCsvParser::parseMainCodeID(unsigned char out[4], char* text) {
     PellitonParseMainCodeId(out, text);
 }
 
@@ -76,7 +76,7 @@ void CCsvParser::parseUSBDescID(unsigned char out[4], char* text) {
     hasUsbDescId = true;
 }
 
-int CCsvParser::checkFileType(const char* wantedMainCodeId, const char* wantedBuildTime) {
+int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
     int size = 0;
     if (!getNonEmptyLine(size)) {
         fileType = TABLE_BAD;
@@ -91,7 +91,8 @@ int CCsvParser::checkFileType(const char* wantedMainCodeId, const char* wantedBu
         fullId = kNone;
     };
     auto setIdAndTime = [&](const std::string& idText, const std::string& timeText, unsigned char b[4]) {
-        parseMainCodeID(b, idText.c_str());
+        std::string text = idText;  // a copy: the member takes char*
+        parseMainCodeID(b, &text[0]);
         fullId = formatMainCodeId(b);
         PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, fullId.c_str());
         PellitonCopyBounded(buildTime, sizeof buildTime - 1, firstWord(timeText).c_str());
@@ -192,7 +193,8 @@ bool CCsvParser::getMainCodeIdAndBuildTime() {
     if (first == "Online FW Tool") {
         getNonEmptyLine(size);
         if (size >= 4 && !cell(1).empty() && !cell(3).empty()) {
-            parseMainCodeID(b, cell(1).c_str());
+            std::string text = cell(1);
+            parseMainCodeID(b, &text[0]);
             PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, formatMainCodeId(b).c_str());
             PellitonCopyBounded(buildTime, sizeof buildTime - 1, firstWord(cell(3)).c_str());
         } else {
@@ -202,7 +204,8 @@ bool CCsvParser::getMainCodeIdAndBuildTime() {
     } else if (first == "FW Tool" || first == "Offline FW Tool") {
         getNonEmptyLine(size);
         if (currentRow->size() > 9 && !cell(7).empty() && !cell(9).empty()) {
-            parseMainCodeID(b, cell(7).c_str());
+            std::string text = cell(7);
+            parseMainCodeID(b, &text[0]);
             PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, formatMainCodeId(b).c_str());
             PellitonCopyBounded(buildTime, sizeof buildTime - 1, firstWord(cell(9)).c_str());
         } else {

@@ -57,6 +57,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
+    for (DispatchFrame* running = frame_; running; running = running->outer)
+        running->destroyed = true;  // deleted from inside one of its handlers
+    frame_ = nullptr;
     if (!m_hWnd)
         return;
     if (subclassed_) {
@@ -101,10 +104,17 @@ void CWnd::Unbind() {
 }
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    Message saved = current_;
+    // A handler may destroy the window, and PostNcDestroy may delete this
+    // object: the nested WM_NCDESTROY marks every dispatch still running, and
+    // those return without touching the object again.
+    DispatchFrame frame{current_, frame_, false};
+    frame_ = &frame;
     current_ = Message{message, wParam, lParam};
     if (message == WM_NCDESTROY) {
         LRESULT result = WindowProc(message, wParam, lParam);
+        for (DispatchFrame* running = frame_; running; running = running->outer)
+            running->destroyed = true;
+        frame_ = nullptr;
         HWND window = m_hWnd;
         if (subclassed_ && previousProc_)
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
@@ -118,7 +128,10 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     LRESULT result = WindowProc(message, wParam, lParam);
-    current_ = saved;
+    if (frame.destroyed)
+        return result;
+    frame_ = frame.outer;
+    current_ = frame.saved;
     return result;
 }
 

@@ -1,6 +1,7 @@
 // Saving through the ".bak" copy: the file at the path is replaced only by a
 // complete, checked copy, so a full disk or a failed rename never leaves an
-// operator's settings file truncated or missing.
+// operator's settings file truncated or missing.  Nor is a text written that
+// the next IniLoad would refuse as too large.
 #include <string>
 
 #include "vantro/IniFileAccess.h"
@@ -9,11 +10,26 @@
 namespace {
 
 struct SaveRun {
-    IniFileWriter* writer;
+    IniFileWriter* writer;  // none: only count the bytes
     bool ok;
+    size_t bytesOnDisk;
 };
 
+// The bytes a text-mode write puts on disk: CR LF for every line end on Windows.
+size_t BytesOnDisk(const std::string& text) {
+    size_t bytes = text.size();
+#ifdef _WIN32
+    for (char c : text)
+        bytes += c == '\n' ? 1 : 0;
+#endif
+    return bytes;
+}
+
 void Put(SaveRun* run, const std::string& text) {
+    if (!run->writer) {
+        run->bytesOnDisk += BytesOnDisk(text);
+        return;
+    }
     if (run->ok && !run->writer->Write(text.data(), text.size()))
         run->ok = false;
 }
@@ -42,11 +58,17 @@ bool IniSave(IniDictionary* dict, const char* path, IniFileAccess& files) {
     const std::string backup = std::string(path) + ".bak";
     if (backup.size() > kIniMaxBackupPath)
         return false;  // never cut into another file's name
+    // The blank line after every section can make a file near the limit grow
+    // past it; the station would then refuse its own settings at the next start.
+    SaveRun measure{nullptr, true, 0};
+    NameTableForEach(dict->sections, WriteSection, &measure);
+    if (measure.bytesOnDisk > static_cast<size_t>(kIniMaxFileSize))
+        return false;
 
     IniFileWriter* writer = files.CreateText(backup.c_str());
     if (!writer)
         return false;
-    SaveRun run{writer, true};
+    SaveRun run{writer, true, 0};
     NameTableForEach(dict->sections, WriteSection, &run);
     const bool closed = writer->Close();
     delete writer;

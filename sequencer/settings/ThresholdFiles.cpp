@@ -44,10 +44,12 @@ bool ReadVoltage(SettingsContext& dialog, IniDictionary* dict, const VoltageKey&
 }
 
 // Comma-separated one-based channels, stored zero-based.  Empty pieces are
-// skipped, so "3,,5," is 3 and 5.
+// skipped; an entry that is no channel of the panel (1..300) is not stored
+// but counts towards the list's 300 entries.  "3,,5,0" is 3 and 5.
 bool ReadBypassList(SettingsContext& dialog, IniDictionary* userSet, const char* key, BypassList& list,
                     const char* tooMany) {
     list.count = 0;
+    int entries = 0;
     const char* text = IniGetString(userSet, "BypassChannel", key);
     if (!text)
         return true;
@@ -61,11 +63,15 @@ bool ReadBypassList(SettingsContext& dialog, IniDictionary* userSet, const char*
                 empty = false;
         }
         if (!empty) {
-            if (list.count >= kMaxBypassChannels) {
+            if (entries >= kMaxBypassChannels) {
                 ShowWarning(dialog, tooMany);
                 return false;
             }
-            list.channel[list.count++] = std::atoi(std::string(piece, length).c_str()) - 1;
+            ++entries;
+            // Read as atoi reads it, but strtol saturates where atoi would overflow.
+            const long channel = std::strtol(std::string(piece, length).c_str(), nullptr, 10);
+            if (channel >= 1 && channel <= kMaxBypassChannels)
+                list.channel[list.count++] = static_cast<int>(channel) - 1;
         }
         if (!end)
             break;

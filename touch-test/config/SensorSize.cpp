@@ -85,7 +85,10 @@ bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* heig
 }
 
 bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams) {
+    // A typing slip in the file must not read millions of chips at start-up.
     int slaves = IniFileGetInt("MultiChip", "SlaveNO");
+    if (slaves > TOUCH_TEST_MAX_SLAVES)
+        slaves = TOUCH_TEST_MAX_SLAVES;
     config.MultiChip.SlaveNO = slaves;
     config.MultiChip.SlaveIdx.clear();
     int width = 0;

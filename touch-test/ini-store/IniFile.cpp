@@ -74,23 +74,37 @@ char* FindValue(const char* section, const char* key) {
 }
 
 struct SaveState {
-    FILE* file;
+    FILE* file;  // none: only count the bytes the save would write
     bool failed;
+    size_t bytesOnDisk;
 };
 
+// One line of the saved text: written, or counted as a text-mode write puts
+// it on disk (CR LF on Windows).
+void PutLine(SaveState* state, const char* left, const char* right) {
+    if (state->file) {
+        if (fprintf(state->file, "%s%s\n", left, right) < 0)
+            state->failed = true;
+        return;
+    }
+#ifdef _WIN32
+    state->bytesOnDisk += strlen(left) + strlen(right) + 2;
+#else
+    state->bytesOnDisk += strlen(left) + strlen(right) + 1;
+#endif
+}
+
 void WriteKey(const char* key, void* value, void* context) {
-    SaveState* state = static_cast<SaveState*>(context);
-    if (fprintf(state->file, "%s=%s\n", key, static_cast<const char*>(value)) < 0)
-        state->failed = true;
+    const std::string left = std::string(key) + "=";
+    PutLine(static_cast<SaveState*>(context), left.c_str(), static_cast<const char*>(value));
 }
 
 void WriteSection(const char* name, void* table, void* context) {
     SaveState* state = static_cast<SaveState*>(context);
-    if (fprintf(state->file, "[%s]\n", name) < 0)
-        state->failed = true;
+    const std::string header = std::string("[") + name + "]";
+    PutLine(state, header.c_str(), "");
     HashForEach(static_cast<HashTable*>(table), WriteKey, context);
-    if (fputs("\n", state->file) < 0)
-        state->failed = true;
+    PutLine(state, "", "");
 }
 
 [[noreturn]] void FailSave() {
@@ -304,11 +318,17 @@ void IniFileSave() {
     // The text goes to a file beside the configuration first and replaces it
     // only once it is complete: a full disk or a failed write must not leave
     // the station with a cut-short configuration.
+    // The blank line after every section and the [DEFAULT] header can make a
+    // file near the load limit grow past it: the next start would refuse it.
+    SaveState measure = {nullptr, false, 0};
+    HashForEach(IniDictionary->root, WriteSection, &measure);
+    if (measure.bytesOnDisk > INI_MAX_FILE_SIZE)
+        FailSave();
     const std::string temporary = std::string(IniFilePath) + ".tmp";
     FILE* file = fopen(temporary.c_str(), "w+");  // text mode: CR LF line ends on Windows
     if (!file)
         FailSave();
-    SaveState state = {file, false};
+    SaveState state = {file, false, 0};
     HashForEach(IniDictionary->root, WriteSection, &state);
     if (fflush(file) != 0)  // the close alone does not always report a failed flush
         state.failed = true;

@@ -1,11 +1,16 @@
 // A single-document program in small: template, frame with a dialog bar and a
 // status bar, a view; commands from the bar, update-UI, the frame's
 // PreTranslateMessage seeing keys of a window reparented to the desktop, and
-// the exit code through the application's message loop.
+// the exit code through the application's message loop; frames and views
+// that delete themselves while one of their own messages is handled.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -226,6 +231,93 @@ TEST(Frame, DialogBarStatusBarViewCommandsUpdateUiAndPreTranslate) {
     EXPECT_EQ(journal.client.bottom, journal.statusRect.bottom);
     EXPECT_EQ(journal.barRect.bottom, journal.viewRect.top);
     EXPECT_EQ(journal.statusRect.top, journal.viewRect.bottom);
+}
+
+// Blocks of deleted windows: poisoned and kept until the case ends, so that
+// any write into a deleted object shows as a changed byte.
+const unsigned char kPoison = 0xDD;
+struct FreedBlock {
+    unsigned char* bytes;
+    std::size_t size;
+};
+std::vector<FreedBlock> g_freed;
+
+bool StillPoisoned(const FreedBlock& block) {
+    for (std::size_t i = 0; i < block.size; ++i) {
+        if (block.bytes[i] != kPoison)
+            return false;
+    }
+    return true;
+}
+
+// A self-deleting window whose WM_APP handler destroys its own window.
+template <class Base>
+class PoisonedWnd : public Base {
+public:
+    // Out of line, so that the compiler pairs this delete with this new.
+    __attribute__((noinline)) static void* operator new(std::size_t size) {
+        void* block = std::malloc(size);
+        if (!block)
+            throw std::bad_alloc();
+        return block;
+    }
+    static void operator delete(void* block, std::size_t size) {
+        std::memset(block, kPoison, size);
+        g_freed.push_back({static_cast<unsigned char*>(block), size});
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) {
+            this->DestroyWindow();
+            return 0;  // the object is gone
+        }
+        return Base::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(Frame, WindowsDeletedByTheirOwnMessageAreNotTouchedAfterwards) {
+    const struct {
+        const char* what;
+        bool view;
+        UINT message;
+    } cases[] = {
+        {"frame closed", false, WM_CLOSE},
+        {"frame destroying itself in a handler", false, WM_APP},
+        {"view closed", true, WM_CLOSE},
+        {"view destroying itself in a handler", true, WM_APP},
+    };
+    CWnd parent;
+    RECT rect{0, 0, 200, 150};
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, rect, nullptr, 0));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_freed.clear();
+        CWnd* wnd = nullptr;
+        std::size_t size = 0;
+        if (c.view) {
+            auto* view = new PoisonedWnd<CView>;
+            size = sizeof *view;
+            ASSERT_TRUE(view->Create(nullptr, "", WS_VISIBLE, rect, &parent, 1));
+            wnd = view;
+        } else {
+            auto* frame = new PoisonedWnd<CFrameWnd>;
+            size = sizeof *frame;
+            frame->m_bAutoDelete = true;
+            ASSERT_TRUE(frame->CreateEx(0, nullptr, "frame", WS_OVERLAPPEDWINDOW, rect, nullptr, 0));
+            wnd = frame;
+        }
+        HWND window = wnd->m_hWnd;
+        EXPECT_EQ(0, ::SendMessageA(window, c.message, 0, 0));
+        EXPECT_FALSE(::IsWindow(window));
+        EXPECT_EQ(nullptr, CWnd::FromHandle(window));
+        ASSERT_EQ(1u, g_freed.size());
+        EXPECT_EQ(size, g_freed[0].size);
+        EXPECT_TRUE(StillPoisoned(g_freed[0]));
+        for (const FreedBlock& block : g_freed)
+            std::free(block.bytes);
+    }
+    g_freed.clear();
 }
 
 }  // namespace

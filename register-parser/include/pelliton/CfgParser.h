@@ -17,6 +17,7 @@ public:
     // file is not copied: it must outlive the parser.  Parses at once; a
     // missing file gives an empty list and no message.
     explicit CCfgParser(const char* file);
+    explicit CCfgParser(char* file);  // the form the DLL's callers declare
     CCfgParser(const CCfgParser& other);
     CCfgParser& operator=(const CCfgParser& other);
     ~CCfgParser();

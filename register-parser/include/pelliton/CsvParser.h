@@ -16,12 +16,17 @@ typedef std::vector<std::string> CsvRow;
 class PELLITON_API CCsvParser : public RegisterTable {
 public:
     CCsvParser();
+    // The char* constructors are the ones the DLL's callers declare; the
+    // const forms beside them are the same constructors.
     // Parses file at once; messages on standard output when it fails.
+    explicit CCsvParser(char* file);
     explicit CCsvParser(const char* file);
     // Searches folder and its sub-folders for the table of that firmware
     // (either wanted value may be NULL).
+    CCsvParser(char* folder, char* mainCodeId, char* buildTime);
     CCsvParser(const char* folder, const char* mainCodeId, const char* buildTime);
     // Reads only the header's main code id and build time.
+    CCsvParser(char* file, bool headerOnly);
     CCsvParser(const char* file, bool headerOnly);
     CCsvParser(const CCsvParser& other);
     CCsvParser& operator=(const CCsvParser& other);
@@ -39,6 +44,8 @@ public:
     void setVerbose(int level);
 
 private:
+    // The exported names of these members are part of the DLL's interface:
+    // their texts are char* although none of them writes through it.
     bool initParser(const char* file);
     void initData();
     void clearTable();
@@ -46,12 +53,12 @@ private:
     int getRowSize();
     bool getNonEmptyLine(int& size);
     bool getMainCodeIdAndBuildTime();
-    bool findMatchFile(const char* folder, const char* wantedMainCodeId, const char* wantedBuildTime);
-    bool searchFolder(const std::string& folder, const char* wantedMainCodeId, const char* wantedBuildTime,
+    bool findMatchFile(char* folder, char* wantedMainCodeId, char* wantedBuildTime);
+    bool searchFolder(const std::string& folder, char* wantedMainCodeId, char* wantedBuildTime,
                       int& bestFailure);
-    void parseMainCodeID(unsigned char out[4], const char* text);
+    void parseMainCodeID(unsigned char out[4], char* text);
     void parseUSBDescID(unsigned char out[4], char* text);
-    int checkFileType(const char* wantedMainCodeId, const char* wantedBuildTime);
+    int checkFileType(char* wantedMainCodeId, char* wantedBuildTime);
     bool parsePinAssign();
     bool parsePinAssignRX();
     bool parsePinAssignTX();
@@ -60,7 +67,7 @@ private:
     void checkDefineEffectedItems(Register& define, int count);
     bool checkParmType(Register& reg);
     void ParserRemoveSpaceAndTab(char* text);
-    int startParse(const char* wantedMainCodeId, const char* wantedBuildTime);
+    int startParse(char* wantedMainCodeId, char* wantedBuildTime);
     void releaseReader();
     const std::string& cell(size_t index) const;
 

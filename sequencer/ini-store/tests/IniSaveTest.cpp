@@ -118,6 +118,49 @@ TEST(IniSave, FailedWriteCloseOrReplaceLeavesTheFileUntouched) {
     }
 }
 
+// A settings text of [S] keys that is exactly `size` bytes on disk, ending
+// with the blank line IniSave writes after a section when `blankLine`.
+std::string SettingsOfSize(size_t size, bool blankLine) {
+    const std::string end = blankLine ? "\n" : "";
+    std::string text = "[S]\n";
+    size_t bytes = OnDisk(text + end).size();
+    const size_t keyBytes = OnDisk("k10000=1\n").size();
+    for (int i = 0; bytes + 64 < size; ++i, bytes += keyBytes)
+        text += "k" + std::to_string(10000 + i) + "=1\n";
+    const size_t used = OnDisk(text + "last=\n" + end).size();
+    return text + "last=" + std::string(size - used, 'x') + "\n" + end;
+}
+
+TEST(IniSave, ASaveLongerThanLoadAcceptsWritesNothing) {
+    const struct {
+        const char* what;
+        bool blankLine;  // the file already has it: the save is as long as the file
+        bool saved;
+    } cases[] = {
+        {"a save of exactly the limit", true, true},
+        {"a save one blank line past the limit", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string text = SettingsOfSize(static_cast<size_t>(kIniMaxFileSize), c.blankLine);
+        WriteBytes("full.ini", OnDisk(text));
+        ASSERT_EQ(ReadBytes("full.ini").size(), static_cast<size_t>(kIniMaxFileSize));
+        IniDictionary* d = IniLoad("full.ini");
+        ASSERT_NE(d, nullptr);
+        ASSERT_NE(IniSetString(d, "S", "k10000", "2"), nullptr);
+        EXPECT_EQ(IniSave(d, "full.ini"), c.saved);
+        IniFree(d);
+        EXPECT_FALSE(FileThere("full.ini.bak"));
+        if (!c.saved) {
+            EXPECT_TRUE(ReadBytes("full.ini") == OnDisk(text));  // 64 KiB: not printed
+        }
+        d = IniLoad("full.ini");
+        ASSERT_NE(d, nullptr);
+        EXPECT_STREQ(IniGetString(d, "S", "k10000"), c.saved ? "2" : "1");
+        IniFree(d);
+    }
+}
+
 #ifdef _WIN32
 TEST(IniSaveWin32, TargetHeldOpenWithoutSharingStaysAsItWas) {
     const std::string text = "[S]\nk=1\n";

@@ -1,4 +1,6 @@
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "Station.h"
 
@@ -152,6 +154,39 @@ TEST(Thresholds, ValuesBypassListsAndBarcode) {
     EXPECT_FALSE(LoadBarcodeIni(st.ctx, barcode));
     EXPECT_EQ(st.Texts(), "Could not load ScanBarcode: BarcodeLength!|");
     IniFree(barcode);
+}
+
+TEST(Thresholds, BypassChannelsOutsideThePanelAreIgnored) {
+    const struct {
+        const char* value;
+        std::vector<int> channels;  // stored zero-based
+    } cases[] = {
+        {"1,300", {0, 299}},
+        {"0,301,-1", {}},
+        {"-2147483648,2147483647", {}},
+        {"99999999999,-99999999999,4", {3}},
+        {"abc, 7 ,12abc", {6, 11}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        for (const char* key : {"Ch_X", "Ch_Y"}) {
+            Station b;
+            b.Set("userset.ini", "BypassChannel", key, c.value);
+            EXPECT_TRUE(b.Load());
+            EXPECT_EQ(b.Texts(), "");
+            const BypassList& list = std::string(key) == "Ch_X" ? b.ctx.shared.bypassX : b.ctx.shared.bypassY;
+            EXPECT_EQ(std::vector<int>(list.channel, list.channel + list.count), c.channels) << key;
+        }
+    }
+    // An ignored entry is still an entry of the list: 301 of them fail.
+    std::string list;
+    for (int i = 1; i <= 150; ++i)
+        list += std::to_string(i) + ",0,";
+    Station b;
+    b.Set("userset.ini", "BypassChannel", "Ch_X", list + "7");
+    EXPECT_FALSE(b.Load());
+    EXPECT_EQ(b.Texts(), "Bypass Channel X Number Could not Exceed MAX_CHANNEL_NUM !|");
+    EXPECT_EQ(b.ctx.shared.bypassX.count, 150);
 }
 
 TEST(Writers, StageAndThresholdWriteBacks) {

@@ -81,6 +81,49 @@ TEST_F(SensorSize, SlaveCountsBelowOneAndMissingIndexes) {
     }
 }
 
+TEST_F(SensorSize, SlaveCountIsBoundedByTheTenChipsOfTheTables) {
+    // Eleven slaves are configured; a device that failed from the twelfth open
+    // on would show any read past the master and nine slaves.
+    std::string slaves;
+    for (int i = 0; i <= 10; ++i)
+        slaves += "SlaveIdx" + std::to_string(i) + "=" + std::to_string(i + 1) + "\n";
+    const struct {
+        const char* slaveNo;
+        int storedSlaveNo;
+        int slavesRead;
+    } cases[] = {
+        {"-1", -1, 0}, {"0", 0, 0}, {"9", 9, 9}, {"10", 9, 9}, {"2147483647", 9, 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("SlaveNO=") + c.slaveNo);
+        device = FakeTouchDevice();
+        device.SetBlock(0, 20, 200);
+        for (int chip = 1; chip <= 11; ++chip)
+            device.SetBlock(chip, static_cast<uint8_t>(20 + chip), 250);
+        device.fault = FakeTouchDevice::OpenMinusOne;
+        device.faultFromOpen = 12;
+        messages.boxes.clear();
+        IniFileFree(IniDictionary);
+        WriteText("LinearConfig.ini", std::string("[MultiChip]\nDecWidthHeigh=1\nSlaveNO=") + c.slaveNo +
+                                          "\n" + slaves +
+                                          "[Pattern]\nwidth=0\nheight=0\n[Distance]\nX=0\nY=0\n");
+        ASSERT_EQ(Run(), StartupOutcome::GoOn);
+        EXPECT_TRUE(messages.boxes.empty());
+        std::vector<int> chips = {0};
+        std::vector<int> indexes;
+        for (int i = 1; i <= c.slavesRead; ++i) {
+            chips.push_back(i);
+            indexes.push_back(i);
+        }
+        EXPECT_EQ(device.opens, c.slavesRead + 1);
+        EXPECT_EQ(device.calls, Rounds(chips));
+        EXPECT_EQ(config.MultiChip.SlaveNO, c.storedSlaveNo);
+        EXPECT_EQ(config.MultiChip.SlaveIdx, indexes);
+        EXPECT_EQ(config.Grids.X, 20 + c.slavesRead);
+        EXPECT_EQ(config.Grids.Y, 200 + 250 * c.slavesRead);
+    }
+}
+
 TEST_F(SensorSize, DeviceFailuresEndStartUpAndLeaveTheFile) {
     typedef FakeTouchDevice F;
     const std::string threeFailedReads = "Read 5A000000 Error(1)..., Retry!!!\nRead 5A000000 Error(2)..., "

@@ -40,6 +40,19 @@ std::string FileOfSize(size_t size) {
     return bytes;
 }
 
+// Settings of [S] keys after `head`, exactly `size` bytes on disk, ending
+// with the blank line the save writes after a section when `blankLine`.
+std::string SettingsOfSize(size_t size, const std::string& head, bool blankLine) {
+    const std::string end = blankLine ? "\n" : "";
+    std::string text = head + "[S]\n";
+    size_t bytes = OnDisk(text + end).size();
+    const size_t keyBytes = OnDisk("k10000=1\n").size();
+    for (int i = 0; bytes + 64 < size; ++i, bytes += keyBytes)
+        text += "k" + std::to_string(10000 + i) + "=1\n";
+    const size_t used = OnDisk(text + "last=\n" + end).size();
+    return text + "last=" + std::string(size - used, 'x') + "\n" + end;
+}
+
 }  // namespace
 
 TEST_F(IniStore, SaveWritesHashOrderTrimmedGetsAndTheDefaultHeader) {
@@ -140,3 +153,35 @@ TEST_F(IniStore, SaveThatCannotCompleteLeavesTheFileAsItWas) {
     unlink(temporary.c_str());
 }
 #endif
+
+TEST_F(IniStore, SaveOfExactlyTheLoadLimitIsWritten) {
+    Load(SettingsOfSize(INI_MAX_FILE_SIZE, "[DEFAULT]\n\n", true));
+    ASSERT_NE(IniFileSetInt("S", "k10000", 2), nullptr);
+    IniFileSave();
+    EXPECT_EQ(ReadBytes(IniFilePath).size(), static_cast<size_t>(INI_MAX_FILE_SIZE));
+    IniFileFree(IniDictionary);
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(IniDictionary, nullptr);
+    EXPECT_EQ(IniFileGetInt("S", "k10000"), 2);
+}
+
+TEST_F(IniStore, SaveLongerThanTheLoadLimitExitsAndKeepsTheFile) {
+    // The save adds [DEFAULT] and a blank line after [S]: past the limit.
+    Load(SettingsOfSize(INI_MAX_FILE_SIZE, "", false));
+    const std::string before = ReadBytes(IniFilePath);
+    ASSERT_EQ(before.size(), static_cast<size_t>(INI_MAX_FILE_SIZE));
+    ASSERT_NE(IniFileSetInt("S", "k10000", 2), nullptr);
+#ifdef _WIN32
+    // Exit codes are 32 bits; the child's standard output does not reach the test.
+    EXPECT_EXIT(IniFileSave(), testing::ExitedWithCode(-1), "");
+#else
+    EXPECT_EXIT((dup2(2, 1), IniFileSave()), testing::ExitedWithCode(255),
+                "^can not open LinearConfig.ini to write\n$");
+#endif
+    EXPECT_TRUE(ReadBytes(IniFilePath) == before);  // 64 KiB: not printed
+    EXPECT_FALSE(testfiles::Exists(std::string(IniFilePath) + ".tmp"));
+    IniFileFree(IniDictionary);
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(IniDictionary, nullptr);
+    EXPECT_EQ(IniFileGetInt("S", "k10000"), 1);
+}

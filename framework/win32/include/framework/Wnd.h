@@ -155,6 +155,13 @@ private:
         LPARAM lParam;
     };
     Message current_{0, 0, 0};
+    // One per Dispatch on the stack, innermost first.
+    struct DispatchFrame {
+        Message saved;
+        DispatchFrame* outer;
+        bool destroyed;
+    };
+    DispatchFrame* frame_ = nullptr;
     WNDPROC previousProc_ = nullptr;
     bool subclassed_ = false;  // bound to a window made by someone else
 };

@@ -30,9 +30,13 @@ enum class StartupOutcome {
 // program-wide path and dictionary are set here.
 StartupOutcome RunTouchTestStartup(TouchTestConfig& config, const StartupSeams& seams);
 
+// The tables hold ten chips: the master and at most this many slaves.
+#define TOUCH_TEST_MAX_SLAVES 9
+
 // Reads [MultiChip] SlaveNO and the slave indexes, and the size of every chip:
-// [Grids] X := the last chip's width, Y := the sum of the heights.  False
-// (after its box) when a chip cannot be read or the size is 0.
+// [Grids] X := the last chip's width, Y := the sum of the heights.  A SlaveNO
+// above TOUCH_TEST_MAX_SLAVES reads as that bound.  False (after its box)
+// when a chip cannot be read or the size is 0.
 bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams);
 // One chip's grid size: width := block byte 1, height += block byte 2.
 bool ReadItoSize(const StartupSeams& seams, int chipIndex, int* width, int* height);
