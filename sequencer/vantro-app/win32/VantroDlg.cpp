@@ -31,16 +31,17 @@ COLORREF ToColorRef(vantro::Rgb colour) {
 // The operations this program carries today; the others fail with a reason.
 class CKestrovaDlg::Handlers : public vantro::OperationHandlers {
 public:
-    explicit Handlers(vantro::DevconReinstaller& reinstaller) : reinstaller_(reinstaller) {}
+    Handlers(vantro::DevconReinstaller& reinstaller, vantro::OperationRouter& router)
+        : reinstaller_(reinstaller), router_(router) {}
     vantro::StepOutcome Run(vantro::HandlerId handler, vantro::StepCall& call) override {
         if (handler == vantro::HandlerId::kDevconReinstall)
             return reinstaller_.RunDevconReinstall(call.message);
-        std::snprintf(call.message, vantro::kMessageSize, "%s", "Operation not available");
-        return vantro::kStepFailNoRetry;
+        return router_.Run(handler, call);
     }
 
 private:
     vantro::DevconReinstaller& reinstaller_;
+    vantro::OperationRouter& router_;
 };
 
 class CKestrovaDlg::Device : public vantro::RunDevice {
@@ -98,8 +99,8 @@ CKestrovaDlg::CKestrovaDlg()
           context_.settings, tools_, batchFiles_, vantro::GetWindowsVersionClass(), vantro::IsWindows64Bit(),
           [this](const char* text) { engine_->ShowStepStatus(text); },
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
-      handlers_(new Handlers(reinstaller_)), runDevice_(new Device(device_)), logs_(new Logs(context_)),
-      switcher_(new Switcher(context_)), clock_(new Clock),
+      handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
+      logs_(new Logs(context_)), switcher_(new Switcher(context_)), clock_(new Clock),
       prompts_([this] { return static_cast<CWnd*>(this); }) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");
