@@ -97,17 +97,18 @@ function(suite_add_host_check name)
   set_tests_properties(${name} PROPERTIES LABELS host)
 endfunction()
 
-# Adds every child folder that has a CMakeLists.txt, in name order, so that
-# parts of a component can land independently.
+# Adds every child folder, in name order.  Each must have a CMakeLists.txt: a
+# folder without one is an error, so no part drops out of the build unseen.
 function(suite_add_subdirectories)
   file(GLOB children RELATIVE "${CMAKE_CURRENT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}/*")
   list(SORT children)
   foreach(child IN LISTS children)
     if(IS_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}/${child}")
       set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${child}")
-      if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt")
-        add_subdirectory(${child})
+      if(NOT EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt")
+        message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${child} has no CMakeLists.txt")
       endif()
+      add_subdirectory(${child})
     endif()
   endforeach()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}")
