@@ -8,6 +8,9 @@
 #   suite_add_host_check(<name> COMMAND <cmd...>)
 #       A check run on the Linux host over built Windows binaries (for
 #       example objdump over the product DLLs); label "host".
+#   suite_add_bench_run(<name> COMMAND <target> [args...])
+#       One short run of a benchmark program (its quick mode), checked only
+#       by its exit code; never in the product build.
 #
 # Each binary is one ctest entry: Wine's start-up costs about a second, so one
 # binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
@@ -97,17 +100,36 @@ function(suite_add_host_check name)
   set_tests_properties(${name} PROPERTIES LABELS host)
 endfunction()
 
-# Adds every child folder that has a CMakeLists.txt, in name order, so that
-# parts of a component can land independently.
+# A benchmark's quick run: it proves the program still works; its figures
+# come from the optimised build, run by hand.
+function(suite_add_bench_run name)
+  cmake_parse_arguments(T "" "" "COMMAND" ${ARGN})
+  if(SUITE_PRODUCT_BUILD)
+    return()
+  endif()
+  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
+  file(MAKE_DIRECTORY "${work_dir}")
+  add_test(NAME ${name} COMMAND ${T_COMMAND} WORKING_DIRECTORY "${work_dir}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine)
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS native)
+  endif()
+endfunction()
+
+# Adds every child folder, in name order.  Each must have a CMakeLists.txt: a
+# folder without one is an error, so no part drops out of the build unseen.
 function(suite_add_subdirectories)
   file(GLOB children RELATIVE "${CMAKE_CURRENT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}/*")
   list(SORT children)
   foreach(child IN LISTS children)
     if(IS_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}/${child}")
       set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${child}")
-      if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt")
-        add_subdirectory(${child})
+      if(NOT EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt")
+        message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${child} has no CMakeLists.txt")
       endif()
+      add_subdirectory(${child})
     endif()
   endforeach()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}")

@@ -165,8 +165,11 @@ void Announce(UINT event, const std::string& path) {
     }
 }
 
-DWORD WINAPI WatchPanel(LPVOID) {
-    PanelView last = LookAtPanel();
+// The first look is taken by the registering thread (StartDeviceWatch), so a
+// change made after RegisterDeviceNotification returns is always announced.
+DWORD WINAPI WatchPanel(LPVOID first) {
+    PanelView last = *static_cast<PanelView*>(first);
+    delete static_cast<PanelView*>(first);
     while (!g_stopping) {
         Sleep(kWatchPeriodMs);
         if (g_stopping)
@@ -209,11 +212,14 @@ void StartDeviceWatch() {
     LeaveCriticalSection(&g_registrationsLock);
     if (!any || InterlockedExchange(&g_watchStarted, 1) != 0)
         return;
-    HANDLE thread = CreateThread(nullptr, 0, WatchPanel, nullptr, 0, nullptr);
-    if (thread)
+    auto* first = new PanelView(LookAtPanel());
+    HANDLE thread = CreateThread(nullptr, 0, WatchPanel, first, 0, nullptr);
+    if (thread) {
         CloseHandle(thread);
-    else
+    } else {
+        delete first;
         InterlockedExchange(&g_watchStarted, 0);
+    }
 }
 
 void StopDeviceWatch() {

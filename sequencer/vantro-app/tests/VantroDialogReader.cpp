@@ -68,6 +68,31 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done) {
     return done();
 }
 
+namespace {
+
+bool ReadHoverTime(HWND list, DWORD_PTR* value) {
+    return SendMessageTimeoutA(list, LVM_GETHOVERTIME, 0, 0, SMTO_NORMAL, 5000, value) != 0;
+}
+
+bool PostHoverTimeAndWait(HWND list, DWORD_PTR value, DWORD timeoutMs) {
+    if (!PostMessageA(list, LVM_SETHOVERTIME, 0, static_cast<LPARAM>(value)))
+        return false;
+    DWORD_PTR seen = 0;
+    return WaitUntil(timeoutMs, [&] { return ReadHoverTime(list, &seen) && seen == value; });
+}
+
+}  // namespace
+
+bool HandledPostedMessages(HWND dialog, DWORD timeoutMs) {
+    HWND list = GetDlgItem(dialog, 1003);
+    DWORD_PTR original = 0;
+    if (!list || !ReadHoverTime(list, &original))
+        return false;
+    const DWORD_PTR marker = static_cast<DWORD>(original + 1);
+    const bool handled = PostHoverTimeAndWait(list, marker, timeoutMs);
+    return PostHoverTimeAndWait(list, original, timeoutMs) && handled;
+}
+
 std::string DialogText(HWND dialog, int id) {
     char text[512] = "";
     GetDlgItemTextA(dialog, id, text, sizeof text);

@@ -13,6 +13,13 @@
 // Polls done every 50 ms; its last answer after the time-out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
+// Waits until the dialog's thread has handled every message posted to it
+// before this call: a marker posted behind them (the result list's hover
+// time, which nothing else reads) is read back, then the old value restored.
+// A modal box opened by one of those messages runs its own loop, which also
+// handles the marker, so the box exists once this returns true.
+bool HandledPostedMessages(HWND dialog, DWORD timeoutMs);
+
 std::string DialogText(HWND dialog, int id);
 std::wstring DialogTextW(HWND dialog, int id);
 // The control's own WS_VISIBLE style (its parent's visibility aside).

@@ -58,7 +58,7 @@ void Drive(DWORD processId, void* context) {
     s.Check(WaitUntil(3000, [&] { return IsWindowEnabled(test) == FALSE; }), "TEST disabled during the run");
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageA(test, WM_KEYDOWN, 'E', 0);
-    Sleep(700);
+    s.Check(HandledPostedMessages(dialog, 5000), "close and key handled during the run");
     s.Check(IsWindow(dialog) != FALSE, "a close during the run is refused");
     s.Check(FindProcessDialog(processId, "Please Keyin Password") == nullptr,
             "E during the run asks nothing");

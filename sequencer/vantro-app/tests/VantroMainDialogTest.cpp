@@ -167,8 +167,8 @@ void DriveSpec(DWORD processId, void* context) {
     HWND dialog = WaitForMainDialog(processId, "MP Mode");
     if (!dialog)
         return;
-    seen.shown = true;
-    Sleep(500);  // a box about the picture would come with the first show
+    // A box about the picture would come with the first show.
+    seen.shown = HandledPostedMessages(dialog, 5000);
     seen.specImage = HasSpecImage(dialog);
     seen.specVisible = HasVisibleStyle(dialog, 1072);
     seen.boxes = OtherVisibleDialogs(processId, dialog).size();
@@ -222,8 +222,7 @@ void PressKey(HWND dialog, WPARAM key) {
 }
 
 bool StillOpen(HWND dialog) {
-    Sleep(300);
-    return IsWindow(dialog) && IsWindowVisible(dialog);
+    return HandledPostedMessages(dialog, 5000) && IsWindow(dialog) && IsWindowVisible(dialog);
 }
 
 void DriveAio(DWORD processId, void* context) {
