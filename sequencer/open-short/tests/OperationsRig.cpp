@@ -100,8 +100,11 @@ void MakeFolder(const char* name) {
 OperationsRig::OperationsRig() {
     MakeFolder("TestLogs");
     MakeFolder("GoldenSample");
-    remove(kMutualResultFile);
-    remove(kSelfResultFile);
+    for (const char* file : {kMutualResultFile, kSelfResultFile}) {
+        remove(file);
+        remove((std::string(file) + ".pass").c_str());
+        remove((std::string(file) + ".fail").c_str());
+    }
     WriteFile("names.ini", "[OpenShort]\nUserSetIni=userset.ini\nOpenShortCmd=Halvorn.exe\n"
                            "[Item0]\nOpenShortFile=openshort.ini\nThresholdFile=threshold.ini\n");
     WriteFile("openshort.ini",
