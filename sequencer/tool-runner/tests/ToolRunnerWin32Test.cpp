@@ -155,6 +155,10 @@ TEST_F(ToolRunnerWin32Test, TimeOutLeavesTheChildRunningUntilKilled) {
     EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
     // The id handed back is the tool's own process.
     EXPECT_EQ(lstrcmpiA(ProgramOf(process).c_str(), tool.exe().c_str()), 0) << ProgramOf(process);
+    // On a busy machine the time-out can pass before the tool has written its
+    // start line; let it get that far before it is killed.
+    for (int i = 0; i < 500 && tool.Journal().empty(); ++i)
+        Sleep(20);
     KillToolByPid(pid);
     EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
     DWORD exit = 99;
