@@ -10,7 +10,7 @@
 
 #include "SimulatorSession.h"
 
-namespace portaq_dll {
+namespace portaq_sim {
 
 namespace {
 
@@ -220,4 +220,4 @@ void StopDeviceWatch() {
     InterlockedExchange(&g_stopping, 1);
 }
 
-}  // namespace portaq_dll
+}  // namespace portaq_sim
