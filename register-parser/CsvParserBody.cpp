@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 enum GroupKind { GROUP_ORDINARY = 0, GROUP_DEFINE_TABLE = 1, GROUP_DEFINE_DATA = 2 };

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 const char kNone[] = "None";

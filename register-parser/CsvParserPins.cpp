@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 unsigned int readHex(const std::string& text) {

@@ -6,6 +6,8 @@
 #include <mbstring.h>
 #endif
 
+namespace pelliton {
+
 bool PellitonEqualNoCase(const char* a, const char* b) {
     if (a == nullptr || b == nullptr)
         return false;
@@ -44,3 +46,5 @@ void PellitonCopyBounded(char* out, size_t maxChars, const char* text) {
         memcpy(out, text, n);
     out[n] = '\0';
 }
+
+}  // namespace pelliton

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace pelliton {
+
 // Equal ignoring case.
 bool PellitonEqualNoCase(const char* a, const char* b);
 
@@ -14,3 +16,5 @@ size_t PellitonCommentStart(const char* text);
 // Copies at most maxChars bytes of text into out (which holds maxChars + 1)
 // and terminates it.
 void PellitonCopyBounded(char* out, size_t maxChars, const char* text);
+
+}  // namespace pelliton

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace pelliton {
+
 namespace {
 
 const char kOnline[] = "Online FW Tool\nid,1 2 3 4,t,T\ntitles\n";
@@ -274,3 +276,5 @@ TEST(CsvParserPins, ControlPinTable) {
 }
 
 }  // namespace
+
+}  // namespace pelliton
