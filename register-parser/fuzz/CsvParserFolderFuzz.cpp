@@ -57,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ParserSlot<0> search;
     ParserSlot<1> single;
-    CCsvParser& found = search.make(root.c_str(), idGiven ? wantedId.c_str() : static_cast<const char*>(nullptr),
-                                    timeGiven ? wantedTime.c_str() : static_cast<const char*>(nullptr));
+    CCsvParser& found =
+        search.make(root.c_str(), idGiven ? wantedId.c_str() : static_cast<const char*>(nullptr),
+                    timeGiven ? wantedTime.c_str() : static_cast<const char*>(nullptr));
     checkTable(found);
     if (found.fileType < 0) {
         FUZZ_CHECK(found.fileType == TABLE_BAD || found.fileType == TABLE_OTHER_FIRMWARE,

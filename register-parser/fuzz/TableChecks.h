@@ -42,7 +42,8 @@ inline void checkChips(const ChipPin* chips, int count) {
     FUZZ_CHECK(count >= 0 && count <= REGISTER_TABLE_MAX_CHIPS, "chip count within the table");
     for (int i = 0; i < count; ++i) {
         FUZZ_CHECK(terminated(chips[i].chipName), "chip name terminated");
-        FUZZ_CHECK(chips[i].pinCount >= 0 && chips[i].pinCount <= REGISTER_TABLE_MAX_PINS, "pin count within the row");
+        FUZZ_CHECK(chips[i].pinCount >= 0 && chips[i].pinCount <= REGISTER_TABLE_MAX_PINS,
+                   "pin count within the row");
     }
 }
 
@@ -50,8 +51,9 @@ inline void checkChips(const ChipPin* chips, int count) {
 // register found again by its name, and a failed table empty.
 inline void checkTable(CCsvParser& parser) {
     const int type = parser.fileType;
-    FUZZ_CHECK(type == TABLE_BAD || type == TABLE_NOT_PARSED || type == TABLE_OTHER_FIRMWARE || type == TABLE_NO_HEADER || type == TABLE_ONLINE ||
-                   type == TABLE_BITS || type == TABLE_BYTES || type == TABLE_BYTES_SECOND_KIND,
+    FUZZ_CHECK(type == TABLE_BAD || type == TABLE_NOT_PARSED || type == TABLE_OTHER_FIRMWARE ||
+                   type == TABLE_NO_HEADER || type == TABLE_ONLINE || type == TABLE_BITS ||
+                   type == TABLE_BYTES || type == TABLE_BYTES_SECOND_KIND,
                "fileType is one of the codes");
     const int count = parser.registerCount;
     FUZZ_CHECK(count >= 0 && count <= REGISTER_TABLE_MAX_REGISTERS, "register count within the table");
@@ -62,13 +64,15 @@ inline void checkTable(CCsvParser& parser) {
                        terminated(reg.description) && terminated(reg.defineRef) && terminated(reg.group),
                    "register texts terminated");
         Register* found = parser.lookUp(reg.name);
-        FUZZ_CHECK(found != nullptr && found <= &reg && found >= parser.registers, "a register is found by name");
+        FUZZ_CHECK(found != nullptr && found <= &reg && found >= parser.registers,
+                   "a register is found by name");
         FUZZ_CHECK(strcasecmp(found->name, reg.name) == 0, "lookUp finds that name");
     }
     checkChips(parser.chips, parser.chipCount);
     checkChips(parser.rxChips, parser.rxChipCount);
     checkChips(parser.txChips, parser.txChipCount);
-    FUZZ_CHECK(parser.ctrlChipCount >= 0 && parser.ctrlChipCount <= REGISTER_TABLE_MAX_CHIPS, "control chips");
+    FUZZ_CHECK(parser.ctrlChipCount >= 0 && parser.ctrlChipCount <= REGISTER_TABLE_MAX_CHIPS,
+               "control chips");
     for (int i = 0; i < parser.ctrlChipCount; ++i)
         FUZZ_CHECK(terminated(parser.ctrlChips[i].chipName), "control chip name terminated");
     FUZZ_CHECK(parser.ctrlRowCount >= 0 && parser.ctrlRowCount <= REGISTER_TABLE_MAX_PINS, "control rows");
@@ -88,8 +92,8 @@ inline void checkTable(CCsvParser& parser) {
 
 inline bool sameChips(const ChipPin* a, const ChipPin* b, int count) {
     for (int i = 0; i < count; ++i)
-        if (strcmp(a[i].chipName, b[i].chipName) != 0 || a[i].pinCount != b[i].pinCount || a[i].id != b[i].id ||
-            memcmp(a[i].pins, b[i].pins, sizeof a[i].pins) != 0)
+        if (strcmp(a[i].chipName, b[i].chipName) != 0 || a[i].pinCount != b[i].pinCount ||
+            a[i].id != b[i].id || memcmp(a[i].pins, b[i].pins, sizeof a[i].pins) != 0)
             return false;
     return true;
 }
@@ -99,9 +103,9 @@ inline bool sameChips(const ChipPin* a, const ChipPin* b, int count) {
 // between the two forms of one table and are compared only with `all`.
 inline bool sameTable(const RegisterTable& a, const RegisterTable& b, bool all) {
     if (a.fileType != b.fileType || a.registerCount != b.registerCount || a.startAddr != b.startAddr ||
-        a.headerWord != b.headerWord || a.headerInt != b.headerInt || strcmp(a.mainCodeId, b.mainCodeId) != 0 ||
-        strcmp(a.buildTime, b.buildTime) != 0 || memcmp(a.usbDescId, b.usbDescId, sizeof a.usbDescId) != 0 ||
-        a.hasUsbDescId != b.hasUsbDescId)
+        a.headerWord != b.headerWord || a.headerInt != b.headerInt ||
+        strcmp(a.mainCodeId, b.mainCodeId) != 0 || strcmp(a.buildTime, b.buildTime) != 0 ||
+        memcmp(a.usbDescId, b.usbDescId, sizeof a.usbDescId) != 0 || a.hasUsbDescId != b.hasUsbDescId)
         return false;
     for (int i = 0; i < a.registerCount; ++i) {
         const Register& x = a.registers[i];
@@ -109,8 +113,9 @@ inline bool sameTable(const RegisterTable& a, const RegisterTable& b, bool all) 
         if (strcmp(x.type, y.type) != 0 || strcmp(x.name, y.name) != 0 || strcmp(x.address, y.address) != 0 ||
             x.startByte != y.startByte || x.byteLength != y.byteLength ||
             strcmp(x.description, y.description) != 0 || x.value != y.value ||
-            strcmp(x.defineRef, y.defineRef) != 0 || x.isItoOrder != y.isItoOrder || x.isTxOrder != y.isTxOrder ||
-            x.editable != y.editable || x.fromDefineTable != y.fromDefineTable || strcmp(x.group, y.group) != 0)
+            strcmp(x.defineRef, y.defineRef) != 0 || x.isItoOrder != y.isItoOrder ||
+            x.isTxOrder != y.isTxOrder || x.editable != y.editable ||
+            x.fromDefineTable != y.fromDefineTable || strcmp(x.group, y.group) != 0)
             return false;
     }
     if (a.chipCount != b.chipCount || a.rxChipCount != b.rxChipCount || a.txChipCount != b.txChipCount ||
@@ -120,7 +125,8 @@ inline bool sameTable(const RegisterTable& a, const RegisterTable& b, bool all) 
     if (a.ctrlChipCount != b.ctrlChipCount || a.ctrlRowCount != b.ctrlRowCount)
         return false;
     for (int i = 0; i < a.ctrlChipCount; ++i)
-        if (strcmp(a.ctrlChips[i].chipName, b.ctrlChips[i].chipName) != 0 || a.ctrlChips[i].id != b.ctrlChips[i].id ||
+        if (strcmp(a.ctrlChips[i].chipName, b.ctrlChips[i].chipName) != 0 ||
+            a.ctrlChips[i].id != b.ctrlChips[i].id ||
             memcmp(a.ctrlChips[i].pins, b.ctrlChips[i].pins, sizeof a.ctrlChips[i].pins) != 0)
             return false;
     for (int i = 0; i < a.ctrlRowCount; ++i)

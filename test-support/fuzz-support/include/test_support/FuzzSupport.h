@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#define FUZZ_CHECK(condition, what)                                                                     \
-    do {                                                                                                \
-        if (!(condition)) {                                                                             \
-            fprintf(stderr, "invariant failed: %s (%s) at %s:%d\n", what, #condition, __FILE__, __LINE__); \
-            abort();                                                                                    \
-        }                                                                                               \
+#define FUZZ_CHECK(condition, what)                                                                          \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            fprintf(stderr, "invariant failed: %s (%s) at %s:%d\n", what, #condition, __FILE__, __LINE__);   \
+            abort();                                                                                         \
+        }                                                                                                    \
     } while (0)
 
 namespace test_support {
