@@ -1,7 +1,7 @@
 # The fuzzing tier: libFuzzer targets, built only by the `fuzz` preset
 # (clang with -fsanitize=fuzzer,address,undefined, no UB recovery).
 #
-#   suite_add_fuzz_target(<name> SOURCES <files...> [LIBS <targets...>])
+#   suite_add_fuzz_target(<name> SOURCES <files...> [LIBS <targets...>] [INCLUDES <dirs...>])
 #       A libFuzzer program, declared in a component's fuzz/CMakeLists.txt.
 #       Its seed corpus is fuzz/corpus/<name>/ and its kept crash inputs
 #       fuzz/crashes/<name>/; scripts/fuzz.sh finds both through the list
@@ -21,12 +21,13 @@ if(SUITE_FUZZ)
 endif()
 
 function(suite_add_fuzz_target name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;INCLUDES" ${ARGN})
   if(NOT SUITE_FUZZ)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
+  target_include_directories(${name} PRIVATE ${T_INCLUDES})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   add_dependencies(suite_fuzz_targets ${name})
   set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_LIST "${name} ${CMAKE_CURRENT_SOURCE_DIR}")

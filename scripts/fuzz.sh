@@ -21,7 +21,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-build=build/fuzz
+# Absolute paths: a target may change its working folder.
+build="$PWD/build/fuzz"
 cmake --preset fuzz --log-level=WARNING >/dev/null || exit 1
 cmake --build --preset fuzz -j4 >/dev/null || { cmake --build --preset fuzz -j1 | tail -30; exit 1; }
 [ -f "$build/fuzz-targets.txt" ] || { echo "fuzz: no list of targets" >&2; exit 1; }

@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (!entries.empty()) {
         Entry& changed = entries[static_cast<size_t>(setIndex) % entries.size()];
-        const char* stored = IniSetString(dict, changed.section.c_str(), changed.key.c_str(), newValue.c_str());
+        const char* stored =
+            IniSetString(dict, changed.section.c_str(), changed.key.c_str(), newValue.c_str());
         FUZZ_CHECK(stored != nullptr, "an existing key can be set");
         const std::string expected = newValue.substr(0, strcspn(newValue.c_str(), "\r\n"));
         FUZZ_CHECK(expected == stored, "the stored value is the value up to its line end");
