@@ -39,8 +39,7 @@ struct Run {
             for (const Box& box : messages.boxes)
                 fprintf(stderr, "box: %s / %s\n", box.text.c_str(), box.caption.c_str());
             FUZZ_CHECK(failures == 1, "a failed load shows exactly one box of its failure");
-        }
-        else
+        } else
             FUZZ_CHECK(ctx.currentSetting == 0 && ctx.stageLoaded, "a good load makes setting 0 current");
     }
     ~Run() {

@@ -66,12 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(IniDictionary != nullptr, "a small readable file loads");
     const bool fromPanel = config.MultiChip.DecWidthHeigh == 1;
     if (outcome == StartupOutcome::EndWithExitCode0) {
-        FUZZ_CHECK(fromPanel && !messages.boxes.empty(), "start-up ends only after a failed panel read's box");
+        FUZZ_CHECK(fromPanel && !messages.boxes.empty(),
+                   "start-up ends only after a failed panel read's box");
     } else {
         FUZZ_CHECK(config.ScreenWidth == desktop.rect.right && config.ScreenHeight == desktop.rect.bottom,
                    "the screen is the desktop");
         if (fromPanel) {
-            FUZZ_CHECK(config.Grids.X >= 1 && config.Grids.Y >= 1, "a grid read from the panel is at least 1 x 1");
+            FUZZ_CHECK(config.Grids.X >= 1 && config.Grids.Y >= 1,
+                       "a grid read from the panel is at least 1 x 1");
             FUZZ_CHECK(config.Distance.X == config.ScreenWidth / config.Grids.X &&
                            config.Distance.Y == config.ScreenHeight / config.Grids.Y,
                        "distances from the screen and the grid");
