@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(out.maxValueDevPct == before.maxValueDevPct && out.upper == before.upper,
                "a result writes nothing else");
     if (out.linePct != before.linePct)
-        FUZZ_CHECK(out.linePct >= 0 && out.linePct <= 100 && out.maxDevPct >= 0, "a line share and a deviation");
+        FUZZ_CHECK(out.linePct >= 0 && out.linePct <= 100 && out.maxDevPct >= 0,
+                   "a line share and a deviation");
     return 0;
 }

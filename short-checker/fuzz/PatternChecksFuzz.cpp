@@ -128,8 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     limits.calibLow = -smallInt(input, 0, 100);
     limits.goldenHigh = smallInt(input, 0, 100);
     limits.goldenLow = -smallInt(input, 0, 100);
-    SecondThreshold second{0, 0, input.Pick(20), input.Pick(20), input.Pick(20), input.Pick(20), input.Pick(20),
-                           input.Pick(20)};
+    SecondThreshold second{
+        0, 0, input.Pick(20), input.Pick(20), input.Pick(20), input.Pick(20), input.Pick(20), input.Pick(20)};
     const int maxForgiven = input.Pick(10);
     const int maxNeighbours = input.Pick(9);
     std::vector<std::string> parts = input.Parts(2);
@@ -163,14 +163,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     {
         Lines lines(range, 0);
-        CheckMutualShortNew(s, threshold, &lines.result, range, xBlocks, yBlocks, medianMode, mode, lineStates,
-                            bypass);
+        CheckMutualShortNew(s, threshold, &lines.result, range, xBlocks, yBlocks, medianMode, mode,
+                            lineStates, bypass);
         lines.Check(0);
     }
     int failCount = 0, marginalCount = 0;
-    const int withGolden = CheckMutualWithGoldenQ50(failCount, marginalCount, s, g, limits, second,
-                                                    deviations->value, deviations->golden, deviations->calib,
-                                                    bypass);
+    const int withGolden =
+        CheckMutualWithGoldenQ50(failCount, marginalCount, s, g, limits, second, deviations->value,
+                                 deviations->golden, deviations->calib, bypass);
     FUZZ_CHECK(withGolden >= 0 && withGolden <= 3, "the golden Q50 check returns 0 to 3");
     FUZZ_CHECK(failCount >= 0 && marginalCount >= 0, "Q50 counts are never negative");
     checkStatus(s);

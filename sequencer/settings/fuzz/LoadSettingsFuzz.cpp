@@ -39,7 +39,8 @@ struct Run {
             for (const Box& box : messages.boxes)
                 fprintf(stderr, "box: %s / %s\n", box.text.c_str(), box.caption.c_str());
             FUZZ_CHECK(failures == 1, "a failed load shows exactly one box of its failure");
-        } else
+        }
+        if (loaded)
             FUZZ_CHECK(ctx.currentSetting == 0 && ctx.stageLoaded, "a good load makes setting 0 current");
     }
     ~Run() {
