@@ -2,8 +2,8 @@
 // (parts cut at "\n=====\n": MPSet.ini, config.ini, then the files a complete
 // station's config.ini names).  A failed load shows exactly one box of its
 // failure (besides the one of a threshold file that cannot be loaded); a good
-// one makes setting 0 current, and its stage written back, saved and loaded
-// again loads the same way.  The user-set writer then saves the open/short
+// one makes setting 0 current, its threshold, barcode and stage values are
+// written back, and the station saved with its stage loads the same way.  The user-set writer then saves the open/short
 // file, which loads back.
 #include "vantro/LoadSettings.h"
 #include "vantro/StageFiles.h"
@@ -69,6 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             return 0;
         items = first.window.items;
         title = first.window.title;
+        // The write-backs into the dictionaries: each failed key is one box, the rest goes on.
+        SaveThresholdFile(first.ctx, first.ctx.stage.openShortIni);
+        SaveMutualShortThreshold(first.ctx);
+        if (first.ctx.settings.barcodeIni != nullptr)
+            SaveBarcodeIni(first.ctx, first.ctx.settings.barcodeIni);
         SaveCurrentStage(first.ctx, first.config);
         if (IniSave(first.config, "config.ini")) {
             Run second;
