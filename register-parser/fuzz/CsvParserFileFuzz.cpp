@@ -36,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CCsvParser& header = second.make(csv.c_str(), true);
     FUZZ_CHECK(header.registerCount == 0, "the header-only read reads no register");
     FUZZ_CHECK(terminated(header.mainCodeId) && terminated(header.buildTime), "header texts terminated");
+    if (parser.fileType >= 0)
+        FUZZ_CHECK(strcmp(header.mainCodeId, parser.mainCodeId) == 0 &&
+                       strcmp(header.buildTime, parser.buildTime) == 0,
+                   "the header-only read gives the full parse's main code id and build time");
 
     // The same table as ".tbl".  CSV drops a CR from a row's last cell, and a
     // ".tbl" cell ends at a byte that decodes to NUL: the comparison leaves
