@@ -1,10 +1,11 @@
 // Vantro's start-up load over a station whose files come from the input
 // (parts cut at "\n=====\n": MPSet.ini, config.ini, then the files a complete
 // station's config.ini names).  A failed load shows exactly one box of its
-// failure (besides the one of a threshold file that cannot be loaded); a good
-// one makes setting 0 current, its threshold, barcode and stage values are
-// written back, and the station saved with its stage loads the same way.  The user-set writer then saves the open/short
-// file, which loads back.
+// failure (besides those of a threshold file that cannot be loaded and of a
+// barcode file without its length); a good one makes setting 0 current, its
+// threshold, barcode and stage values are written back, and the station
+// saved with its stage loads the same way.  The user-set writer then saves
+// the open/short file, which loads back.
 #include "vantro/LoadSettings.h"
 #include "vantro/StageFiles.h"
 #include "SettingsFakes.h"
@@ -31,10 +32,12 @@ struct Run {
         folders.AddFolder("Firmware\\Alpha");
         folders.AddFolder("GoldenSample\\Alpha");
         loaded = LoadSettings(mpset, ctx, config);
-        // A threshold file that cannot be loaded is told and the load goes on.
+        // A threshold file that cannot be loaded and a barcode file without its
+        // length are told, and the load goes on.
         size_t failures = 0;
         for (const Box& box : messages.boxes)
-            failures += box.text != "Cannot open threshold config file!";
+            failures += box.text != "Cannot open threshold config file!" &&
+                        box.text != "Could not load ScanBarcode: BarcodeLength!";
         if (!loaded && failures != 1) {
             for (const Box& box : messages.boxes)
                 fprintf(stderr, "box: %s / %s\n", box.text.c_str(), box.caption.c_str());
