@@ -1,5 +1,7 @@
 #include "TextRules.h"
 
+#include <cctype>
+#include <climits>
 #include <cstring>
 
 #ifdef _WIN32
@@ -47,4 +49,23 @@ void PellitonCopyBounded(char* out, size_t maxChars, const char* text) {
     out[n] = '\0';
 }
 
+int PellitonTextToInt(const char* text) {
+    if (text == nullptr)
+        return 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    while (isspace(*p))
+        ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    long long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            break;  // the rest of the digits cannot bring it back into range
+    }
+    if (negative)
+        value = -value;
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
 }  // namespace pelliton

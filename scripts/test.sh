@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every target (native, the i686 product, its 64-bit twin) and runs
 # every test: native unit tests under the sanitizers, host checks of the
-# product's binaries, and the Windows tests under Wine with their own Xvfb.
+# product's binaries, the fuzzing tier (scripts/fuzz.sh, a few seconds per
+# target) and the Windows tests under Wine with their own Xvfb.
 # Exits non-zero when any build or test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +27,7 @@ done
 
 step "format" bash scripts/check-format.sh
 step "tests: native (ASan, UBSan)" ctest --preset native
+step "fuzz: every target briefly, every kept input" bash scripts/fuzz.sh
 step "checks: i686 product binaries" ctest --preset windows --no-tests=ignore
 step "tests: Windows under Wine" ctest --preset windows64
 
