@@ -29,9 +29,9 @@ const VerdictCase kCases[] = {
     {"Result", DrawingVerdict::kFail},
     {"==1", DrawingVerdict::kFail},
     {"", DrawingVerdict::kFail},
-    {"\nResult=1\n", DrawingVerdict::kFail},     // only the first line counts
-    {"Resultxx=1", DrawingVerdict::kFail},       // the '=' is the 9th character: nothing after it is read
-    {"Result =1", DrawingVerdict::kPass},        // "Result =1" is 9 characters
+    {"\nResult=1\n", DrawingVerdict::kFail},  // only the first line counts
+    {"Resultxx=1", DrawingVerdict::kFail},    // the '=' is the 9th character: nothing after it is read
+    {"Result =1", DrawingVerdict::kPass},     // "Result =1" is 9 characters
     {std::string("R\0=1", 4), DrawingVerdict::kFail},  // a NUL ends the text
 };
 
