@@ -8,14 +8,17 @@
 #include "VantroDlg.h"
 #include "vantro/SwitchSetting.h"
 
-// The operations this program carries today; the others fail with a reason.
+// "ReInstall" is the dialog's own; every other operation goes to the class
+// registered for it, and one nobody serves fails with a reason.
 class CKestrovaDlg::Handlers : public vantro::OperationHandlers {
 public:
-    explicit Handlers(vantro::DevconReinstaller& reinstaller) : reinstaller_(reinstaller) {}
+    Handlers(vantro::DevconReinstaller& reinstaller, vantro::OperationRouter& router)
+        : reinstaller_(reinstaller), router_(router) {}
     vantro::StepOutcome Run(vantro::HandlerId handler, vantro::StepCall& call) override;
 
 private:
     vantro::DevconReinstaller& reinstaller_;
+    vantro::OperationRouter& router_;
 };
 
 class CKestrovaDlg::Device : public vantro::RunDevice {

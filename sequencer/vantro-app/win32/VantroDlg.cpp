@@ -20,8 +20,8 @@ CKestrovaDlg::CKestrovaDlg()
           context_.settings, tools_, batchFiles_, vantro::GetWindowsVersionClass(), vantro::IsWindows64Bit(),
           [this](const char* text) { engine_->ShowStepStatus(text); },
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
-      handlers_(new Handlers(reinstaller_)), runDevice_(new Device(device_)), logs_(new Logs(context_)),
-      switcher_(new Switcher(context_)), clock_(new Clock),
+      handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
+      logs_(new Logs(context_)), switcher_(new Switcher(context_)), clock_(new Clock),
       prompts_([this] { return static_cast<CWnd*>(this); }) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");

@@ -21,6 +21,7 @@
 #include "vantro/DevconReinstall.h"
 #include "vantro/DeviceWatch.h"
 #include "vantro/MainController.h"
+#include "vantro/OperationRouter.h"
 #include "vantro/Prompts.h"
 #include "vantro/SequenceEngine.h"
 #include "vantro/Win32ProcessLauncher.h"
@@ -92,6 +93,8 @@ private:
     vantro::DeviceWatch device_;
     vantro::PortableBatchFiles batchFiles_;
     vantro::DevconReinstaller reinstaller_;
+    // Every operation but "ReInstall" goes to the class registered for it.
+    vantro::OperationRouter router_;
     std::unique_ptr<Handlers> handlers_;
     std::unique_ptr<Device> runDevice_;
     std::unique_ptr<Logs> logs_;
