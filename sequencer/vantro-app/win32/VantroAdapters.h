@@ -49,6 +49,26 @@ private:
     SettingsContext& context_;
 };
 
+// The watched device as the operations use it.
+class CKestrovaDlg::OperationDevice : public vantro::OperationsDevice {
+public:
+    explicit OperationDevice(vantro::DeviceWatch& watch) : watch_(watch) {}
+    bool IsOpen() override { return watch_.IsOpen(); }
+    int DeviceType() override { return watch_.DeviceType(); }
+    bool FirstRemovedMark() override { return watch_.firstRemovedMark.load() != 0; }
+    void ClearFirstRemovedMark() override { watch_.firstRemovedMark = 0; }
+    void ClearRemovedMarks() override {
+        watch_.firstRemovedMark = 0;
+        watch_.secondRemovedMark = 0;
+    }
+    bool TakeDeferredReinstall() override { return watch_.deferredReinstall.exchange(0) != 0; }
+    void ReInstallDevice() override { watch_.ReInstallDevice(); }
+    int ReadCalibrationStatus() override { return watch_.ReadCalibrationStatus(); }
+
+private:
+    vantro::DeviceWatch& watch_;
+};
+
 class CKestrovaDlg::Switcher : public vantro::SettingSwitcher {
 public:
     explicit Switcher(SettingsContext& context) : context_(context) {}

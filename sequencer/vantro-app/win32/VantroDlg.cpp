@@ -36,6 +36,20 @@ CKestrovaDlg::CKestrovaDlg()
     device_.SetReinstaller(&reinstaller_);
     controller_.reset(new vantro::MainController(vantro::MainParts{
         context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, openShort_, mapDisplay_}));
+    operationDevice_.reset(new OperationDevice(device_));
+    const vantro::OperationContext operations{context_,
+                                              operationsState_,
+                                              tools_,
+                                              *clock_,
+                                              view_,
+                                              view_,
+                                              *operationDevice_,
+                                              *logs_,
+                                              firmwareServices_,
+                                              openShortServices_,
+                                              [this](const char* text) { engine_->ShowStepStatus(text); }};
+    drawingTests_.reset(new vantro::DrawingTestOperations(operations));
+    vantro::ServeDrawingTestOperations(router_, *drawingTests_);
 }
 
 CKestrovaDlg::~CKestrovaDlg() {

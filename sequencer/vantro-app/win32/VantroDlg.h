@@ -20,6 +20,7 @@
 #include "framework/Thread.h"
 #include "vantro/DevconReinstall.h"
 #include "vantro/DeviceWatch.h"
+#include "vantro/DrawingTestOperations.h"
 #include "vantro/MainController.h"
 #include "vantro/OperationRouter.h"
 #include "vantro/Prompts.h"
@@ -63,6 +64,7 @@ private:
     class Logs;
     class Switcher;
     class Clock;
+    class OperationDevice;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
@@ -111,4 +113,11 @@ private:
     vantro::OpenShortResults openShort_;
     vantro::ItoMapDisplay mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;
+    // What the operation classes are built with, and the classes registered
+    // with the router.
+    vantro::OperationsState operationsState_;
+    std::unique_ptr<OperationDevice> operationDevice_;
+    vantro::FirmwareServices firmwareServices_{operationsState_};
+    vantro::OpenShortServices openShortServices_;
+    std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
 };

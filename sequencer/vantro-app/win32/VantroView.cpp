@@ -108,6 +108,7 @@ void VantroView::ClearRunFields() {
         ::SetDlgItemTextA(dialog_.m_hWnd, id, "0");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_FILE, "");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_BARCODE, "");
+    dialog_.operationsState_.ResetForRun();
 }
 
 void VantroView::ClearFirmwareIdTexts() {
@@ -280,6 +281,18 @@ bool VantroView::AskPassword(std::string* typed) {
 
 void VantroView::ShowBox(const char* text, const char* caption, unsigned style) {
     ShowMessageBox(text, caption ? caption : kAppTitle, style, dialog_.BoxOwner());
+}
+
+void VantroView::SetFieldText(int id, const char* text) {
+    ::SetDlgItemTextA(dialog_.m_hWnd, id, text);
+}
+
+void VantroView::SetFieldNumber(int id, int value) {
+    ::SetDlgItemInt(dialog_.m_hWnd, id, static_cast<UINT>(value), TRUE);
+}
+
+void VantroView::ShowBox(const char* text, const char* caption) {
+    ShowMessageBox(text, caption, MB_OK, dialog_.BoxOwner());
 }
 
 bool VantroView::CreateConsole() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "vantro/MainView.h"
+#include "vantro/OperationContext.h"
 #include "vantro/RunInterfaces.h"
 #include "vantro/SettingsInterfaces.h"
 
@@ -21,6 +22,7 @@ class CKestrovaDlg;
 // dialog's own thread.
 class VantroView : public vantro::RunUi,
                    public vantro::MainView,
+                   public vantro::OperationsView,
                    public SettingsWindow,
                    public MessageDisplay {
 public:
@@ -76,6 +78,11 @@ public:
     void EndDialog(int result) override;
     bool AskPassword(std::string* typed) override;
     void ShowBox(const char* text, const char* caption, unsigned style) override;
+
+    // OperationsView: the operations' fields and their OK box (no icon).
+    void SetFieldText(int id, const char* text) override;
+    void SetFieldNumber(int id, int value) override;
+    void ShowBox(const char* text, const char* caption) override;
     bool CreateConsole() override;
     void FreeConsole() override;
 
