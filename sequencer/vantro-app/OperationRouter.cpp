@@ -30,4 +30,10 @@ void ServeOpenShortOperations(OperationRouter& router, OperationHandlers& openSh
     router.Serve(HandlerId::kMutualTest, openShort);
 }
 
+void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& drawingTests) {
+    router.Serve(HandlerId::kLinearTest, drawingTests);
+    router.Serve(HandlerId::kCustomerLinearTests, drawingTests);
+    router.Serve(HandlerId::kMultiLinearTest, drawingTests);
+}
+
 }  // namespace vantro

@@ -24,17 +24,30 @@ TEST(OperationRouter, DispatchTableRows) {
     NamedHandlers openShort("open/short");
     OperationRouter router;
     ServeOpenShortOperations(router, openShort);
+    NamedHandlers drawingTests("drawing tests");
+    ServeDrawingTestOperations(router, drawingTests);
 
     const std::map<std::string, std::pair<std::string, int>> served = {
         {"SelfTest", {"open/short", 0}},
         {"MutualTest", {"open/short", 0}},
+        {"LinearTest", {"drawing tests", 0}},
+        {"LinearTest_NoOrder", {"drawing tests", 7}},
+        {"AccuracyTest", {"drawing tests", 4}},
+        {"TraceTest", {"drawing tests", 1}},
+        {"VUZA_LinearTest", {"drawing tests", 0}},
+        {"VUZA_CornerTest", {"drawing tests", 3}},
+        {"VUZA_OpenshortTest", {"drawing tests", 1}},
+        {"VUZA_MultiTouchTest", {"drawing tests", 2}},
+        {"CrosslineTest", {"drawing tests", 0}},
+        {"MultiTouchTest", {"drawing tests", 1}},
+        {"MultiTraceTest", {"drawing tests", 2}},
     };
     for (const DispatchEntry& entry : kDispatchTable) {
         char message[kMessageSize] = "";
         StepCall call;
         call.mode = entry.mode;
         call.message = message;
-        openShort.lastMode = -1;
+        openShort.lastMode = drawingTests.lastMode = -1;
         const StepOutcome outcome = router.Run(entry.handler, call);
         auto row = served.find(entry.name);
         if (row == served.end()) {

@@ -59,6 +59,8 @@ void CKestrovaDlg::BindOperations() {
         openShortDisplay_));
     openShortLink_->target = openShortOperations_.get();
     vantro::ServeOpenShortOperations(router_, *openShortOperations_);
+    drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
+    vantro::ServeDrawingTestOperations(router_, *drawingTests_);
     openShort_.reset(new vantro::OpenShortResultsOfRecord(operationsState_, *openShortData_));
 }
 

@@ -20,6 +20,7 @@
 #include "framework/Thread.h"
 #include "vantro/DevconReinstall.h"
 #include "vantro/DeviceWatch.h"
+#include "vantro/DrawingTestOperations.h"
 #include "vantro/MainController.h"
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<vantro::OperationContext> operations_;
     vantro::OpenShortDisplay openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
+    std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
     // Seams for the stage dialog, its file search, the open/short record and
     // the ITO map; their defaults open nothing, find nothing and draw nothing.
     vantro::StageSettingsEditor stageEditor_;

@@ -109,6 +109,7 @@ void VantroView::ClearRunFields() {
         ::SetDlgItemTextA(dialog_.m_hWnd, id, "0");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_FILE, "");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_BARCODE, "");
+    dialog_.operationsState_.ResetForRun();
 }
 
 void VantroView::ClearFirmwareIdTexts() {

@@ -23,5 +23,7 @@ private:
 
 // The ids the open/short operations serve.
 void ServeOpenShortOperations(OperationRouter& router, OperationHandlers& openShort);
+// The ids the drawing tests serve (the linear, customer and multi-line families).
+void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& drawingTests);
 
 }  // namespace vantro
