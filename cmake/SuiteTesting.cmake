@@ -8,6 +8,10 @@
 #   suite_add_host_check(<name> COMMAND <cmd...>)
 #       A check run on the Linux host over built Windows binaries (for
 #       example objdump over the product DLLs); label "host".
+#   suite_add_bench_quick(<name> COMMAND <target> [args...])
+#       A benchmark's quick mode (one short round that only shows it runs),
+#       label "bench"; figures come from running the benchmark by hand in
+#       native-release or under Wine (docs/performance.md).
 #
 # Each binary is one ctest entry: Wine's start-up costs about a second, so one
 # binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
@@ -95,6 +99,22 @@ function(suite_add_host_check name)
   # (ctest would run a target through Wine).
   add_test(NAME ${name} COMMAND ${T_COMMAND})
   set_tests_properties(${name} PROPERTIES LABELS host)
+endfunction()
+
+function(suite_add_bench_quick name)
+  cmake_parse_arguments(T "" "" "COMMAND" ${ARGN})
+  if(SUITE_PRODUCT_BUILD)
+    return()
+  endif()
+  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
+  file(MAKE_DIRECTORY "${work_dir}")
+  add_test(NAME ${name} COMMAND ${T_COMMAND} WORKING_DIRECTORY "${work_dir}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS "wine;bench")
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS "native;bench")
+  endif()
 endfunction()
 
 # Adds every child folder, in name order.  Each must have a CMakeLists.txt: a
