@@ -8,10 +8,10 @@
 #   suite_add_host_check(<name> COMMAND <cmd...>)
 #       A check run on the Linux host over built Windows binaries (for
 #       example objdump over the product DLLs); label "host".
-#   suite_add_bench_quick(<name> COMMAND <target> [args...])
-#       A benchmark's quick mode (one short round that only shows it runs),
-#       label "bench"; figures come from running the benchmark by hand in
-#       native-release or under Wine (docs/performance.md).
+#   suite_add_bench_run(<name> COMMAND <target> [args...])
+#       One short run of a benchmark program (its quick mode), checked only
+#       by its exit code; never in the product build.  Label "bench": the
+#       native-release preset runs these (figures: docs/performance.md).
 #
 # Each binary is one ctest entry: Wine's start-up costs about a second, so one
 # binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
@@ -101,7 +101,9 @@ function(suite_add_host_check name)
   set_tests_properties(${name} PROPERTIES LABELS host)
 endfunction()
 
-function(suite_add_bench_quick name)
+# A benchmark's quick run: it proves the program still works; its figures
+# come from the optimised build, run by hand.
+function(suite_add_bench_run name)
   cmake_parse_arguments(T "" "" "COMMAND" ${ARGN})
   if(SUITE_PRODUCT_BUILD)
     return()

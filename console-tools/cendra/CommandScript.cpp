@@ -45,7 +45,7 @@ std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
     StringConsole text;
     timeLine(text, time);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (deviceType == device_type::DEV_USB_ZR8SLAVE)
+        if (deviceType == DEV_USB_ZR8SLAVE)
             text.print("09 37 b0 00 09 %02x 88 00 ", static_cast<unsigned>(slave));
         else
             text.print("09 33 88 00 ");
@@ -62,7 +62,7 @@ std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
 std::string FormatCommandScript(const std::vector<WriteEntry>& entries,
                                 const std::vector<std::string>& comments, int deviceType, int slave,
                                 const ScriptTime& time) {
-    if (deviceType == device_type::DEV_Q40_USB_BRG)
+    if (deviceType == DEV_Q40_USB_BRG)
         return FormatScriptMsbFirst(entries, comments, time);
     return FormatScriptLsbFirst(entries, comments, deviceType, slave, time);
 }

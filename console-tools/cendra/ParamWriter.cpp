@@ -107,12 +107,12 @@ int CParamWriter::applyConfig() {
         out_.print("Re-initial: ");
         int result = 1;
         switch (deviceType_) {
-            case device_type::DEV_Q40_USB_BRG:
+            case DEV_Q40_USB_BRG:
                 result = device_.writeMasked(handle_, kQ40ReinitAddress, 0, 0, answer);
                 break;
-            case device_type::DEV_Q50_USB_BRG:
-            case device_type::DEV_Q50_USB:
-            case device_type::DEV_USB_ZR8SLAVE:
+            case DEV_Q50_USB_BRG:
+            case DEV_Q50_USB:
+            case DEV_USB_ZR8SLAVE:
                 result = device_.setRawMode(handle_, kRawModeReinit);
                 break;
             default:
@@ -184,7 +184,7 @@ int runParamWrite(CendraContext& context, int argc, char** argv) {
         out.print("Cannot open config file %s!\n", options.configPath);
         if (options.scriptPath != nullptr)
             SaveScriptFile(out, options.scriptPath,
-                           FormatCommandScript({}, {}, device_type::NOT_SET, options.slave, context.now()));
+                           FormatCommandScript({}, {}, NOT_SET, options.slave, context.now()));
         return kConfigUnreadable;
     }
 

@@ -152,11 +152,11 @@ int Controller::ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t*
     } else if (call.scripted && call.scriptValue != 0) {
         result = call.scriptValue;
     } else {
-        int64_t length = call.panel.GetInt("packet_length", kMaxPacket);
+        int64_t length = call.panel.GetInt("packet_length", kDevicePacketSize);
         if (length < 0)
             length = 0;
-        if (length > kMaxPacket)
-            length = kMaxPacket;
+        if (length > kDevicePacketSize)
+            length = kDevicePacketSize;
         if (capacity > 0 && capacity < length)
             length = capacity;
         ChipMemory memory;
@@ -179,7 +179,7 @@ int Controller::ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t*
 }
 
 int Controller::ReadWriteMemData(int label, uint32_t address, uint32_t data, uint32_t mask,
-                                 uint8_t answer[16]) {
+                                 uint8_t answer[kDeviceAnswerSize]) {
     Call call = Begin("IO_ReadWriteMemData");
     int64_t result = 0;
     std::string error;

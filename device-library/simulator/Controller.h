@@ -11,13 +11,13 @@
 #include <string>
 
 #include "StateFolder.h"
+#include "portaq/DeviceTypes.h"
 
 namespace portaq_sim {
 
 // Results of the open that the DLL turns into a HANDLE.
 enum class OpenResult { kInvalid = -1, kZero = 0, kHandle = 1 };
 
-const uint32_t kMaxPacket = 640;
 const uint32_t kCalibrationStatusCommand = 0x50000000;
 const uint32_t kReinitialiseCommand = 0x80000001;
 
@@ -32,7 +32,8 @@ public:
     // *count on entry: 0 lets the panel choose (its packet_length); 1..639 is
     // the caller's buffer size and bounds the packet.
     int ReadData(int label, uint32_t address, uint8_t* buffer, uint32_t* count);
-    int ReadWriteMemData(int label, uint32_t address, uint32_t data, uint32_t mask, uint8_t answer[16]);
+    int ReadWriteMemData(int label, uint32_t address, uint32_t data, uint32_t mask,
+                         uint8_t answer[kDeviceAnswerSize]);
     int SetRawMode(int label, int mode);
     int GetDeviceType();
     int GetDeviceTypeByPath(const char* path);

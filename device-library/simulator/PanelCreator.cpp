@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "ChipMemory.h"
+#include "portaq/DeviceTypes.h"
 
 namespace portaq_sim {
 
@@ -71,7 +72,7 @@ bool CreatePanel(const StateFolder& folder, const PanelState& description, const
     panel.Set("pid", "0x0101");
     panel.SetInt("chips", chips);
     panel.SetInt("need_reinstall", 0);
-    panel.SetInt("packet_length", 640);
+    panel.SetInt("packet_length", kDevicePacketSize);
     panel.SetInt("calibration_status", 1);
     panel.SetInt("open_result", 1);
     panel.SetInt("report_result", 1);

@@ -1,9 +1,7 @@
-// Pelliton benchmark: parse time of generated tables with full pin blocks,
-// and Merrow's conversion rate over a 10 MB text (its own copy loop, read in
-// text mode as Merrow.exe reads).  Run by hand: PellitonBenchmark [rounds];
-// `PellitonBenchmark --quick` runs one round over a 1 MB text, in the suite.
+// Pelliton benchmark: parse time of generated tables with full pin blocks.
+// Run by hand: PellitonBenchmark [rounds]; `PellitonBenchmark --quick` runs
+// one round, in the suite.
 #include "pelliton/CsvParser.h"
-#include "MerrowRules.h"
 
 #include <chrono>
 #include <cstdio>
@@ -59,7 +57,6 @@ bool writeText(const char* name, const std::string& text) {
 int main(int argc, char** argv) {
     const bool quick = argc > 1 && strcmp(argv[1], "--quick") == 0;
     const int rounds = quick ? 1 : argc > 1 ? atoi(argv[1]) : 20;
-    const size_t merrowBytes = quick ? 1024 * 1024 : 10 * 1024 * 1024;
     for (int registers : {500, 1000}) {
         if (!writeText("bench.csv", generatedTable(registers))) {
             printf("cannot write bench.csv\n");
@@ -81,25 +78,6 @@ int main(int argc, char** argv) {
         printf("parse %d registers: %.3f ms\n", registers, best);
     }
 
-    std::string text;
-    while (text.size() < merrowBytes)
-        text += "0x20000010,0,1,FingerThreshold,40,Finger touch threshold\r\n";
-    if (!writeText("bench-merrow.csv", text))
-        return 1;
-    FILE* in = fopen("bench-merrow.csv", "r");
-    FILE* out = fopen("bench-merrow.tbl", "wb");
-    if (in == nullptr || out == nullptr)
-        return 1;
-    const double start = nowMs();
-    const MerrowCopyResult result = MerrowConvertStream(in, out);
-    fclose(in);
-    fclose(out);
-    const double seconds = (nowMs() - start) / 1000.0;
-    if (result != MERROW_COPY_OK)
-        return 1;
-    printf("merrow: %.1f MB/s\n", text.size() / (1024.0 * 1024.0) / (seconds > 0 ? seconds : 1e-9));
     remove("bench.csv");
-    remove("bench-merrow.csv");
-    remove("bench-merrow.tbl");
     return 0;
 }

@@ -15,7 +15,7 @@ void Print(const char* text) {
 }
 
 bool IsNoDevice(DeviceHandle handle) {
-    return handle == nullptr || handle == reinterpret_cast<DeviceHandle>(static_cast<intptr_t>(-1));
+    return handle == 0 || handle == kNoDeviceHandle;
 }
 
 }  // namespace

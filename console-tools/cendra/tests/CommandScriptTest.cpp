@@ -13,9 +13,9 @@ TEST(CommandScript, ExampleEntryInBothByteOrders) {
     const std::vector<std::string> comments{"Gain = 5"};
     EXPECT_EQ(std::string(kTimeLine) + "88 0e 00 00 12 34 00 05 00 00 00 ff 00 00 crc   #Gain = 5\n"
                                        "88 0e 80 00 00 01 00 00 00 00 00 00 00 00 crc\n",
-              FormatCommandScript(entries, comments, device_type::DEV_Q40_USB_BRG, 0xFFFF, kTime));
+              FormatCommandScript(entries, comments, DEV_Q40_USB_BRG, 0xFFFF, kTime));
     EXPECT_EQ(std::string(kTimeLine) + "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #Gain = 5\n",
-              FormatCommandScript(entries, comments, device_type::DEV_Q50_USB, 0xFFFF, kTime));
+              FormatCommandScript(entries, comments, DEV_Q50_USB, 0xFFFF, kTime));
 }
 
 TEST(CommandScript, Zr8SlaveCarriesTheSlaveIndex) {
@@ -24,11 +24,11 @@ TEST(CommandScript, Zr8SlaveCarriesTheSlaveIndex) {
     EXPECT_EQ(std::string(kTimeLine) +
                   "09 37 b0 00 09 ffff 88 00 10 00 00 00 01 00 00 00 ff 00 00 00    #A = 1\n"
                   "09 37 b0 00 09 ffff 88 00 11 00 00 00 02 00 00 00 ff 00 00 00    #A = 1\n",
-              FormatCommandScript(entries, comments, device_type::DEV_USB_ZR8SLAVE, 0xFFFF, kTime));
+              FormatCommandScript(entries, comments, DEV_USB_ZR8SLAVE, 0xFFFF, kTime));
     EXPECT_EQ(std::string(kTimeLine) +
                   "09 37 b0 00 09 03 88 00 10 00 00 00 01 00 00 00 ff 00 00 00    #A = 1\n"
                   "09 37 b0 00 09 03 88 00 11 00 00 00 02 00 00 00 ff 00 00 00    #A = 1\n",
-              FormatCommandScript(entries, comments, device_type::DEV_USB_ZR8SLAVE, 3, kTime));
+              FormatCommandScript(entries, comments, DEV_USB_ZR8SLAVE, 3, kTime));
 }
 
 TEST(CommandScript, NoEntriesGiveNoData) {

@@ -6,33 +6,21 @@
 #include <windows.h>
 #include <stdint.h>
 
+#include "portaq/DeviceTypes.h"
+
 #ifdef PORTAQ_BUILDING_DLL
 #define PORTAQ_API extern "C" __declspec(dllexport)
 #else
 #define PORTAQ_API extern "C" __declspec(dllimport)
 #endif
 
-// What IO_GetDeviceType answers for the open device.
-enum DeviceType {
-    NOT_SET = 0,
-    UNKNOWN = 1,
-    DEV_Q40_I2C = 2,
-    DEV_Q50_I2C = 3,
-    DEV_Q40_USB_BRG = 4,
-    DEV_Q40_I2C_MASTER = 5,
-    DEV_Q50_USB_BRG = 6,
-    DEV_Q50_I2C_MASTER = 7,
-    DEV_Q40_USB = 8,
-    DEV_Q50_USB = 9,
-    DEV_SPI = 10,
-    DEV_Q50_HID_OVER_I2C = 11,
-    DEV_USB_ZR6SLAVE = 12,
-    DEV_USB_ZR8SLAVE = 13,
-    DEV_USB_BRG_EP1 = 14
-};
-
-// Size of the buffer IO_GetDevicePath fills.
-#define PORTAQ_DEVICE_PATH_SIZE 512
+// The Win32 HANDLE behind a DeviceHandle, and back.
+inline HANDLE ToWin32Handle(DeviceHandle device) {
+    return reinterpret_cast<HANDLE>(device);
+}
+inline DeviceHandle FromWin32Handle(HANDLE handle) {
+    return reinterpret_cast<DeviceHandle>(handle);
+}
 
 // Opens the device (argument always 0); INVALID_HANDLE_VALUE (-1) means no device.
 PORTAQ_API HANDLE IO_OpenDevice(int index);
@@ -44,14 +32,14 @@ PORTAQ_API int IO_SetChipIndex(int index);
 PORTAQ_API int IO_ReadData(HANDLE device, uint32_t address, uint8_t* buffer, uint32_t* count);
 // One masked 32-bit memory command; answer (16 bytes) zeroed by the caller; 0 = success.
 PORTAQ_API int IO_ReadWriteMemData(HANDLE device, uint32_t address, uint32_t data, uint32_t mask,
-                                   uint8_t answer[16]);
+                                   uint8_t answer[kDeviceAnswerSize]);
 // Raw mode (Cendra's re-initialisation passes 0x1FF); 0 = success.
 PORTAQ_API int IO_SetRawMode(HANDLE device, int mode);
 // DeviceType of the open device.
 PORTAQ_API int IO_GetDeviceType(void);
 // DeviceType of the device behind a device-interface path.
 PORTAQ_API int IO_GetDeviceTypeByPath(char* interfacePath);
-// The open device's interface path into a PORTAQ_DEVICE_PATH_SIZE buffer.
+// The open device's interface path into a kDevicePathSize buffer.
 PORTAQ_API int IO_GetDevicePath(char* buffer);
 // USB vendor and product id.
 PORTAQ_API int IO_GetVidPiD(uint16_t* vid, uint16_t* pid);

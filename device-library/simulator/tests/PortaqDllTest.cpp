@@ -157,7 +157,7 @@ TEST_F(PortaqDll, FaultsGiveTheResultsOfAFailingDevice) {
 }
 
 TEST_F(PortaqDll, IdentityAndReinstallFlag) {
-    char path[PORTAQ_DEVICE_PATH_SIZE];
+    char path[kDevicePathSize];
     IO_GetDevicePath(path);
     EXPECT_EQ(std::string(path).substr(0, 20), "\\\\?\\hid#vid_b7c4&pid");
     EXPECT_EQ(IO_GetDeviceTypeByPath(path), DEV_Q50_USB);

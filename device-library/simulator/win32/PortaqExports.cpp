@@ -97,7 +97,7 @@ PORTAQ_API int IO_GetDeviceTypeByPath(char* interfacePath) {
 PORTAQ_API int IO_GetDevicePath(char* buffer) {
     if (buffer)
         buffer[0] = '\0';
-    return Guarded<int>(-1, [&](Controller& c) { return c.GetDevicePath(buffer, PORTAQ_DEVICE_PATH_SIZE); });
+    return Guarded<int>(-1, [&](Controller& c) { return c.GetDevicePath(buffer, kDevicePathSize); });
 }
 
 PORTAQ_API int IO_GetVidPiD(uint16_t* vid, uint16_t* pid) {

@@ -6,26 +6,20 @@
 namespace vantro {
 namespace {
 
-HANDLE ToHandle(PortaqHandle device) {
-    return reinterpret_cast<HANDLE>(device);
-}
-
 class SystemPortaqApi : public PortaqApi {
 public:
-    PortaqHandle OpenDevice(int index) override {
-        return reinterpret_cast<PortaqHandle>(IO_OpenDevice(index));
-    }
-    void CloseDevice(PortaqHandle device) override { CloseHandle(ToHandle(device)); }
+    PortaqHandle OpenDevice(int index) override { return FromWin32Handle(IO_OpenDevice(index)); }
+    void CloseDevice(PortaqHandle device) override { CloseHandle(ToWin32Handle(device)); }
     uint8_t ReportToOS(PortaqHandle device, int on, int reserved) override {
-        return IO_ReportToOS(ToHandle(device), on, reserved);
+        return IO_ReportToOS(ToWin32Handle(device), on, reserved);
     }
     int SetChipIndex(int index) override { return IO_SetChipIndex(index); }
     int ReadData(PortaqHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) override {
-        return IO_ReadData(ToHandle(device), address, buffer, count);
+        return IO_ReadData(ToWin32Handle(device), address, buffer, count);
     }
     int ReadWriteMemData(PortaqHandle device, uint32_t address, uint32_t data, uint32_t mask,
-                         uint8_t answer[16]) override {
-        return IO_ReadWriteMemData(ToHandle(device), address, data, mask, answer);
+                         uint8_t answer[kDeviceAnswerSize]) override {
+        return IO_ReadWriteMemData(ToWin32Handle(device), address, data, mask, answer);
     }
     int GetDeviceType() override { return IO_GetDeviceType(); }
     int GetDeviceTypeByPath(char* interfacePath) override { return IO_GetDeviceTypeByPath(interfacePath); }

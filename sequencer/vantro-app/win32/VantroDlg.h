@@ -1,6 +1,7 @@
 // CKestrovaDlg: Vantro's main dialog (template 102).  It owns the settings,
 // the device watch, the sequence engine and the controller that decides, and
-// binds their interfaces to its controls through VantroView.
+// binds their interfaces to its controls through VantroView (VantroView.h);
+// the run's remaining parts are the adapters of VantroAdapters.h.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "framework/Gdi.h"
 #include "ListCtrlEx.h"
 #include "PictureCtrl.h"
+#include "VantroView.h"
 #include "vantro/SettingsContext.h"
 #include "framework/Thread.h"
 #include "vantro/DevconReinstall.h"
@@ -22,80 +24,6 @@
 #include "vantro/Prompts.h"
 #include "vantro/SequenceEngine.h"
 #include "vantro/Win32ProcessLauncher.h"
-
-class CKestrovaDlg;
-
-// The controls as the engine, the device watch, the settings loader and the
-// controller use them.  Safe to call from the worker: timers go through the
-// dialog's own thread.
-class VantroView : public vantro::RunUi,
-                   public vantro::MainView,
-                   public SettingsWindow,
-                   public MessageDisplay {
-public:
-    explicit VantroView(CKestrovaDlg& dialog) : dialog_(dialog) {}
-
-    // RunUi
-    void ShowStepStatusText(const char* text) override;
-    void ConsolePrint(const char* text) override;
-    void SetStatusText(const char* text, int fontPoints) override;
-    void DeleteAllRows() override;
-    void InsertRow(int row, const char* number, const char* name) override;
-    void SetRowResult(int row, const char* result, const char* comment, vantro::Rgb colour) override;
-    void SetListRedraw(bool on) override;
-    void RedrawList() override;
-    void SetProgress(int percent) override;
-    void SetTestCaption(const char* text) override;
-    void EnableTest(bool enable) override;
-    void RedrawDialog() override;
-    void StartTimer(unsigned id, unsigned periodMs) override;
-    void KillTimer(unsigned id) override;
-    void ClearRunFields() override;
-    void ClearFirmwareIdTexts() override;
-
-    // DeviceView
-    void SetStatus(const char* text) override;
-    void FocusTest() override;
-    void FocusResultList() override;
-    void SetDeviceLabel(const char* text) override;
-    void SetMasterFirmwareId(const char* text) override;
-    void ShowPowerControls(bool show) override;
-    void ShowChipCount(int count) override;
-    void RedrawPowerLamp() override;
-    void Redraw() override;
-    void ZeroResultCounts() override;
-    void Sleep(int milliseconds) override;
-
-    // MainView
-    bool RegisterDeviceNotices() override;
-    void EnableSettingControls(bool enable) override;
-    void SelectSetting(int index) override;  // also SettingsWindow
-    void ShowMaximized() override;
-    void ShowNormal() override;
-    void ScreenSize(int* width, int* height) override;
-    void SetChineseNotice() override;
-    void ShowFirmwareIdRows(int chipCount) override;
-    void ResetResultColumns() override;
-    void ClearMapPicture() override;
-    bool ShowSpecPicture(const char* file) override;
-    void HideSpecPicture() override;
-    void PlaceNoticeLabel() override;
-    void SetTopMost() override;
-    void FocusDialog() override;
-    void EndDialog(int result) override;
-    bool AskPassword(std::string* typed) override;
-    void ShowBox(const char* text, const char* caption, unsigned style) override;
-    bool CreateConsole() override;
-    void FreeConsole() override;
-
-    // SettingsWindow, MessageDisplay
-    void SetWindowTitle(const char* title) override;
-    void AddSettingName(const char* name) override;
-    void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
-
-private:
-    CKestrovaDlg& dialog_;
-};
 
 class CKestrovaDlg : public CDialog {
 public:

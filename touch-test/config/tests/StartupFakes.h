@@ -45,10 +45,10 @@ public:
         ++opens;
         calls.push_back("open(" + std::to_string(index) + ")");
         if (Faulty() && fault == OpenMinusOne)
-            return reinterpret_cast<DeviceHandle>(static_cast<intptr_t>(-1));
+            return kNoDeviceHandle;
         if (Faulty() && fault == OpenZero)
-            return nullptr;
-        DeviceHandle handle = reinterpret_cast<DeviceHandle>(static_cast<intptr_t>(0x1000 + opens));
+            return 0;
+        DeviceHandle handle = 0x1000 + opens;
         closes[Name(handle)] = 0;
         return handle;
     }
@@ -90,9 +90,7 @@ public:
     }
 
     // "H1" for the handle of the first open, and so on.
-    static std::string Name(DeviceHandle handle) {
-        return "H" + std::to_string(reinterpret_cast<intptr_t>(handle) - 0x1000);
-    }
+    static std::string Name(DeviceHandle handle) { return "H" + std::to_string(handle - 0x1000); }
 
     // The calls of one good round on a chip (none selected for the master).
     static std::vector<std::string> Round(int open, int chip) {

@@ -6,11 +6,11 @@
 #include "framework/Prompt.h"
 
 DeviceHandle PortaqTouchDevice::OpenDevice(int index) {
-    return IO_OpenDevice(index);
+    return FromWin32Handle(IO_OpenDevice(index));
 }
 
 uint8_t PortaqTouchDevice::ReportToOS(DeviceHandle device, int on, int reserved) {
-    return IO_ReportToOS(device, on, reserved);
+    return IO_ReportToOS(ToWin32Handle(device), on, reserved);
 }
 
 int PortaqTouchDevice::SetChipIndex(int index) {
@@ -18,11 +18,11 @@ int PortaqTouchDevice::SetChipIndex(int index) {
 }
 
 int PortaqTouchDevice::ReadData(DeviceHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) {
-    return IO_ReadData(device, address, buffer, count);
+    return IO_ReadData(ToWin32Handle(device), address, buffer, count);
 }
 
 void PortaqTouchDevice::CloseDevice(DeviceHandle device) {
-    CloseHandle(device);
+    CloseHandle(ToWin32Handle(device));
 }
 
 void Win32MessageSink::Show(const char* text, const char* caption) {

@@ -46,7 +46,7 @@ private:
     std::vector<WriteEntry> writes_;
     std::vector<std::string> comments_;
     DeviceHandle handle_;
-    int deviceType_ = device_type::NOT_SET;  // recorded once the device is open
+    int deviceType_ = NOT_SET;  // recorded once the device is open
     int slave_;
 };
 

@@ -2,18 +2,12 @@
 
 #include "portaq/Portaq.h"
 
-namespace {
-HANDLE toHandle(DeviceHandle handle) {
-    return reinterpret_cast<HANDLE>(handle);
-}
-}  // namespace
-
 DeviceHandle PortaqConsoleDevice::openDevice() {
-    return reinterpret_cast<DeviceHandle>(IO_OpenDevice(0));
+    return FromWin32Handle(IO_OpenDevice(0));
 }
 
 std::uint8_t PortaqConsoleDevice::reportToOs(DeviceHandle handle, int on) {
-    return IO_ReportToOS(toHandle(handle), on, 0);
+    return IO_ReportToOS(ToWin32Handle(handle), on, 0);
 }
 
 void PortaqConsoleDevice::setChipIndex(int index) {
@@ -26,16 +20,16 @@ int PortaqConsoleDevice::deviceType() {
 
 int PortaqConsoleDevice::writeMasked(DeviceHandle handle, std::uint32_t address, std::uint32_t data,
                                      std::uint32_t mask, std::uint8_t answer[kDeviceAnswerSize]) {
-    return IO_ReadWriteMemData(toHandle(handle), address, data, mask, answer);
+    return IO_ReadWriteMemData(ToWin32Handle(handle), address, data, mask, answer);
 }
 
 int PortaqConsoleDevice::setRawMode(DeviceHandle handle, int mode) {
-    return IO_SetRawMode(toHandle(handle), mode);
+    return IO_SetRawMode(ToWin32Handle(handle), mode);
 }
 
 int PortaqConsoleDevice::readPacket(DeviceHandle handle, std::uint32_t address, std::uint8_t* buffer,
                                     std::uint32_t* count) {
-    return IO_ReadData(toHandle(handle), address, buffer, count);
+    return IO_ReadData(ToWin32Handle(handle), address, buffer, count);
 }
 
 void PortaqConsoleDevice::setVerbose(std::uint16_t level) {
@@ -43,11 +37,5 @@ void PortaqConsoleDevice::setVerbose(std::uint16_t level) {
 }
 
 void PortaqConsoleDevice::closeDevice(DeviceHandle handle) {
-    CloseHandle(toHandle(handle));
+    CloseHandle(ToWin32Handle(handle));
 }
-
-static_assert(device_type::DEV_Q40_USB_BRG == DEV_Q40_USB_BRG &&
-                  device_type::DEV_Q50_USB_BRG == DEV_Q50_USB_BRG &&
-                  device_type::DEV_Q50_USB == DEV_Q50_USB &&
-                  device_type::DEV_USB_ZR8SLAVE == DEV_USB_ZR8SLAVE && device_type::NOT_SET == NOT_SET,
-              "the console tools' device types match Portaq's");

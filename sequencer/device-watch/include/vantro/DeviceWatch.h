@@ -21,7 +21,7 @@ constexpr unsigned kConsoleStartTimerId = 155204;
 constexpr unsigned kRemovedMarkTimerId = 155206;
 constexpr uint32_t kChipInfoAddress = 0xA000C004;
 constexpr int kChipInfoMinimumBytes = 37;
-constexpr int kDeviceTypeUnknown = 1;
+constexpr int kDeviceTypeUnknown = UNKNOWN;
 
 // What the device watch shows and starts in the dialog.
 class DeviceView {
@@ -54,9 +54,9 @@ std::string FirmwareIdText(const uint8_t* bytes);
 // The chip count for the slave byte: byte + 1 below 10, else SlaveNO + 1;
 // clamped to 1..10.  *valid is false for a byte other than 0..9 and 0xFF.
 int ChipCountFromSlaveByte(uint8_t slaveByte, int slaveNo, bool* valid);
-// Bridge devices (USB bridges, types 4 and 6) carry the power controls.
+// Bridge devices (the USB bridges) carry the power controls.
 inline bool IsBridgeType(int type) {
-    return type == 4 || type == 6;
+    return type == DEV_Q40_USB_BRG || type == DEV_Q50_USB_BRG;
 }
 
 class DeviceWatch {

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 
+#include "portaq/DeviceTypes.h"
+
 namespace vantro {
 
 // A device handle as an integer: -1 is "no device", 0 is refused as well.
-using PortaqHandle = intptr_t;
-constexpr PortaqHandle kNoDevice = -1;
-constexpr int kDevicePathSize = 512;
-constexpr uint32_t kMaxPacketSize = 640;
+using PortaqHandle = DeviceHandle;
+constexpr PortaqHandle kNoDevice = kNoDeviceHandle;
+constexpr uint32_t kMaxPacketSize = kDevicePacketSize;
 
 class PortaqApi {
 public:
@@ -22,7 +23,7 @@ public:
     // *count: the buffer size on entry, the bytes delivered on return.
     virtual int ReadData(PortaqHandle device, uint32_t address, uint8_t* buffer, uint32_t* count) = 0;
     virtual int ReadWriteMemData(PortaqHandle device, uint32_t address, uint32_t data, uint32_t mask,
-                                 uint8_t answer[16]) = 0;
+                                 uint8_t answer[kDeviceAnswerSize]) = 0;
     virtual int GetDeviceType() = 0;
     virtual int GetDeviceTypeByPath(char* interfacePath) = 0;
     // Fills a kDevicePathSize buffer.

@@ -5,8 +5,7 @@
 
 #include <stdint.h>
 
-// Portaq's device handle (a Win32 HANDLE).
-typedef void* DeviceHandle;
+#include "portaq/DeviceTypes.h"
 
 class TouchDevice {
 public:

@@ -4,25 +4,7 @@
 
 #include <cstdint>
 
-// The value of the Win32 HANDLE that IO_OpenDevice gives out; -1 means no
-// device (some callers also take 0 as none).
-using DeviceHandle = std::intptr_t;
-constexpr DeviceHandle kNoDeviceHandle = -1;
-
-// Bytes IO_ReadData may deliver in one packet.
-constexpr std::uint32_t kDevicePacketSize = 640;
-// Bytes of the answer buffer of IO_ReadWriteMemData.
-constexpr int kDeviceAnswerSize = 16;
-
-// The DeviceType values (IO_GetDeviceType) the console tools branch on; the
-// same numbers as Portaq.h, which portable code cannot include.
-namespace device_type {
-constexpr int NOT_SET = 0;
-constexpr int DEV_Q40_USB_BRG = 4;
-constexpr int DEV_Q50_USB_BRG = 6;
-constexpr int DEV_Q50_USB = 9;
-constexpr int DEV_USB_ZR8SLAVE = 13;
-}  // namespace device_type
+#include "portaq/DeviceTypes.h"
 
 class ConsoleDevice {
 public:
