@@ -10,7 +10,8 @@
 #       example objdump over the product DLLs); label "host".
 #   suite_add_bench_run(<name> COMMAND <target> [args...])
 #       One short run of a benchmark program (its quick mode), checked only
-#       by its exit code; never in the product build.
+#       by its exit code; never in the product build.  Label "bench": the
+#       native-release preset runs these (figures: docs/performance.md).
 #
 # Each binary is one ctest entry: Wine's start-up costs about a second, so one
 # binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
@@ -117,6 +118,11 @@ function(suite_add_bench_run name)
     return()
   endif()
   _suite_add_run(${name} 300 ${T_COMMAND})
+  if(SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES LABELS "wine;bench")
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS "native;bench")
+  endif()
 endfunction()
 
 # Adds every child folder, in name order.  Each must have a CMakeLists.txt: a
