@@ -63,6 +63,11 @@ DeviceWatch::DeviceWatch(PortaqApi& api, SequencerSettings& settings, int& chipC
     : api_(api), settings_(settings), chipCount_(chipCount), tools_(tools), view_(view),
       isRunning_(std::move(isRunning)) {}
 
+void DeviceWatch::ZeroResultCounts() {
+    if (counts_)
+        counts_->ZeroResultCounts();
+}
+
 void DeviceWatch::Status(const char* text, bool printed) {
     view_.SetStatus(text);
     if (printed && console_) {
@@ -194,7 +199,7 @@ void DeviceWatch::OnInterfaceArrival(const char* interfacePath) {
     ShowDeviceId();
     if (isRunning_())
         return;
-    view_.ZeroResultCounts();
+    ZeroResultCounts();
     if (IsOpen()) {
         const bool bridge = IsBridgeType(DeviceType());
         view_.Sleep(bridge ? settings_.SetPowerInfo.CalibrationDelay : settings_.General.PreReadFWInfoDelay);
@@ -225,7 +230,7 @@ void DeviceWatch::OnInterfaceRemoval(const char* interfacePath) {
     OpenTouchDevice();
     ShowDeviceId();
     if (!isRunning_()) {
-        view_.ZeroResultCounts();
+        ZeroResultCounts();
         Status("==Warning ! Device Disconnected !==", true);
         if (!IsOpen())
             view_.EnableTest(false);

@@ -3,10 +3,10 @@
 #include "vantro/LoadSettings.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "SettingFolders.h"
 #include "SettingsReaders.h"
+#include "vantro/OperationCatalogue.h"
 #include "vantro/StageFiles.h"
 #include "vantro/SwitchSetting.h"
 
@@ -62,19 +62,6 @@ struct Loader {
 constexpr From M = From::MPSet;
 constexpr From C = From::Config;
 
-bool IsLinearKind(const char* name) {
-    return !std::strcmp(name, "LinearTest") || !std::strcmp(name, "LinearTest_NoOrder") ||
-           !std::strcmp(name, "AccuracyTest") || !std::strcmp(name, "TraceTest");
-}
-bool IsVuzaKind(const char* name) {
-    return !std::strcmp(name, "VUZA_LinearTest") || !std::strcmp(name, "VUZA_CornerTest") ||
-           !std::strcmp(name, "VUZA_OpenshortTest") || !std::strcmp(name, "VUZA_MultiTouchTest");
-}
-bool IsMultiLinearKind(const char* name) {
-    return !std::strcmp(name, "CrosslineTest") || !std::strcmp(name, "MultiTouchTest") ||
-           !std::strcmp(name, "MultiTraceTest");
-}
-
 bool LoadToolFile(Loader& l, IniText& fileName, const char* section, const char* key,
                   IniDictionary*& target) {
     fileName = l.Optional(C, section, key);
@@ -103,40 +90,59 @@ bool LoadOfferedOperations(Loader& l) {
             continue;
         }
         CopyBounded(slot, kOfferedNameSize, value);
-        const char* name = slot;
-        if (!s.linearTestIni && IsLinearKind(name)) {
-            if (!LoadToolFile(l, s.LinearTest.LinearTestIni, "LinearTest", "LinearTestIni", s.linearTestIni))
-                return false;
-        } else if (!s.vuzaLinearTestIni && IsVuzaKind(name)) {
-            if (!LoadToolFile(l, s.VuzaLinearTest.VuzaLinearTestIni, "VuzaLinearTest", "VuzaLinearTestIni",
-                              s.vuzaLinearTestIni))
-                return false;
-        } else if (!s.multiLinearIni && IsMultiLinearKind(name)) {
-            if (!LoadToolFile(l, s.MultiLinear.MultiLinearIni, "MultiLinear", "MultiLinearIni",
-                              s.multiLinearIni))
-                return false;
-        } else if (!s.barcodeIni && !std::strcmp(name, "ScanBarcode")) {
-            s.barcodeIni = l.d.loadIni(s.ScanBarcode.ScanBarCodeIni.c_str());
-            if (!s.barcodeIni) {
-                ShowWarning(l.d, "Could not load ScanBarCode Config File!");
-                return false;
+        const vantro::OperationInfo* operation = vantro::FindOperation(slot);
+        if (!operation)
+            continue;  // "None" and names of no operation need nothing
+        switch (operation->family) {
+            case vantro::OperationFamily::kLinearTest:
+                if (!s.linearTestIni && !LoadToolFile(l, s.LinearTest.LinearTestIni, "LinearTest",
+                                                      "LinearTestIni", s.linearTestIni))
+                    return false;
+                break;
+            case vantro::OperationFamily::kVuzaLinearTest:
+                if (!s.vuzaLinearTestIni &&
+                    !LoadToolFile(l, s.VuzaLinearTest.VuzaLinearTestIni, "VuzaLinearTest",
+                                  "VuzaLinearTestIni", s.vuzaLinearTestIni))
+                    return false;
+                break;
+            case vantro::OperationFamily::kMultiLinear:
+                if (!s.multiLinearIni && !LoadToolFile(l, s.MultiLinear.MultiLinearIni, "MultiLinear",
+                                                       "MultiLinearIni", s.multiLinearIni))
+                    return false;
+                break;
+            case vantro::OperationFamily::kScanBarcode:
+                if (s.barcodeIni)
+                    break;
+                s.barcodeIni = l.d.loadIni(s.ScanBarcode.ScanBarCodeIni.c_str());
+                if (!s.barcodeIni) {
+                    ShowWarning(l.d, "Could not load ScanBarCode Config File!");
+                    return false;
+                }
+                LoadBarcodeIni(l.d, s.barcodeIni);  // the load goes on either way
+                break;
+            case vantro::OperationFamily::kTenFingersTest: {
+                if (s.tenFingersLoaded)
+                    break;
+                IniDictionary* tenFingers = l.d.loadIni(s.TenFingersTest.TenFingersTestIni.c_str());
+                if (!tenFingers) {
+                    ShowWarning(l.d, "Could not load TenFingerTest Config File!");
+                    return false;
+                }
+                s.Touch.TestTime = IniGetInt(tenFingers, "Touch", "TestTime");
+                s.Touch.PassFinger = IniGetInt(tenFingers, "Touch", "PassFinger");
+                s.Touch.ReportRate = IniGetInt(tenFingers, "Touch", "ReportRate");
+                IniFree(tenFingers);
+                s.tenFingersLoaded = true;
+                break;
             }
-            LoadBarcodeIni(l.d, s.barcodeIni);  // the load goes on either way
-        } else if (!s.tenFingersLoaded && !std::strcmp(name, "TenFingersTest")) {
-            IniDictionary* tenFingers = l.d.loadIni(s.TenFingersTest.TenFingersTestIni.c_str());
-            if (!tenFingers) {
-                ShowWarning(l.d, "Could not load TenFingerTest Config File!");
-                return false;
-            }
-            s.Touch.TestTime = IniGetInt(tenFingers, "Touch", "TestTime");
-            s.Touch.PassFinger = IniGetInt(tenFingers, "Touch", "PassFinger");
-            s.Touch.ReportRate = IniGetInt(tenFingers, "Touch", "ReportRate");
-            IniFree(tenFingers);
-            s.tenFingersLoaded = true;
-        } else if (!std::strcmp(name, "MutualTest")) {
-            s.mutualTestOffered = true;
-        } else if (!std::strcmp(name, "SelfTest")) {
-            s.selfTestOffered = true;
+            case vantro::OperationFamily::kMutualTest:
+                s.mutualTestOffered = true;
+                break;
+            case vantro::OperationFamily::kSelfTest:
+                s.selfTestOffered = true;
+                break;
+            default:
+                break;  // no extra file
         }
     }
     return true;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "vantro/OperationCatalogue.h"
 #include "vantro/StageFiles.h"
 
 namespace vantro {
@@ -54,9 +55,9 @@ StageEditValues PrepareStageEdit(const SettingsContext& context, StageFileSearch
         for (auto& path : values.files.path)
             path[kStagePathSize - 1] = '\0';
     }
-    values.hasBarcodeStep = StageRuns(stage, "ScanBarcode");
-    values.hasMutualStep = StageRuns(stage, "MutualTest");
-    values.hasSelfStep = StageRuns(stage, "SelfTest");
+    values.hasBarcodeStep = StageRuns(stage, OperationName(OperationId::kScanBarcode));
+    values.hasMutualStep = StageRuns(stage, OperationName(OperationId::kMutualTest));
+    values.hasSelfStep = StageRuns(stage, OperationName(OperationId::kSelfTest));
     values.lineConstraints = stage.enable_MutualShort_check != 0 && stage.thresholdIni != nullptr;
     return values;
 }

@@ -83,7 +83,7 @@ struct FakePortaq : PortaqApi {
     void ClearReInstallFlag() override { calls.push_back("ClearReInstall"); }
 };
 
-struct RecordingView : DeviceView {
+struct RecordingView : DeviceView, ResultCounts {
     std::vector<std::string> log;
     std::string status, label, firmwareId, console;
     int chipCount = -1;
@@ -175,6 +175,7 @@ struct DeviceRig {
                    "[ReInstall]\nDevconPath=dev\n"};
     DeviceWatch watch{api, settings, chipCount, tools, view, [this] { return running; }};
     DeviceRig() {
+        watch.SetResultCounts(&view);
         settings.General.ReadFWInfo = 2;
         settings.SetPowerInfo.PowerOnCmd = texts.Get("SetPowerInfo", "PowerOnCmd");
         settings.SetPowerInfo.PowerOnParm = texts.Get("SetPowerInfo", "PowerOnParm");

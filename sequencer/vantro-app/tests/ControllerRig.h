@@ -67,11 +67,6 @@ struct FakeMainView : RunUi, MainView, SettingsWindow, MessageDisplay {
     void ShowChipCount(int c) override { chipCount = c; }
     void RedrawPowerLamp() override {}
     void Redraw() override {}
-    std::function<void()> zeroCounts;  // the engine's, as the dialog binds it
-    void ZeroResultCounts() override {
-        if (zeroCounts)
-            zeroCounts();
-    }
     void Sleep(int ms) override { log.push_back("sleep " + std::to_string(ms)); }
     // MainView
     bool RegisterDeviceNotices() override { return registers; }
@@ -295,7 +290,7 @@ struct ControllerRig {
                 ++workerStarts;
                 return true;
             }}));
-        view.zeroCounts = [this] { engine->ZeroResultCounts(); };
+        device.SetResultCounts(engine.get());
     }
     void Start() {
         station.Write();

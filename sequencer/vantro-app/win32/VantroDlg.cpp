@@ -35,6 +35,7 @@ CKestrovaDlg::CKestrovaDlg()
         prompts_, *clock_, view_, *logs_, tools_,
         [this](std::function<void()> work) { return StartWorker(std::move(work)); }}));
     device_.SetReinstaller(&reinstaller_);
+    device_.SetResultCounts(engine_.get());
     BindOperations();
     controller_.reset(new vantro::MainController(vantro::MainParts{
         context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, mapDisplay_}));

@@ -162,10 +162,6 @@ void VantroView::Redraw() {
     ::InvalidateRect(dialog_.m_hWnd, nullptr, TRUE);
 }
 
-void VantroView::ZeroResultCounts() {
-    dialog_.engine_->ZeroResultCounts();
-}
-
 void VantroView::Sleep(int milliseconds) {
     ::Sleep(static_cast<DWORD>(milliseconds));
 }

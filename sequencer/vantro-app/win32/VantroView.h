@@ -54,7 +54,6 @@ public:
     void ShowChipCount(int count) override;
     void RedrawPowerLamp() override;
     void Redraw() override;
-    void ZeroResultCounts() override;
     void Sleep(int milliseconds) override;
 
     // MainView

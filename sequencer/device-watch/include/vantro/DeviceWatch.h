@@ -12,6 +12,7 @@
 #include "vantro/SequencerSettings.h"
 #include "vantro/DevconReinstall.h"
 #include "vantro/PortaqApi.h"
+#include "vantro/RunInterfaces.h"
 #include "vantro/ToolRunner.h"
 
 namespace vantro {
@@ -43,7 +44,6 @@ public:
     virtual void Redraw() = 0;
     virtual void StartTimer(unsigned id, unsigned periodMs) = 0;
     virtual void KillTimer(unsigned id) = 0;
-    virtual void ZeroResultCounts() = 0;
     virtual void Sleep(int milliseconds) = 0;
 };
 
@@ -89,6 +89,8 @@ public:
     // False after a failed settings load: nothing may enable TEST then.
     void SetTestAllowed(bool allowed) { testAllowed_ = allowed; }
     void SetReinstaller(DevconReinstaller* reinstaller) { reinstaller_ = reinstaller; }
+    // The run's counts, zeroed on a device change outside a run.
+    void SetResultCounts(ResultCounts* counts) { counts_ = counts; }
 
     bool IsOpen() const { return open_.load() != 0; }
     // A device is open and its chip information was read (or is not read):
@@ -111,6 +113,7 @@ public:
     std::atomic<int> deferredReinstall{0};
 
 private:
+    void ZeroResultCounts();
     void Status(const char* text, bool printed);
     bool ReadChipInfoWithPower();
     bool ReadChipInfoFromDevice(bool show);
@@ -124,6 +127,7 @@ private:
     bool console_ = false;
     bool testAllowed_ = true;
     DevconReinstaller* reinstaller_ = nullptr;
+    ResultCounts* counts_ = nullptr;
 
     std::atomic<int> open_{0};
     std::atomic<int> chipInfoRead_{0};

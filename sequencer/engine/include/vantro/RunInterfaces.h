@@ -86,6 +86,13 @@ constexpr Rgb kFailColour{255, 0, 0};
 constexpr int kStatusFontPoints = 15;
 constexpr int kVerdictFontPoints = 70;
 
+// The run's result counts, which a device change zeroes.
+class ResultCounts {
+public:
+    virtual ~ResultCounts() = default;
+    virtual void ZeroResultCounts() = 0;
+};
+
 // The dialog's controls as the run uses them.  Console printing goes to
 // stdout through ConsolePrint.
 class RunUi : public StepStatusView {

@@ -42,7 +42,7 @@ struct SequenceEngineParts {
     ThreadStarter startThread;
 };
 
-class SequenceEngine {
+class SequenceEngine : public ResultCounts {
 public:
     explicit SequenceEngine(SequenceEngineParts parts);
     SequenceEngine(const SequenceEngine&) = delete;
@@ -65,7 +65,7 @@ public:
     int RecordStepFail(int& step, const char* message, int& executed, bool retry);
     void ResetStepResults(int& executed);
     // A device change: the result counts of the last run zeroed.
-    void ZeroResultCounts();
+    void ZeroResultCounts() override;
     // A view reset: the counts and the last run's flags (finished, passed)
     // zeroed; the next verdict comes from the next run.
     void ForgetLastRun();

@@ -1,6 +1,8 @@
 // What an operation handler returns, and the dispatch table that maps an
-// operation name to its handler, mode and outcome rules.
+// operation of the catalogue to its handler, mode and outcome rules.
 #pragma once
+
+#include "vantro/OperationCatalogue.h"
 
 namespace vantro {
 
@@ -59,7 +61,8 @@ enum class SpecialRule {
 };
 
 struct DispatchEntry {
-    const char* name;
+    OperationId operation;
+    const char* name;  // the operation's name in the catalogue
     HandlerId handler;
     int mode;
     FailRule onOne;
@@ -68,8 +71,10 @@ struct DispatchEntry {
     bool passText;  // the handler's message becomes the comment on pass
 };
 
-constexpr int kDispatchEntryCount = 35;
+constexpr int kDispatchEntryCount = kOperationCount;
 extern const DispatchEntry kDispatchTable[kDispatchEntryCount];
+
+const DispatchEntry& DispatchEntryFor(OperationId operation);
 
 // Exact, case-sensitive match in table order; null for "None" and unknown names.
 const DispatchEntry* FindDispatchEntry(const char* name);
