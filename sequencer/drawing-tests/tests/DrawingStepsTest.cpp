@@ -131,6 +131,7 @@ TEST(DrawingSteps, EachStepHasItsFamilyModeStatusTimeKeyAndMessages) {
         EXPECT_EQ(family, want.family);
         const DrawingStep* step = FindDrawingStep(family, entry->mode);
         ASSERT_NE(step, nullptr);
+        EXPECT_EQ(step->operation, entry->operation);
         EXPECT_EQ(step->status, std::string(want.status));
         EXPECT_EQ(step->time.section, std::string(want.section));
         EXPECT_EQ(step->time.key, std::string(want.key));

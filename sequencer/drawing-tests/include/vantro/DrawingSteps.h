@@ -3,6 +3,7 @@
 // the wait and the step's five numbered messages.
 #pragma once
 
+#include "vantro/OperationCatalogue.h"
 #include "vantro/StepOutcome.h"
 
 namespace vantro {
@@ -20,7 +21,7 @@ struct DrawingTimeKey {
 };
 
 struct DrawingStep {
-    const char* name;  // the operation name of the sequence
+    OperationId operation;  // the sequence's operation
     DrawingFamily family;
     int mode;  // written to [AutoMode] InitialMode
     const char* status;
