@@ -1,7 +1,7 @@
 // Truncated and randomly damaged tables and configuration files: every
 // parse ends with a table whose counts stay within the records.
 #include "pelliton/CfgParser.h"
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 
 #include <cstdint>
 #include <string>
@@ -47,7 +47,7 @@ bool knownFileType(int type) {
 
 void parseAndCheck(const std::string& bytes, bool tbl) {
     const char* name = tbl ? "fuzz.tbl" : "fuzz.csv";
-    writeFile(name, bytes);
+    test_support::WriteBytes(name, bytes);
     // One parser for all rounds: every init starts from a cleared table.
     static CCsvParser* const p = new CCsvParser;
     p->init(name);
@@ -64,7 +64,7 @@ void parseAndCheck(const std::string& bytes, bool tbl) {
 }
 
 void parseConfig(const std::string& bytes) {
-    writeFile("fuzz.cfg", bytes);
+    test_support::WriteBytes("fuzz.cfg", bytes);
     CCfgParser parser("fuzz.cfg");
     for (const Config& c : *parser.getContent())
         ASSERT_FALSE(c.key.IsEmpty());

@@ -1,5 +1,5 @@
 #include "pelliton/CfgParser.h"
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 
 #include <string>
 #include <utility>
@@ -19,7 +19,7 @@ Entries entriesOf(CCfgParser& parser) {
 }
 
 Entries parseCfg(const std::string& text) {
-    writeFile("case.cfg", text);
+    test_support::WriteBytes("case.cfg", text);
     CCfgParser parser("case.cfg");
     return entriesOf(parser);
 }
@@ -66,7 +66,7 @@ namespace pelliton {
 namespace {
 
 TEST(CfgParser, VerbosePrintsEachKeptEntry) {
-    writeFile("verbose.cfg", "Gain = 0x1F ; note\nSkip = -1\nbad line\nRate=12abc\n");
+    test_support::WriteBytes("verbose.cfg", "Gain = 0x1F ; note\nSkip = -1\nbad line\nRate=12abc\n");
     testing::internal::CaptureStdout();
     CCfgParser parser("verbose.cfg");  // the constructor parses quietly
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -104,8 +104,8 @@ TEST(CfgParser, MissingFileIsEmptyAndSilent) {
 }
 
 TEST(CfgParser, CopiesAndAssignment) {
-    writeFile("a.cfg", "A=1\nB=2\n");
-    writeFile("b.cfg", "C=3\n");
+    test_support::WriteBytes("a.cfg", "A=1\nB=2\n");
+    test_support::WriteBytes("b.cfg", "C=3\n");
     for (int order = 0; order < 2; ++order) {
         CCfgParser* source = new CCfgParser("a.cfg");
         CCfgParser* copy = new CCfgParser(*source);

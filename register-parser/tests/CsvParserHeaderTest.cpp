@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 
 #include "pelliton/MainCodeId.h"
 
@@ -100,12 +100,12 @@ TEST(CsvParserHeader, HeaderKinds) {
         std::unique_ptr<CCsvParser> parser;
         testing::internal::CaptureStdout();
         if (c.wantedId == nullptr && c.wantedTime == nullptr) {
-            writeFile("header.csv", c.text);
+            test_support::WriteBytes("header.csv", c.text);
             parser.reset(new CCsvParser("header.csv"));
         } else {
             // A folder that holds only this table: the search's result is its result.
             CreateFolder("wanted");
-            writeFile("wanted/header.csv", c.text);
+            test_support::WriteBytes("wanted/header.csv", c.text);
             parser.reset(new CCsvParser("wanted", c.wantedId, c.wantedTime));
         }
         testing::internal::GetCapturedStdout();
@@ -159,7 +159,7 @@ TEST(CsvParserHeader, ThreeDigitIdStaysInItsFieldAndIsFound) {
     EXPECT_STREQ(parser->mainCodeId, "100 200 250");
     EXPECT_STREQ(parser->buildTime, "T1");
     CreateFolder("long-id");
-    writeFile("long-id/t.csv", text);
+    test_support::WriteBytes("long-id/t.csv", text);
     testing::internal::CaptureStdout();
     parser.reset(new CCsvParser("long-id", "100 200 250 255", "T1"));
     testing::internal::GetCapturedStdout();
@@ -180,7 +180,7 @@ TEST(CsvParserHeader, HeaderOnlyConstructorReadsIdAndTime) {
         {"////G\n", "", ""},
     };
     for (const auto& c : cases) {
-        writeFile("head-only.csv", c.text);
+        test_support::WriteBytes("head-only.csv", c.text);
         std::unique_ptr<CCsvParser> parser(new CCsvParser("head-only.csv", true));
         EXPECT_STREQ(parser->mainCodeId, c.id) << c.text;
         EXPECT_STREQ(parser->buildTime, c.time) << c.text;

@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 
 #include <cstring>
 
@@ -44,8 +44,8 @@ TEST(CsvParserLookup, DoubleByteNamesCompareWholeCharacters) {
 #endif
 
 TEST(CsvParserLookup, RefusedNames) {
-    writeFile("caps.CSV", kTable);
-    writeFile("noextension", kTable);
+    test_support::WriteBytes("caps.CSV", kTable);
+    test_support::WriteBytes("noextension", kTable);
     for (const char* name : {"caps.CSV", "noextension"}) {
         testing::internal::CaptureStdout();
         std::unique_ptr<CCsvParser> p(new CCsvParser(name));
@@ -98,7 +98,7 @@ TEST(CsvParserLifetime, FreshParsersAreEmpty) {
 }
 
 TEST(CsvParserLifetime, CopiesAnswerAsTheirSource) {
-    writeFile("copy.csv", kTable);
+    test_support::WriteBytes("copy.csv", kTable);
     for (int order = 0; order < 2; ++order) {
         CCsvParser* source = new CCsvParser("copy.csv");
         CCsvParser* copy = new CCsvParser(*source);
@@ -132,7 +132,7 @@ TEST(CsvParserLifetime, CopiesAnswerAsTheirSource) {
 TEST(CsvParserLifetime, EveryInitStartsClean) {
     std::unique_ptr<CCsvParser> p = parseQuietly("good.csv", kTable);
     ASSERT_EQ(p->registerCount, 3);
-    writeFile("broken.csv", "Hello\n");
+    test_support::WriteBytes("broken.csv", "Hello\n");
     testing::internal::CaptureStdout();
     EXPECT_FALSE(p->init("broken.csv"));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "The format of broken.csv is incorrect!\n");
@@ -141,7 +141,7 @@ TEST(CsvParserLifetime, EveryInitStartsClean) {
 
     ASSERT_TRUE(p->init("good.csv"));
     EXPECT_EQ(p->startAddr, 0x1000u);
-    writeFile("online.csv", "Online FW Tool\nid,1 2 3 4,t,T\ntitles\nint Only,0x5,0,4\n");
+    test_support::WriteBytes("online.csv", "Online FW Tool\nid,1 2 3 4,t,T\ntitles\nint Only,0x5,0,4\n");
     ASSERT_TRUE(p->init("online.csv"));
     EXPECT_EQ(p->startAddr, 0u);
     EXPECT_EQ(p->registerCount, 1);
@@ -151,7 +151,7 @@ TEST(CsvParserLifetime, EveryInitStartsClean) {
 }
 
 TEST(CsvParserLifetime, VerbosePrintsTheOpenLine) {
-    writeFile("verbose.csv", kTable);
+    test_support::WriteBytes("verbose.csv", kTable);
     std::unique_ptr<CCsvParser> p(new CCsvParser);
     p->setVerbose(1);
     testing::internal::CaptureStdout();

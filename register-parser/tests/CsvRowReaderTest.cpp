@@ -1,4 +1,5 @@
 #include "pelliton/CsvRowReader.h"
+#include "test_support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@
 namespace pelliton {
 
 namespace {
-
-void writeFile(const char* name, const std::string& bytes) {
-    FILE* f = fopen(name, "wb");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    ASSERT_EQ(fclose(f), 0);
-}
 
 enum Kind { CSV, TBL };
 
@@ -81,7 +75,7 @@ const std::vector<Case>& cases() {
 TEST(CsvRowReader, RowsFromBytes) {
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.what);
-        writeFile("case.csv", c.bytes);
+        test_support::WriteBytes("case.csv", c.bytes);
         CsvRowReader reader;
         configure(reader, c.kind, c.mode);
         ASSERT_TRUE(reader.CsvOpen("case.csv"));
@@ -91,7 +85,7 @@ TEST(CsvRowReader, RowsFromBytes) {
 }
 
 TEST(CsvRowReader, SkipLinesUsesAbsoluteValueAndResetsRowCount) {
-    writeFile("skip.csv", "h1\nh2\na,b\n");
+    test_support::WriteBytes("skip.csv", "h1\nh2\na,b\n");
     for (int skip : {2, -2}) {
         CsvRowReader reader;
         reader.skipLines = skip;
@@ -108,7 +102,7 @@ TEST(CsvRowReader, SkipLinesUsesAbsoluteValueAndResetsRowCount) {
 }
 
 TEST(CsvRowReader, ReadAfterLastRowGivesEmptyRow) {
-    writeFile("one.csv", "a\n");
+    test_support::WriteBytes("one.csv", "a\n");
     CsvRowReader reader;
     ASSERT_TRUE(reader.CsvOpen("one.csv"));
     EXPECT_EQ(reader.CsvReadRow(), (CsvRow{"a"}));
@@ -145,7 +139,7 @@ TEST(CsvRowReader, QuietCopyPrintsNothing) {
 }
 
 TEST(CsvRowReader, VerbosePrintsOpenLine) {
-    writeFile("v.csv", "a\n");
+    test_support::WriteBytes("v.csv", "a\n");
     CsvRowReader reader;
     reader.verbose = 1;
     testing::internal::CaptureStdout();

@@ -1,5 +1,5 @@
 // The folder constructor over a two-level tree of candidates.
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 
 #include <string>
 
@@ -22,16 +22,19 @@ void buildTree(const char* root, bool withMatch) {
     CreateFolder((r + "/a/deep").c_str());
     CreateFolder((r + "/b").c_str());
     // Candidates that fail in each way, with registers a leak would show.
-    writeFile(r + "/a/other-ext.txt", table(kId, kTime, "0x1,0,4,Leak,1,d\n"));
-    writeFile(r + "/a/unreadable.csv", "Nonsense\n0x1,0,4,Leak,1,d\n");
-    writeFile(r + "/b/other-id.csv", table("00 01 02 02", kTime, "0x1,0,4,Leak,1,d\n"));
-    writeFile(r + "/b/other-time.csv", table(kId, "20990101000000", "0x1,0,4,Leak,1,d\n"));
-    writeFile(r + "/a/deep/bad-body.csv",
-              table(kId, kTime, "0x1,0,4,Leak,1,d\nPin Assignment\nchip,M\nid,1\npins,1\np,1,2\n"));
-    writeFile(r + "/a/deep/zz-other-id.csv", table("00 01 02 03", kTime, "0x1,0,4,Leak,1,d\n"));
-    writeFile(r + "/a/deep/00-bad-body.csv", table(kId, kTime, "0x1,0,4,Leak,1,d\nCtrl Pin Table\nchip,M\n"));
+    test_support::WriteBytes(r + "/a/other-ext.txt", table(kId, kTime, "0x1,0,4,Leak,1,d\n"));
+    test_support::WriteBytes(r + "/a/unreadable.csv", "Nonsense\n0x1,0,4,Leak,1,d\n");
+    test_support::WriteBytes(r + "/b/other-id.csv", table("00 01 02 02", kTime, "0x1,0,4,Leak,1,d\n"));
+    test_support::WriteBytes(r + "/b/other-time.csv", table(kId, "20990101000000", "0x1,0,4,Leak,1,d\n"));
+    test_support::WriteBytes(
+        r + "/a/deep/bad-body.csv",
+        table(kId, kTime, "0x1,0,4,Leak,1,d\nPin Assignment\nchip,M\nid,1\npins,1\np,1,2\n"));
+    test_support::WriteBytes(r + "/a/deep/zz-other-id.csv",
+                             table("00 01 02 03", kTime, "0x1,0,4,Leak,1,d\n"));
+    test_support::WriteBytes(r + "/a/deep/00-bad-body.csv",
+                             table(kId, kTime, "0x1,0,4,Leak,1,d\nCtrl Pin Table\nchip,M\n"));
     if (withMatch)
-        writeFile(r + "/a/deep/match.csv", table(kId, kTime, "0x00000010,0,4,Gain,5,d\n"));
+        test_support::WriteBytes(r + "/a/deep/match.csv", table(kId, kTime, "0x00000010,0,4,Gain,5,d\n"));
 }
 
 TEST(FolderSearch, FindsTheMatchingTableOnly) {
@@ -59,7 +62,7 @@ TEST(FolderSearch, NoMatchLeavesAnEmptyTable) {
     EXPECT_EQ(p->startAddr, 0u);
 
     CreateFolder("unreadable-only");
-    writeFile("unreadable-only/x.csv", "Nonsense\n");
+    test_support::WriteBytes("unreadable-only/x.csv", "Nonsense\n");
     testing::internal::CaptureStdout();
     p.reset(new CCsvParser("unreadable-only", kId, kTime));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "unreadable-only cannot find any matching file!\n");

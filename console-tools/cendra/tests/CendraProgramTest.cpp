@@ -43,11 +43,11 @@ struct CendraProgram : ::testing::Test {
     void SetUp() override {
         CreateDirectoryA("my tables", nullptr);
         CreateDirectoryA("my config", nullptr);
-        ASSERT_TRUE(WriteFileBytes(kTablePath, kTable));
+        ASSERT_TRUE(WriteBytes(kTablePath, kTable));
         writeConfig("ReportRate = 120\nGain = 5   ; two lines below\nWide = 0x1234\n");
         std::remove("script.txt");
     }
-    void writeConfig(const std::string& text) { ASSERT_TRUE(WriteFileBytes(kConfigPath, text)); }
+    void writeConfig(const std::string& text) { ASSERT_TRUE(WriteBytes(kConfigPath, text)); }
     static std::string files(const std::string& more = "") {
         return "-c \"" + kTablePath + "\" -i \"" + kConfigPath + "\"" + more;
     }

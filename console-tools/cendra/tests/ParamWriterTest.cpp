@@ -2,6 +2,7 @@
 #include "console_tools/ParamWriter.h"
 #include "PlainSources.h"
 #include "RecordingDevice.h"
+#include "test_support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -24,21 +25,6 @@ struct PlainLoader : ParamSourceLoader {
         return std::make_unique<PlainSources>(sources);
     }
 };
-
-// Text-mode files end their lines in CR LF on Windows.
-std::string onDisk(const std::string& text) {
-#ifdef _WIN32
-    std::string crlf;
-    for (char c : text) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
-#else
-    return text;
-#endif
-}
 
 ScriptTime fixedTime() {
     return {2024, 3, 7, 9, 5};
@@ -150,9 +136,9 @@ TEST_F(Cendra, FailuresKeepWritingAndSkipTheReinitialisation) {
               device.journal);
     // failed writes are in the script; keys never built are not
     const std::string script = readFile("script.txt");
-    EXPECT_NE(std::string::npos, script.find(onDisk("crc   #Gain = 5\n")));
-    EXPECT_NE(std::string::npos, script.find(onDisk("crc   #Gain = 6\n")));
-    EXPECT_NE(std::string::npos, script.find(onDisk("crc   #Gain = 7\n")));
+    EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 5\n")));
+    EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 6\n")));
+    EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 7\n")));
     EXPECT_EQ(std::string::npos, script.find("Missing"));
     EXPECT_EQ(std::string::npos, script.find("Fixed"));
     EXPECT_EQ(std::string::npos, script.find("Broken"));
@@ -186,7 +172,7 @@ TEST_F(Cendra, NoDevice) {
     EXPECT_EQ(kNoDevice, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
     EXPECT_EQ("\nCannot open device!\n", out.text());
     EXPECT_EQ((Journal{"IO_OpenDevice(0)=-1", "CloseHandle(h)"}), device.journal);
-    EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
 TEST_F(Cendra, HandleZeroIsADevice) {
@@ -199,7 +185,7 @@ TEST_F(Cendra, EmptyConfigurationReinitialisesOnly) {
     configure({});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
     EXPECT_EQ("\nRe-initial: OK!\nOnline-write success!\n", out.text());
-    EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
 TEST_F(Cendra, UsageWithoutTableOrConfig) {
@@ -227,7 +213,7 @@ TEST_F(Cendra, UnreadableConfigFileTouchesNoDevice) {
     EXPECT_EQ("Cannot open config file no such.ini!\n", out.text());
     EXPECT_TRUE(device.journal.empty());
     EXPECT_TRUE(loader.tablePath.empty());
-    EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
 }
 
 TEST_F(Cendra, ScriptThatCannotBeOpenedKeepsTheResult) {
@@ -242,9 +228,9 @@ TEST_F(Cendra, KeyGivenTwiceGivesTwoScriptLines) {
     device.type = 9;
     configure({{"Gain", 5}, {"GAIN", 5}});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
-    EXPECT_EQ(onDisk("#Build Time: 2024/03/07-09:05\n"
-                     "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #Gain = 5\n"
-                     "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #GAIN = 5\n"),
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n"
+                                   "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #Gain = 5\n"
+                                   "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #GAIN = 5\n"),
               readFile("script.txt"));
 }
 

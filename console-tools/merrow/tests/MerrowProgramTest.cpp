@@ -9,17 +9,12 @@
 #include <string>
 
 #include "pelliton/CsvParser.h"
+#include "test_support/ProgramRun.h"
+#include "test_support/TestFiles.h"
 
 namespace console_tools {
 
 namespace {
-
-std::string binFolder() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of('\\'));
-}
 
 std::string currentFolder() {
     char path[MAX_PATH];
@@ -27,66 +22,22 @@ std::string currentFolder() {
     return std::string(path, n);
 }
 
-void writeFile(const std::string& name, const std::string& bytes) {
-    FILE* f = fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << name;
-    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    ASSERT_EQ(fclose(f), 0);
-}
+using test_support::Exists;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
-bool readFile(const std::string& name, std::string& bytes) {
-    FILE* f = fopen(name.c_str(), "rb");
-    if (f == nullptr)
-        return false;
-    bytes.clear();
-    int c;
-    while ((c = fgetc(f)) != EOF)
-        bytes.push_back(static_cast<char>(c));
-    fclose(f);
-    return true;
-}
+using test_support::ProgramRun;
 
-bool exists(const std::string& name) {
-    return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-struct ProgramRun {
-    DWORD exitCode = 0xDEADBEEF;
-    std::string out;  // standard output, CR LF as the program wrote it
-};
-
-// Starts Merrow.exe with the given argument text and waits for it.
+// Starts Merrow.exe with the given argument text and waits for it; its
+// output and errors go to a file, as a console would show them.
 ProgramRun runMerrow(const std::string& args) {
-    ProgramRun run;
-    const std::string outName = currentFolder() + "\\merrow-stdout.txt";
-    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE outFile =
-        CreateFileA(outName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    &sa, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (outFile == INVALID_HANDLE_VALUE) {
-        ADD_FAILURE() << "cannot create " << outName << ": error " << GetLastError();
-        return run;
-    }
-    std::string exe = binFolder() + "\\Merrow.exe";
-    std::string command = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    si.hStdOutput = outFile;
-    si.hStdError = outFile;
-    PROCESS_INFORMATION pi = {};
-    if (CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                       &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, 30000);
-        GetExitCodeProcess(pi.hProcess, &run.exitCode);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    } else {
-        ADD_FAILURE() << "cannot start " << exe << ": error " << GetLastError();
-    }
-    CloseHandle(outFile);
-    readFile(outName, run.out);
+    test_support::ProgramStart start;
+    start.application = test_support::BinFolder() + "\\Merrow.exe";
+    start.commandLine = "\"" + start.application + "\"" + (args.empty() ? "" : " " + args);
+    start.output = test_support::ProgramStart::kFile;
+    start.outputFile = currentFolder() + "\\merrow-stdout.txt";
+    const ProgramRun run = test_support::RunProgram(start, 30000);
+    EXPECT_TRUE(run.started) << "cannot start " << start.application;
     return run;
 }
 
@@ -120,40 +71,40 @@ TEST(MerrowProgram, ConvertsBytesThroughTextMode) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        writeFile("conv.csv", c.input);
+        WriteBytes("conv.csv", c.input);
         DeleteFileA("conv.tbl");
         ProgramRun run = runMerrow("conv.csv");
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_EQ(run.out, "");
         std::string got;
-        ASSERT_TRUE(readFile("conv.tbl", got));
+        ASSERT_TRUE(ReadBytes("conv.tbl", &got));
         EXPECT_EQ(got, c.output);
     }
 }
 
 TEST(MerrowProgram, OutputNames) {
-    writeFile("table.csv", "x\n");
+    WriteBytes("table.csv", "x\n");
     DeleteFileA("tmp.tbl");
     DeleteFileA("table.tbl");
     EXPECT_EQ(runMerrow("table.csv").out, "");
-    EXPECT_TRUE(exists("table.tbl"));
+    EXPECT_TRUE(Exists("table.tbl"));
 
     // No extension: tmp.tbl in the current folder.
-    writeFile("table", "y\n");
+    WriteBytes("table", "y\n");
     EXPECT_EQ(runMerrow("table").out, "");
     std::string got;
-    ASSERT_TRUE(readFile("tmp.tbl", got));
+    ASSERT_TRUE(ReadBytes("tmp.tbl", &got));
     EXPECT_EQ(got, scrambled("y\n"));
 
     // A '.' only in a folder name does not count.
     CreateDirectoryA("dir.v2", nullptr);
-    writeFile("dir.v2\\table", "z\n");
+    WriteBytes("dir.v2\\table", "z\n");
     DeleteFileA("tmp.tbl");
     EXPECT_EQ(runMerrow("dir.v2\\table").out, "");
-    ASSERT_TRUE(readFile("tmp.tbl", got));
+    ASSERT_TRUE(ReadBytes("tmp.tbl", &got));
     EXPECT_EQ(got, scrambled("z\n"));
-    EXPECT_FALSE(exists("dir.v2\\table.tbl"));
-    EXPECT_FALSE(exists("dir.tbl"));
+    EXPECT_FALSE(Exists("dir.v2\\table.tbl"));
+    EXPECT_FALSE(Exists("dir.tbl"));
 }
 
 TEST(MerrowProgram, LongPathGetsItsFullName) {
@@ -166,11 +117,11 @@ TEST(MerrowProgram, LongPathGetsItsFullName) {
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string input = dir + "\\x.c";
     ASSERT_EQ(input.size(), 254u);
-    writeFile(input, "long\n");
+    WriteBytes(input, "long\n");
     ProgramRun run = runMerrow("\"" + input + "\"");
     EXPECT_EQ(run.out, "");
     std::string got;
-    ASSERT_TRUE(readFile(dir + "\\x.tbl", got));
+    ASSERT_TRUE(ReadBytes(dir + "\\x.tbl", &got));
     EXPECT_EQ(got, scrambled("long\n"));
 }
 
@@ -181,22 +132,22 @@ TEST(MerrowProgram, Failures) {
 
     // A missing input leaves an existing output byte for byte.
     const std::string good = std::string("\xA5\x90\x6E\x00\xFF", 5);
-    writeFile("kept.tbl", good);
+    WriteBytes("kept.tbl", good);
     ProgramRun missing = runMerrow("kept.csv");
     EXPECT_EQ(missing.out, "Cannot open the file kept.csv\r\n");
     EXPECT_EQ(missing.exitCode, 0u);
     std::string got;
-    ASSERT_TRUE(readFile("kept.tbl", got));
+    ASSERT_TRUE(ReadBytes("kept.tbl", &got));
     EXPECT_EQ(got, good);
 
     // ... and creates none where there was none.
     DeleteFileA("absent.tbl");
     EXPECT_EQ(runMerrow("absent.csv").out, "Cannot open the file absent.csv\r\n");
-    EXPECT_FALSE(exists("absent.tbl"));
+    EXPECT_FALSE(Exists("absent.tbl"));
 
     // An output that cannot be opened: a folder of that name.
     CreateDirectoryA("blocked.tbl", nullptr);
-    writeFile("blocked.csv", "a\n");
+    WriteBytes("blocked.csv", "a\n");
     ProgramRun blocked = runMerrow("blocked.csv");
     EXPECT_EQ(blocked.out, "Cannot open the file blocked.tbl\r\n");
     EXPECT_EQ(blocked.exitCode, 0u);
@@ -204,7 +155,7 @@ TEST(MerrowProgram, Failures) {
     // A ".tbl" given as input is not converted onto itself.
     ProgramRun self = runMerrow("kept.tbl");
     EXPECT_EQ(self.out, "Cannot open the file kept.tbl\r\n");
-    ASSERT_TRUE(readFile("kept.tbl", got));
+    ASSERT_TRUE(ReadBytes("kept.tbl", &got));
     EXPECT_EQ(got, good);
 }
 
@@ -240,8 +191,8 @@ void expectSameTable(const CCsvParser& csv, const CCsvParser& tbl) {
 
 void copyFile(const std::string& from, const std::string& to) {
     std::string bytes;
-    ASSERT_TRUE(readFile(from, bytes)) << from;
-    writeFile(to, bytes);
+    ASSERT_TRUE(ReadBytes(from, &bytes)) << from;
+    WriteBytes(to, bytes);
 }
 
 TEST(MerrowRoundTrip, DemoTable) {
@@ -272,7 +223,7 @@ TEST(MerrowRoundTrip, QuotedCellsCrLfPinsAndOrders) {
         "char ItoOrder0,0x1,2,1,\"last cell quoted\"\r\n"
         "char TxOrder0,0x1,3,1\r\n"
         "Pin Assignment\r\nchip,M\r\nid,\"5a\"\r\npins,2\r\np0,\"CIN3\"\r\np1,CIN4\r\n";
-    writeFile("small.csv", text);
+    WriteBytes("small.csv", text);
     EXPECT_EQ(runMerrow("small.csv").out, "");
     std::unique_ptr<CCsvParser> csv(new CCsvParser("small.csv"));
     std::unique_ptr<CCsvParser> tbl(new CCsvParser("small.tbl"));

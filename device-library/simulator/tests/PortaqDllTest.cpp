@@ -11,36 +11,20 @@
 #include "Journal.h"
 #include "PanelCreator.h"
 #include "portaq/Portaq.h"
+#include "test_support/ProgramRun.h"
 
 using namespace portaq_sim;
 
 namespace {
 
-std::string BinFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string self(path, length);
-    return self.substr(0, self.find_last_of('\\'));
-}
+using test_support::BinFolder;
 
 // Runs a program of the bin folder and returns its full 32-bit exit code.
 DWORD RunAndWait(const std::string& program, const std::string& arguments) {
-    std::string application = BinFolder() + "\\" + program;
-    std::string commandLine = " " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &process))
-        return 0xDEADDEADu;
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    test_support::ProgramStart start;
+    start.application = BinFolder() + "\\" + program;
+    start.commandLine = " " + arguments;
+    return test_support::RunProgram(start, 30000).exitCode;
 }
 
 class PortaqDll : public ::testing::Test {

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "vantro/IniStore.h"
-#include "IniTestFiles.h"
+#include "test_support/TestFiles.h"
+
+using test_support::WriteBytes;
 
 namespace {
 

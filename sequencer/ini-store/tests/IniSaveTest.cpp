@@ -4,11 +4,15 @@
 
 #include "vantro/IniFileAccess.h"
 #include "vantro/IniStore.h"
-#include "IniTestFiles.h"
+#include "test_support/TestFiles.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
+
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 namespace {
 
@@ -22,7 +26,7 @@ TEST(IniSave, RewritesInFirstAppearanceOrderAndLeavesNoBackup) {
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(IniSave(d, "order.ini"));
     EXPECT_EQ(ReadBytes("order.ini"), OnDisk("[Zeta]\nb=2\na=1\n\n[Alpha]\nk=v  \n\n"));
-    EXPECT_FALSE(FileThere("order.ini.bak"));
+    EXPECT_FALSE(test_support::Exists("order.ini.bak"));
     IniFree(d);
 }
 
@@ -48,7 +52,7 @@ TEST(IniSave, BackupNameTooLongWritesNothing) {
     IniDictionary* d = LoadText("long.ini", "[S]\nk=1\n");
     const std::string path(256, 'p');  // 256 + ".bak" = 260 characters
     EXPECT_FALSE(IniSave(d, path.c_str()));
-    EXPECT_FALSE(FileThere(path + ".bak"));
+    EXPECT_FALSE(test_support::Exists(path + ".bak"));
     IniFree(d);
 }
 
@@ -150,7 +154,7 @@ TEST(IniSave, ASaveLongerThanLoadAcceptsWritesNothing) {
         ASSERT_NE(IniSetString(d, "S", "k10000", "2"), nullptr);
         EXPECT_EQ(IniSave(d, "full.ini"), c.saved);
         IniFree(d);
-        EXPECT_FALSE(FileThere("full.ini.bak"));
+        EXPECT_FALSE(test_support::Exists("full.ini.bak"));
         if (!c.saved) {
             EXPECT_TRUE(ReadBytes("full.ini") == OnDisk(text));  // 64 KiB: not printed
         }

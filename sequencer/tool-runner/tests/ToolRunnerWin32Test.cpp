@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/ProgramRun.h"
 #include "vantro/ToolRunner.h"
 #include "vantro/Win32ProcessLauncher.h"
 #include "vantro/WindowsVersion.h"
@@ -19,12 +20,7 @@
 namespace vantro {
 namespace {
 
-std::string BinFolder() {
-    char self[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string path(self, length);
-    return path.substr(0, path.find_last_of('\\'));
-}
+using test_support::BinFolder;
 
 std::string CurrentFolder() {
     char folder[MAX_PATH];
@@ -293,29 +289,17 @@ TEST(SystemFunctions, VersionClassAndArchitectureAnswer) {
 }
 
 TEST(SystemFunctions, ConsoleKeepsARedirectedOutput) {
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE file = CreateFileA("console.out", GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = file;
-    startup.hStdError = file;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION info = {};
-    std::string exe = BinFolder() + "\\vantro_console_child.exe";
-    std::vector<char> commandLine(exe.begin(), exe.end());
-    commandLine.push_back('\0');
     // Detached, as when the operator starts Vantro: no console to inherit.
-    ASSERT_TRUE(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
-                               nullptr, nullptr, &startup, &info));
-    CloseHandle(file);
-    ASSERT_EQ(WaitForSingleObject(info.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
-    DWORD exit = 99;
-    GetExitCodeProcess(info.hProcess, &exit);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
+    test_support::ProgramStart start;
+    start.application = BinFolder() + "\\vantro_console_child.exe";
+    start.commandLine = start.application;
+    start.flags = DETACHED_PROCESS;
+    start.output = test_support::ProgramStart::kFile;
+    start.outputFile = "console.out";
+    test_support::Program child(start);
+    ASSERT_TRUE(child.started());
+    ASSERT_TRUE(child.Wait(20000));
+    const DWORD exit = child.ExitCode();
     EXPECT_EQ(exit, 0u);
     EXPECT_EQ(ReadAll("console.out"), "console created\r\n");
 }

@@ -7,6 +7,7 @@
 #include "PanelCreator.h"
 #include "PanelState.h"
 #include "StateFolder.h"
+#include "test_support/ProgramRun.h"
 
 namespace {
 
@@ -137,32 +138,30 @@ VantroRun VantroStation::Run(DWORD timeoutMs, void (*onStarted)(DWORD, void*), v
     SetEnvironmentVariableA("PORTAQ_SIM_DIR", Path("panel").c_str());
     SetEnvironmentVariableA("NORQ_STANDIN_DIR", Path("dev").c_str());
     SetEnvironmentVariableA("VANTRO_CONSOLE_COPY", "console.txt");
-    std::string exe = std::string(VANTRO_BIN_DIR) + "\\Vantro.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
+    test_support::ProgramStart start;
+    start.application = std::string(VANTRO_BIN_DIR) + "\\Vantro.exe";
+    start.commandLine = "\"" + start.application + "\"";
+    start.folder = folder_;
+    start.flags = DETACHED_PROCESS;
     VantroRun run;
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                        folder_.c_str(), &startup, &process))
+    test_support::Program vantro(start);
+    if (!vantro.started())
         return run;
-    DWORD start = GetTickCount();
+    DWORD begin = GetTickCount();
     if (onStarted)
-        onStarted(process.dwProcessId, context);
-    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
-        HWND dialog = FindProcessDialog(process.dwProcessId, "Vantro");
+        onStarted(vantro.processId(), context);
+    while (!vantro.Wait(50)) {
+        HWND dialog = FindProcessDialog(vantro.processId(), "Vantro");
         if (dialog && IsWindowVisible(dialog))
             run.everVisible = true;
-        if (GetTickCount() - start > timeoutMs) {
-            TerminateProcess(process.hProcess, 99);
+        if (GetTickCount() - begin > timeoutMs) {
+            vantro.Terminate(99);
             break;
         }
     }
-    run.milliseconds = GetTickCount() - start;
-    run.ended = WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0;
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    run.milliseconds = GetTickCount() - begin;
+    run.ended = vantro.Wait(5000);
+    run.exitCode = vantro.ExitCode();
     return run;
 }
 

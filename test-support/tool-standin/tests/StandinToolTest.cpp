@@ -10,33 +10,19 @@
 #include <vector>
 
 #include "StateFolder.h"
+#include "test_support/ProgramRun.h"
 
 namespace test_support {
 
 namespace {
 
-std::string StandinsFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string self(path, length);
-    return self.substr(0, self.find_last_of('\\')) + "\\standins";
-}
-
-struct Started {
-    bool ok = false;
-    PROCESS_INFORMATION process = {};
-};
-
-Started Start(const std::string& tool, const std::string& arguments, const char* folder = nullptr) {
-    Started started;
-    std::string application = StandinsFolder() + "\\" + tool;
-    std::vector<char> line(arguments.begin(), arguments.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    started.ok = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                                nullptr, folder, &startup, &started.process) != 0;
-    return started;
+// A stand-in of bin\\standins, as the sequencer starts it.
+ProgramStart Standin(const std::string& tool, const std::string& arguments, const char* folder = nullptr) {
+    ProgramStart start;
+    start.application = BinFolder() + "\\standins\\" + tool;
+    start.commandLine = arguments;
+    start.folder = folder != nullptr ? folder : "";
+    return start;
 }
 
 class StandinTool : public ::testing::Test {
@@ -65,14 +51,10 @@ TEST_F(StandinTool, RecordsItsCommandLineWritesItsFilesAndExitsWithMinus7) {
     Script("Halvorn.script", "write result.txt PASS\\r\\n\nwrite 2D_Mutual.csv 1,2,3\nexit -7\n");
     std::string arguments = " \"Z:\\a b\\set.ini\"  7 x";
     std::string work = folder_ + "\\work";
-    Started tool = Start("Halvorn.exe", arguments, work.c_str());
-    ASSERT_TRUE(tool.ok);
-    ASSERT_EQ(WaitForSingleObject(tool.process.hProcess, 20000), WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(tool.process.hProcess, &code);
-    CloseHandle(tool.process.hThread);
-    CloseHandle(tool.process.hProcess);
-    EXPECT_EQ(code, 0xFFFFFFF9u);
+    Program tool(Standin("Halvorn.exe", arguments, work.c_str()));
+    ASSERT_TRUE(tool.started());
+    ASSERT_TRUE(tool.Wait(20000));
+    EXPECT_EQ(tool.ExitCode(), 0xFFFFFFF9u);
     EXPECT_EQ(Read(work + "\\result.txt"), "PASS\r\n");
     EXPECT_EQ(Read(work + "\\2D_Mutual.csv"), "1,2,3");
     EXPECT_EQ(Read(folder_ + "\\standin-journal.txt"), "start tool=Halvorn run=1 cwd=" + work + " command=" +
@@ -83,12 +65,10 @@ TEST_F(StandinTool, ScriptOfTheRunWinsAndAMissingScriptExitsZero) {
     Script("Quenfor.2.script", "exit 3\n");
     DWORD codes[3] = {};
     for (DWORD& code : codes) {
-        Started tool = Start("Quenfor.exe", " a");
-        ASSERT_TRUE(tool.ok);
-        WaitForSingleObject(tool.process.hProcess, 20000);
-        GetExitCodeProcess(tool.process.hProcess, &code);
-        CloseHandle(tool.process.hThread);
-        CloseHandle(tool.process.hProcess);
+        Program tool(Standin("Quenfor.exe", " a"));
+        ASSERT_TRUE(tool.started());
+        tool.Wait(20000);
+        code = tool.ExitCode();
     }
     EXPECT_EQ(codes[0], 0u);
     EXPECT_EQ(codes[1], 3u);
@@ -97,16 +77,12 @@ TEST_F(StandinTool, ScriptOfTheRunWinsAndAMissingScriptExitsZero) {
 
 TEST_F(StandinTool, EndlessToolOutlivesTheTimeoutAndGoesOnTerminate) {
     Script("Mirrant.script", "wait forever\n");
-    Started tool = Start("Mirrant.exe", " /run");
-    ASSERT_TRUE(tool.ok);
-    EXPECT_EQ(WaitForSingleObject(tool.process.hProcess, 1500), static_cast<DWORD>(WAIT_TIMEOUT));
-    DWORD code = 0;
-    GetExitCodeProcess(tool.process.hProcess, &code);
-    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE));
-    ASSERT_TRUE(TerminateProcess(tool.process.hProcess, 1));
-    EXPECT_EQ(WaitForSingleObject(tool.process.hProcess, 5000), WAIT_OBJECT_0);
-    CloseHandle(tool.process.hThread);
-    CloseHandle(tool.process.hProcess);
+    Program tool(Standin("Mirrant.exe", " /run"));
+    ASSERT_TRUE(tool.started());
+    EXPECT_FALSE(tool.Wait(1500));
+    EXPECT_EQ(tool.ExitCode(), static_cast<DWORD>(STILL_ACTIVE));
+    ASSERT_TRUE(TerminateProcess(tool.process(), 1));
+    EXPECT_TRUE(tool.Wait(5000));
     EXPECT_EQ(Read(folder_ + "\\standin-journal.txt").find("exit tool=Mirrant"), std::string::npos);
 }
 
@@ -117,11 +93,9 @@ TEST_F(StandinTool, FirmwareUpdaterUnplugsAndReplugsThePanel) {
     ASSERT_TRUE(state.SetPlugged(true, nullptr));
     SetEnvironmentVariableA(portaq_sim::kStateFolderVariable, panel.c_str());
     Script("Brissel.script", "unplug\nwrite plugged.txt x\nwait 50\nplug\nexit 0\n");
-    Started tool = Start("Brissel.exe", " fw.bin", folder_.c_str());
-    ASSERT_TRUE(tool.ok);
-    WaitForSingleObject(tool.process.hProcess, 20000);
-    CloseHandle(tool.process.hThread);
-    CloseHandle(tool.process.hProcess);
+    Program tool(Standin("Brissel.exe", " fw.bin", folder_.c_str()));
+    ASSERT_TRUE(tool.started());
+    tool.Wait(20000);
     SetEnvironmentVariableA(portaq_sim::kStateFolderVariable, nullptr);
     EXPECT_TRUE(state.IsPlugged());
     EXPECT_EQ(Read(folder_ + "\\standin-journal.txt").find("error"), std::string::npos);

@@ -5,10 +5,10 @@
 
 namespace trelliq {
 
-using testfiles::OnDisk;
-using testfiles::ReadBytes;
-using testfiles::WriteBytes;
-using testfiles::WriteText;
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
+using test_support::WriteText;
 
 TEST_F(StartupTest, FileOnlyInTheSubFolderIsUsedAndSavedThere) {
     std::filesystem::create_directory("Trelliq");
@@ -23,7 +23,7 @@ TEST_F(StartupTest, FileOnlyInTheSubFolderIsUsedAndSavedThere) {
     IniFileSave();
     EXPECT_EQ(ReadBytes("Trelliq/LinearConfig.ini"),
               OnDisk("[Limit]\npoints=9\n\n[DEFAULT]\n\n[Pattern]\nwidth=1366\nheight=768\n\n"));
-    EXPECT_FALSE(testfiles::Exists("LinearConfig.ini"));
+    EXPECT_FALSE(test_support::Exists("LinearConfig.ini"));
 }
 
 TEST_F(StartupTest, TheCurrentFoldersFileComesFirst) {

@@ -7,10 +7,10 @@
 
 namespace trelliq {
 
-using testfiles::OnDisk;
-using testfiles::ReadBytes;
-using testfiles::WriteBytes;
-using testfiles::WriteText;
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
+using test_support::WriteText;
 
 namespace {
 

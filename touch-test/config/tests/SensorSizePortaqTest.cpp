@@ -7,20 +7,20 @@
 #include "PanelCreator.h"
 #include "framework/Prompt.h"
 #include "StartupFakes.h"
-#include "TestFiles.h"
+#include "test_support/TestFiles.h"
 #include "trelliq/TouchTestStartup.h"
 #include "Win32StartupSeams.h"
 
 namespace trelliq {
 
 using namespace portaq_sim;
-using testfiles::OnDisk;
-using testfiles::ReadBytes;
-using testfiles::WriteText;
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteText;
 
 namespace {
 
-class SensorSizeThroughPortaq : public testfiles::FreshFolderTest {
+class SensorSizeThroughPortaq : public test_support::FreshFolderTest {
 protected:
     void SetUp() override {
         FreshFolderTest::SetUp();

@@ -3,9 +3,9 @@
 
 namespace trelliq {
 
-using testfiles::OnDisk;
-using testfiles::ReadBytes;
-using testfiles::WriteText;
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteText;
 
 namespace {
 

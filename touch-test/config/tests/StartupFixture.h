@@ -3,12 +3,12 @@
 
 #include "trelliq/IniFile.h"
 #include "StartupFakes.h"
-#include "TestFiles.h"
+#include "test_support/TestFiles.h"
 #include "trelliq/TouchTestStartup.h"
 
 namespace trelliq {
 
-class StartupTest : public testfiles::FreshFolderTest {
+class StartupTest : public test_support::FreshFolderTest {
 protected:
     void TearDown() override {
         IniFileFree(IniDictionary);

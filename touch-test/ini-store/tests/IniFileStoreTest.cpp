@@ -1,6 +1,6 @@
 // Loading limits, sets, saves and failures of the INI store.
 #include "trelliq/IniFile.h"
-#include "TestFiles.h"
+#include "test_support/TestFiles.h"
 
 #include <string>
 
@@ -10,14 +10,14 @@
 
 namespace trelliq {
 
-using testfiles::OnDisk;
-using testfiles::ReadBytes;
-using testfiles::WriteBytes;
-using testfiles::WriteText;
+using test_support::OnDisk;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
+using test_support::WriteText;
 
 namespace {
 
-class IniStore : public testfiles::FreshFolderTest {
+class IniStore : public test_support::FreshFolderTest {
 protected:
     void SetUp() override {
         FreshFolderTest::SetUp();
@@ -129,7 +129,7 @@ TEST_F(IniStore, WithoutDictionaryEverythingIsHarmless) {
     EXPECT_EQ(IniFileSetInt("S", "k", 1), nullptr);
     IniFileSave();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_FALSE(testfiles::Exists(IniFilePath));
+    EXPECT_FALSE(test_support::Exists(IniFilePath));
     IniFileFree(nullptr);
 }
 
@@ -181,7 +181,7 @@ TEST_F(IniStore, SaveLongerThanTheLoadLimitExitsAndKeepsTheFile) {
                 "^can not open LinearConfig.ini to write\n$");
 #endif
     EXPECT_TRUE(ReadBytes(IniFilePath) == before);  // 64 KiB: not printed
-    EXPECT_FALSE(testfiles::Exists(std::string(IniFilePath) + ".tmp"));
+    EXPECT_FALSE(test_support::Exists(std::string(IniFilePath) + ".tmp"));
     IniFileFree(IniDictionary);
     IniDictionary = IniFileLoad();
     ASSERT_NE(IniDictionary, nullptr);

@@ -1,6 +1,6 @@
 // How the store reads the syntax of "LinearConfig.ini".
 #include "trelliq/IniFile.h"
-#include "TestFiles.h"
+#include "test_support/TestFiles.h"
 
 #include <algorithm>
 #include <string>
@@ -34,10 +34,10 @@ std::vector<std::string> StoredPairs() {
     return pairs;
 }
 
-class IniSyntax : public testfiles::FreshFolderTest {
+class IniSyntax : public test_support::FreshFolderTest {
 protected:
     void Load(const std::string& text) {
-        testfiles::WriteText("syntax.ini", text);
+        test_support::WriteText("syntax.ini", text);
         snprintf(IniFilePath, sizeof IniFilePath, "%s", "syntax.ini");
         IniDictionary = IniFileLoad();
         ASSERT_NE(IniDictionary, nullptr);

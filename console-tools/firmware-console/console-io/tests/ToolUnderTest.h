@@ -8,23 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "test_support/ProgramRun.h"
+#include "test_support/TestFiles.h"
+
 namespace console_tools {
 
-struct ToolRun {
-    DWORD exitCode = 0xDEADDEAD;  // all 32 bits, from GetExitCodeProcess
-    std::string out;              // standard output, as written (CR LF)
-    std::string err;
-};
+using test_support::BinFolder;
+using test_support::Crlf;
+using test_support::WriteBytes;
+typedef test_support::ProgramRun ToolRun;
 
-// The folder of the test program, where the tools and Portaq.dll lie.
-std::string BinFolder();
 // Starts <bin>\program with CreateProcessA and CREATE_NO_WINDOW: the tool's
 // path as the application name, " " + arguments as the command line.
 ToolRun RunTool(const std::string& program, const std::string& arguments);
-// "\n" to "\r\n", as text-mode output arrives.
-std::string Crlf(const std::string& text);
+// The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // A fresh simulated panel named after the running test, from a description
 // (key=value lines), selected for the tools through the environment.

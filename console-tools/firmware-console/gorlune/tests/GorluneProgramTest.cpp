@@ -29,7 +29,7 @@ std::string readCall(std::uint32_t address, unsigned count) {
 
 struct GorluneProgram : ::testing::Test {
     void SetUp() override {
-        ASSERT_TRUE(WriteFileBytes("rom.bin", romImage()));
+        ASSERT_TRUE(WriteBytes("rom.bin", romImage()));
         std::remove("dump.bin");
         std::remove("x.bin");
     }

@@ -1,8 +1,9 @@
-// Small helpers of the register-parser tests: fixture files written into the
-// test's working folder, and parsers kept on the heap (they are ~600 KB).
+// Small helpers of the register-parser tests: ".tbl" texts, folders, code
+// pages, and parsers kept on the heap (they are ~600 KB).
 #pragma once
 
 #include "pelliton/CsvParser.h"
+#include "test_support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +42,6 @@ inline void CreateFolder(const char* name) {
 }
 #endif
 
-inline void writeFile(const std::string& name, const std::string& bytes) {
-    FILE* f = fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << name;
-    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    ASSERT_EQ(fclose(f), 0);
-}
-
 // The ".tbl" form of a CSV text, as Merrow writes it.
 inline std::string scramble(const std::string& text) {
     std::string s;
@@ -57,7 +51,7 @@ inline std::string scramble(const std::string& text) {
 }
 
 inline std::unique_ptr<CCsvParser> parseText(const std::string& name, const std::string& text) {
-    writeFile(name, text);
+    test_support::WriteBytes(name, text);
     return std::unique_ptr<CCsvParser>(new CCsvParser(name.c_str()));
 }
 
