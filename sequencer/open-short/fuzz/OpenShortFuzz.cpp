@@ -15,12 +15,12 @@ using namespace vantro;
 
 namespace {
 
-#define OPEN_SHORT_CHECK(condition)                                  \
-    do {                                                             \
-        if (!(condition)) {                                          \
-            fprintf(stderr, "open/short bound broken: %s\n", #condition); \
-            abort();                                                 \
-        }                                                            \
+#define OPEN_SHORT_CHECK(condition)                                                                          \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            fprintf(stderr, "open/short bound broken: %s\n", #condition);                                    \
+            abort();                                                                                         \
+        }                                                                                                    \
     } while (0)
 
 bool Inside(int value, int low, int high) {

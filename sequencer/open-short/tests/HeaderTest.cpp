@@ -37,24 +37,12 @@ TEST(OpenShortHeader, LayoutCodes) {
         int ngCount;
         int code;
     } cases[] = {
-        {"Channel,a,b,c,d,e", 0, 0},
-        {"Channel,a,b,c,d,e,f,g", 0, 0},
-        {"Channel,a,b,c,d,e", 3, 1},
-        {"Channel,a,b,c", 0, 2},
-        {"Channel,a,b,c", 4, 2},
-        {"   Node,1,2,3,4,5,6,7,8", 0, 3},
-        {"   Node,1,2,3,4,5,6,7,8", 1, 4},
-        {"Table1:,CalibLoopcnt", 0, 5},
-        {"Table1:,CalibLoopcnt", 2, 6},
-        {"   Node,1,2,3,4,5", 0, 7},
-        {"   Node,1,2,3,4,5", 5, 7},
-        {"Table1:,CalibLoopcnt,x", 0, 8},
-        {"Table1:,CalibLoopcnt,x", 1, 8},
-        {"Channel,a,b,c,d", 0, 9},
-        {"   Node,1,2,3,4,5,6,7", 0, 9},
-        {"Table1:,Other", 0, 9},
-        {"Node,1,2,3,4,5,6,7,8", 0, 9},
-        {"", 0, 9},
+        {"Channel,a,b,c,d,e", 0, 0},       {"Channel,a,b,c,d,e,f,g", 0, 0}, {"Channel,a,b,c,d,e", 3, 1},
+        {"Channel,a,b,c", 0, 2},           {"Channel,a,b,c", 4, 2},         {"   Node,1,2,3,4,5,6,7,8", 0, 3},
+        {"   Node,1,2,3,4,5,6,7,8", 1, 4}, {"Table1:,CalibLoopcnt", 0, 5},  {"Table1:,CalibLoopcnt", 2, 6},
+        {"   Node,1,2,3,4,5", 0, 7},       {"   Node,1,2,3,4,5", 5, 7},     {"Table1:,CalibLoopcnt,x", 0, 8},
+        {"Table1:,CalibLoopcnt,x", 1, 8},  {"Channel,a,b,c,d", 0, 9},       {"   Node,1,2,3,4,5,6,7", 0, 9},
+        {"Table1:,Other", 0, 9},           {"Node,1,2,3,4,5,6,7,8", 0, 9},  {"", 0, 9},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.code, LayoutOf(WithLayout(c.row, c.ngCount))) << c.row << " NG " << c.ngCount;
@@ -228,14 +216,9 @@ TEST(OpenShortGolden, Kinds) {
         int use2D;
         int kind;
     } cases[] = {
-        {"Channel,a,b,c", 0, 2},
-        {"Channel,a,b,c", 1, 2},
-        {"Table1:,CalibLoopcnt,x", 1, 8},
-        {"   Node,1,2,3,4,5", 0, 8},
-        {"   Node,1,2,3,4,5", 1, 9},
-        {"Table1:,CalibLoopcnt,x", 0, 9},
-        {"Channel,a,b,c,d,e", 0, 9},
-        {"Table1:,CalibLoopcnt", 1, 9},
+        {"Channel,a,b,c", 0, 2},     {"Channel,a,b,c", 1, 2},        {"Table1:,CalibLoopcnt,x", 1, 8},
+        {"   Node,1,2,3,4,5", 0, 8}, {"   Node,1,2,3,4,5", 1, 9},    {"Table1:,CalibLoopcnt,x", 0, 9},
+        {"Channel,a,b,c,d,e", 0, 9}, {"Table1:,CalibLoopcnt", 1, 9},
     };
     for (const Case& c : cases) {
         Rig rig;

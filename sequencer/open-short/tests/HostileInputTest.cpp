@@ -80,12 +80,12 @@ TEST(OpenShortHostile, OversizedCountsAreRejectedBeforeTheyAreStored) {
     MutualFile overlapped;  // 299 plus two overlap channels
     overlapped.header.before = {"OverlapType,x,y,Master,2,1,1,"};
     overlapped.header.width = "Width,299,";
-    EXPECT_FALSE(ParseMutualResultCsv(WriteFile("2D_Mutual.csv", MutualText(overlapped)).c_str(),
-                                      rig.records, false));
+    EXPECT_FALSE(
+        ParseMutualResultCsv(WriteFile("2D_Mutual.csv", MutualText(overlapped)).c_str(), rig.records, false));
     MutualFile tenth;  // order number 10 takes no overlap entry
     tenth.header.width = "Width,3,Slave9,3,";
-    EXPECT_TRUE(ParseMutualResultCsv(WriteFile("2D_Mutual.csv", MutualText(tenth)).c_str(), rig.records,
-                                     false));
+    EXPECT_TRUE(
+        ParseMutualResultCsv(WriteFile("2D_Mutual.csv", MutualText(tenth)).c_str(), rig.records, false));
     EXPECT_EQ(10, rig.layout.orderNumber[0]);
     ExpectInsideBounds(rig);
 }

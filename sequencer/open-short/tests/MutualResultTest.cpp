@@ -95,7 +95,8 @@ TEST(OpenShortMutual, LineOrder) {
         // The tool's first row and first value cell.
         const int column = c.xInverse ? 2 : 0;
         const int row = c.yInverse ? 0 : 1;
-        EXPECT_EQ(DefaultValue(3, 0, 0), rig.data->mutual.table3[Node(column, row)]) << c.settingX << c.settingY;
+        EXPECT_EQ(DefaultValue(3, 0, 0), rig.data->mutual.table3[Node(column, row)])
+            << c.settingX << c.settingY;
         EXPECT_EQ(c.settingX, rig.shared.check_inv_X_order);
         EXPECT_EQ(c.settingY, rig.shared.check_inv_Y_order);
     }
@@ -148,7 +149,8 @@ TEST(OpenShortMutual, ShortTablesFail) {
 MutualFile TwoChips() {
     MutualFile f;
     f.header.ngCount = 4;
-    f.header.before = {"OverlapType,x,y,Master,2,0,1,Slave0,2,1,0,", "Channel Info,X0~X3,Master,X4~X7,Slave0,"};
+    f.header.before = {"OverlapType,x,y,Master,2,0,1,Slave0,2,1,0,",
+                       "Channel Info,X0~X3,Master,X4~X7,Slave0,"};
     f.header.width = "Width,8,Master,4,Slave0,4,";
     f.header.height = "Height,3,Master,4,Slave0,4,";
     f.width = 10;

@@ -47,7 +47,7 @@ struct MutualFile {
     bool ngRows = false;
     std::string xNgRow = "X NG Channel,";
     std::string yNgRow = "Y NG Channel,";
-    bool golden = false;       // tables 6 and 7 in place of table 8
+    bool golden = false;  // tables 6 and 7 in place of table 8
     std::string voltage = "3.3";
     int tableRows = -1;  // rows written per table, -1 = every line
 };

@@ -6,9 +6,9 @@
 
 namespace vantro {
 
-constexpr int kOsGridSide = 300;                       // 300 x 300 node grids
+constexpr int kOsGridSide = 300;                         // 300 x 300 node grids
 constexpr int kOsGridNodes = kOsGridSide * kOsGridSide;  // indexed x * 300 + y
-constexpr int kOsMaxChannels = 300;                    // self channels (width + height + buttons)
+constexpr int kOsMaxChannels = 300;                      // self channels (width + height + buttons)
 constexpr int kOsMaxButtons = 20;
 constexpr int kOsMaxChips = 10;
 constexpr int kNgLineCount = 600;  // X lines, then width + Y line
