@@ -37,6 +37,10 @@ fi
 if [ -x "$bin/Vantro.exe" ]; then
   mkdir -p "$station/dev"
   cp "$bin"/standins/devcon_*.exe "$station/dev/"
+  # The Drawing setting's program, with the device library it loads.
+  if [ -f "$bin/Trelliq.exe" ]; then
+    cp "$bin/Trelliq.exe" "$bin/Portaq.dll" "$station/"
+  fi
   run "$bin/portaq-panel.exe" create "$station/panel" "$station/vantro-panel.txt" >/dev/null
   set +e
   echo "+ Vantro.exe (console mode, in $station)"

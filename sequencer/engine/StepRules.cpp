@@ -16,7 +16,7 @@ const char kLastSetting[] = "148 - This is last setting, can't jump to next !";
 const char kSwitchFailed[] = "Re-Check Config Files";
 }  // namespace
 
-StepOutcome SequenceEngine::CallHandler(HandlerId handler, int mode) {
+StepOutcome SequenceEngine::CallHandler(HandlerId handler, int mode, int step) {
     // A message left from an earlier call would send the handler's and our
     // empty-message branches the wrong way; only the CheckFWID re-check after
     // a repair reads the message it left.
@@ -28,6 +28,9 @@ StepOutcome SequenceEngine::CallHandler(HandlerId handler, int mode) {
     call.message = message_;
     call.icFirmwareId = icFirmwareId_;
     call.fileFirmwareId = fileFirmwareId_;
+    call.step = step;
+    call.comment = step >= 0 && step < kStageStepCount ? comments_[step] : nullptr;
+    call.mutualRetryArmed = mutualRetryArm_;
     StepOutcome outcome = handlers_.Run(handler, call);
     message_[kMessageSize - 1] = '\0';
     icFirmwareId_[kFirmwareIdSize - 1] = '\0';
@@ -68,7 +71,7 @@ SequenceEngine::Flow SequenceEngine::RunStep(int& step, int& executed, const Dis
         default:
             break;
     }
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     bool hardCalibration = entry.special == SpecialRule::kHardCalibration;
     if (outcome == kStepPass) {
         RecordStepPass(step, executed, message_);
@@ -88,7 +91,7 @@ SequenceEngine::Flow SequenceEngine::RunUpdateFirmware(int& step, int& executed,
     if (!reburning_)
         reburnBudget_ = settings_.UptFirmInfo.AutoReburnCnt;
     reburning_ = false;
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     if (outcome == kStepPass) {
         RecordStepPass(step, executed, message_);
         return Flow::kNext;
@@ -118,7 +121,7 @@ SequenceEngine::Flow SequenceEngine::RunSelfTest(int& step, int& executed, const
         int failures = 0;
         char lastFailure[kMessageSize] = "";
         do {
-            if (CallHandler(entry.handler, entry.mode) != kStepPass) {
+            if (CallHandler(entry.handler, entry.mode, step) != kStepPass) {
                 ++failures;
                 std::snprintf(lastFailure, sizeof lastFailure, "%s", message_);
             }
@@ -139,7 +142,7 @@ SequenceEngine::Flow SequenceEngine::RunSelfTest(int& step, int& executed, const
         }
         return Flow::kNext;  // a failed SelfTest never ends the run
     }
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     if (outcome == kStepPass) {
         RecordStepPass(step, executed, message_);
     } else {
@@ -154,7 +157,7 @@ SequenceEngine::Flow SequenceEngine::RunSelfTest(int& step, int& executed, const
 }
 
 bool SequenceEngine::SoftResetForRepeat(int& step, int& executed, bool afterRetryChoice) {
-    if (CallHandler(HandlerId::kSoftReset, 0) != kStepPass) {
+    if (CallHandler(HandlerId::kSoftReset, 0, step) != kStepPass) {
         if (afterRetryChoice) {
             // The row of the try the operator chose to repeat takes the failure.
             ++step;
@@ -171,7 +174,7 @@ SequenceEngine::Flow SequenceEngine::RunMutualTest(int& step, int& executed, con
     if (!mutualAutoRepeat_)
         mutualRetryArm_ = settings_.OpenShort.MutualFailAutoRetry != 0;
     mutualAutoRepeat_ = false;
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     if (outcome == kStepPass) {
         RecordStepPass(step, executed, message_);
         logs_.Screenshot("Mutual", 2);
@@ -208,7 +211,7 @@ SequenceEngine::Flow SequenceEngine::RunMutualTest(int& step, int& executed, con
 
 SequenceEngine::Flow SequenceEngine::RunCheckFirmwareId(int& step, int& executed,
                                                         const DispatchEntry& entry) {
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     if (outcome == kStepPass) {
         RecordStepPass(step, executed, message_);
         return Flow::kNext;
@@ -259,7 +262,7 @@ SequenceEngine::Flow SequenceEngine::SwitchAndRestart(int& step, int& executed, 
 
 SequenceEngine::Flow SequenceEngine::RunFerrit(int& step, int& executed, const DispatchEntry& entry) {
     std::remove("Ferrit.txt");
-    StepOutcome outcome = CallHandler(entry.handler, entry.mode);
+    StepOutcome outcome = CallHandler(entry.handler, entry.mode, step);
     int index = lastItoIndex_;
     int settings = std::min(settings_.ITO.ItemNO, kMaxSettings);
     // Variant k names setting k+1, which must be configured.

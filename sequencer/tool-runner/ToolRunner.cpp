@@ -35,6 +35,13 @@ ToolRunner::ToolRunner(ProcessLauncher& launcher, UserMessages& messages, LocalT
 
 bool ToolRunner::RunTool(std::string exe, std::string arguments, uint32_t timeoutMs, uint32_t& waitResult,
                          uint32_t& exitCode, uint32_t& processId) {
+    std::unique_ptr<StartedProcess> process;
+    return RunTool(std::move(exe), std::move(arguments), timeoutMs, waitResult, exitCode, processId, process);
+}
+
+bool ToolRunner::RunTool(std::string exe, std::string arguments, uint32_t timeoutMs, uint32_t& waitResult,
+                         uint32_t& exitCode, uint32_t& processId, std::unique_ptr<StartedProcess>& held) {
+    held.reset();
     if (!launcher_.FileExists(exe)) {
         messages_.ShowMessageBox(FormatMissingToolText(exe).c_str());
         return false;
@@ -64,6 +71,7 @@ bool ToolRunner::RunTool(std::string exe, std::string arguments, uint32_t timeou
     }
 
     exitCode = process->ExitCode();
+    held = std::move(process);
     return true;
 }
 

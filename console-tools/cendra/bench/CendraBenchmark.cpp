@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace console_tools;
+
 namespace {
 
 constexpr int kRegisters = 1000;

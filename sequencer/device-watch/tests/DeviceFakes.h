@@ -124,6 +124,7 @@ struct FakeProcess : StartedProcess {
     uint32_t ProcessId() const override { return 1; }
     uint32_t Wait(uint32_t) override { return kWaitEnded; }
     uint32_t ExitCode() override { return 0; }
+    void Terminate() override {}
 };
 
 struct FakeLauncher : ProcessLauncher {

@@ -21,6 +21,9 @@ struct HandlerReply {
 struct FakeHandlers : OperationHandlers {
     StepOutcome Run(HandlerId handler, StepCall& call) override {
         calls.push_back({handler, call.mode});
+        seen.push_back({handler, call.step, call.comment, call.mutualRetryArmed});
+        if (onStepCall)
+            onStepCall(call);
         if (call.message[0] != '\0')
             dirtyCalls.push_back(call.message);
         if (onCall)
@@ -50,7 +53,15 @@ struct FakeHandlers : OperationHandlers {
             n += call.first == handler && call.second == mode;
         return n;
     }
+    struct Seen {
+        HandlerId handler;
+        int step;
+        const char* comment;
+        bool armed;
+    };
     std::vector<std::pair<HandlerId, int>> calls;
+    std::vector<Seen> seen;  // what each call carried besides its mode
+    std::function<void(StepCall&)> onStepCall;
     std::vector<std::string> dirtyCalls;  // messages found in the buffer
     std::map<HandlerId, std::deque<HandlerReply>> replies;
     std::function<void(HandlerId)> onCall;

@@ -101,6 +101,31 @@ TEST_F(EngineTest, MutualNgRepeatsOnceAfterASoftResetWithoutAnOperator) {
     EXPECT_EQ(engine.StepResult(1), kStepNotRun);
 }
 
+TEST_F(EngineTest, CallsCarryTheirStepCommentAndTheMutualArm) {
+    settings.InitMod.AIO = 0;
+    settings.OpenShort.MutualFailAutoRetry = 1;
+    handlers.Script(H::kMutualTest, {{kStepFailRetry, "", -1}, {kStepPass, "", -1}});
+    // The handler's NG list lands in the row of its own step.
+    handlers.onStepCall = [](StepCall& call) {
+        if (call.step == 2 && call.comment)
+            snprintf(call.comment, kCommentSize, "%s", " NG X/Y Node = (1,1)");
+    };
+    Steps({"LinearTest", "None", "SelfTest", "MutualTest"});
+    handlers.Script(H::kSelfTest, {{kStepFailRetry, "", -1}});
+    Run();
+    ASSERT_EQ(handlers.seen.size(), 5u);
+    const int steps[] = {0, 2, 3, 3, 3};
+    const HandlerId ids[] = {H::kLinearTest, H::kSelfTest, H::kMutualTest, H::kSoftReset, H::kMutualTest};
+    const bool armed[] = {false, false, true, false, false};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(handlers.seen[i].handler, ids[i]) << i;
+        EXPECT_EQ(handlers.seen[i].step, steps[i]) << i;
+        EXPECT_EQ(handlers.seen[i].comment, engine.StepComment(steps[i])) << i;
+        EXPECT_EQ(handlers.seen[i].armed, armed[i]) << i;
+    }
+    EXPECT_STREQ(engine.StepComment(2), " NG X/Y Node = (1,1)");
+}
+
 TEST_F(EngineTest, FailedSoftResetRecordsItsMessageAndEndsTheRun) {
     settings.InitMod.AIO = 0;
     settings.OpenShort.MutualFailAutoRetry = 1;

@@ -31,6 +31,7 @@ struct FakeProcess : StartedProcess {
         journal.push_back("exit code");
         return code;
     }
+    void Terminate() override { journal.push_back("terminate held"); }
     ~FakeProcess() override { journal.push_back("close"); }
     std::vector<std::string>& journal;
     uint32_t wait, code;
@@ -140,6 +141,53 @@ TEST_F(ToolRunnerTest, HandsBackWaitResultExitCodeAndId) {
     // Arguments pass verbatim; the process is never terminated by the runner.
     EXPECT_EQ(launcher.journal, (std::vector<std::string>{"exists a.exe", "start a.exe| -c \"a b\" -i y",
                                                           "wait 300", "exit code", "close"}));
+}
+
+TEST_F(ToolRunnerTest, HeldFormHandsTheProcessOutInsteadOfClosingIt) {
+    launcher.wait = kWaitTimedOut;
+    launcher.code = kStillActive;
+    std::unique_ptr<StartedProcess> held;
+    ASSERT_TRUE(runner.RunTool("LinearTool.exe", "", 0, wait, code, pid, held));
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(wait, 258u);
+    EXPECT_EQ(code, 259u);
+    EXPECT_EQ(pid, 4242u);
+    EXPECT_EQ(launcher.journal, (std::vector<std::string>{"exists LinearTool.exe", "start LinearTool.exe|",
+                                                          "wait 0", "exit code"}));
+    // The step watches and ends the process through what it holds, never by id.
+    EXPECT_EQ(held->ExitCode(), 259u);
+    held->Terminate();
+    held.reset();
+    EXPECT_EQ(launcher.journal,
+              (std::vector<std::string>{"exists LinearTool.exe", "start LinearTool.exe|", "wait 0",
+                                        "exit code", "exit code", "terminate held", "close"}));
+}
+
+TEST_F(ToolRunnerTest, HeldFormIsEmptyWhenNothingStarted) {
+    for (bool exists : {false, true}) {
+        launcher.exists = exists;
+        launcher.starts = false;
+        std::unique_ptr<StartedProcess> held(new FakeProcess(launcher.journal, 0, 0));
+        EXPECT_FALSE(runner.RunTool("Vuza.exe", "", 0, wait, code, pid, held));
+        EXPECT_EQ(held, nullptr);
+        EXPECT_EQ(pid, 77u);
+    }
+    EXPECT_EQ(boxes.boxes, std::vector<std::string>{"Could not find Vuza.exe.\n"});
+}
+
+TEST_F(ToolRunnerTest, HeldFormKeepsTheTimingLog) {
+    MakeFolder("TestLogs");
+    timingSwitch = 1;
+    std::unique_ptr<StartedProcess> held;
+    ASSERT_TRUE(runner.RunTool("MultiLine.exe", "", 0, wait, code, pid, held));
+#ifdef _WIN32
+    const char* eol = "\r\n";
+#else
+    const char* eol = "\n";
+#endif
+    EXPECT_EQ(ReadAll("TestLogs/APcostime.txt"),
+              std::string("start time: 2024/03/01 10:20:30 MultiLine.exe ") + eol +
+                  "end   time: 2024/03/02 10:20:30 MultiLine.exe " + eol);
 }
 
 TEST_F(ToolRunnerTest, TimingLogGetsStartAndEndLinesOnlyWhenSwitchIsOne) {

@@ -70,6 +70,12 @@ private:
     std::string name_, folder_, exe_;
 };
 
+// Until the tool has journalled its start (at most 5 s).
+void WaitForJournal(const StandinTool& tool) {
+    for (int i = 0; i < 100 && tool.Journal().empty(); ++i)
+        Sleep(50);
+}
+
 // The image a process id belongs to.
 std::string ProgramOf(HANDLE process) {
     char path[MAX_PATH] = "";
@@ -155,6 +161,8 @@ TEST_F(ToolRunnerWin32Test, TimeOutLeavesTheChildRunningUntilKilled) {
     EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
     // The id handed back is the tool's own process.
     EXPECT_EQ(lstrcmpiA(ProgramOf(process).c_str(), tool.exe().c_str()), 0) << ProgramOf(process);
+    // On a busy machine the tool may not have written its start line yet.
+    WaitForJournal(tool);
     KillToolByPid(pid);
     EXPECT_EQ(WaitForSingleObject(process, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
     DWORD exit = 99;
@@ -189,6 +197,43 @@ TEST_F(ToolRunnerWin32Test, ZeroTimeOutReturnsAtOnce) {
     EXPECT_EQ(wait, 258u);
     EXPECT_EQ(code, 259u);
     KillToolByPid(pid);
+}
+
+TEST_F(ToolRunnerWin32Test, HeldProcessIsWatchedAndEndedThroughItsHandle) {
+    StandinTool tool("MultiLine");
+    tool.Script("wait forever\n");
+    std::unique_ptr<StartedProcess> held;
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 0, wait, code, pid, held));
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->ProcessId(), pid);
+    EXPECT_EQ(wait, 258u);
+    EXPECT_EQ(held->ExitCode(), 259u);
+    // Terminated only once it runs its script, so its start line is there.
+    WaitForJournal(tool);
+    held->Terminate();
+    EXPECT_EQ(held->Wait(5000), 0u);
+    EXPECT_EQ(held->ExitCode(), 0u);
+    // A second terminate of the ended process changes nothing.
+    held->Terminate();
+    EXPECT_EQ(held->ExitCode(), 0u);
+    held.reset();
+    // Ended, never finished: no exit line.  An empty command line reaches the
+    // child as it is, or under Wine as the child's own quoted path.
+    std::string start = "start tool=MultiLine run=1 cwd=" + CurrentFolder() + " command=";
+    std::string journal = tool.Journal();
+    EXPECT_TRUE(journal == start + "\n" || journal == start + "\"" + tool.exe() + "\"\n") << journal;
+}
+
+TEST_F(ToolRunnerWin32Test, HeldProcessShowsItsEndAtOnce) {
+    StandinTool tool("TenFinger");
+    tool.Script("exit 3\n");
+    std::unique_ptr<StartedProcess> held;
+    ASSERT_TRUE(runner.RunTool(tool.exe(), "", 0, wait, code, pid, held));
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->Wait(5000), 0u);
+    EXPECT_EQ(held->ExitCode(), 3u);
+    held->Terminate();
+    EXPECT_EQ(held->ExitCode(), 3u);
 }
 
 TEST_F(ToolRunnerWin32Test, NegativeExitCodeKeepsAll32Bits) {

@@ -41,6 +41,7 @@ public:
             return 0xFFFFFFFFu;
         return code;
     }
+    void Terminate() override { TerminateProcess(info_.hProcess, 0); }
 
 private:
     PROCESS_INFORMATION info_;

@@ -215,7 +215,8 @@ struct RecordedItoMap : ItoMapDisplay {
 struct StationFiles {
     std::map<std::string, std::string> files;
     StationFiles() {
-        for (const char* name : {"config.ini", "MPSet.ini", "userset.ini", "openshort.ini", "threshold.ini"})
+        for (const char* name :
+             {"config.ini", "MPSet.ini", "userset.ini", "openshort.ini", "threshold.ini", "LinearConfig.ini"})
             files[name] = ReadText(std::string(SUITE_TEST_DATA_DIR) + "/" + name);
     }
     void Set(const std::string& file, const std::string& section, const std::string& key,

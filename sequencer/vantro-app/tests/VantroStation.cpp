@@ -90,7 +90,8 @@ VantroStation::VantroStation(const std::string& name) {
     folder_ = std::string(cwd) + "\\" + name;
     DeleteTree(folder_);
     CreateDirectoryA(folder_.c_str(), nullptr);
-    for (const char* file : {"config.ini", "MPSet.ini", "userset.ini", "openshort.ini", "threshold.ini"})
+    for (const char* file :
+         {"config.ini", "MPSet.ini", "userset.ini", "openshort.ini", "threshold.ini", "LinearConfig.ini"})
         files_[file] = ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\" + file);
 }
 

@@ -7,8 +7,7 @@
 vantro::StepOutcome CKestrovaDlg::Handlers::Run(vantro::HandlerId handler, vantro::StepCall& call) {
     if (handler == vantro::HandlerId::kDevconReinstall)
         return reinstaller_.RunDevconReinstall(call.message);
-    std::snprintf(call.message, vantro::kMessageSize, "%s", "Operation not available");
-    return vantro::kStepFailNoRetry;
+    return router_.Run(handler, call);
 }
 
 void CKestrovaDlg::Logs::ResetTestLogs() {

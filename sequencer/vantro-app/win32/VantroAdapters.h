@@ -8,14 +8,17 @@
 #include "VantroDlg.h"
 #include "vantro/SwitchSetting.h"
 
-// The operations this program carries today; the others fail with a reason.
+// "ReInstall" is the dialog's own; every other operation goes to the class
+// registered for it, and one nobody serves fails with a reason.
 class CKestrovaDlg::Handlers : public vantro::OperationHandlers {
 public:
-    explicit Handlers(vantro::DevconReinstaller& reinstaller) : reinstaller_(reinstaller) {}
+    Handlers(vantro::DevconReinstaller& reinstaller, vantro::OperationRouter& router)
+        : reinstaller_(reinstaller), router_(router) {}
     vantro::StepOutcome Run(vantro::HandlerId handler, vantro::StepCall& call) override;
 
 private:
     vantro::DevconReinstaller& reinstaller_;
+    vantro::OperationRouter& router_;
 };
 
 class CKestrovaDlg::Device : public vantro::RunDevice {
@@ -36,14 +39,15 @@ private:
 // save reports failure rather than pretend.
 class CKestrovaDlg::Logs : public vantro::RunLogs {
 public:
-    explicit Logs(SettingsContext& context) : context_(context) {}
+    Logs(SettingsContext& context, vantro::OperationsState& state) : context_(context), state_(state) {}
     void ResetTestLogs() override;
     bool SaveLogs(bool, std::string&) override { return false; }
     void Screenshot(const char*, int) override {}
-    std::string StepResultFilePath(bool) override { return std::string(); }
+    std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
 
 private:
     SettingsContext& context_;
+    vantro::OperationsState& state_;
 };
 
 class CKestrovaDlg::Switcher : public vantro::SettingSwitcher {
@@ -58,4 +62,58 @@ private:
 class CKestrovaDlg::Clock : public vantro::RunClock {
 public:
     void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+};
+
+// The fields and the message box the operations write to.  The dialog's
+// window exists once the fields are written (a run needs the dialog).
+class CKestrovaDlg::OperationsFields : public vantro::OperationsView {
+public:
+    OperationsFields(VantroView& view, HWND& window) : view_(view), window_(window) {}
+    void SetFieldText(int id, const char* text) override { ::SetDlgItemTextA(window_, id, text); }
+    void SetFieldNumber(int id, int value) override { ::SetDlgItemInt(window_, id, value, TRUE); }
+    void ShowBox(const char* text, const char* caption) override { view_.ShowBox(text, caption, MB_OK); }
+
+private:
+    VantroView& view_;
+    HWND& window_;
+};
+
+class CKestrovaDlg::OperationsDeviceOf : public vantro::OperationsDevice {
+public:
+    explicit OperationsDeviceOf(vantro::DeviceWatch& watch) : watch_(watch) {}
+    bool IsOpen() override { return watch_.IsOpen(); }
+    int DeviceType() override { return watch_.DeviceType(); }
+    bool FirstRemovedMark() override { return watch_.firstRemovedMark.load() != 0; }
+    void ClearFirstRemovedMark() override { watch_.firstRemovedMark = 0; }
+    void ClearRemovedMarks() override {
+        watch_.firstRemovedMark = 0;
+        watch_.secondRemovedMark = 0;
+    }
+    bool TakeDeferredReinstall() override { return watch_.deferredReinstall.exchange(0) != 0; }
+    void ReInstallDevice() override { watch_.ReInstallDevice(); }
+    int ReadCalibrationStatus() override { return watch_.ReadCalibrationStatus(); }
+
+private:
+    vantro::DeviceWatch& watch_;
+};
+
+// The open/short services as the other operations reach them, bound once the
+// open/short operations exist (they are built with the context that names
+// this link).
+class CKestrovaDlg::OpenShortLink : public vantro::OpenShortServices {
+public:
+    int GetCsvKind(const char* path) override {
+        return target ? target->GetCsvKind(path) : OpenShortServices::GetCsvKind(path);
+    }
+    vantro::StepOutcome RunMutualTest(vantro::StepCall& call, bool quiet) override {
+        return target ? target->RunMutualTest(call, quiet) : OpenShortServices::RunMutualTest(call, quiet);
+    }
+    vantro::StepOutcome RunHardCalibrationTest(vantro::StepCall& call, int retriesLeft) override {
+        return target ? target->RunHardCalibrationTest(call, retriesLeft)
+                      : OpenShortServices::RunHardCalibrationTest(call, retriesLeft);
+    }
+    vantro::StepOutcome RunUniformityTest(vantro::StepCall& call) override {
+        return target ? target->RunUniformityTest(call) : OpenShortServices::RunUniformityTest(call);
+    }
+    vantro::OpenShortServices* target = nullptr;
 };

@@ -104,10 +104,12 @@ void VantroView::KillTimer(unsigned id) {
 }
 
 void VantroView::ClearRunFields() {
+    dialog_.operationsState_.ResetForRun();
     for (int id : {IDC_ITO_WIDTH, IDC_ITO_HEIGHT, IDC_GOLDEN_WIDTH, IDC_GOLDEN_HEIGHT, IDC_NG_COUNT})
         ::SetDlgItemTextA(dialog_.m_hWnd, id, "0");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_FILE, "");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_BARCODE, "");
+    dialog_.operationsState_.ResetForRun();
 }
 
 void VantroView::ClearFirmwareIdTexts() {

@@ -76,6 +76,7 @@ public:
     void EndDialog(int result) override;
     bool AskPassword(std::string* typed) override;
     void ShowBox(const char* text, const char* caption, unsigned style) override;
+
     bool CreateConsole() override;
     void FreeConsole() override;
 

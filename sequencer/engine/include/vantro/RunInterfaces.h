@@ -18,13 +18,18 @@ constexpr int kFirmwareIdSize = 64;
 
 // One call of an operation handler.  The message buffer (kMessageSize) takes
 // the handler's numbered message; Ferrit's ITO index and CheckFWID's two id
-// texts are further results.
+// texts are further results.  step and comment name the step being run and
+// its result-list comment (4,096 characters), which the open/short NG lists
+// are written into.
 struct StepCall {
     int mode = 0;
     char* message = nullptr;
     int itoIndex = -1;
     char* icFirmwareId = nullptr;    // kFirmwareIdSize
     char* fileFirmwareId = nullptr;  // kFirmwareIdSize
+    int step = -1;                   // 0..9
+    char* comment = nullptr;
+    bool mutualRetryArmed = false;  // the MutualTest auto-retry is still to come
 };
 
 class OperationHandlers {
@@ -117,6 +122,10 @@ public:
     virtual void Screenshot(const char* name, int mode) = 0;
     // The self or mutual result file of the step just run.
     virtual std::string StepResultFilePath(bool mutual) = 0;
+    // Renames a result file by the run's log rules (mark 0 pass, -1 fail);
+    // path (260 characters) comes back as the new name.  False when the file
+    // kept its name.  Without log saving the name stays.
+    virtual bool RenameResultFiles(char* /*path*/, int /*mark*/) { return true; }
 };
 
 class SettingSwitcher {

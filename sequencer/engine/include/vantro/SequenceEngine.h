@@ -105,7 +105,8 @@ private:
     bool WaitForDevice();
     void ShowRunStatus(const char* text);
     void SetProgress(int executed);
-    StepOutcome CallHandler(HandlerId handler, int mode);
+    // step: the index of the step being run, whose comment the call carries.
+    StepOutcome CallHandler(HandlerId handler, int mode, int step);
 
     Flow RunStep(int& step, int& executed, const DispatchEntry& entry);
     Flow ApplyRule(int& step, int& executed, FailRule rule);

@@ -10,7 +10,8 @@
 namespace vantro {
 
 // A started child process.  Destroying it closes our handles only; the
-// process itself runs on until it ends or is terminated by id.
+// process itself runs on until it ends or is terminated.  While this object
+// lives its handle is held, so the id cannot pass to another process.
 class StartedProcess {
 public:
     virtual ~StartedProcess() = default;
@@ -19,6 +20,9 @@ public:
     virtual uint32_t Wait(uint32_t timeoutMs) = 0;
     // 259 while the process still runs.
     virtual uint32_t ExitCode() = 0;
+    // Ends the process with exit code 0 through our own handle; a process
+    // that has already ended is left as it is.
+    virtual void Terminate() = 0;
 };
 
 class ProcessLauncher {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "vantro/ProcessLauncher.h"
@@ -45,6 +46,11 @@ public:
     // process still running after the wait keeps running: the caller ends it.
     bool RunTool(std::string exe, std::string arguments, uint32_t timeoutMs, uint32_t& waitResult,
                  uint32_t& exitCode, uint32_t& processId);
+    // The same run, but the process is handed out in held instead of closed:
+    // a polling step watches it (ExitCode() 259 while running) and ends it
+    // (Terminate()) through that handle.  held is empty when nothing started.
+    bool RunTool(std::string exe, std::string arguments, uint32_t timeoutMs, uint32_t& waitResult,
+                 uint32_t& exitCode, uint32_t& processId, std::unique_ptr<StartedProcess>& held);
 
     void KillToolByPid(uint32_t processId) { launcher_.Terminate(processId); }
     bool FileExists(const std::string& path) { return launcher_.FileExists(path); }

@@ -1,0 +1,375 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DrawingFakes.h"
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace vantro {
+namespace {
+
+using namespace drawing_fakes;
+
+Journal* gJournal = nullptr;
+bool gLoadFails = false;
+
+IniDictionary* RecordingLoad(const char* path) {
+    gJournal->push_back(std::string("load ") + path);
+    return gLoadFails ? nullptr : IniLoad(path);
+}
+
+void MakeFolder(const char* path) {
+#ifdef _WIN32
+    _mkdir(path);
+#else
+    mkdir(path, 0755);
+#endif
+}
+
+void RemoveFolder(const char* path) {
+#ifdef _WIN32
+    _rmdir(path);
+#else
+    rmdir(path);
+#endif
+}
+
+const char kStationConfig[] = "[LinearTest]\n"
+                              "LinearTestCmd=LinearTool.exe\n"
+                              "LinearTestIni=linear.ini\n"
+                              "[VuzaLinearTest]\n"
+                              "VuzaLinearTestCmd=Vuza.exe\n"
+                              "VuzaLinearTestIni=vuza.ini\n"
+                              "[MultiLinear]\n"
+                              "MultiLinearCmd=MultiLine.exe\n"
+                              "MultiLinearIni=multi.ini\n";
+
+const char kDrawingFile[] = "[Time]\nvalue=0\n"
+                            "[TrcTime]\nvalue=0\n"
+                            "[PaintTime]\nvalue=0\n"
+                            "[AccuracyTime]\ntestvalue=0\n"
+                            "[AutoMode]\nInitialMode=9\n"
+                            "[ScanBarcode]\nBarcode=old\n";
+
+// The saved form of kDrawingFile after a step with this mode and barcode.
+std::string SavedDrawingFile(const char* time, int mode, const std::string& barcode) {
+    return std::string("[Time]\nvalue=") + time +
+           "\n\n"
+           "[TrcTime]\nvalue=0\n\n"
+           "[PaintTime]\nvalue=0\n\n"
+           "[AccuracyTime]\ntestvalue=0\n\n"
+           "[AutoMode]\nInitialMode=" +
+           std::to_string(mode) + "\n\n[ScanBarcode]\nBarcode=" + barcode + "\n\n";
+}
+
+class DrawingOperationsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gJournal = &journal;
+        gLoadFails = false;
+        std::remove(kDrawingResultFile);
+        RemoveFolder(kDrawingResultFile);
+        WriteBytes("drawing-config.ini", kStationConfig);
+        config = IniLoad("drawing-config.ini");
+        ASSERT_NE(config, nullptr);
+        SequencerSettings& s = settings.settings;
+        s.LinearTest.LinearTestCmd = IniGetText(config, "LinearTest", "LinearTestCmd");
+        s.LinearTest.LinearTestIni = IniGetText(config, "LinearTest", "LinearTestIni");
+        s.VuzaLinearTest.VuzaLinearTestCmd = IniGetText(config, "VuzaLinearTest", "VuzaLinearTestCmd");
+        s.VuzaLinearTest.VuzaLinearTestIni = IniGetText(config, "VuzaLinearTest", "VuzaLinearTestIni");
+        s.MultiLinear.MultiLinearCmd = IniGetText(config, "MultiLinear", "MultiLinearCmd");
+        s.MultiLinear.MultiLinearIni = IniGetText(config, "MultiLinear", "MultiLinearIni");
+        for (const char* file : {"linear.ini", "vuza.ini", "multi.ini"})
+            WriteBytes(file, kDrawingFile);
+        // As loaded at start.
+        s.linearTestIni = IniLoad("linear.ini");
+        s.vuzaLinearTestIni = IniLoad("vuza.ini");
+        s.multiLinearIni = IniLoad("multi.ini");
+        settings.loadIni = RecordingLoad;
+        std::snprintf(state.barcode, sizeof state.barcode, "SN0042");
+    }
+    void TearDown() override {
+        ReleaseSettingsFiles(settings);
+        IniFree(config);
+        std::remove(kDrawingResultFile);
+        gJournal = nullptr;
+    }
+
+    // Runs the step as the sequence would: its dispatch entry's handler and mode.
+    StepOutcome Step(const char* name) {
+        const DispatchEntry* entry = FindDispatchEntry(name);
+        EXPECT_NE(entry, nullptr) << name;
+        if (!entry)
+            return -1;
+        std::snprintf(message, sizeof message, "untouched");
+        StepCall call;
+        call.mode = entry->mode;
+        call.message = message;
+        launcher.Reset();
+        return operations.Run(entry->handler, call);
+    }
+
+    int Count(const std::string& entry) const {
+        int n = 0;
+        for (const std::string& e : journal)
+            n += e == entry;
+        return n;
+    }
+
+    Journal journal;
+    ScriptedLauncher launcher{journal};
+    RecordingMessages runnerBoxes{journal};
+    NoTime time;
+    ToolRunner tools{launcher, runnerBoxes, time, [] { return 0; }};
+    RecordingClock clock{journal};
+    RecordingView view{journal};
+    QuietUi ui;
+    NoDevice device;
+    NoLogs logs;
+    NoMessages settingsMessages;
+    NoWindow window;
+    NoFolders folders;
+    NoDate date;
+    SettingsContext settings{settingsMessages, window, folders, date};
+    OperationsState state;
+    FirmwareServices firmware{state};
+    OpenShortServices openShort;
+    IniDictionary* config = nullptr;
+    DrawingTestOperations operations{
+        OperationContext{settings, state, tools, clock, ui, view, device, logs, firmware, openShort,
+                         [this](const char* text) { journal.push_back(std::string("status ") + text); }}};
+    char message[kMessageSize] = "";
+};
+
+TEST_F(DrawingOperationsTest, FamilyNotLoadedAtStartFailsAfterTheStatusAlone) {
+    struct {
+        const char* step;
+        const char* status;
+        IniDictionary** dictionary;
+    } cases[] = {{"TraceTest", "Trace Test Executing", &settings.settings.linearTestIni},
+                 {"VUZA_CornerTest", "VUZA Corner Test Executing", &settings.settings.vuzaLinearTestIni},
+                 {"CrosslineTest", "Cross line Test Executing", &settings.settings.multiLinearIni}};
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        IniFree(*c.dictionary);
+        *c.dictionary = nullptr;
+        journal.clear();
+        EXPECT_EQ(Step(c.step), 1);
+        EXPECT_STREQ(message, "Read/Write Linear Config File Failed !");
+        EXPECT_EQ(journal, Journal{std::string("status ") + c.status});
+    }
+}
+
+TEST_F(DrawingOperationsTest, PassingStepWorksInOrderAndEndsTheProgram) {
+    std::string file = kDrawingFile;
+    file.replace(file.find("value=0"), 7, "value=3");  // [Time]
+    WriteBytes("linear.ini", file);
+    launcher.script.resultAtLook = 2;
+    launcher.script.resultBytes = "Result=1\n";
+    EXPECT_EQ(Step("LinearTest_NoOrder"), 2);
+    EXPECT_STREQ(message, "untouched");
+    EXPECT_EQ(journal, (Journal{"status Linear Test Executing", "load linear.ini", "exists LinearResult.txt",
+                                "exists LinearTool.exe", "start LinearTool.exe|", "wait 0", "exit code",
+                                "exists LinearResult.txt", "exit code", "sleep 1000",
+                                "exists LinearResult.txt", "exists LinearResult.txt", "terminate", "close"}));
+    EXPECT_EQ(ReadBytes("linear.ini"), SavedDrawingFile("3", 7, "SN0042"));
+}
+
+TEST_F(DrawingOperationsTest, EarlierVerdictIsDeletedBeforeTheStart) {
+    WriteBytes(kDrawingResultFile, "Result=1\n");
+    launcher.script.runsForLooks = 1;  // ends at once without writing
+    std::string file = kDrawingFile;
+    file.replace(file.find("testvalue=0"), 11, "testvalue=4");
+    WriteBytes("vuza.ini", file);
+    EXPECT_EQ(Step("VUZA_CornerTest"), 0);
+    EXPECT_STREQ(message, "131 - Corner Test Timeout !");
+    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+    EXPECT_EQ(Count("sleep 1000"), 0);
+    EXPECT_EQ(Count("terminate"), 1);
+    EXPECT_EQ(Count("terminate by id 3100"), 0);
+}
+
+TEST_F(DrawingOperationsTest, MissingKeyShowsOneBoxAndLeavesTheFileAsItWas) {
+    struct {
+        const char* cut;
+        const char* caption;
+    } cases[] = {{"[AutoMode]\nInitialMode=9\n", "InitialMode not exist"},
+                 {"[ScanBarcode]\nBarcode=old\n", "Barcode not exist"}};
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        std::string file = kDrawingFile;
+        file.erase(file.find(c.cut), std::string(c.cut).size());
+        WriteBytes("vuza.ini", file);
+        journal.clear();
+        EXPECT_EQ(Step("VUZA_OpenshortTest"), 1);
+        EXPECT_STREQ(message, "124 - Set Linear Config File Failed !");
+        EXPECT_EQ(journal, (Journal{"status VUZA Open Short Test Executing", "load vuza.ini",
+                                    std::string("box Set Linear Config File Failed / ") + c.caption}));
+        EXPECT_EQ(ReadBytes("vuza.ini"), file);
+    }
+}
+
+TEST_F(DrawingOperationsTest, FailedSaveStartsNothing) {
+    MakeFolder("multi.ini.bak");
+    EXPECT_EQ(Step("MultiTouchTest"), 1);
+    RemoveFolder("multi.ini.bak");
+    EXPECT_STREQ(message, "195 - Set Linear Config File Failed !");
+    EXPECT_EQ(Count("start MultiLine.exe|"), 0);
+    EXPECT_EQ(ReadBytes("multi.ini"), kDrawingFile);
+}
+
+TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDelete) {
+    WriteBytes(kDrawingResultFile, "Result=1\n");
+    launcher.programFound = false;
+    EXPECT_EQ(Step("MultiTouchTest"), 0);
+    EXPECT_STREQ(message, "196 - Cannot Run MultiLinear Tool  !");
+    EXPECT_EQ(Count("runner box Could not find MultiLine.exe.\n"), 1);
+    EXPECT_EQ(ReadBytes("multi.ini"), SavedDrawingFile("0", 1, "SN0042"));
+    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+
+    launcher.programFound = true;
+    launcher.starts = false;
+    journal.clear();
+    EXPECT_EQ(Step("VUZA_MultiTouchTest"), 0);
+    EXPECT_STREQ(message, "135 - Cannot Run Multi Touch Tool  !");
+    EXPECT_EQ(Count("start Vuza.exe|"), 1);
+    EXPECT_EQ(journal.back(), "start Vuza.exe|");
+}
+
+TEST_F(DrawingOperationsTest, ResultFileThatCannotBeRemovedStartsNothing) {
+    MakeFolder(kDrawingResultFile);
+    WriteBytes(std::string(kDrawingResultFile) + "/keep", "x");
+    EXPECT_EQ(Step("TraceTest"), 0);
+    std::remove((std::string(kDrawingResultFile) + "/keep").c_str());
+    RemoveFolder(kDrawingResultFile);
+    EXPECT_STREQ(message, "98 - Cannot Open Result File !");
+    EXPECT_EQ(Count("start LinearTool.exe|"), 0);
+}
+
+// Time value, program and result script -> polls (sleeps), outcome, message.
+TEST_F(DrawingOperationsTest, PollBudgetIsTwiceTheTimeValueAndEndsEarly) {
+    struct {
+        const char* time;  // [TrcTime] value line, or "" for none
+        int runsForLooks, resultAtLook;
+        int sleeps;
+        StepOutcome outcome;
+        const char* message;
+    } cases[] = {
+        {"value=0", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
+        {"", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
+        {"value=-5", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
+        {"value=0", 1 << 30, 1, 0, 2, "untouched"},  // written by the time of the one look
+        {"value=3", 1 << 30, 0, 6, 0, "97 - Trace Test Timeout !"},
+        {"value=3", 3, 0, 2, 0, "97 - Trace Test Timeout !"},  // closed by the operator
+        {"value=3", 1 << 30, 3, 2, 2, "untouched"},
+        {"value=3", 1 << 30, 6, 5, 2, "untouched"},
+        {"value=3", 1 << 30, 7, 6, 2, "untouched"},  // the last look after the budget
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(std::string(c.time) + " runs " + std::to_string(c.runsForLooks) + " result at " +
+                     std::to_string(c.resultAtLook));
+        std::string file = kDrawingFile;
+        file.replace(file.find("[TrcTime]\nvalue=0\n"), 18,
+                     *c.time ? std::string("[TrcTime]\n") + c.time + "\n" : std::string());
+        WriteBytes("linear.ini", file);
+        std::remove(kDrawingResultFile);
+        launcher.script.runsForLooks = c.runsForLooks;
+        launcher.script.resultAtLook = c.resultAtLook;
+        launcher.script.resultBytes = "Result=1\n";
+        journal.clear();
+        EXPECT_EQ(Step("TraceTest"), c.outcome);
+        EXPECT_STREQ(message, c.message);
+        EXPECT_EQ(Count("sleep 1000"), c.sleeps);
+        EXPECT_EQ(Count("terminate"), 1);
+        EXPECT_EQ(journal.back(), "close");
+    }
+}
+
+TEST_F(DrawingOperationsTest, VerdictDecidesAndTheProgramIsAlwaysEnded) {
+    struct {
+        std::string bytes;
+        bool phantom;
+        StepOutcome outcome;
+        const char* message;
+    } cases[] = {
+        {"Result=1\n", false, 2, "untouched"},
+        {"Result=0\n", false, 0, "94 - Accuracy Test Result is NG !"},
+        {"", false, 0, "94 - Accuracy Test Result is NG !"},  // also right after a pass
+        {"Result=1\n", true, 0, "93 - Cannot Open Result File !"},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        launcher.script.resultAtLook = 1;
+        launcher.script.resultBytes = c.bytes;
+        launcher.script.phantomResult = c.phantom;
+        if (c.phantom)
+            launcher.script.resultAtLook = 0;
+        std::remove(kDrawingResultFile);
+        journal.clear();
+        EXPECT_EQ(Step("AccuracyTest"), c.outcome);
+        EXPECT_STREQ(message, c.message);
+        EXPECT_EQ(Count("terminate"), 1);
+        // A verdict stays in place for the engineer to look at.
+        EXPECT_EQ(OnDisk(kDrawingResultFile), !c.phantom);
+    }
+}
+
+TEST_F(DrawingOperationsTest, DrawingProgramsFileKeepsEveryKey) {
+    const std::string file = "[Switch]\nautomode=1\n"
+                             "# station 3\n"
+                             "[Time]\nvalue=20 # seconds\n"
+                             "[AutoMode]\nInitialMode=0\n"
+                             "[Graph]\ncolor=255\nwidth=3\n"
+                             "[ScanBarcode]\nBarcode=\n"
+                             "[Unused]\nkey=value\n";
+    WriteBytes("linear.ini", file);
+    std::snprintf(state.barcode, sizeof state.barcode, "AB\nC=1");
+    EXPECT_EQ(Step("AccuracyTest"), 0);
+    EXPECT_STREQ(message, "92 - Accuracy Test Timeout !");
+    EXPECT_EQ(Count("sleep 1000"), 40);  // the time reads 20
+    EXPECT_EQ(ReadBytes("linear.ini"), "[Switch]\nautomode=1\n\n"
+                                       "[Time]\nvalue=20 # seconds\n\n"
+                                       "[AutoMode]\nInitialMode=4\n\n"
+                                       "[Graph]\ncolor=255\nwidth=3\n\n"
+                                       "[ScanBarcode]\nBarcode=AB\n\n"
+                                       "[Unused]\nkey=value\n\n");
+}
+
+TEST_F(DrawingOperationsTest, EachStepStartsFromTheFileAsItIsNow) {
+    // The program rewrote its file since start: a new key and a shorter time.
+    WriteBytes("vuza.ini", std::string(kDrawingFile) + "[Tool]\ncalibrated=yes\n");
+    EXPECT_EQ(Step("VUZA_LinearTest"), 0);
+    EXPECT_EQ(ReadBytes("vuza.ini"), SavedDrawingFile("0", 0, "SN0042") + "[Tool]\ncalibrated=yes\n\n");
+
+    // Unreadable now: the copy held so far is used and saved.
+    gLoadFails = true;
+    WriteBytes("vuza.ini", "garbage");
+    EXPECT_EQ(Step("VUZA_MultiTouchTest"), 0);
+    EXPECT_EQ(Count("load vuza.ini"), 2);
+    EXPECT_EQ(ReadBytes("vuza.ini"), SavedDrawingFile("0", 2, "SN0042") + "[Tool]\ncalibrated=yes\n\n");
+}
+
+TEST_F(DrawingOperationsTest, EntryPointsRunTheirFamily) {
+    char text[kDrawingMessageSize];
+    launcher.script.runsForLooks = 1;
+    EXPECT_EQ(operations.RunLinearTest(text, 4), 0);
+    EXPECT_STREQ(text, "92 - Accuracy Test Timeout !");
+    launcher.Reset();
+    EXPECT_EQ(operations.RunCustomerLinearTests(text, 3), 0);
+    EXPECT_STREQ(text, "131 - Corner Test Timeout !");
+    launcher.Reset();
+    EXPECT_EQ(operations.RunMultiLinearTest(text, 2), 0);
+    EXPECT_STREQ(text, "207 - MultiLinear Timeout !");
+    EXPECT_EQ(operations.RunMultiLinearTest(text, 3), 1);
+    EXPECT_STREQ(text, "Operation not available");
+}
+
+}  // namespace
+}  // namespace vantro

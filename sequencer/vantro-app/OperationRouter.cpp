@@ -1,0 +1,39 @@
+#include "vantro/OperationRouter.h"
+
+#include "vantro/OperationContext.h"
+
+namespace vantro {
+
+OperationRouter::OperationRouter() {
+    for (OperationHandlers*& server : servers_)
+        server = nullptr;
+}
+
+void OperationRouter::Serve(HandlerId id, OperationHandlers& handlers) {
+    const int index = static_cast<int>(id);
+    if (index >= 0 && index < kIdCount)
+        servers_[index] = &handlers;
+}
+
+OperationHandlers* OperationRouter::ServerOf(HandlerId id) const {
+    const int index = static_cast<int>(id);
+    return index >= 0 && index < kIdCount ? servers_[index] : nullptr;
+}
+
+StepOutcome OperationRouter::Run(HandlerId id, StepCall& call) {
+    OperationHandlers* server = ServerOf(id);
+    return server ? server->Run(id, call) : AnswerNotAvailable(call);
+}
+
+void ServeOpenShortOperations(OperationRouter& router, OperationHandlers& openShort) {
+    router.Serve(HandlerId::kSelfTest, openShort);
+    router.Serve(HandlerId::kMutualTest, openShort);
+}
+
+void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& drawingTests) {
+    router.Serve(HandlerId::kLinearTest, drawingTests);
+    router.Serve(HandlerId::kCustomerLinearTests, drawingTests);
+    router.Serve(HandlerId::kMultiLinearTest, drawingTests);
+}
+
+}  // namespace vantro
