@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+using namespace pelliton;
 using namespace test_support;
 
 namespace {
@@ -18,9 +19,28 @@ namespace {
 const std::string kGolden = std::string(SUITE_TEST_DATA_DIR) + "/corpus/" CORPUS_PLATFORM ".txt";
 
 // Bytes a reader treats specially, in plain and ".tbl" coding, among letters.
-const char kAlphabet[] = {'a', 'b', 'Z', '0', '9', ',', ',', '"', '"', '\\', '\n', '\n', '\r', ' ', '\t',
-                          '\x1A', '\0', static_cast<char>(0xC5), static_cast<char>(0x90),
-                          static_cast<char>(0x86), static_cast<char>(0x6E), static_cast<char>(0x64),
+const char kAlphabet[] = {'a',
+                          'b',
+                          'Z',
+                          '0',
+                          '9',
+                          ',',
+                          ',',
+                          '"',
+                          '"',
+                          '\\',
+                          '\n',
+                          '\n',
+                          '\r',
+                          ' ',
+                          '\t',
+                          '\x1A',
+                          '\0',
+                          static_cast<char>(0xC5),
+                          static_cast<char>(0x90),
+                          static_cast<char>(0x86),
+                          static_cast<char>(0x6E),
+                          static_cast<char>(0x64),
                           static_cast<char>(0xFF)};
 
 std::string RandomBytes(CorpusRandom& random, size_t size, bool longLines) {
@@ -171,17 +191,22 @@ void RecordTable(ByteRecord& record, CCsvParser& p) {
 // define tables and pin blocks with up to `chips` chips.
 std::string GeneratedTable(int registers, int chips, unsigned seed) {
     CorpusRandom random(seed);
-    std::string t = "Online FW Tool,,,,,,,\n"
-                    "Main Code ID,00 50 12 01,Build Time,20240311153000 R2,Checksum,0x5A3C,USB Desc ID,51 34 30 31\n"
-                    "Register,Address,Start Byte,Length,Description,Define,,\n";
+    std::string t =
+        "Online FW Tool,,,,,,,\n"
+        "Main Code ID,00 50 12 01,Build Time,20240311153000 R2,Checksum,0x5A3C,USB Desc ID,51 34 30 31\n"
+        "Register,Address,Start Byte,Length,Description,Define,,\n";
     const char* types[] = {"char", "short", "int"};
     for (int i = 0; i < registers; ++i) {
         if (i % 37 == 0)
             t += "////Group" + std::to_string(i / 37) + "\n";
         char row[200];
-        const char* name = i % 11 == 3 ? "ItoOrder" : i % 13 == 5 ? "TxOrder" : i % 17 == 9 ? "reserved" : "Param";
-        snprintf(row, sizeof row, "%s %s%04d,0x%08x,%d,%d,Register number %d,%s\n", types[random.Below(3)], name,
-                 i, 0x20000000 + i * 4, random.Below(4), 1 + random.Below(4), i, i % 7 == 0 ? "FLAG_EN" : "");
+        const char* name = i % 11 == 3   ? "ItoOrder"
+                           : i % 13 == 5 ? "TxOrder"
+                           : i % 17 == 9 ? "reserved"
+                                         : "Param";
+        snprintf(row, sizeof row, "%s %s%04d,0x%08x,%d,%d,Register number %d,%s\n", types[random.Below(3)],
+                 name, i, 0x20000000 + i * 4, random.Below(4), 1 + random.Below(4), i,
+                 i % 7 == 0 ? "FLAG_EN" : "");
         t += row;
         if (i % 19 == 0)
             t += "///continued description " + std::to_string(i) + "\n";
@@ -203,7 +228,8 @@ std::string GeneratedTable(int registers, int chips, unsigned seed) {
             t += "\n";
         }
     }
-    t += "Ctrl Pin Table,,,\nchip,Master,Slave1\nid,5a5001,5a5002\nname,pin,pin\nRESET,CIN40,CIN40\nINT,CIN41,CIN42\n";
+    t += "Ctrl Pin "
+         "Table,,,\nchip,Master,Slave1\nid,5a5001,5a5002\nname,pin,pin\nRESET,CIN40,CIN40\nINT,CIN41,CIN42\n";
     return t;
 }
 
@@ -219,18 +245,18 @@ std::string Damaged(const std::string& text, CorpusRandom& random) {
     }
     const int which = random.Below(static_cast<int>(lines.size()));
     switch (random.Below(3)) {
-    case 0:
-        lines.erase(lines.begin() + which);
-        break;
-    case 1:
-        lines.insert(lines.begin() + which, lines[which]);
-        break;
-    default: {
-        std::string out;
-        for (const std::string& line : lines)
-            out += line;
-        return out.substr(0, random.Below(static_cast<int>(out.size()) + 1));
-    }
+        case 0:
+            lines.erase(lines.begin() + which);
+            break;
+        case 1:
+            lines.insert(lines.begin() + which, lines[which]);
+            break;
+        default: {
+            std::string out;
+            for (const std::string& line : lines)
+                out += line;
+            return out.substr(0, random.Below(static_cast<int>(out.size()) + 1));
+        }
     }
     std::string out;
     for (const std::string& line : lines)
@@ -268,7 +294,8 @@ TEST(PellitonCorpus, Tables) {
     const size_t whole = texts.size();
     for (size_t i = 0; i < whole; ++i)
         for (int d = 0; d < 12; ++d)
-            texts.push_back({texts[i].first + "-damaged" + std::to_string(d), Damaged(texts[i].second, random)});
+            texts.push_back(
+                {texts[i].first + "-damaged" + std::to_string(d), Damaged(texts[i].second, random)});
 
     for (const auto& text : texts) {
         for (bool tbl : {false, true}) {
@@ -278,7 +305,8 @@ TEST(PellitonCorpus, Tables) {
                 ByteRecord record;
                 std::unique_ptr<CCsvParser> parser;
                 Captured(record, [&] {
-                    parser.reset(headerOnly ? new CCsvParser(name.c_str(), true) : new CCsvParser(name.c_str()));
+                    parser.reset(headerOnly ? new CCsvParser(name.c_str(), true)
+                                            : new CCsvParser(name.c_str()));
                 });
                 RecordTable(record, *parser);
                 digests.Add("table-" + name + (headerOnly ? "-header" : ""), record);

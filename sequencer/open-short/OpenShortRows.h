@@ -8,6 +8,10 @@
 
 namespace vantro {
 
+// Open/short result files are read with Pelliton's row reader.
+using pelliton::CsvRow;
+using pelliton::CsvRowReader;
+
 // The next row; false at the end of the file.
 inline bool NextRow(CsvRowReader& reader, CsvRow& row) {
     if (!reader.CsvHasMoreRows())

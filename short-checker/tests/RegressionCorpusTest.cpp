@@ -15,6 +15,7 @@
 #include "ReportFixture.h"
 #include "shorvik/Shorvik.h"
 
+using namespace shorvik;
 using namespace test_support;
 
 namespace {
@@ -23,9 +24,10 @@ const std::string kGolden = std::string(SUITE_TEST_DATA_DIR) + "/corpus/" CORPUS
 
 // Cells that no clean file holds: C-library spellings of special values,
 // signs, overflow, underflow, junk and enclosed text.
-const char* const kOddCells[] = {"nan", "-nan", "NaN", "inf", "-inf", "INF", "-12.5", "1e39", "-1e39", "3.4e38",
-                                 "1e-45", "abc", "", " 42 ", "\"77.5\"", "0", "-0", "0.0", "1e5", "12.3.4",
-                                 "0x1A", "+7", "  ", "1,5", "9999999999"};
+const char* const kOddCells[] = {"nan",      "-nan",  "NaN",    "inf",       "-inf", "INF",    "-12.5",
+                                 "1e39",     "-1e39", "3.4e38", "1e-45",     "abc",  "",       " 42 ",
+                                 "\"77.5\"", "0",     "-0",     "0.0",       "1e5",  "12.3.4", "0x1A",
+                                 "+7",       "  ",    "1,5",    "9999999999"};
 
 std::string Decimal(int hundredths) {
     char text[32];
@@ -82,8 +84,10 @@ std::string PatternText(const GridSpec& spec) {
             text += end;
             if (spec.dirty && random.Below(60) == 0) {
                 static const char* const kBadRows[] = {
-                    "N,0,1,1,1,1", "N,301,1,1,1,1",  "N,5",        "N,-1,2,3,4,5", "N,2147483648,1,7,7,7",
-                    "",            "   ,1,1,1,1,1", "\"N\",2,2,\"8\",1,1", "N,1,301,1,1,1", "Node"};
+                    "N,0,1,1,1,1",   "N,301,1,1,1,1",        "N,5",
+                    "N,-1,2,3,4,5",  "N,2147483648,1,7,7,7", "",
+                    "   ,1,1,1,1,1", "\"N\",2,2,\"8\",1,1",  "N,1,301,1,1,1",
+                    "Node"};
                 text += std::string(kBadRows[random.Below(sizeof kBadRows / sizeof kBadRows[0])]) + end;
             }
         }
@@ -142,8 +146,9 @@ private:
 TEST_F(ShorvikCorpus, ToCsvOverFloats) {
     ByteRecord record;
     CorpusRandom random(5);
-    std::vector<float> inputs = {0.0f, -0.0f, 0.05f, -0.05f, 0.15f, 1.15f, 2.45f, -2.45f, 99.95f, 1e-6f,
-                                 21474836.48f, -21474836.48f, 3.4e38f, -3.4e38f, 1e30f, 1.4e-45f};
+    std::vector<float> inputs = {0.0f,    -0.0f,    0.05f,  -0.05f,  0.15f,        1.15f,
+                                 2.45f,   -2.45f,   99.95f, 1e-6f,   21474836.48f, -21474836.48f,
+                                 3.4e38f, -3.4e38f, 1e30f,  1.4e-45f};
     for (int i = 0; i < 200000; ++i) {
         uint32_t bits = static_cast<uint32_t>(random.Next());
         float f;
@@ -237,8 +242,8 @@ TEST_F(ShorvikCorpus, Checks) {
 
         int caseNumber = 0;
         auto add = [&](const char* check, ByteRecord& record) {
-            digests().Add(std::string("check-") + check + "-" + spec.name + "-" + std::to_string(caseNumber++),
-                          record);
+            digests().Add(
+                std::string("check-") + check + "-" + spec.name + "-" + std::to_string(caseNumber++), record);
         };
         // Big grids take the first threshold and the extreme block counts only.
         const bool big = w * h > 2500;
@@ -251,7 +256,8 @@ TEST_F(ShorvikCorpus, Checks) {
                     CheckResult result(range.width + range.height, 3);
                     ByteRecord record;
                     int rc = 0;
-                    Captured(record, [&] { rc = CheckMutualShort(work.report, threshold, &result.result, range); });
+                    Captured(record,
+                             [&] { rc = CheckMutualShort(work.report, threshold, &result.result, range); });
                     RecordResult(record, rc, result);
                     RecordReport(record, work);
                     add("short", record);
@@ -264,8 +270,9 @@ TEST_F(ShorvikCorpus, Checks) {
                         ByteRecord record;
                         int rc = 0;
                         Captured(record, [&] {
-                            rc = CheckMutualShortWithGolden(work.report, golden.report, threshold, &result.result,
-                                                            range, mode, lineStates.data(), bypass);
+                            rc = CheckMutualShortWithGolden(work.report, golden.report, threshold,
+                                                            &result.result, range, mode, lineStates.data(),
+                                                            bypass);
                         });
                         RecordResult(record, rc, result);
                         RecordReport(record, work);
@@ -284,8 +291,9 @@ TEST_F(ShorvikCorpus, Checks) {
                             ByteRecord record;
                             int rc = 0;
                             Captured(record, [&] {
-                                rc = CheckMutualShortNew(work.report, threshold, &result.result, range, blocks[0],
-                                                         blocks[1], medianMode, mode, lineStates.data(), bypass);
+                                rc = CheckMutualShortNew(work.report, threshold, &result.result, range,
+                                                         blocks[0], blocks[1], medianMode, mode,
+                                                         lineStates.data(), bypass);
                             });
                             RecordResult(record, rc, result);
                             RecordReport(record, work);
@@ -307,9 +315,9 @@ TEST_F(ShorvikCorpus, Checks) {
                 ByteRecord record;
                 int rc = 0;
                 Captured(record, [&] {
-                    rc = CheckMutualWithGoldenQ50(failCount, marginalCount, work.report, golden.report, threshold,
-                                                  second, grids.valueRows, grids.goldenRows, grids.calibRows,
-                                                  bypass);
+                    rc = CheckMutualWithGoldenQ50(failCount, marginalCount, work.report, golden.report,
+                                                  threshold, second, grids.valueRows, grids.goldenRows,
+                                                  grids.calibRows, bypass);
                     record.Int(failCount);
                     for (int forgiven : {0, 3, 1000})
                         for (int neighbours : {0, 2}) {
@@ -379,7 +387,8 @@ void WriteNoisyFolders(Folders& folders, unsigned seed, int filesPerFolder) {
             for (int x = 0; x < 20; ++x)
                 for (int y = 0; y < 20; ++y) {
                     const int line = kind >= 2 ? y : x;
-                    const bool shortedLine = i >= 1 && i <= 16 && (kind % 2 ? line >= 20 - shorted : line < shorted);
+                    const bool shortedLine =
+                        i >= 1 && i <= 16 && (kind % 2 ? line >= 20 - shorted : line < shorted);
                     const int a = shortedLine ? 6000 + random.Below(500) : 9800 + random.Below(400);
                     const int value = i == 19 && random.Below(30) == 0 ? 120000 : 100000 + random.Below(100);
                     text += "N," + std::to_string(x + 1) + "," + std::to_string(y + 1) + "," + Decimal(a) +

@@ -33,6 +33,7 @@ struct ScriptedProcess : StartedProcess {
         return script.wait;
     }
     uint32_t ExitCode() override { return script.exitCode; }
+    void Terminate() override {}
     ScriptedLauncher& launcher;
     ToolScript script;
 };

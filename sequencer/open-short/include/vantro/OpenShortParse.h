@@ -10,6 +10,11 @@
 
 namespace vantro {
 
+// Open/short result files are read with Pelliton's row reader.
+using pelliton::CSV_MODE_OPTIONAL;
+using pelliton::CsvRow;
+using pelliton::CsvRowReader;
+
 // Layout codes of ParseResultHeader.
 constexpr int kLayoutSelf = 0;
 constexpr int kLayoutSelfNg = 1;
