@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "test_support/MessageBoxWatcher.h"
+
+using test_support::MessageBoxWatcher;
 #include "VantroStation.h"
 
 namespace {

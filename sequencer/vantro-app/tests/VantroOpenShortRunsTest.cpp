@@ -9,6 +9,8 @@
 #include <string>
 
 #include "test_support/MessageBoxWatcher.h"
+
+using test_support::MessageBoxWatcher;
 #include "VantroStation.h"
 
 namespace {
