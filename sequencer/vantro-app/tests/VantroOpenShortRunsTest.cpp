@@ -11,6 +11,7 @@
 #include "test_support/MessageBoxWatcher.h"
 
 using test_support::MessageBoxWatcher;
+using test_support::SeenBox;
 #include "VantroStation.h"
 
 namespace {
