@@ -16,13 +16,21 @@ double Ms(std::chrono::steady_clock::time_point a, std::chrono::steady_clock::ti
 
 }  // namespace
 
+// The saved file must stay within the load limit: on Windows every line of
+// it gains a CR, so the keys there fill five sixths of the file.
+#ifdef _WIN32
+const size_t kKeyBytes = 65536 * 5 / 6;
+#else
+const size_t kKeyBytes = 65536;
+#endif
+
 int main(int, char**) {
     std::string text = "[Bench]\n";
     std::vector<std::string> keys;
     while (true) {
         const std::string key = "k" + std::to_string(keys.size());
         const std::string line = key + "=1\n";
-        if (text.size() + line.size() > 65536)
+        if (text.size() + line.size() > kKeyBytes)
             break;
         text += line;
         keys.push_back(key);
