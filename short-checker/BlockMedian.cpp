@@ -31,9 +31,9 @@ float BlockMedian(const MutualReport& report, const ProductGrid& products, int x
     }
     if (scratch.empty())
         return -1.0f;
-    SortProducts(scratch);
     if (medianMode != 1)
-        return scratch[scratch.size() / 2];
+        return SortedMiddle(scratch);
+    SortProducts(scratch);
 
     // Distinct values, counted against a "previous" value that starts at 0.
     size_t distinct = 0;

@@ -12,8 +12,7 @@ namespace {
 const char kName[] = "CheckMutualShort";
 
 float medianOf(std::vector<float>& products) {
-    SortProducts(products);
-    return products[products.size() / 2];
+    return SortedMiddle(products);
 }
 
 int check(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
@@ -26,8 +25,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     const int xEnd = range.x0 + range.width, yEnd = range.y0 + range.height;
     const int xHalf = range.x0 + range.width / 2, yHalf = range.y0 + range.height / 2;
     const size_t nodeCount = static_cast<size_t>(range.width) * range.height;
-    ProductGrid products;
-    FlagGrid flags;
+    ProductGrid products(range);
+    FlagGrid flags(range);
     std::vector<float> all;
     std::vector<float> quadrant[4];
     all.reserve(nodeCount);

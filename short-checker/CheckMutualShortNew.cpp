@@ -21,8 +21,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
 
     const int xEnd = range.x0 + range.width, yEnd = range.y0 + range.height;
     const size_t nodeCount = static_cast<size_t>(range.width) * range.height;
-    ProductGrid products;
-    FlagGrid flags;
+    ProductGrid products(range);
+    FlagGrid flags(range);
     std::vector<float> all, scratch;
     all.reserve(nodeCount);
     scratch.reserve(nodeCount);
@@ -45,8 +45,7 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     // No eligible node: no node is judged either, so 0 serves.
     float globalMedian = 0.0f;
     if (!all.empty()) {
-        SortProducts(all);
-        globalMedian = all[all.size() / 2];
+        globalMedian = SortedMiddle(all);
     }
     for (int row = 0; row < yBlocks; ++row) {
         for (int column = 0; column < xBlocks; ++column) {

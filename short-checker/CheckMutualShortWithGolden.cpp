@@ -18,8 +18,8 @@ int check(const MutualReport& sample, const MutualReport& golden, const MutualSh
         return 1;
 
     const int xEnd = range.x0 + range.width, yEnd = range.y0 + range.height;
-    ProductGrid sampleProducts, goldenProducts;
-    FlagGrid flags;
+    ProductGrid sampleProducts(range), goldenProducts(range);
+    FlagGrid flags(range);
 
     ClearVerdicts(*result, range);
     MarkBypassedLines(sample, *result, range, bypass);

@@ -112,14 +112,35 @@ void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& 
     }
 }
 
+namespace {
+
+// Ascending, NaN last: a strict weak order even with NaN in the list.
+bool ProductBefore(float l, float r) {
+    if (std::isnan(l))
+        return false;
+    if (std::isnan(r))
+        return true;
+    return l < r;
+}
+
+}  // namespace
+
 void SortProducts(std::vector<float>& products) {
-    std::sort(products.begin(), products.end(), [](float l, float r) {
-        if (std::isnan(l))
-            return false;
-        if (std::isnan(r))
-            return true;
-        return l < r;
-    });
+    std::sort(products.begin(), products.end(), ProductBefore);
+}
+
+float SortedMiddle(std::vector<float>& products) {
+    const size_t middle = products.size() / 2;
+    // Selection on a copy: sorting a list the selection has reordered could
+    // place a different one of equal zeros or NaNs in the middle.
+    std::vector<float> selection(products);
+    std::nth_element(selection.begin(), selection.begin() + middle, selection.end(), ProductBefore);
+    const float m = selection[middle];
+    if (m == 0.0f || std::isnan(m)) {
+        SortProducts(products);
+        return products[middle];
+    }
+    return m;
 }
 
 }  // namespace shorvik

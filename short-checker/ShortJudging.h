@@ -9,16 +9,24 @@
 
 namespace shorvik {
 
-// A 300 x 300 working grid on the heap: the checks run on callers' threads,
-// whose stacks are too small for it, and may run in parallel.
+// A zeroed working grid on the heap over a window of lines (the whole
+// 300 x 300 grid by default), indexed by grid coordinates inside it: the
+// checks run on callers' threads, whose stacks are too small for it, and may
+// run in parallel.  A check allocates only its window, once per call.
 template <typename Cell>
 class WorkGrid {
 public:
-    WorkGrid() : cells_(SHORVIK_GRID_SIZE * SHORVIK_GRID_SIZE, Cell()) {}
-    Cell& at(int x, int y) { return cells_[static_cast<size_t>(x) * SHORVIK_GRID_SIZE + y]; }
-    Cell at(int x, int y) const { return cells_[static_cast<size_t>(x) * SHORVIK_GRID_SIZE + y]; }
+    WorkGrid() : WorkGrid(Range{0, 0, SHORVIK_GRID_SIZE, SHORVIK_GRID_SIZE}) {}
+    explicit WorkGrid(const Range& window)
+        : x0_(window.x0), y0_(window.y0), height_(window.height),
+          cells_(static_cast<size_t>(window.width) * window.height, Cell()) {}
+    Cell& at(int x, int y) { return cells_[index(x, y)]; }
+    Cell at(int x, int y) const { return cells_[index(x, y)]; }
 
 private:
+    size_t index(int x, int y) const { return static_cast<size_t>(x - x0_) * height_ + (y - y0_); }
+
+    int x0_, y0_, height_;
     std::vector<Cell> cells_;
 };
 
@@ -81,5 +89,11 @@ void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& 
 // Sorts ascending with NaN last: a plain sort over NaN has no strict weak
 // order and may run past the list.
 void SortProducts(std::vector<float>& products);
+
+// The element at size / 2 of the list as SortProducts orders it (the list may
+// be reordered).  Found by selection; a median of zero or NaN, whose equal
+// elements may differ in sign or payload, is taken from the full sort so
+// that the very same element is returned.
+float SortedMiddle(std::vector<float>& products);
 
 }  // namespace shorvik

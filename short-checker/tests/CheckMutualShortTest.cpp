@@ -1,8 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <vector>
+
 #include "CheckFixture.h"
+#include "ShortJudging.h"
 
 namespace shorvik {
+
+uint32_t Bits(float f) {
+    uint32_t bits;
+    memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+
+// The selected middle is the very element the full sort puts there, signed
+// zeros and NaN payloads included.
+TEST(SortedMiddle, SameElementAsTheFullSort) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const std::vector<std::vector<float>> lists = {
+        {5.0f},
+        {3.0f, 1.0f, 2.0f, 2.0f},
+        {0.0f, -0.0f, 0.0f, -0.0f, 1.0f},
+        {-0.0f, 0.0f, -0.0f, -1.0f, 0.0f, -0.0f},
+        {nan, -nan, 1.0f, nan, -nan},
+        {nan, inf, -inf, 2.0f, nan, -0.0f, 0.0f, 7.5f},
+        {-nan, -nan, nan, nan},
+    };
+    for (const std::vector<float>& list : lists) {
+        std::vector<float> sorted = list, selected = list;
+        SortProducts(sorted);
+        EXPECT_EQ(Bits(SortedMiddle(selected)), Bits(sorted[sorted.size() / 2])) << list.size();
+    }
+}
 
 TEST(CheckMutualShort, QuadrantMediansFromStrictReferenceNodes) {
     CheckReport sample(4, 4);
