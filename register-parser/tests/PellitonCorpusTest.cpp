@@ -3,7 +3,7 @@
 // reader in every mode over seeded byte strings, and the table parser over
 // the demo table, generated tables with pin blocks in CSV and ".tbl" form,
 // and damaged copies of them.
-#include "TestFiles.h"
+#include "ParserFixtures.h"
 #include "pelliton/CsvRowReader.h"
 #include "test_support/CorpusDigest.h"
 
@@ -87,7 +87,7 @@ TEST(PellitonCorpus, RowReaderModes) {
             if (longLines && size < 4096)
                 continue;
             const std::string name = "rows" + std::to_string(fileNumber++) + ".bin";
-            writeFile(name, RandomBytes(random, size, longLines));
+            ASSERT_TRUE(test_support::WriteBytes(name, RandomBytes(random, size, longLines)));
             for (int mode : {1, 2, 3, 7}) {
                 for (bool tbl : {false, true}) {
                     for (int skip : {0, 2, -3}) {
@@ -300,7 +300,7 @@ TEST(PellitonCorpus, Tables) {
     for (const auto& text : texts) {
         for (bool tbl : {false, true}) {
             const std::string name = text.first + (tbl ? ".tbl" : ".csv");
-            writeFile(name, tbl ? scramble(text.second) : text.second);
+            ASSERT_TRUE(test_support::WriteBytes(name, tbl ? scramble(text.second) : text.second));
             for (bool headerOnly : {false, true}) {
                 ByteRecord record;
                 std::unique_ptr<CCsvParser> parser;
@@ -317,7 +317,7 @@ TEST(PellitonCorpus, Tables) {
     // The folder search over every table written above.
     CreateFolder("tables");
     for (size_t i = 0; i < 3; ++i)
-        writeFile("tables/" + texts[i].first + ".csv", texts[i].second);
+        ASSERT_TRUE(test_support::WriteBytes("tables/" + texts[i].first + ".csv", texts[i].second));
     for (const char* time : {"20240311153000", "20990101000000"}) {
         ByteRecord record;
         std::unique_ptr<CCsvParser> parser;
