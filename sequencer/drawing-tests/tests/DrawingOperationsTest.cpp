@@ -58,15 +58,27 @@ const char kDrawingFile[] = "[Time]\nvalue=0\n"
                             "[AutoMode]\nInitialMode=9\n"
                             "[ScanBarcode]\nBarcode=old\n";
 
+// Text as the store writes it: in text mode, so CR LF on Windows.
+std::string TextMode(const std::string& text) {
+#ifdef _WIN32
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+#else
+    return text;
+#endif
+}
+
 // The saved form of kDrawingFile after a step with this mode and barcode.
 std::string SavedDrawingFile(const char* time, int mode, const std::string& barcode) {
-    return std::string("[Time]\nvalue=") + time +
-           "\n\n"
-           "[TrcTime]\nvalue=0\n\n"
-           "[PaintTime]\nvalue=0\n\n"
-           "[AccuracyTime]\ntestvalue=0\n\n"
-           "[AutoMode]\nInitialMode=" +
-           std::to_string(mode) + "\n\n[ScanBarcode]\nBarcode=" + barcode + "\n\n";
+    return TextMode(std::string("[Time]\nvalue=") + time +
+                    "\n\n"
+                    "[TrcTime]\nvalue=0\n\n"
+                    "[PaintTime]\nvalue=0\n\n"
+                    "[AccuracyTime]\ntestvalue=0\n\n"
+                    "[AutoMode]\nInitialMode=" +
+                    std::to_string(mode) + "\n\n[ScanBarcode]\nBarcode=" + barcode + "\n\n");
 }
 
 class DrawingOperationsTest : public ::testing::Test {
@@ -334,26 +346,28 @@ TEST_F(DrawingOperationsTest, DrawingProgramsFileKeepsEveryKey) {
     EXPECT_EQ(Step("AccuracyTest"), 0);
     EXPECT_STREQ(message, "92 - Accuracy Test Timeout !");
     EXPECT_EQ(Count("sleep 1000"), 40);  // the time reads 20
-    EXPECT_EQ(ReadBytes("linear.ini"), "[Switch]\nautomode=1\n\n"
-                                       "[Time]\nvalue=20 # seconds\n\n"
-                                       "[AutoMode]\nInitialMode=4\n\n"
-                                       "[Graph]\ncolor=255\nwidth=3\n\n"
-                                       "[ScanBarcode]\nBarcode=AB\n\n"
-                                       "[Unused]\nkey=value\n\n");
+    EXPECT_EQ(ReadBytes("linear.ini"), TextMode("[Switch]\nautomode=1\n\n"
+                                                "[Time]\nvalue=20 # seconds\n\n"
+                                                "[AutoMode]\nInitialMode=4\n\n"
+                                                "[Graph]\ncolor=255\nwidth=3\n\n"
+                                                "[ScanBarcode]\nBarcode=AB\n\n"
+                                                "[Unused]\nkey=value\n\n"));
 }
 
 TEST_F(DrawingOperationsTest, EachStepStartsFromTheFileAsItIsNow) {
     // The program rewrote its file since start: a new key and a shorter time.
     WriteBytes("vuza.ini", std::string(kDrawingFile) + "[Tool]\ncalibrated=yes\n");
     EXPECT_EQ(Step("VUZA_LinearTest"), 0);
-    EXPECT_EQ(ReadBytes("vuza.ini"), SavedDrawingFile("0", 0, "SN0042") + "[Tool]\ncalibrated=yes\n\n");
+    EXPECT_EQ(ReadBytes("vuza.ini"),
+              SavedDrawingFile("0", 0, "SN0042") + TextMode("[Tool]\ncalibrated=yes\n\n"));
 
     // Unreadable now: the copy held so far is used and saved.
     gLoadFails = true;
     WriteBytes("vuza.ini", "garbage");
     EXPECT_EQ(Step("VUZA_MultiTouchTest"), 0);
     EXPECT_EQ(Count("load vuza.ini"), 2);
-    EXPECT_EQ(ReadBytes("vuza.ini"), SavedDrawingFile("0", 2, "SN0042") + "[Tool]\ncalibrated=yes\n\n");
+    EXPECT_EQ(ReadBytes("vuza.ini"),
+              SavedDrawingFile("0", 2, "SN0042") + TextMode("[Tool]\ncalibrated=yes\n\n"));
 }
 
 TEST_F(DrawingOperationsTest, EntryPointsRunTheirFamily) {
