@@ -10,7 +10,8 @@
 #       example objdump over the product DLLs); label "host".
 #   suite_add_bench_run(<name> COMMAND <target> [args...])
 #       One short run of a benchmark program (its quick mode), checked only
-#       by its exit code; never in the product build.
+#       by its exit code; never in the product build.  Label "bench": the
+#       native-release preset runs these (figures: docs/performance.md).
 #
 # Each binary is one ctest entry: Wine's start-up costs about a second, so one
 # binary should hold many tests.  Tests see SUITE_TEST_DATA_DIR, the folder of
@@ -49,6 +50,20 @@ function(suite_program_path out dir)
   endif()
 endfunction()
 
+# A test that runs a built program in its own working folder: under Wine
+# (in the session) in the Windows builds, natively otherwise.
+function(_suite_add_run name timeout)
+  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
+  file(MAKE_DIRECTORY "${work_dir}")
+  add_test(NAME ${name} COMMAND ${ARGN} WORKING_DIRECTORY "${work_dir}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
+  if(SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine)
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS native)
+  endif()
+endfunction()
+
 function(_suite_gtest name)
   cmake_parse_arguments(T "" "DATA_DIR;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT T_DATA_DIR)
@@ -65,14 +80,9 @@ function(_suite_gtest name)
   if(SUITE_PRODUCT_BUILD)
     return()
   endif()
-  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
-  file(MAKE_DIRECTORY "${work_dir}")
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${work_dir}")
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
-  if(SUITE_WINDOWS)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine)
-  else()
-    set_tests_properties(${name} PROPERTIES LABELS native
+  _suite_add_run(${name} ${T_TIMEOUT} ${name})
+  if(NOT SUITE_WINDOWS)
+    set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()
 endfunction()
@@ -107,14 +117,11 @@ function(suite_add_bench_run name)
   if(SUITE_PRODUCT_BUILD)
     return()
   endif()
-  set(work_dir "${CMAKE_CURRENT_BINARY_DIR}/${name}.work")
-  file(MAKE_DIRECTORY "${work_dir}")
-  add_test(NAME ${name} COMMAND ${T_COMMAND} WORKING_DIRECTORY "${work_dir}")
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  _suite_add_run(${name} 300 ${T_COMMAND})
   if(SUITE_WINDOWS)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine)
+    set_tests_properties(${name} PROPERTIES LABELS "wine;bench")
   else()
-    set_tests_properties(${name} PROPERTIES LABELS native)
+    set_tests_properties(${name} PROPERTIES LABELS "native;bench")
   endif()
 endfunction()
 

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace pelliton;
+
 namespace {
 
 // One whole line of any length, without its line feed; false at the end.

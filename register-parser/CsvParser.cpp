@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 const std::string kNoCell;

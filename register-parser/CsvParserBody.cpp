@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 enum GroupKind { GROUP_ORDINARY = 0, GROUP_DEFINE_TABLE = 1, GROUP_DEFINE_DATA = 2 };
@@ -199,18 +201,18 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             PellitonCopyBounded(reg.type, sizeof reg.type - 1, typeWord.c_str());
             PellitonCopyBounded(reg.name, sizeof reg.name - 1, name.c_str());
             storeAddress(reg, cell(1));
-            reg.startByte = atoi(cell(2).c_str());
-            reg.byteLength = atoi(cell(3).c_str());
+            reg.startByte = PellitonTextToInt(cell(2).c_str());
+            reg.byteLength = PellitonTextToInt(cell(3).c_str());
         } else {
             if (size < 5)
                 continue;
             storeAddress(reg, cell(0));
-            reg.startByte = atoi(cell(1).c_str());
-            reg.byteLength = atoi(cell(2).c_str());
+            reg.startByte = PellitonTextToInt(cell(1).c_str());
+            reg.byteLength = PellitonTextToInt(cell(2).c_str());
             std::string name, unused;
             splitWords(cell(3), name, unused);
             PellitonCopyBounded(reg.name, sizeof reg.name - 1, name.c_str());
-            reg.value = atoi(cell(4).c_str());
+            reg.value = PellitonTextToInt(cell(4).c_str());
         }
 
         const bool early = type == TABLE_NO_HEADER || type == TABLE_ONLINE;

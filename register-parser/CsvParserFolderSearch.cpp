@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+using namespace pelliton;
+
 namespace {
 
 const size_t kMaxPath = 260;  // MAX_PATH, the terminating NUL included

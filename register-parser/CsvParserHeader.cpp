@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 const char kNone[] = "None";
@@ -134,7 +136,7 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
         startAddr = readHex(cell(1));
         if (size > 5) {
             headerWord = readHex(cell(4));
-            headerInt = atoi(cell(5).c_str());
+            headerInt = PellitonTextToInt(cell(5).c_str());
         }
         int type = TABLE_NOT_PARSED;  // unset
         unsigned char b[4];

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace pelliton;
+
 namespace {
 
 unsigned int readHex(const std::string& text) {
@@ -24,7 +26,7 @@ int pinNumber(const std::string& text) {
     p += strspn(p, " \tCIN");
     if (*p == '\0')
         return 0;
-    return atoi(p);
+    return PellitonTextToInt(p);
 }
 
 }  // namespace
@@ -60,9 +62,9 @@ bool CCsvParser::parsePinBlock(ChipPin* block, int32_t& count) {
     getNonEmptyLine(size);
     if (size <= 1 || cell(0) != "pins")
         return false;
-    int m = atoi(cell(1).c_str());
+    int m = PellitonTextToInt(cell(1).c_str());
     for (int k = 1; k <= n; ++k) {
-        block[k - 1].pinCount = atoi(cell(k).c_str());
+        block[k - 1].pinCount = PellitonTextToInt(cell(k).c_str());
         if (block[k - 1].pinCount > m)
             m = block[k - 1].pinCount;
     }

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace pelliton {
+
 namespace {
 
 inline unsigned char byteOf(char c) {
@@ -190,3 +192,5 @@ CsvRow CsvRowReader::CsvReadRow() {
             removeEnclosure(cell, quote);
     return cells;
 }
+
+}  // namespace pelliton

@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+namespace pelliton {
+
 #ifdef _WIN32
 
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
@@ -55,3 +57,5 @@ const char* FolderSeparator() {
 }
 
 #endif
+
+}  // namespace pelliton

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace pelliton {
+
 struct FolderEntry {
     std::string name;
     bool isFolder;
@@ -16,3 +18,5 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries);
 
 // The path separator of the platform.
 const char* FolderSeparator();
+
+}  // namespace pelliton

@@ -1,5 +1,7 @@
 #include "pelliton/MainCodeId.h"
 
+#include "TextRules.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -15,7 +17,7 @@ void PellitonParseMainCodeId(unsigned char out[4], const char* text) {
         if (*p == '\0')
             break;
         const size_t length = strcspn(p, " ,.-");
-        out[stored++] = static_cast<unsigned char>(atoi(std::string(p, length).c_str()));
+        out[stored++] = static_cast<unsigned char>(PellitonTextToInt(std::string(p, length).c_str()));
         p += length;
     }
 }

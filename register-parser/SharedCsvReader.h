@@ -4,7 +4,11 @@
 
 #include "pelliton/CsvRowReader.h"
 
+namespace pelliton {
+
 struct SharedCsvReader {
     CsvRowReader reader;
     int references = 1;
 };
+
+}  // namespace pelliton

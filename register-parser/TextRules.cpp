@@ -1,10 +1,14 @@
 #include "TextRules.h"
 
+#include <cctype>
+#include <climits>
 #include <cstring>
 
 #ifdef _WIN32
 #include <mbstring.h>
 #endif
+
+namespace pelliton {
 
 bool PellitonEqualNoCase(const char* a, const char* b) {
     if (a == nullptr || b == nullptr)
@@ -44,3 +48,24 @@ void PellitonCopyBounded(char* out, size_t maxChars, const char* text) {
         memcpy(out, text, n);
     out[n] = '\0';
 }
+
+int PellitonTextToInt(const char* text) {
+    if (text == nullptr)
+        return 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    while (isspace(*p))
+        ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    long long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            break;  // the rest of the digits cannot bring it back into range
+    }
+    if (negative)
+        value = -value;
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+}  // namespace pelliton

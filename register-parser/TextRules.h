@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace pelliton {
+
 // Equal ignoring case.
 bool PellitonEqualNoCase(const char* a, const char* b);
 
@@ -14,3 +16,10 @@ size_t PellitonCommentStart(const char* text);
 // Copies at most maxChars bytes of text into out (which holds maxChars + 1)
 // and terminates it.
 void PellitonCopyBounded(char* out, size_t maxChars, const char* text);
+
+// atoi's reading (leading blanks, a sign, the digits up to the first other
+// character, 0 without digits), with a number past int's range held at
+// INT_MAX or INT_MIN as the product's C runtime does; atoi itself leaves such
+// text undefined, and the native build's C runtime wraps it.
+int PellitonTextToInt(const char* text);
+}  // namespace pelliton

@@ -1,5 +1,7 @@
 #include "BlockMedian.h"
 
+namespace shorvik {
+
 void LocateBlock(const Range& range, int xBlocks, int yBlocks, int x, int y, int& column, int& row) {
     column = (x - range.x0) / (range.width / xBlocks);
     row = (y - range.y0) / (range.height / yBlocks);
@@ -56,3 +58,5 @@ float BlockMedian(const MutualReport& report, const ProductGrid& products, int x
     }
     return 0.0f;
 }
+
+}  // namespace shorvik

@@ -3,6 +3,8 @@
 
 #include "ShortJudging.h"
 
+namespace shorvik {
+
 // Column and row of a node's block: (x - x0) / (width / xBlocks) and the
 // same for y, each clamped to the last column or row.
 void LocateBlock(const Range& range, int xBlocks, int yBlocks, int x, int y, int& column, int& row);
@@ -18,3 +20,5 @@ int FirstBlockRow(const Range& range, int yBlocks, int row);
 // mode the element at size / 2.
 float BlockMedian(const MutualReport& report, const ProductGrid& products, int xFrom, int xTo, int yFrom,
                   int yTo, int medianMode, int mode, const int* lineStates, std::vector<float>& scratch);
+
+}  // namespace shorvik

@@ -2,6 +2,8 @@
 // block, compared at one decimal.
 #include "BlockMedian.h"
 
+using namespace shorvik;
+
 namespace {
 
 const char kName[] = "CheckMutualShortNew";

@@ -2,6 +2,8 @@
 // node of a golden panel.
 #include "ShortJudging.h"
 
+using namespace shorvik;
+
 namespace {
 
 const char kName[] = "CheckMutualShortWithGolden";

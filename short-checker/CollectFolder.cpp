@@ -7,6 +7,8 @@
 #include "PatternReader.h"
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 namespace {
 
 // P(x, y) with the roles of x and y exchanged for the y-line folders.
@@ -126,3 +128,5 @@ DiffSet CollectFolder(const char* folder, FolderKind kind, int shorted, MutualRe
     }
     return set;
 }
+
+}  // namespace shorvik

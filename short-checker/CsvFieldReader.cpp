@@ -2,6 +2,8 @@
 
 #include <new>
 
+namespace shorvik {
+
 CsvFieldReader::~CsvFieldReader() {
     if (file_ != nullptr)
         fclose(file_);
@@ -157,3 +159,5 @@ CsvFields CsvFieldReader::getRow() {
     }
     return cells;
 }
+
+}  // namespace shorvik

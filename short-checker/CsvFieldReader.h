@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace shorvik {
+
 typedef std::vector<std::string> CsvFields;
 
 class CsvFieldReader {
@@ -53,3 +55,5 @@ private:
     int mode_ = MODE_NONE;
     unsigned char moreRows_ = 0;
 };
+
+}  // namespace shorvik

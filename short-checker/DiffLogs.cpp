@@ -4,6 +4,8 @@
 
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 float PercentDiff(float u, float v) {
     return std::fabs(u - v) * 100.0f / (u < v ? u : v);
 }
@@ -74,3 +76,5 @@ void WriteDiffLogs(const std::string& name, const std::vector<float>& values) {
     for (int count : histogram.bins)
         hist.print("%.2f%%\n", histogram.total > 0 ? count * 100.0 / histogram.total : 0.0);
 }
+
+}  // namespace shorvik

@@ -5,6 +5,8 @@
 
 #include "ThresholdGenerator.h"
 
+using namespace shorvik;
+
 namespace {
 
 int generate(const PatternFolderConfig& config, MutualShortThreshold& out, MutualReport& report) {
@@ -23,8 +25,8 @@ int generate(const PatternFolderConfig& config, MutualShortThreshold& out, Mutua
 
 }  // namespace
 
-int GenerateThresholdWith(const PatternFolderConfig& config, MutualShortThreshold* out,
-                          const GridAllocator& allocator) {
+int shorvik::GenerateThresholdWith(const PatternFolderConfig& config, MutualShortThreshold* out,
+                                   const GridAllocator& allocator) {
     if (out == nullptr) {
         fprintf(stderr, "GenerateThreshold: result missing\n");
         return -1;

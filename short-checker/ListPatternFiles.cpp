@@ -15,6 +15,8 @@
 #include <cerrno>
 #endif
 
+namespace shorvik {
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
 #ifdef _WIN32
     return folder + "\\" + name;
@@ -104,3 +106,5 @@ int ListPatternFiles(std::vector<std::string>& files, const char* folder, const 
 }
 
 #endif
+
+}  // namespace shorvik

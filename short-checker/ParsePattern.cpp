@@ -7,6 +7,8 @@
 #include "CsvFieldReader.h"
 #include "PatternReader.h"
 
+using namespace shorvik;
+
 namespace {
 
 std::string trimmed(const std::string& cell) {
@@ -48,7 +50,7 @@ void storeNode(MutualReport& report, const CsvFields& cells) {
 
 }  // namespace
 
-bool ReadPatternFile(const char* path, MutualReport* report) {
+bool shorvik::ReadPatternFile(const char* path, MutualReport* report) {
     if (report == nullptr)
         return false;
     bool opened = false;

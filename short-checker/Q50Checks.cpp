@@ -5,6 +5,8 @@
 
 #include "ShortJudging.h"
 
+using namespace shorvik;
+
 namespace {
 
 struct Limits {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace shorvik {
+
 namespace {
 
 void* callocZeroed(size_t count, size_t size) {
@@ -63,3 +65,5 @@ void TeardownMutualReport(MutualReport& report, const GridAllocator& allocator) 
     releaseGrid(report.nodes, allocator);
     releaseGrid(report.values, allocator);
 }
+
+}  // namespace shorvik

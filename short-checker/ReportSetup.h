@@ -5,6 +5,8 @@
 
 #include "shorvik/Shorvik.h"
 
+namespace shorvik {
+
 // Where the grids' memory comes from; tests replace it to make one
 // allocation fail.  zeroed() follows calloc, release() follows free.
 struct GridAllocator {
@@ -25,3 +27,5 @@ bool SetupMutualReport(MutualReport& report, const GridAllocator& allocator = De
 // Releases block and row table of the status, node and value grids, in that
 // order, each only when it exists, and leaves them null.
 void TeardownMutualReport(MutualReport& report, const GridAllocator& allocator = DefaultGridAllocator());
+
+}  // namespace shorvik

@@ -4,6 +4,8 @@
 
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 namespace {
 
 // Share (%) of bin 0, truncated; 0 for an empty histogram.
@@ -96,3 +98,5 @@ int SelectThreshold(const std::vector<DiffSet>& sets, MutualShortThreshold& out)
     printf("\nBest is %d%%\n", bestJ);
     return 0;
 }
+
+}  // namespace shorvik

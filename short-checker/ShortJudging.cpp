@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace shorvik {
+
 bool RangeIsValid(const char* function, const Range& range) {
     const int n = SHORVIK_GRID_SIZE;
     if (range.x0 >= 0 && range.y0 >= 0 && range.width >= 0 && range.height >= 0 && range.x0 <= n &&
@@ -119,3 +121,5 @@ void SortProducts(std::vector<float>& products) {
         return l < r;
     });
 }
+
+}  // namespace shorvik

@@ -7,6 +7,8 @@
 
 #include "shorvik/Shorvik.h"
 
+namespace shorvik {
+
 // A 300 x 300 working grid on the heap: the checks run on callers' threads,
 // whose stacks are too small for it, and may run in parallel.
 template <typename Cell>
@@ -79,3 +81,5 @@ void JudgeYLines(MutualShortResult& result, const Range& range, const FlagGrid& 
 // Sorts ascending with NaN last: a plain sort over NaN has no strict weak
 // order and may run past the list.
 void SortProducts(std::vector<float>& products);
+
+}  // namespace shorvik

@@ -8,6 +8,8 @@
 #include "ReportSetup.h"
 #include "ShortJudging.h"
 
+namespace shorvik {
+
 // folder + separator + name: "\\" in the Windows build, "/" natively.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
@@ -56,3 +58,5 @@ int SelectThreshold(const std::vector<DiffSet>& sets, MutualShortThreshold& out)
 // GenerateThreshold with the report's memory from the given allocator.
 int GenerateThresholdWith(const PatternFolderConfig& config, MutualShortThreshold* out,
                           const GridAllocator& allocator);
+
+}  // namespace shorvik

@@ -5,6 +5,8 @@
 
 #include <ctime>
 
+using namespace console_tools;
+
 namespace {
 
 ScriptTime localNow() {

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+namespace console_tools {
+
 namespace {
 
 // atoi, without its undefined overflow: out-of-range numbers are clamped.
@@ -45,3 +47,5 @@ CendraOptions ScanCendraOptions(int argc, char** argv) {
     }
     return options;
 }
+
+}  // namespace console_tools

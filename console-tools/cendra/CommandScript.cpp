@@ -3,6 +3,8 @@
 #include "console_tools/ConsoleDevice.h"
 #include "console_tools/ConsoleOutput.h"
 
+namespace console_tools {
+
 namespace {
 
 void timeLine(StringConsole& text, const ScriptTime& t) {
@@ -66,3 +68,5 @@ std::string FormatCommandScript(const std::vector<WriteEntry>& entries,
         return FormatScriptMsbFirst(entries, comments, time);
     return FormatScriptLsbFirst(entries, comments, deviceType, slave, time);
 }
+
+}  // namespace console_tools

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace console_tools {
+
 namespace {
 
 // The bridge's command that re-initialises a DEV_Q40_USB_BRG controller.
@@ -206,3 +208,5 @@ int runParamWrite(CendraContext& context, int argc, char** argv) {
     deleteParamWriter(writer);
     return result;
 }
+
+}  // namespace console_tools

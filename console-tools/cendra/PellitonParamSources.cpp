@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace console_tools {
+
 namespace {
 
 class PellitonParamSources : public ParamSources {
@@ -44,3 +46,5 @@ private:
 std::unique_ptr<ParamSources> PellitonParamLoader::load(const char* tablePath, const char* configPath) {
     return std::make_unique<PellitonParamSources>(tablePath, configPath);
 }
+
+}  // namespace console_tools

@@ -4,7 +4,11 @@
 
 #include "console_tools/ParamSources.h"
 
+namespace console_tools {
+
 class PellitonParamLoader : public ParamSourceLoader {
 public:
     std::unique_ptr<ParamSources> load(const char* tablePath, const char* configPath) override;
 };
+
+}  // namespace console_tools

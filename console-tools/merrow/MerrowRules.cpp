@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+namespace console_tools {
+
 std::string MerrowOutputName(const std::string& inputPath) {
     const size_t lastSlash = inputPath.find_last_of("\\/");
     const size_t nameStart = lastSlash == std::string::npos ? 0 : lastSlash + 1;
@@ -41,3 +43,5 @@ MerrowCopyResult MerrowConvertStream(FILE* in, FILE* out) {
         return MERROW_COPY_READ_FAILED;
     return MERROW_COPY_OK;
 }
+
+}  // namespace console_tools

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+namespace console_tools {
+
 // The ".tbl" name for an input path: the path up to its extension's '.',
 // plus ".tbl".  Only a '.' in the last path element counts; without one the
 // output is "tmp.tbl" in the current folder.
@@ -24,3 +26,5 @@ enum MerrowCopyResult { MERROW_COPY_OK, MERROW_COPY_READ_FAILED, MERROW_COPY_WRI
 // Copies every byte of in to out, scrambled, until the end of the input (a
 // 0xFF byte is data, not the end).
 MerrowCopyResult MerrowConvertStream(FILE* in, FILE* out);
+
+}  // namespace console_tools

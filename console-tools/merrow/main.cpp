@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace console_tools;
+
 int main(int argc, char** argv) {
     if (argc < 2) {
         printf("Please give the input file\n");

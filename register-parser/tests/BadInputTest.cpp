@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace pelliton {
+
 namespace {
 
 bool readAll(const std::string& name, std::string& bytes) {
@@ -136,3 +138,5 @@ TEST(BadInput, SeededRandomChanges) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

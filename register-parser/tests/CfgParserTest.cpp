@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace pelliton {
+
 namespace {
 
 typedef std::vector<std::pair<std::string, int>> Entries;
@@ -51,10 +53,15 @@ TEST(CfgParser, Lines) {
 
 }  // namespace
 
+}  // namespace pelliton
+
+// The parser's friend, so it stays outside the namespace.
 class CCfgParserTestAccess {
 public:
     static bool parseFile(CCfgParser& parser) { return parser.parseFile(); }
 };
+
+namespace pelliton {
 
 namespace {
 
@@ -121,3 +128,5 @@ TEST(CfgParser, CopiesAndAssignment) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace pelliton {
+
 namespace {
 
 const char kOnline[] = "Online FW Tool\nid,1 2 3 4,t,T\ntitles\n";
@@ -226,6 +228,11 @@ TEST(CsvParserPins, BadBlocksFailTheParse) {
         {"short pins row", "Pin Assignment\nchip,M\nid,1\npins\np0,1\n"},
         {"31 chips", "Pin Assignment\nchip" + thirtyOneChips() + "\nid,1\npins,1\np0,1\n"},
         {"105 pins", "Pin Assignment\nchip,M\nid,1\npins,105\n"},
+        // Past int's range a count is held at INT_MAX, as the product's C
+        // runtime reads it, never wrapped into a small one.
+        {"a pin count past int's range", "Pin Assignment\nchip,M\nid,1\npins,4294967299\n"},
+        {"a chip's pin count past int's range",
+         "Pin Assignment\nchip,M,S\nid,1,2\npins,2,68888888888888888888\n"},
         {"control table row of another width",
          "Ctrl Pin Table\nchip,M,S\nid,1,2\ntitles\nRESET,CIN1,CIN2\nINT,CIN3\n"},
         {"control table without chip row", "Ctrl Pin Table\nid,1,2\n"},
@@ -274,3 +281,5 @@ TEST(CsvParserPins, ControlPinTable) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

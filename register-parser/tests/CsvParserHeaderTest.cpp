@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+namespace pelliton {
+
 namespace {
 
 struct HeaderCase {
@@ -190,3 +192,5 @@ TEST(CsvParserHeader, HeaderOnlyConstructorReadsIdAndTime) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace pelliton {
+
 namespace {
 
 const char kTable[] = "FW Tool\nstart,0x1000,x,x,x,x,x,0 1 2 1,x,T\nx,x,\tByte\n"
@@ -158,3 +160,5 @@ TEST(CsvParserLifetime, VerbosePrintsTheOpenLine) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

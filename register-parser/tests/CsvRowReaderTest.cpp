@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace pelliton {
+
 namespace {
 
 void writeFile(const char* name, const std::string& bytes) {
@@ -152,3 +154,5 @@ TEST(CsvRowReader, VerbosePrintsOpenLine) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

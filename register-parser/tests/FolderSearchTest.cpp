@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace pelliton {
+
 namespace {
 
 const char kId[] = "00 01 02 01";
@@ -71,3 +73,5 @@ TEST(FolderSearch, NoMatchLeavesAnEmptyTable) {
 }
 
 }  // namespace
+
+}  // namespace pelliton

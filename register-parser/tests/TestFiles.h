@@ -13,6 +13,13 @@
 #ifdef _WIN32
 #include <direct.h>
 #include <mbctype.h>
+#else
+#include <sys/stat.h>
+#endif
+
+namespace pelliton {
+
+#ifdef _WIN32
 inline void CreateFolder(const char* name) {
     _mkdir(name);
 }
@@ -29,7 +36,6 @@ private:
     bool set_;
 };
 #else
-#include <sys/stat.h>
 inline void CreateFolder(const char* name) {
     mkdir(name, 0755);
 }
@@ -62,3 +68,5 @@ inline std::unique_ptr<CCsvParser> parseQuietly(const std::string& name, const s
     testing::internal::GetCapturedStdout();
     return parser;
 }
+
+}  // namespace pelliton

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace shorvik {
+
 namespace {
 
 std::string programFolder() {
@@ -88,3 +90,5 @@ TEST(OutsideCaller, LoadsTheDllAloneAndResolvesEveryName) {
     DeleteFileA((folder + "caller_pattern.csv").c_str());
     RemoveDirectoryA(folder.c_str());
 }
+
+}  // namespace shorvik

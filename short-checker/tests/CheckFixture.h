@@ -5,6 +5,8 @@
 
 #include "ReportFixture.h"
 
+namespace shorvik {
+
 // Products are a (b is 1), values equal the reference 100 unless a test
 // changes them, and refOut/devOut start at -1 to show what a check wrote.
 struct CheckReport : CanaryReport {
@@ -60,3 +62,5 @@ struct Q50Grids {
     MutualData* goldenRows[300];
     CalibData* calibRows[300];
 };
+
+}  // namespace shorvik

@@ -3,6 +3,8 @@
 #include "BlockMedian.h"
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 TEST(CheckMutualShortNew, BlockGeometry) {
     Range range{3, 1, 7, 9};
     EXPECT_EQ(FirstBlockColumn(range, 3, 0), 3);
@@ -161,3 +163,5 @@ TEST(CheckMutualShortNew, NothingEligibleJudgesNothing) {
     EXPECT_EQ(out.result.count, 1);
     EXPECT_EQ(sample.Node(1, 1).refOut, -1.0f);
 }
+
+}  // namespace shorvik

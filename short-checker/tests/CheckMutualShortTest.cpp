@@ -2,6 +2,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 TEST(CheckMutualShort, QuadrantMediansFromStrictReferenceNodes) {
     CheckReport sample(4, 4);
     // Quadrant (x < 2, y < 2): 10, 20, 30, 40 -> upper middle 30.
@@ -124,3 +126,5 @@ TEST(CheckMutualShort, TotalZeroDoesNothing) {
     EXPECT_EQ(out.result.count, 3);
     EXPECT_EQ(sample.Snapshot(), before);
 }
+
+}  // namespace shorvik

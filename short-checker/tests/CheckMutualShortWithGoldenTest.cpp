@@ -2,6 +2,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 TEST(CheckMutualShortWithGolden, JudgesAgainstTheGoldenNodeAndLeavesTheGoldenAlone) {
     CheckReport sample(4, 4), golden(4, 4);
     golden.SetProduct(1, 2, 80);                   // sample 100 against golden 80: 25 %
@@ -96,3 +98,5 @@ TEST(CheckMutualShortWithGolden, SampleTotalZeroDoesNothing) {
     EXPECT_EQ(out.result.count, 2);
     EXPECT_EQ(sample.report.status[1][0], 0);
 }
+
+}  // namespace shorvik

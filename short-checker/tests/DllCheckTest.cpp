@@ -3,6 +3,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 TEST(DllChecks, CheckMutualShortFindsTheShortXLine) {
     CheckReport sample(20, 20);
     for (int y = 0; y < 10; ++y)
@@ -63,3 +65,5 @@ TEST(DllChecks, BadBlockCountIsRefused) {
     EXPECT_EQ(out.result.count, 3);
     EXPECT_TRUE(sample.Snapshot() == before);
 }
+
+}  // namespace shorvik

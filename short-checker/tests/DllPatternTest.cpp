@@ -5,6 +5,8 @@
 
 #include "ReportFixture.h"
 
+namespace shorvik {
+
 namespace {
 
 std::string nodeRows(const char* lineEnd) {
@@ -83,3 +85,5 @@ TEST(DllParsePattern, BadRowsWriteNothingOutsideTheGrids) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Fatal error : unable to open input file missing.csv\nFatal error : invalid input file \n");
 }
+
+}  // namespace shorvik

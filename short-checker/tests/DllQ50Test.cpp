@@ -4,6 +4,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 namespace {
 
 const MutualThreshold kLimits{5, -5, 6, -6, 7, -7};  // value, calib, golden
@@ -68,3 +70,5 @@ TEST(DllQ50, OversizedReportIsRefused) {
     EXPECT_EQ(grids.valueRows[0][0], -7.0f);
     EXPECT_EQ(grids.goldenRows[0][0], -7.0f);
 }
+
+}  // namespace shorvik

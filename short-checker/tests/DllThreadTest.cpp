@@ -8,6 +8,8 @@
 
 #include "ParallelChecks.h"
 
+namespace shorvik {
+
 namespace {
 
 DWORD WINAPI runChecks(LPVOID run) {
@@ -43,3 +45,5 @@ TEST(DllChecksOnThreads, SmallStacksAndParallelCallsGiveTheSequentialResults) {
     EXPECT_EQ(second->seen, secondAlone->seen);
     EXPECT_EQ(second->devOut, secondAlone->devOut);
 }
+
+}  // namespace shorvik

@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace shorvik {
+
 TEST(GenerateThreshold, EndToEndFromAFreshFolder) {
     FreshFolder here("generate_end_to_end");
     Folders folders;
@@ -167,3 +169,5 @@ TEST(GenerateThreshold, AFileThatDoesNotOpenAddsNothing) {
     EXPECT_EQ(readBinary("diff_ok.log"), repeatLines("5.000000", 4) + repeatLines("0.000000", 3));
     EXPECT_EQ(out.lower, -7);
 }
+
+}  // namespace shorvik

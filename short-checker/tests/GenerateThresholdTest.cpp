@@ -4,6 +4,8 @@
 #include "GeneratorFixture.h"
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 namespace {
 
 int allocations = 0, failAt = 0, live = 0;
@@ -54,3 +56,5 @@ TEST(GenerateThreshold, FailuresLeaveTheOutputUntouched) {
     EXPECT_EQ(out.lower, -7);
     EXPECT_EQ(out.maxDevPct, -5);
 }
+
+}  // namespace shorvik

@@ -13,6 +13,8 @@
 
 #include "ReportFixture.h"
 
+namespace shorvik {
+
 // folder + separator + name, as the generator joins them.
 inline std::string FixturePath(const std::string& folder, const std::string& name) {
 #ifdef _WIN32
@@ -122,3 +124,5 @@ struct FreshFolder {
     ~FreshFolder() { fs::current_path(previous); }
     fs::path previous;
 };
+
+}  // namespace shorvik

@@ -10,6 +10,8 @@
 #include "ReportFixture.h"
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -190,13 +192,13 @@ TEST(CollectFolder, PairRulesOfTheShortedFolders) {
             DiffSet set = CollectFolder("in", kind, c.s, report.report, products);
             EXPECT_EQ(testing::internal::GetCapturedStdout(), "parse " + JoinPath("in", "p.csv") + "\n");
             const std::string suffix = "_s" + std::to_string(c.s) + name + ".log";
-            EXPECT_EQ(readBinary("diff_inner" + suffix), ::lines(c.inner + c.inner));
+            EXPECT_EQ(readBinary("diff_inner" + suffix), shorvik::lines(c.inner + c.inner));
             // The edge pair's inter difference first, then each inner pair's.
             std::vector<std::string> inter = {c.inter[0]};
             for (size_t j = 0; j < c.inner.size(); ++j)
                 inter = inter + std::vector<std::string>{c.inter[j + 1]};
-            EXPECT_EQ(readBinary("diff_inter" + suffix), ::lines(inter + inter));
-            EXPECT_EQ(readBinary("diff_ok" + suffix), ::lines(c.ok + c.ok));
+            EXPECT_EQ(readBinary("diff_inter" + suffix), shorvik::lines(inter + inter));
+            EXPECT_EQ(readBinary("diff_ok" + suffix), shorvik::lines(c.ok + c.ok));
             EXPECT_EQ(set.inner.size(), 2 * c.inner.size());
         }
     }
@@ -237,3 +239,5 @@ TEST(CollectFolder, GoodPanelsGroundedPanelsAndBadFiles) {
     EXPECT_EQ(here.Files(), (std::set<std::string>{"ok/p.csv", "gnd/g.csv", "xh/a_narrow.csv", "diff_ok.log",
                                                    "hist_ok.log", "diff_gnd.log", "hist_gnd.log"}));
 }
+
+}  // namespace shorvik

@@ -6,6 +6,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 struct FullWindowRun {
     explicit FullWindowRun(int seed) : sample(300, 300), golden(300, 300), out(600) {
         unsigned state = 12345u + static_cast<unsigned>(seed);
@@ -47,3 +49,5 @@ struct FullWindowRun {
     std::vector<int> codes, seen;
     std::vector<float> devOut;
 };
+
+}  // namespace shorvik

@@ -5,6 +5,8 @@
 #include "ReportFixture.h"
 #include "ReportSetup.h"
 
+namespace shorvik {
+
 namespace {
 
 // A library-built report preset to width 3, height 4, reference 7 and node
@@ -178,3 +180,5 @@ TEST(ParsePattern, NullReportIsLeftAlone) {
     ParsePattern("null_report.csv", nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
+
+}  // namespace shorvik

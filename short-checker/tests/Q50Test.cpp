@@ -2,6 +2,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 namespace {
 
 const MutualThreshold kLimits{5, -5, 6, -6, 7, -7};  // value, calib, golden
@@ -315,3 +317,5 @@ TEST(SecondThresholdQ50, NothingForgivenAfterAGrossFailure) {
     EXPECT_EQ(fail, 1);
     EXPECT_EQ(sample.report.status[2][2], 0x22);
 }
+
+}  // namespace shorvik

@@ -4,6 +4,8 @@
 
 #include "CheckFixture.h"
 
+namespace shorvik {
+
 namespace {
 
 struct Call {
@@ -158,3 +160,5 @@ TEST(ShortCheckRefusals, WindowOnTheGridEdgeIsAccepted) {
     EXPECT_EQ(out.lines[300], LINE_BYPASSED);
     EXPECT_TRUE(out.CanariesIntact());
 }
+
+}  // namespace shorvik

@@ -9,6 +9,8 @@
 
 #include "shorvik/Shorvik.h"
 
+namespace shorvik {
+
 // A report whose grids are caller-built (as an outside caller would), with
 // canary words after each grid block and each row table.
 class CanaryReport {
@@ -106,3 +108,5 @@ inline bypassInfo NoBypass() {
     memset(&bypass, 0, sizeof bypass);
     return bypass;
 }
+
+}  // namespace shorvik

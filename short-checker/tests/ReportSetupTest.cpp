@@ -5,6 +5,8 @@
 
 #include "ReportSetup.h"
 
+namespace shorvik {
+
 namespace {
 
 // Allocation journal of the seam: which sizes were asked for, which blocks
@@ -86,3 +88,5 @@ TEST(ReportSetup, OneFailedAllocationLeavesOnlyThatGridNull) {
         EXPECT_EQ(journal.released.size(), journal.blocks.size()) << failAt;
     }
 }
+
+}  // namespace shorvik

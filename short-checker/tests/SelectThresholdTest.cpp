@@ -4,6 +4,8 @@
 
 #include "ThresholdGenerator.h"
 
+namespace shorvik {
+
 namespace {
 
 // n copies of value.
@@ -135,3 +137,5 @@ TEST(SelectThreshold, OkAndInterBinRules) {
     EXPECT_EQ(out.linePct, bestJ);
     EXPECT_NE(printed.find("\nBest is " + std::to_string(bestJ) + "%\n"), std::string::npos);
 }
+
+}  // namespace shorvik

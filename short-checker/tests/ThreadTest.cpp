@@ -7,6 +7,8 @@
 
 #include "ParallelChecks.h"
 
+namespace shorvik {
+
 namespace {
 
 void* runChecks(void* run) {
@@ -43,3 +45,5 @@ TEST(ShortChecksOnThreads, SmallStacksAndParallelCallsGiveTheSequentialResults) 
     EXPECT_EQ(second->seen, secondAlone->seen);
     EXPECT_EQ(second->devOut, secondAlone->devOut);
 }
+
+}  // namespace shorvik

@@ -5,6 +5,8 @@
 
 #include "shorvik/Shorvik.h"
 
+namespace shorvik {
+
 TEST(ToCsv, RoundsHundredthsHalfUpAtTheFirstDecimal) {
     struct Case {
         float in, out;
@@ -28,3 +30,5 @@ TEST(ToCsv, NonFiniteValuesComeBackUnchanged) {
     EXPECT_EQ(ToCsv(-inf), -inf);
     EXPECT_TRUE(std::isnan(ToCsv(std::numeric_limits<float>::quiet_NaN())));
 }
+
+}  // namespace shorvik

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace test_support {
+
 namespace {
 
 const COLORREF kPaint = RGB(10, 200, 30);
@@ -55,3 +57,5 @@ TEST(WineDisplay, WindowShowsAndPaints) {
 }
 
 }  // namespace
+
+}  // namespace test_support

@@ -4,6 +4,8 @@
 
 #include "test_support/WatchScript.h"
 
+namespace test_support {
+
 namespace {
 
 // WM_GETTEXT rather than GetWindowText: it reads controls of another process
@@ -39,7 +41,7 @@ BOOL CALLBACK CollectPart(HWND child, LPARAM data) {
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
             RECT place;
             GetWindowRect(child, &place);
-            parts->buttons.push_back({{place.left, place.top}, msgbox_watch::WithoutMnemonic(TextOf(child))});
+            parts->buttons.push_back({{place.left, place.top}, test_support::WithoutMnemonic(TextOf(child))});
         }
         return TRUE;
     }
@@ -152,3 +154,5 @@ void MessageBoxWatcher::Answer(HWND box) {
     HWND button = GetDlgItem(box, seen.answer);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(seen.answer, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
+
+}  // namespace test_support

@@ -17,6 +17,8 @@
 #include "test_support/MessageBoxWatcher.h"
 #include "test_support/WatchScript.h"
 
+using namespace test_support;
+
 namespace {
 
 int Usage(const char* why) {
@@ -93,10 +95,10 @@ int main(int argc, char** argv) {
         return Usage("give --pid or --program, and --script and --record");
 
     std::string text, error;
-    msgbox_watch::AnswerScript script;
+    test_support::AnswerScript script;
     if (!ReadWhole(scriptPath, &text))
         return Usage("cannot read the script");
-    if (!msgbox_watch::ParseAnswerScript(text, &script, &error))
+    if (!test_support::ParseAnswerScript(text, &script, &error))
         return Usage(error.c_str());
 
     FILE* record = std::fopen(recordPath, "wb");
@@ -130,7 +132,7 @@ int main(int argc, char** argv) {
         // leaves whole lines.
         MessageBoxWatcher watcher(pid, script.answers, script.fallback, [&](const SeenBox& box) {
             const std::string line =
-                msgbox_watch::RecordLine(box.caption, box.text, box.buttons, box.answer) + "\n";
+                test_support::RecordLine(box.caption, box.text, box.buttons, box.answer) + "\n";
             if (std::fwrite(line.data(), 1, line.size(), record) != line.size() || std::fflush(record) != 0)
                 recordFailed = true;
         });

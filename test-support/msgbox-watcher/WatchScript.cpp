@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-namespace msgbox_watch {
+namespace test_support {
 namespace {
 
 const struct {
@@ -144,4 +144,4 @@ std::string RecordLine(const std::string& caption, const std::string& text,
     return line;
 }
 
-}  // namespace msgbox_watch
+}  // namespace test_support

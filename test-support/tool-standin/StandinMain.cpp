@@ -12,6 +12,8 @@
 #include "test_support/StandinScript.h"
 #include "StateFolder.h"
 
+using namespace test_support;
+
 namespace {
 
 const char kFolderVariable[] = "NORQ_STANDIN_DIR";
@@ -108,23 +110,23 @@ int main() {
     if (!portaq_sim::ReadWholeFile(portaq_sim::JoinPath(folder, tool + "." + std::to_string(run) + ".script"),
                                    &script))
         portaq_sim::ReadWholeFile(portaq_sim::JoinPath(folder, tool + ".script"), &script);
-    std::vector<standin::Step> steps;
+    std::vector<test_support::Step> steps;
     std::string error;
     int code = 0;
-    if (!standin::ParseScript(script, &steps, &error)) {
+    if (!test_support::ParseScript(script, &steps, &error)) {
         Journal(folder, "error tool=" + tool + " script " + error);
         steps.clear();
         code = 99;
     }
     for (const auto& step : steps) {
         switch (step.kind) {
-            case standin::Step::kWait:
+            case test_support::Step::kWait:
                 Sleep(static_cast<DWORD>(step.number));
                 break;
-            case standin::Step::kWaitForever:
+            case test_support::Step::kWaitForever:
                 for (;;)
                     Sleep(1000);
-            case standin::Step::kWrite: {
+            case test_support::Step::kWrite: {
                 FILE* file = std::fopen(step.name.c_str(), "wb");
                 bool ok =
                     file && std::fwrite(step.text.data(), 1, step.text.size(), file) == step.text.size();
@@ -134,24 +136,24 @@ int main() {
                     Journal(folder, "error tool=" + tool + " cannot write " + step.name);
                 break;
             }
-            case standin::Step::kPlug:
-            case standin::Step::kUnplug:
-                if (!Panel().SetPlugged(step.kind == standin::Step::kPlug, &error))
+            case test_support::Step::kPlug:
+            case test_support::Step::kUnplug:
+                if (!Panel().SetPlugged(step.kind == test_support::Step::kPlug, &error))
                     Journal(folder, "error tool=" + tool + " " + error);
                 break;
-            case standin::Step::kPanel:
+            case test_support::Step::kPanel:
                 if (!portaq_sim::SetPanelValue(Panel(), step.name, step.text, &error))
                     Journal(folder, "error tool=" + tool + " " + error);
                 break;
-            case standin::Step::kPortaqRead:
+            case test_support::Step::kPortaqRead:
                 Journal(folder, "portaq tool=" + tool + " " +
                                     PortaqRead(static_cast<int>(step.number), step.address));
                 break;
-            case standin::Step::kExit:
+            case test_support::Step::kExit:
                 code = static_cast<int>(step.number);
                 break;
         }
-        if (step.kind == standin::Step::kExit)
+        if (step.kind == test_support::Step::kExit)
             break;
     }
     Journal(folder, "exit tool=" + tool + " code=" + std::to_string(code));

@@ -4,7 +4,7 @@
 
 #include "PanelState.h"
 
-namespace standin {
+namespace test_support {
 
 std::string Unescape(const std::string& text) {
     std::string out;
@@ -103,4 +103,4 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
     return true;
 }
 
-}  // namespace standin
+}  // namespace test_support

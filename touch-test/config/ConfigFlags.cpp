@@ -1,5 +1,7 @@
 #include "trelliq/ConfigFlags.h"
 
+namespace trelliq {
+
 bool FlagOnWhenNotZero(int flag) {
     return flag != 0;
 }
@@ -7,3 +9,5 @@ bool FlagOnWhenNotZero(int flag) {
 bool FlagOnWhenOne(int flag) {
     return flag == 1;
 }
+
+}  // namespace trelliq

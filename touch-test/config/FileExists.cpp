@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace trelliq {
+
 bool FileExists(const char* path) {
 #ifdef _WIN32
     WIN32_FIND_DATAA found;
@@ -19,3 +21,5 @@ bool FileExists(const char* path) {
     return stat(path, &info) == 0;
 #endif
 }
+
+}  // namespace trelliq

@@ -5,6 +5,8 @@
 #include "trelliq/IniFile.h"
 #include "trelliq/TouchTestStartup.h"
 
+namespace trelliq {
+
 namespace {
 
 const int kReadAttempts = 3;
@@ -110,3 +112,5 @@ bool ReadSensorSize(TouchTestConfig& config, const StartupSeams& seams) {
     config.Grids.Y = height;
     return true;
 }
+
+}  // namespace trelliq

@@ -5,6 +5,8 @@
 
 #include "trelliq/IniFile.h"
 
+namespace trelliq {
+
 TouchTestConfig TheTouchTestConfig;
 
 namespace {
@@ -182,3 +184,5 @@ StartupOutcome RunTouchTestStartup(TouchTestConfig& config, const StartupSeams& 
     ReadRemainingKeys(config);
     return StartupOutcome::GoOn;
 }
+
+}  // namespace trelliq

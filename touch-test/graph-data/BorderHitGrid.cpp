@@ -6,6 +6,8 @@
 #include <new>
 #include <stdexcept>
 
+namespace trelliq {
+
 void BorderHitGrid::Rebuild(int columns, int rows) {
     std::vector<int>().swap(counters_);
     columns_ = columns;
@@ -70,3 +72,5 @@ int64_t BorderHitGrid::BorderCellCount() const {
 bool BorderHitGrid::IsComplete(int limit) const {
     return HasCells() && CompletedCount(limit) == BorderCellCount();
 }
+
+}  // namespace trelliq

@@ -1,5 +1,7 @@
 #include "trelliq/C2DLineGraph.h"
 
+namespace trelliq {
+
 C2DLineGraph::C2DLineGraph(int x, int y, int width, int height)
     : area{x, y, width, height}, stats{0, 0, 0, 0}, cursor{0, 0, 0}, errorPoints{{0, 0}, {0, 0}},
       fontHeight(static_cast<int>(static_cast<int64_t>(height) * 6 / 100)), fontWidth(0),
@@ -52,3 +54,5 @@ void C2DLineGraph::SetArea(int width, int height) {
     fontHeight = static_cast<int>(static_cast<int64_t>(height) * 8 / 100);
     fontWidth = static_cast<int>(static_cast<int64_t>(width) * 35 / 1000);
 }
+
+}  // namespace trelliq

@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+namespace trelliq {
+
 namespace {
 
 const uint32_t kBucketCount = 31;
@@ -125,3 +127,5 @@ void HashForEach(HashTable* table, void (*callback)(const char* key, void* value
             callback(node->key, node->value, context);
     }
 }
+
+}  // namespace trelliq

@@ -13,6 +13,8 @@
 
 #include "trelliq/TextToInt.h"
 
+namespace trelliq {
+
 char IniFilePath[INI_PATH_SIZE];
 IniFileDictionary* IniDictionary = nullptr;
 
@@ -352,3 +354,5 @@ void IniFileFree(IniFileDictionary* dictionary) {
     if (IniDictionary == dictionary)
         IniDictionary = nullptr;
 }
+
+}  // namespace trelliq

@@ -3,6 +3,8 @@
 #include <limits.h>
 #include <stdlib.h>
 
+namespace trelliq {
+
 int TextToInt(const char* text) {
     long value = strtol(text, nullptr, 10);
     if (value > INT_MAX)
@@ -11,3 +13,5 @@ int TextToInt(const char* text) {
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+}  // namespace trelliq

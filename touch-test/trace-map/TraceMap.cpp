@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <new>
 
+namespace trelliq {
+
 TraceMap::TraceMap(uint32_t width, uint32_t height, uint32_t jumpLimitX, uint32_t jumpLimitY,
                    uint32_t warningLimitX, uint32_t warningLimitY)
     : width_(width), height_(height), jumpLimitX_(jumpLimitX), jumpLimitY_(jumpLimitY),
@@ -226,3 +228,5 @@ int TraceMap::JudgeTracePoint(int mode, int x, int y) {
         return TRACE_END_REACHED;
     return largeStep ? TRACE_LARGE_STEP : TRACE_ON_TRACK;
 }
+
+}  // namespace trelliq

@@ -2,6 +2,7 @@
 // generated table of 1,000 registers, with the recording device (0 entries
 // first, for the fixed cost of parsing the table):
 //   cendra_benchmark [folder]     prints "cendra <n> entries: <ms> ms"
+//   cendra_benchmark --quick      the same in the working folder (test suite)
 #include "console_tools/ParamWriter.h"
 #include "PellitonParamSources.h"
 #include "RecordingDevice.h"
@@ -9,6 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+
+using namespace console_tools;
 
 namespace {
 
@@ -45,7 +48,8 @@ bool writeConfig(const std::string& path, int entries) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string folder = argc > 1 ? std::string(argv[1]) + "/" : std::string();
+    const bool named = argc > 1 && std::string(argv[1]) != "--quick";
+    const std::string folder = named ? std::string(argv[1]) + "/" : std::string();
     const std::string table = folder + "cendra_bench_table.csv";
     if (!writeTable(table)) {
         std::printf("cannot write %s\n", table.c_str());

@@ -9,6 +9,8 @@
 #include <ostream>
 #include <vector>
 
+namespace console_tools {
+
 // Found by argument-dependent lookup, so beside WriteEntry.
 bool operator==(const WriteEntry& a, const WriteEntry& b) {
     return a.address == b.address && a.data == b.data && a.mask == b.mask;
@@ -103,3 +105,5 @@ TEST(BuildWrites, AddressTextIsHex) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 namespace {
 
 // The options point into args, which must outlive them.
@@ -99,3 +101,5 @@ TEST(CendraOptions, SeededRandomVectorsNeverCrash) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <regex>
 
+namespace console_tools {
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -235,3 +237,5 @@ TEST_F(CendraProgram, Zr8ScriptCarriesTheSlave) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace console_tools {
+
 namespace {
 
 const ScriptTime kTime{2024, 3, 7, 9, 5};
@@ -45,3 +47,5 @@ TEST(CommandScript, TimeLineWidths) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

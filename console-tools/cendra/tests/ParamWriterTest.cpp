@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace console_tools {
+
 namespace {
 
 using Journal = std::vector<std::string>;
@@ -247,3 +249,5 @@ TEST_F(Cendra, KeyGivenTwiceGivesTwoScriptLines) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

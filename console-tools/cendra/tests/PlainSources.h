@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 struct PlainSources : ParamSources {
     std::vector<std::pair<std::string, RegisterField>> registers;
     std::vector<ConfigValue> entries;
@@ -35,3 +37,5 @@ struct PlainSources : ParamSources {
         return true;
     }
 };
+
+}  // namespace console_tools

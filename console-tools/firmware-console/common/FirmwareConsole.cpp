@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace console_tools {
+
 void PrintFileVersion(FirmwareConsole& console, const char* modulePath) {
     int major = 0, minor = 0, build = 0, revision = 0;
     console.queryFileVersion(modulePath, &major, &minor, &build, &revision);
@@ -76,3 +78,5 @@ std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text, std::u
     }
     return value;
 }
+
+}  // namespace console_tools

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace console_tools {
+
 int QueryFileVersion(const char* modulePath, int* major, int* minor, int* build, int* revision) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(modulePath, &ignored);
@@ -39,3 +41,5 @@ void OwnProgramPath(int argc, char** argv, char* path, unsigned size) {
     else
         GetModuleFileNameA(nullptr, path, size);
 }
+
+}  // namespace console_tools

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace console_tools {
+
 void ConsoleOutput::print(const char* format, ...) {
     char small[256];
     va_list args;
@@ -29,3 +31,5 @@ void ConsoleOutput::print(const char* format, ...) {
 void StdoutConsole::write(const char* text, std::size_t length) {
     std::fwrite(text, 1, length, stdout);
 }
+
+}  // namespace console_tools

@@ -1,5 +1,7 @@
 #include "console_tools/OptionNumbers.h"
 
+namespace console_tools {
+
 namespace {
 
 int digitValue(char c, unsigned base) {
@@ -40,3 +42,5 @@ bool ReadHexOption(const char* text, std::uint32_t* value) {
 bool ReadDecimalOption(const char* text, std::uint32_t* value) {
     return readNumber(text, 10, value);
 }
+
+}  // namespace console_tools

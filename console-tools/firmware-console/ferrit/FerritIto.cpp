@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace console_tools {
+
 namespace {
 constexpr std::uint16_t kChipNotGiven = 0xFFFF;
 }
@@ -67,3 +69,5 @@ int QueryItoInfo(FirmwareConsole& console, const char* ownPath, int argc, char**
     device.closeDevice(handle);
     return result;
 }
+
+}  // namespace console_tools

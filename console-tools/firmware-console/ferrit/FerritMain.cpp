@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+using namespace console_tools;
+
 int main(int argc, char** argv) {
     char ownPath[MAX_PATH] = {};
     OwnProgramPath(argc, argv, ownPath, sizeof ownPath);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace console_tools {
+
 StdioDumpFile::~StdioDumpFile() {
     if (file_)
         std::fclose(static_cast<FILE*>(file_));
@@ -135,3 +137,5 @@ int RunGorlune(FirmwareConsole& console, DumpFile& file, const char* ownPath, in
     out.print("Successful writting!\n");
     return endAfterStop(console, handle, 0);
 }
+
+}  // namespace console_tools

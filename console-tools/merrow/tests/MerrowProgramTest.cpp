@@ -4,7 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
+
+#include "pelliton/CsvParser.h"
+
+namespace console_tools {
 
 namespace {
 
@@ -206,11 +212,6 @@ TEST(MerrowProgram, Failures) {
 
 // Round trip: a table parses to the same header, registers and pins after
 // conversion to ".tbl".
-#include "pelliton/CsvParser.h"
-
-#include <cstring>
-#include <memory>
-
 namespace {
 
 void expectSameTable(const CCsvParser& csv, const CCsvParser& tbl) {
@@ -290,3 +291,5 @@ TEST(MerrowRoundTrip, QuotedCellsCrLfPinsAndOrders) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+namespace console_tools {
+
 namespace {
 
 TEST(MerrowRules, OutputName) {
@@ -69,3 +71,5 @@ TEST(MerrowRules, SameFileName) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -2,6 +2,8 @@
 
 #include "ChipMemory.h"
 
+namespace portaq_sim {
+
 using portaq_sim::ChipMemory;
 
 TEST(ChipMemory, WordAddressesAdvanceByOneWordAndDeliverLowByteFirst) {
@@ -40,3 +42,5 @@ TEST(ChipMemory, TextRoundTripAndDamage) {
     EXPECT_EQ(error, "line 2 is not \"address value\"");
     EXPECT_TRUE(copy.Words().empty());
 }
+
+}  // namespace portaq_sim

@@ -10,7 +10,7 @@
 
 #include "SimulatorSession.h"
 
-namespace portaq_dll {
+namespace portaq_sim {
 
 namespace {
 
@@ -226,4 +226,4 @@ void StopDeviceWatch() {
     InterlockedExchange(&g_stopping, 1);
 }
 
-}  // namespace portaq_dll
+}  // namespace portaq_sim

@@ -4,7 +4,7 @@
 // notices (RegisterDeviceNotification, which the library follows).
 #pragma once
 
-namespace portaq_dll {
+namespace portaq_sim {
 
 // Follows the process's RegisterDeviceNotification calls (at attach).
 void InstallNoticeHooks();
@@ -12,4 +12,4 @@ void InstallNoticeHooks();
 void StartDeviceWatch();
 void StopDeviceWatch();
 
-}  // namespace portaq_dll
+}  // namespace portaq_sim

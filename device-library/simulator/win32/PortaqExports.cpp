@@ -9,8 +9,8 @@
 #include "Journal.h"
 #include "SimulatorSession.h"
 
-using portaq_dll::SessionLock;
 using portaq_sim::Controller;
+using portaq_sim::SessionLock;
 
 namespace {
 
@@ -20,12 +20,12 @@ template <typename Result, typename Body>
 Result Guarded(Result fallback, Body body) {
     try {
         SessionLock lock;
-        Controller* controller = portaq_dll::CurrentController();
+        Controller* controller = portaq_sim::CurrentController();
         if (!controller)
             return fallback;
         return body(*controller);
     } catch (...) {
-        portaq_dll::ReportError("Portaq: internal error");
+        portaq_sim::ReportError("Portaq: internal error");
         return fallback;
     }
 }
@@ -35,7 +35,7 @@ Result Guarded(Result fallback, Body body) {
 PORTAQ_API HANDLE IO_OpenDevice(int index) {
     HANDLE result = Guarded<HANDLE>(INVALID_HANDLE_VALUE, [&](Controller& controller) {
         int label = 0;
-        HANDLE handle = portaq_dll::NewDeviceHandle(&label);
+        HANDLE handle = portaq_sim::NewDeviceHandle(&label);
         if (!handle) {
             controller.Note("IO_OpenDevice(" + std::to_string(index) + ") = -1 no kernel handle");
             return INVALID_HANDLE_VALUE;
@@ -44,20 +44,20 @@ PORTAQ_API HANDLE IO_OpenDevice(int index) {
             case portaq_sim::OpenResult::kHandle:
                 return handle;
             case portaq_sim::OpenResult::kZero:
-                portaq_dll::DiscardNewDeviceHandle(handle);
+                portaq_sim::DiscardNewDeviceHandle(handle);
                 return static_cast<HANDLE>(nullptr);
             default:
-                portaq_dll::DiscardNewDeviceHandle(handle);
+                portaq_sim::DiscardNewDeviceHandle(handle);
                 return INVALID_HANDLE_VALUE;
         }
     });
-    portaq_dll::StartDeviceWatch();
+    portaq_sim::StartDeviceWatch();
     return result;
 }
 
 PORTAQ_API uint8_t IO_ReportToOS(HANDLE device, int on, int reserved) {
     return Guarded<uint8_t>(
-        0, [&](Controller& c) { return c.ReportToOS(portaq_dll::LabelOf(device), on, reserved); });
+        0, [&](Controller& c) { return c.ReportToOS(portaq_sim::LabelOf(device), on, reserved); });
 }
 
 PORTAQ_API int IO_SetChipIndex(int index) {
@@ -68,7 +68,7 @@ PORTAQ_API int IO_ReadData(HANDLE device, uint32_t address, uint8_t* buffer, uin
     bool answered = false;
     int result = Guarded<int>(-1, [&](Controller& c) {
         answered = true;
-        return c.ReadData(portaq_dll::LabelOf(device), address, buffer, count);
+        return c.ReadData(portaq_sim::LabelOf(device), address, buffer, count);
     });
     if (!answered && count)
         *count = 0;
@@ -78,12 +78,12 @@ PORTAQ_API int IO_ReadData(HANDLE device, uint32_t address, uint8_t* buffer, uin
 PORTAQ_API int IO_ReadWriteMemData(HANDLE device, uint32_t address, uint32_t data, uint32_t mask,
                                    uint8_t answer[16]) {
     return Guarded<int>(-1, [&](Controller& c) {
-        return c.ReadWriteMemData(portaq_dll::LabelOf(device), address, data, mask, answer);
+        return c.ReadWriteMemData(portaq_sim::LabelOf(device), address, data, mask, answer);
     });
 }
 
 PORTAQ_API int IO_SetRawMode(HANDLE device, int mode) {
-    return Guarded<int>(-1, [&](Controller& c) { return c.SetRawMode(portaq_dll::LabelOf(device), mode); });
+    return Guarded<int>(-1, [&](Controller& c) { return c.SetRawMode(portaq_sim::LabelOf(device), mode); });
 }
 
 PORTAQ_API int IO_GetDeviceType(void) {
@@ -128,10 +128,10 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     (void)reserved;
     if (reason == DLL_PROCESS_ATTACH) {
         DisableThreadLibraryCalls(instance);
-        portaq_dll::InstallNoticeHooks();
+        portaq_sim::InstallNoticeHooks();
     } else if (reason == DLL_PROCESS_DETACH) {
-        portaq_dll::StopDeviceWatch();
-        portaq_dll::JournalDetach();
+        portaq_sim::StopDeviceWatch();
+        portaq_sim::JournalDetach();
     }
     return TRUE;
 }

@@ -7,7 +7,7 @@
 
 #include "Journal.h"
 
-namespace portaq_dll {
+namespace portaq_sim {
 
 namespace {
 
@@ -175,4 +175,4 @@ void JournalDetach() {
     portaq_sim::AppendToFile(g_controller->Folder().JournalPath(), line + "\n");
 }
 
-}  // namespace portaq_dll
+}  // namespace portaq_sim

@@ -8,7 +8,7 @@
 
 #include "Controller.h"
 
-namespace portaq_dll {
+namespace portaq_sim {
 
 // Holds the in-process lock and the panel's cross-process mutex while alive.
 // Device notices are sent only after it is released: the receiving window
@@ -43,4 +43,4 @@ void JournalDetach();
 
 void ReportError(const std::string& text);
 
-}  // namespace portaq_dll
+}  // namespace portaq_sim

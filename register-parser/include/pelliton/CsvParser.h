@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace pelliton {
 struct SharedCsvReader;  // the row reader, shared by copies of one parser
 typedef std::vector<std::string> CsvRow;
+}  // namespace pelliton
 
 class PELLITON_API CCsvParser : public RegisterTable {
 public:
@@ -71,8 +73,8 @@ private:
     void releaseReader();
     const std::string& cell(size_t index) const;
 
-    SharedCsvReader* reader;
-    CsvRow* currentRow;
+    pelliton::SharedCsvReader* reader;
+    pelliton::CsvRow* currentRow;
     int verbose;
 };
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace pelliton {
+
 typedef std::vector<std::string> CsvRow;
 
 // Enclosure modes.
@@ -52,3 +54,5 @@ struct CsvRowReader {
     CsvRow CsvSplitEnclosed(const std::string& line) const;
     CsvRow CsvSplitOptional(const std::string& line) const;
 };
+
+}  // namespace pelliton

@@ -39,20 +39,48 @@ private:
 // save reports failure rather than pretend.
 class CKestrovaDlg::Logs : public vantro::RunLogs {
 public:
-    explicit Logs(SettingsContext& context) : context_(context) {}
+    Logs(SettingsContext& context, vantro::OperationsState& state) : context_(context), state_(state) {}
     void ResetTestLogs() override;
     bool SaveLogs(bool, std::string&) override { return false; }
     void Screenshot(const char*, int) override {}
-    std::string StepResultFilePath(bool) override { return std::string(); }
+    std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
+
+private:
+    SettingsContext& context_;
+    vantro::OperationsState& state_;
+};
+
+class CKestrovaDlg::Switcher : public vantro::SettingSwitcher {
+public:
+    explicit Switcher(SettingsContext& context) : context_(context) {}
+    bool SwitchSetting(int index) override { return ::SwitchSetting(context_, index); }
 
 private:
     SettingsContext& context_;
 };
 
-// The watched device as the operations use it.
-class CKestrovaDlg::OperationDevice : public vantro::OperationsDevice {
+class CKestrovaDlg::Clock : public vantro::RunClock {
 public:
-    explicit OperationDevice(vantro::DeviceWatch& watch) : watch_(watch) {}
+    void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+};
+
+// The fields and the message box the operations write to.  The dialog's
+// window exists once the fields are written (a run needs the dialog).
+class CKestrovaDlg::OperationsFields : public vantro::OperationsView {
+public:
+    OperationsFields(VantroView& view, HWND& window) : view_(view), window_(window) {}
+    void SetFieldText(int id, const char* text) override { ::SetDlgItemTextA(window_, id, text); }
+    void SetFieldNumber(int id, int value) override { ::SetDlgItemInt(window_, id, value, TRUE); }
+    void ShowBox(const char* text, const char* caption) override { view_.ShowBox(text, caption, MB_OK); }
+
+private:
+    VantroView& view_;
+    HWND& window_;
+};
+
+class CKestrovaDlg::OperationsDeviceOf : public vantro::OperationsDevice {
+public:
+    explicit OperationsDeviceOf(vantro::DeviceWatch& watch) : watch_(watch) {}
     bool IsOpen() override { return watch_.IsOpen(); }
     int DeviceType() override { return watch_.DeviceType(); }
     bool FirstRemovedMark() override { return watch_.firstRemovedMark.load() != 0; }
@@ -69,16 +97,23 @@ private:
     vantro::DeviceWatch& watch_;
 };
 
-class CKestrovaDlg::Switcher : public vantro::SettingSwitcher {
+// The open/short services as the other operations reach them, bound once the
+// open/short operations exist (they are built with the context that names
+// this link).
+class CKestrovaDlg::OpenShortLink : public vantro::OpenShortServices {
 public:
-    explicit Switcher(SettingsContext& context) : context_(context) {}
-    bool SwitchSetting(int index) override { return ::SwitchSetting(context_, index); }
-
-private:
-    SettingsContext& context_;
-};
-
-class CKestrovaDlg::Clock : public vantro::RunClock {
-public:
-    void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+    int GetCsvKind(const char* path) override {
+        return target ? target->GetCsvKind(path) : OpenShortServices::GetCsvKind(path);
+    }
+    vantro::StepOutcome RunMutualTest(vantro::StepCall& call, bool quiet) override {
+        return target ? target->RunMutualTest(call, quiet) : OpenShortServices::RunMutualTest(call, quiet);
+    }
+    vantro::StepOutcome RunHardCalibrationTest(vantro::StepCall& call, int retriesLeft) override {
+        return target ? target->RunHardCalibrationTest(call, retriesLeft)
+                      : OpenShortServices::RunHardCalibrationTest(call, retriesLeft);
+    }
+    vantro::StepOutcome RunUniformityTest(vantro::StepCall& call) override {
+        return target ? target->RunUniformityTest(call) : OpenShortServices::RunUniformityTest(call);
+    }
+    vantro::OpenShortServices* target = nullptr;
 };

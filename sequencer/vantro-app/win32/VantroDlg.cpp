@@ -20,8 +20,9 @@ CKestrovaDlg::CKestrovaDlg()
           context_.settings, tools_, batchFiles_, vantro::GetWindowsVersionClass(), vantro::IsWindows64Bit(),
           [this](const char* text) { engine_->ShowStepStatus(text); },
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
+      openShortData_(new vantro::OpenShortData()), ngLines_(new vantro::NgLineStatus()),
       handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
-      logs_(new Logs(context_)), switcher_(new Switcher(context_)), clock_(new Clock),
+      logs_(new Logs(context_, operationsState_)), switcher_(new Switcher(context_)), clock_(new Clock),
       prompts_([this] { return static_cast<CWnd*>(this); }) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");
@@ -34,27 +35,33 @@ CKestrovaDlg::CKestrovaDlg()
         prompts_, *clock_, view_, *logs_, tools_,
         [this](std::function<void()> work) { return StartWorker(std::move(work)); }}));
     device_.SetReinstaller(&reinstaller_);
+    BindOperations();
     controller_.reset(new vantro::MainController(vantro::MainParts{
-        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, openShort_, mapDisplay_}));
-    operationDevice_.reset(new OperationDevice(device_));
-    const vantro::OperationContext operations{context_,
-                                              operationsState_,
-                                              tools_,
-                                              *clock_,
-                                              view_,
-                                              view_,
-                                              *operationDevice_,
-                                              *logs_,
-                                              firmwareServices_,
-                                              openShortServices_,
-                                              [this](const char* text) { engine_->ShowStepStatus(text); }};
-    drawingTests_.reset(new vantro::DrawingTestOperations(operations));
-    vantro::ServeDrawingTestOperations(router_, *drawingTests_);
+        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, mapDisplay_}));
 }
 
 CKestrovaDlg::~CKestrovaDlg() {
     destroying_ = true;
     controller_.reset();
+}
+
+void CKestrovaDlg::BindOperations() {
+    vantro::ResetOpenShortData(*openShortData_);
+    vantro::ClearNgLines(*ngLines_);
+    operationsFields_.reset(new OperationsFields(view_, m_hWnd));
+    operationsDevice_.reset(new OperationsDeviceOf(device_));
+    openShortLink_.reset(new OpenShortLink);
+    operations_.reset(new vantro::OperationContext{
+        context_, operationsState_, tools_, *clock_, view_, *operationsFields_, *operationsDevice_, *logs_,
+        firmware_, *openShortLink_, [this](const char* text) { engine_->ShowStepStatus(text); }});
+    openShortOperations_.reset(new vantro::OpenShortOperations(
+        *operations_, vantro::OpenShortRecords{*openShortData_, chipLayout_, *ngLines_, context_.shared},
+        openShortDisplay_));
+    openShortLink_->target = openShortOperations_.get();
+    vantro::ServeOpenShortOperations(router_, *openShortOperations_);
+    drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
+    vantro::ServeDrawingTestOperations(router_, *drawingTests_);
+    openShort_.reset(new vantro::OpenShortResultsOfRecord(operationsState_, *openShortData_));
 }
 
 bool CKestrovaDlg::StartWorker(std::function<void()> work) {

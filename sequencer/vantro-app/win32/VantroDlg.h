@@ -22,6 +22,8 @@
 #include "vantro/DeviceWatch.h"
 #include "vantro/DrawingTestOperations.h"
 #include "vantro/MainController.h"
+#include "vantro/OpenShortOperations.h"
+#include "vantro/OpenShortResultsOfRecord.h"
 #include "vantro/OperationRouter.h"
 #include "vantro/Prompts.h"
 #include "vantro/SequenceEngine.h"
@@ -64,11 +66,15 @@ private:
     class Logs;
     class Switcher;
     class Clock;
-    class OperationDevice;
+    class OperationsFields;
+    class OperationsDeviceOf;
+    class OpenShortLink;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
     bool StartWorker(std::function<void()> work);
+    // The operations' context, the open/short operations and their routes.
+    void BindOperations();
 
     DWORD guiThread_ = 0;
     bool destroying_ = false;
@@ -95,6 +101,11 @@ private:
     vantro::DeviceWatch device_;
     vantro::PortableBatchFiles batchFiles_;
     vantro::DevconReinstaller reinstaller_;
+    // The operations' state and the open/short record, allocated once.
+    vantro::OperationsState operationsState_;
+    std::unique_ptr<vantro::OpenShortData> openShortData_;
+    std::unique_ptr<vantro::NgLineStatus> ngLines_;
+    vantro::ChipLayout chipLayout_{};
     // Every operation but "ReInstall" goes to the class registered for it.
     vantro::OperationRouter router_;
     std::unique_ptr<Handlers> handlers_;
@@ -106,18 +117,20 @@ private:
     std::function<void()> work_;
     std::unique_ptr<CWinThread> worker_;
     std::unique_ptr<vantro::SequenceEngine> engine_;
+    // The operations' context and the classes of operations built with it.
+    std::unique_ptr<OperationsFields> operationsFields_;
+    std::unique_ptr<OperationsDeviceOf> operationsDevice_;
+    vantro::FirmwareServices firmware_{operationsState_};
+    std::unique_ptr<OpenShortLink> openShortLink_;
+    std::unique_ptr<vantro::OperationContext> operations_;
+    vantro::OpenShortDisplay openShortDisplay_;
+    std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
+    std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
     // Seams for the stage dialog, its file search, the open/short record and
     // the ITO map; their defaults open nothing, find nothing and draw nothing.
     vantro::StageSettingsEditor stageEditor_;
     vantro::StageFileSearch fileSearch_;
-    vantro::OpenShortResults openShort_;
+    std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
     vantro::ItoMapDisplay mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;
-    // What the operation classes are built with, and the classes registered
-    // with the router.
-    vantro::OperationsState operationsState_;
-    std::unique_ptr<OperationDevice> operationDevice_;
-    vantro::FirmwareServices firmwareServices_{operationsState_};
-    vantro::OpenShortServices openShortServices_;
-    std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
 };

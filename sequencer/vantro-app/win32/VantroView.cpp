@@ -104,6 +104,7 @@ void VantroView::KillTimer(unsigned id) {
 }
 
 void VantroView::ClearRunFields() {
+    dialog_.operationsState_.ResetForRun();
     for (int id : {IDC_ITO_WIDTH, IDC_ITO_HEIGHT, IDC_GOLDEN_WIDTH, IDC_GOLDEN_HEIGHT, IDC_NG_COUNT})
         ::SetDlgItemTextA(dialog_.m_hWnd, id, "0");
     ::SetDlgItemTextA(dialog_.m_hWnd, IDC_FILE, "");
@@ -281,18 +282,6 @@ bool VantroView::AskPassword(std::string* typed) {
 
 void VantroView::ShowBox(const char* text, const char* caption, unsigned style) {
     ShowMessageBox(text, caption ? caption : kAppTitle, style, dialog_.BoxOwner());
-}
-
-void VantroView::SetFieldText(int id, const char* text) {
-    ::SetDlgItemTextA(dialog_.m_hWnd, id, text);
-}
-
-void VantroView::SetFieldNumber(int id, int value) {
-    ::SetDlgItemInt(dialog_.m_hWnd, id, static_cast<UINT>(value), TRUE);
-}
-
-void VantroView::ShowBox(const char* text, const char* caption) {
-    ShowMessageBox(text, caption, MB_OK, dialog_.BoxOwner());
 }
 
 bool VantroView::CreateConsole() {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "vantro/MainView.h"
-#include "vantro/OperationContext.h"
 #include "vantro/RunInterfaces.h"
 #include "vantro/SettingsInterfaces.h"
 
@@ -22,7 +21,6 @@ class CKestrovaDlg;
 // dialog's own thread.
 class VantroView : public vantro::RunUi,
                    public vantro::MainView,
-                   public vantro::OperationsView,
                    public SettingsWindow,
                    public MessageDisplay {
 public:
@@ -79,10 +77,6 @@ public:
     bool AskPassword(std::string* typed) override;
     void ShowBox(const char* text, const char* caption, unsigned style) override;
 
-    // OperationsView: the operations' fields and their OK box (no icon).
-    void SetFieldText(int id, const char* text) override;
-    void SetFieldNumber(int id, int value) override;
-    void ShowBox(const char* text, const char* caption) override;
     bool CreateConsole() override;
     void FreeConsole() override;
 

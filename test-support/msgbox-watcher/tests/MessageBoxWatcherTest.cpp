@@ -4,6 +4,8 @@
 
 #include "test_support/MessageBoxWatcher.h"
 
+namespace test_support {
+
 TEST(MessageBoxWatcher, AnswersMessageBoxesByScriptAndRecordsThem) {
     MessageBoxWatcher watcher(GetCurrentProcessId(), {IDRETRY, IDNO});
     EXPECT_EQ(MessageBoxA(nullptr, "Cannot Get Chip Data !", "Check Device", MB_RETRYCANCEL), IDRETRY);
@@ -18,3 +20,5 @@ TEST(MessageBoxWatcher, AnswersMessageBoxesByScriptAndRecordsThem) {
     EXPECT_EQ(seen[1].text, "Save?\nreally");
     EXPECT_EQ(seen[2].caption, "Info");
 }
+
+}  // namespace test_support

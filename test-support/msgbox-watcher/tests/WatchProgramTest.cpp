@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace test_support {
+
 namespace {
 
 std::string BinFolder() {
@@ -132,3 +134,5 @@ TEST(MessageBoxWatchProgram, ExitCodesTellTimeOutBadUseAndNoProcess) {
 }
 
 }  // namespace
+
+}  // namespace test_support

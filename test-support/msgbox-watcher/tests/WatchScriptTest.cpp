@@ -2,7 +2,7 @@
 
 #include "test_support/WatchScript.h"
 
-using namespace msgbox_watch;
+using namespace test_support;
 
 TEST(WatchScript, AnswersInOrderWithFallbackAndComments) {
     AnswerScript script;

@@ -2,8 +2,10 @@
 
 #include "test_support/StandinScript.h"
 
-using standin::ParseScript;
-using standin::Step;
+namespace test_support {
+
+using test_support::ParseScript;
+using test_support::Step;
 
 TEST(StandinScript, ParsesEveryStep) {
     std::vector<Step> steps;
@@ -37,3 +39,5 @@ TEST(StandinScript, RejectsWhatItDoesNotUnderstand) {
         EXPECT_EQ(error.compare(0, 7, "line 2:"), 0) << error;
     }
 }
+
+}  // namespace test_support

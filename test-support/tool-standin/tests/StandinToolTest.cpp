@@ -11,6 +11,8 @@
 
 #include "StateFolder.h"
 
+namespace test_support {
+
 namespace {
 
 std::string StandinsFolder() {
@@ -126,3 +128,5 @@ TEST_F(StandinTool, FirmwareUpdaterUnplugsAndReplugsThePanel) {
 }
 
 }  // namespace
+
+}  // namespace test_support

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+namespace trelliq {
+
 using testfiles::OnDisk;
 using testfiles::ReadBytes;
 using testfiles::WriteBytes;
@@ -69,3 +71,5 @@ TEST_F(StartupTest, FileTooLargeGoesOnWithEverythingZeroAndLeavesTheFile) {
     EXPECT_EQ(ReadBytes("LinearConfig.ini"), bytes);
     EXPECT_EQ(printed, "");
 }
+
+}  // namespace trelliq

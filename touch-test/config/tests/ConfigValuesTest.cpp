@@ -5,6 +5,8 @@
 #include <cstring>
 #include <functional>
 
+namespace trelliq {
+
 using testfiles::OnDisk;
 using testfiles::ReadBytes;
 using testfiles::WriteBytes;
@@ -237,3 +239,5 @@ TEST_F(StartupTest, MissingPatternAndDistanceKeysEachShowABox) {
     EXPECT_EQ(config.Distance.X, 1366 / 20);
     EXPECT_EQ(config.Distance.Y, 768 / 5);
 }
+
+}  // namespace trelliq

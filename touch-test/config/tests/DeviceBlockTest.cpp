@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace trelliq {
+
 TEST(ReadDeviceBlock, PacketSizes) {
     const std::string notWords = "The byte number of data isn't a multiple of 4.\n";
     std::string nineTimes;
@@ -75,3 +77,5 @@ TEST(ReadDeviceBlock, PacketSizes) {
         }
     }
 }
+
+}  // namespace trelliq

@@ -11,6 +11,8 @@
 #include "trelliq/TouchTestStartup.h"
 #include "Win32StartupSeams.h"
 
+namespace trelliq {
+
 using namespace portaq_sim;
 using testfiles::OnDisk;
 using testfiles::ReadBytes;
@@ -124,3 +126,5 @@ TEST(Win32Desktop, IsTheDesktopWindowsRectangle) {
     EXPECT_EQ(desktop.bottom, rect.bottom);
     EXPECT_GT(desktop.right - desktop.left, 0);
 }
+
+}  // namespace trelliq

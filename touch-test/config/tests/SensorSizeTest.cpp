@@ -1,6 +1,8 @@
 // The sensor size from the master and slave chips, and the device failures.
 #include "StartupFixture.h"
 
+namespace trelliq {
+
 using testfiles::OnDisk;
 using testfiles::ReadBytes;
 using testfiles::WriteText;
@@ -234,3 +236,5 @@ TEST_F(SensorSize, ZeroWidthOrHeightFailsBeforeAnyDivision) {
         EXPECT_EQ(ReadBytes("LinearConfig.ini"), OnDisk(kThreeSlaves));
     }
 }
+
+}  // namespace trelliq

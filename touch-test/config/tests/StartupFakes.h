@@ -13,6 +13,8 @@
 #include "trelliq/StartupSeams.h"
 #include "trelliq/TouchTestStartup.h"
 
+namespace trelliq {
+
 class FakeTouchDevice : public TouchDevice {
 public:
     enum Fault { None, OpenMinusOne, OpenZero, DisableFails, EnableFails, ReadsFail, ReadsDeliverNothing };
@@ -129,3 +131,5 @@ public:
 // The two device boxes.
 inline const char kNoDeviceBox[] = "Norq Device Not Found / Check if Norq Device exist";
 inline const char kSizeUnreadBox[] = "ItoWidth / ItoHeight Can Not be Read / Check if Norq Device Exists";
+
+}  // namespace trelliq

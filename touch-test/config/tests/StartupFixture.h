@@ -6,6 +6,8 @@
 #include "TestFiles.h"
 #include "trelliq/TouchTestStartup.h"
 
+namespace trelliq {
+
 class StartupTest : public testfiles::FreshFolderTest {
 protected:
     void TearDown() override {
@@ -26,3 +28,5 @@ protected:
     TouchTestConfig config;
     std::string printed;
 };
+
+}  // namespace trelliq

@@ -5,6 +5,8 @@
 #include "portaq/Portaq.h"
 #include "framework/Prompt.h"
 
+namespace trelliq {
+
 DeviceHandle PortaqTouchDevice::OpenDevice(int index) {
     return FromWin32Handle(IO_OpenDevice(index));
 }
@@ -34,3 +36,5 @@ DesktopRect Win32Desktop::DesktopRectangle() {
     GetWindowRect(GetDesktopWindow(), &rect);
     return DesktopRect{rect.left, rect.top, rect.right, rect.bottom};
 }
+
+}  // namespace trelliq

@@ -4,6 +4,8 @@
 
 #include "trelliq/StartupSeams.h"
 
+namespace trelliq {
+
 class PortaqTouchDevice : public TouchDevice {
 public:
     DeviceHandle OpenDevice(int index) override;
@@ -24,3 +26,5 @@ class Win32Desktop : public DesktopInfo {
 public:
     DesktopRect DesktopRectangle() override;
 };
+
+}  // namespace trelliq

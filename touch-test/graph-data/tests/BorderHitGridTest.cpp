@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace trelliq {
+
 TEST(BorderHitGrid, BorderCellCounts) {
     struct Case {
         int x, y;
@@ -58,3 +60,5 @@ TEST(BorderHitGrid, EmptyGridIsNeverComplete) {
     EXPECT_FALSE(grid.IsComplete(0));
     EXPECT_FALSE(grid.IsComplete(1));
 }
+
+}  // namespace trelliq

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace trelliq {
+
 TEST(TouchPoint, SixInt32InTheLogsOrder) {
     EXPECT_EQ(offsetof(TouchPoint, sample), 0u);
     EXPECT_EQ(offsetof(TouchPoint, strokeIndex), 4u);
@@ -75,3 +77,5 @@ TEST(C2DLineGraph, FontSizesFollowTheArea) {
     EXPECT_EQ(graph.fontHeight, 0);
     EXPECT_EQ(graph.fontWidth, 0);
 }
+
+}  // namespace trelliq

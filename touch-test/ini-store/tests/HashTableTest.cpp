@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace trelliq {
+
 TEST(HashTable, BucketsOfKnownNames) {
     struct Case {
         const char* key;
@@ -77,3 +79,5 @@ TEST(TextToInt, AtoiRulesClampedToInt) {
     for (const Case& c : cases)
         EXPECT_EQ(TextToInt(c.text), c.value) << c.text;
 }
+
+}  // namespace trelliq

@@ -8,6 +8,8 @@
 #include <unistd.h>
 #endif
 
+namespace trelliq {
+
 using testfiles::OnDisk;
 using testfiles::ReadBytes;
 using testfiles::WriteBytes;
@@ -185,3 +187,5 @@ TEST_F(IniStore, SaveLongerThanTheLoadLimitExitsAndKeepsTheFile) {
     ASSERT_NE(IniDictionary, nullptr);
     EXPECT_EQ(IniFileGetInt("S", "k10000"), 1);
 }
+
+}  // namespace trelliq

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace trelliq {
+
 namespace {
 
 struct Dump {
@@ -94,3 +96,5 @@ TEST_F(IniSyntax, NamesMatchWithoutRegardToAsciiCase) {
     EXPECT_STREQ(IniFileSetString("cursor", "check_cursor", "0"), "0");
     EXPECT_EQ(IniFileGetInt("Cursor", "check_Cursor"), 0);
 }
+
+}  // namespace trelliq

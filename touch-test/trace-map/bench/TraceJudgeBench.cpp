@@ -9,6 +9,8 @@
 
 #include "trelliq/TraceMap.h"
 
+using namespace trelliq;
+
 namespace {
 
 const int kWidth = 1920;

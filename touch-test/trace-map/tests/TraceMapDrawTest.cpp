@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace trelliq {
+
 namespace {
 
 int CountCells(const TraceMap& map, uint8_t code) {
@@ -107,3 +109,5 @@ TEST(TraceMapDraw, MapTooLargeHasNoGridAndJudgesNothing) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(map.Error(), 0);
 }
+
+}  // namespace trelliq

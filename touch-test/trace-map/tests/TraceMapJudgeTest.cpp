@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace trelliq {
+
 namespace {
 
 struct Step {
@@ -138,3 +140,5 @@ TEST(TraceMapJudge, MapWithoutCorridorJudgesOffMap) {
     EXPECT_FALSE(map.StrokeActive());
     EXPECT_EQ(map.Error(), 0);
 }
+
+}  // namespace trelliq

@@ -1,6 +1,8 @@
 // Cendra's command line: -c <table> -i <config> [-s <slave>] [-o <script>].
 #pragma once
 
+namespace console_tools {
+
 // The slave index when -s is not given (then the chip is not selected and the
 // controller is re-initialised after the writes).
 constexpr int kSlaveNotGiven = 0xFFFF;
@@ -17,3 +19,5 @@ struct CendraOptions {
 // it looks like; other arguments are skipped; the last value of a repeated
 // option wins.
 CendraOptions ScanCendraOptions(int argc, char** argv);
+
+}  // namespace console_tools

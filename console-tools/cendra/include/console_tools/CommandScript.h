@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 // One masked memory write: bits set in mask are the bits the write changes.
 struct WriteEntry {
     std::uint32_t address;
@@ -31,3 +33,5 @@ std::string FormatScriptLsbFirst(const std::vector<WriteEntry>& entries,
 std::string FormatCommandScript(const std::vector<WriteEntry>& entries,
                                 const std::vector<std::string>& comments, int deviceType, int slave,
                                 const ScriptTime& time);
+
+}  // namespace console_tools

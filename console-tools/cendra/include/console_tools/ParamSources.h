@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 // The fields of a register that the writer uses.
 struct RegisterField {
     std::string address;  // hexadecimal text, e.g. "0x00001234"
@@ -37,3 +39,5 @@ public:
     // malformed table gives an empty table, a missing configuration no entries.
     virtual std::unique_ptr<ParamSources> load(const char* tablePath, const char* configPath) = 0;
 };
+
+}  // namespace console_tools

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 // applyConfig and runParamWrite results.
 constexpr int kWriteSuccess = 1;
 constexpr int kWriteFailed = 0;
@@ -65,3 +67,5 @@ struct CendraContext {
 
 // Cendra's whole run; main exits 0 for kWriteSuccess and -1 otherwise.
 int runParamWrite(CendraContext& context, int argc, char** argv);
+
+}  // namespace console_tools

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace console_tools {
+
 namespace {
 
 std::string binFolder() {
@@ -62,3 +64,5 @@ TEST(PrintFileVersion, OverTheRealQuery) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

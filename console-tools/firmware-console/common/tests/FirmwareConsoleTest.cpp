@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 namespace {
 
 int noVersion(const char*, int*, int*, int*, int*) {
@@ -241,3 +243,5 @@ TEST(GetRomData, DeliveredCountOver640IsCutToThePacket) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

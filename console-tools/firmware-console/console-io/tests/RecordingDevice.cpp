@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+namespace console_tools {
+
 void RecordingDevice::record(const char* format, ...) {
     char line[256];
     va_list args;
@@ -80,3 +82,5 @@ void RecordingDevice::setVerbose(std::uint16_t level) {
 void RecordingDevice::closeDevice(DeviceHandle) {
     record("CloseHandle(h)");
 }
+
+}  // namespace console_tools

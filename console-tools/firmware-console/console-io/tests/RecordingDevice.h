@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 class RecordingDevice : public ConsoleDevice {
 public:
     // One scripted IO_ReadData answer.
@@ -49,3 +51,5 @@ private:
     void record(const char* format, ...) __attribute__((format(printf, 2, 3)));
     int writes_ = 0;
 };
+
+}  // namespace console_tools

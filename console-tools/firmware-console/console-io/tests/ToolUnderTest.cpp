@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 
+namespace console_tools {
+
 using namespace portaq_sim;
 
 std::string BinFolder() {
@@ -144,3 +146,5 @@ std::vector<int> SimulatedPanel::chips() const {
         chips.push_back(entry.chip);
     return chips;
 }
+
+}  // namespace console_tools

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 struct ToolRun {
     DWORD exitCode = 0xDEADDEAD;  // all 32 bits, from GetExitCodeProcess
     std::string out;              // standard output, as written (CR LF)
@@ -42,3 +44,5 @@ public:
 private:
     std::string folder_;
 };
+
+}  // namespace console_tools

@@ -2,6 +2,8 @@
 
 #include "portaq/Portaq.h"
 
+namespace console_tools {
+
 DeviceHandle PortaqConsoleDevice::openDevice() {
     return FromWin32Handle(IO_OpenDevice(0));
 }
@@ -39,3 +41,5 @@ void PortaqConsoleDevice::setVerbose(std::uint16_t level) {
 void PortaqConsoleDevice::closeDevice(DeviceHandle handle) {
     CloseHandle(ToWin32Handle(handle));
 }
+
+}  // namespace console_tools

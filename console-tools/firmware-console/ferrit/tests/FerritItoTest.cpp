@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 namespace {
 
 int ferritVersion(const char* path, int* a, int* b, int* c, int* d) {
@@ -143,3 +145,5 @@ TEST_F(Ferrit, VerboseLevelReachesTheLibrary) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace console_tools {
+
 namespace {
 
 const std::string kHead = "Ferrit of Norq\n\\Ferrit.exe Version : 1.3.6.422\n";
@@ -129,3 +131,5 @@ TEST(FerritProgram, VerboseLevelReachesTheLibrary) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace console_tools {
+
 namespace {
 
 int gorluneVersion(const char* path, int* a, int* b, int* c, int* d) {
@@ -257,3 +259,5 @@ TEST(StdioDumpFile, WritesRawBytes) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

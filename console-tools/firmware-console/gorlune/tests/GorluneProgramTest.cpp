@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace console_tools {
+
 namespace {
 
 const std::string kHead =
@@ -196,3 +198,5 @@ TEST_F(GorluneProgram, ShortWriteOnAFullDeviceFails) {
 }
 
 }  // namespace
+
+}  // namespace console_tools

@@ -207,8 +207,8 @@ struct SequencerSettings {
         char Item[kMaxSettings][kSettingNameSize] = {};  // names of the settings
     } ITO;
 
-    // [Switch] Use2DFiles of the user-set file, kept here until the open/short
-    // data record takes it.
+    // [Switch] Use2DFiles of the user-set file.  The open/short operations
+    // copy it into their record before every golden-sample classification.
     int Use2DFiles = 0;
 
     // Extra files, each none until loaded.  They are owned here and released

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace test_support {
+
 struct SeenBox {
     std::string caption;
     // A message box's text; for a dialog its statics and edit fields
@@ -49,3 +51,5 @@ private:
     volatile LONG stop_ = 0;
     HANDLE thread_ = nullptr;
 };
+
+}  // namespace test_support

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace msgbox_watch {
+namespace test_support {
 
 // The dialog command ids of the standard buttons (as winuser.h numbers them).
 enum ButtonId { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
@@ -31,4 +31,4 @@ std::string WithoutMnemonic(const std::string& text);
 std::string RecordLine(const std::string& caption, const std::string& text,
                        const std::vector<std::string>& buttons, int answer);
 
-}  // namespace msgbox_watch
+}  // namespace test_support

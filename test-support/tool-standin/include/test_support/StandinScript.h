@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace standin {
+namespace test_support {
 
 struct Step {
     enum Kind { kWait, kWaitForever, kWrite, kPlug, kUnplug, kPanel, kPortaqRead, kExit } kind = kExit;
@@ -27,4 +27,4 @@ struct Step {
 bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string* error);
 std::string Unescape(const std::string& text);
 
-}  // namespace standin
+}  // namespace test_support

@@ -7,6 +7,8 @@
 
 #include "portaq/DeviceTypes.h"
 
+namespace trelliq {
+
 class TouchDevice {
 public:
     virtual ~TouchDevice() = default;
@@ -42,3 +44,5 @@ struct StartupSeams {
     MessageSink& messages;
     DesktopInfo& desktop;
 };
+
+}  // namespace trelliq

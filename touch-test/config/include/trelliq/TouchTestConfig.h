@@ -10,6 +10,8 @@
 #define TOUCH_TEST_PATH_SIZE 260
 #define TOUCH_TEST_NAME_PREFIX_SIZE 50
 
+namespace trelliq {
+
 struct TouchTestConfig {
     struct SwitchKeys {
         int calibration, resize, constn, firmwareid, firmwareupdate;  // dialog-bar buttons
@@ -132,3 +134,5 @@ struct TouchTestConfig {
 
 // The program's one configuration.
 extern TouchTestConfig TheTouchTestConfig;
+
+}  // namespace trelliq

@@ -20,6 +20,8 @@
 // Word address of the sensor-information block.
 #define SENSOR_BLOCK_ADDRESS 0x5A000000u
 
+namespace trelliq {
+
 enum class StartupOutcome {
     GoOn,             // the frame goes on to create its window
     EndWithExitCode0  // the frame ends the process with exit code 0
@@ -45,3 +47,5 @@ bool ReadDeviceBlock(TouchDevice& device, DeviceHandle handle, uint8_t block[SEN
                      uint16_t* count);
 // A file-system search for the path finds an entry (a folder counts too).
 bool FileExists(const char* path);
+
+}  // namespace trelliq

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace trelliq {
+
 class BorderHitGrid {
 public:
     // A grid with X or Y below 1 has no cells and allocates nothing.
@@ -32,3 +34,5 @@ private:
     int rows_ = 0;
     std::vector<int> counters_;  // column by column: cell (c, r) is c * rows + r
 };
+
+}  // namespace trelliq

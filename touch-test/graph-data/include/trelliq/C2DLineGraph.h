@@ -10,6 +10,8 @@
 #include "trelliq/BorderHitGrid.h"
 #include "trelliq/TouchPoint.h"
 
+namespace trelliq {
+
 struct GraphArea {
     int32_t x, y, width, height;
 };
@@ -64,3 +66,5 @@ public:
     // The trace test's border-hit grid ([Grids] X x Y).
     BorderHitGrid borderHits;
 };
+
+}  // namespace trelliq

@@ -2,6 +2,8 @@
 
 #include <stdint.h>
 
+namespace trelliq {
+
 // One recorded touch, 24 bytes as the point log expects.
 struct TouchPoint {
     int32_t sample;       // stroke number: the points of one stroke share it
@@ -13,3 +15,5 @@ struct TouchPoint {
 };
 
 static_assert(sizeof(TouchPoint) == 24, "TouchPoint is six 32-bit integers");
+
+}  // namespace trelliq

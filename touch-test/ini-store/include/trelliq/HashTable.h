@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+namespace trelliq {
+
 struct HashNode {
     char* key;
     void* value;
@@ -37,3 +39,5 @@ void HashForEach(HashTable* table, void (*callback)(const char* key, void* value
 
 // ASCII case-insensitive equality of two names.
 bool HashKeysEqual(const char* a, const char* b);
+
+}  // namespace trelliq

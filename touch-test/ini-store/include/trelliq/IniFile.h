@@ -13,6 +13,8 @@
 // Largest file the store loads, in bytes on disk.
 #define INI_MAX_FILE_SIZE 65536
 
+namespace trelliq {
+
 struct IniFileDictionary {
     HashTable* root;  // section name -> section table (key -> heap copy of the value)
     char* text;       // the loaded file, parsed in place; kept until freed
@@ -45,3 +47,5 @@ void IniFileFree(IniFileDictionary* dictionary);
 
 // Cuts trailing space, tab and carriage-return characters in place.
 void TrimRight(char* text);
+
+}  // namespace trelliq

@@ -3,4 +3,8 @@
 // so that the 32-bit product and the 64-bit builds agree on oversize text.
 #pragma once
 
+namespace trelliq {
+
 int TextToInt(const char* text);
+
+}  // namespace trelliq

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace trelliq {
+
 // Cell codes of the grid.
 enum TraceCell : uint8_t {
     TRACE_CELL_OUTSIDE = 0,
@@ -103,3 +105,5 @@ private:
     // Zone accumulator, to find the centre of the cells a fill set.
     long long zoneCount_, zoneSumX_, zoneSumY_;
 };
+
+}  // namespace trelliq

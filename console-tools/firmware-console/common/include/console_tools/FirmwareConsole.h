@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace console_tools {
+
 // Reads a module's file version resource: 1 when it was read, 0 otherwise.
 // The outputs are left as they were when no fixed version is found.
 using FileVersionQuery = int (*)(const char* path, int* major, int* minor, int* build, int* revision);
@@ -35,3 +37,5 @@ bool GetRomData(FirmwareConsole& console, DeviceHandle handle, std::uint32_t add
 // Up to eight decimal digits as a 16-bit value; NULL or empty text gives the
 // default, any other character prints a message and gives the default.
 std::uint16_t GetDecimalValue(FirmwareConsole& console, const char* text, std::uint16_t defaultValue);
+
+}  // namespace console_tools

@@ -6,6 +6,8 @@
 
 #include "portaq/DeviceTypes.h"
 
+namespace console_tools {
+
 class ConsoleDevice {
 public:
     virtual ~ConsoleDevice() = default;
@@ -30,3 +32,5 @@ public:
     // CloseHandle(handle).
     virtual void closeDevice(DeviceHandle handle) = 0;
 };
+
+}  // namespace console_tools

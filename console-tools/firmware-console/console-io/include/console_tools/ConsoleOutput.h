@@ -11,6 +11,8 @@
 #define CONSOLE_PRINTF_FORMAT __attribute__((format(printf, 2, 3)))
 #endif
 
+namespace console_tools {
+
 class ConsoleOutput {
 public:
     virtual ~ConsoleOutput() = default;
@@ -35,3 +37,5 @@ public:
 private:
     std::string text_;
 };
+
+}  // namespace console_tools

@@ -3,6 +3,8 @@
 
 #include "console_tools/ConsoleDevice.h"
 
+namespace console_tools {
+
 class PortaqConsoleDevice : public ConsoleDevice {
 public:
     DeviceHandle openDevice() override;
@@ -17,3 +19,5 @@ public:
     void setVerbose(std::uint16_t level) override;
     void closeDevice(DeviceHandle handle) override;
 };
+
+}  // namespace console_tools

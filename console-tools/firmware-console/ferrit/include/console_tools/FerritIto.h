@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace console_tools {
+
 // Exit codes besides the variants 0 to 3.
 constexpr int kFerritVersionShown = -2;
 constexpr int kFerritReadFailed = -4;
@@ -20,3 +22,5 @@ int ItoResultFromByte(std::uint8_t itoByte);
 // Ferrit's whole run: argv[0] is not an option; ownPath names the program for
 // its version line.  Returns the exit code.
 int QueryItoInfo(FirmwareConsole& console, const char* ownPath, int argc, char** argv);
+
+}  // namespace console_tools

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace console_tools {
+
 // The dump's output file; the programs write it through stdio ("wb").
 class DumpFile {
 public:
@@ -34,3 +36,5 @@ constexpr std::uint32_t kMaxDumpSize = 0x10000;
 // Gorlune's whole run: argv[0] is not an option; ownPath names the program
 // for its version line.  Returns the exit code (0 or -1).
 int RunGorlune(FirmwareConsole& console, DumpFile& file, const char* ownPath, int argc, char** argv);
+
+}  // namespace console_tools

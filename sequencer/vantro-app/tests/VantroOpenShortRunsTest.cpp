@@ -1,0 +1,197 @@
+// Vantro.exe's open/short steps in console mode: the stand-in runs as
+// Halvorn.exe and leaves its result files; the journal, the result list and
+// the exit code show how each run was judged.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "test_support/MessageBoxWatcher.h"
+#include "VantroStation.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+size_t CountOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// A table of width x height value rows, one per Y line.
+std::string Table(int width, int height, int table) {
+    std::string rows;
+    for (int y = 0; y < height; ++y) {
+        rows += "Y" + std::to_string(y + 1) + ",";
+        for (int x = 0; x < width; ++x) {
+            const int v = table * 100 + x * 10 + y;
+            rows += table == 4 ? "1(" + std::to_string(v) + ")," : std::to_string(v) + ",";
+        }
+        rows += "\n";
+    }
+    return rows;
+}
+
+// "2D_Mutual.csv" of layout 5: every table, no NG row.
+std::string MutualFile(const std::string& widthRow) {
+    std::string s = "NG Num,0,\n" + widthRow + "\nHeight,2,\nButton,0,\nheader\nTable1:,CalibLoopcnt\n";
+    s += "gap\n" + Table(2, 2, 1) + "gap\ngap\ngap\n" + Table(2, 2, 2) + "gap\n";
+    s += "Test,Voltage,=,3.3,V\ngap\n" + Table(2, 2, 3) + "gap\ngap\ngap\n" + Table(2, 2, 4);
+    s += "gap\nno NG rows\ngap\n" + Table(2, 2, 5) + "gap\ngap\ngap\n" + Table(2, 2, 8);
+    return s;
+}
+
+// "Self.csv": width 2, height 1, every channel of status 0.
+std::string SelfFile() {
+    return "NG Num,3,\nWidth,2,\nHeight,1,\nButton,0,\nheader\nChannel,Cycle,Clk,Volt,Status,x\n"
+           "X1,1,2,3,0,,\nX2,1,2,3,0,,\nY1,1,2,3,0,,\nend\n";
+}
+
+// The stand-in's write step: one line with \n escapes.
+std::string WriteStep(const std::string& file, const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\\')
+            escaped += "\\\\";
+        else
+            escaped += c;
+    }
+    return "write " + file + " " + escaped + "\n";
+}
+
+VantroStation OpenShortStation(const std::string& name, const char* steps[], int count) {
+    VantroStation station(name);
+    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
+    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "1000");
+    station.Set("MPSet.ini", "OpenShort", "MutualTestTimeout", "20000");
+    station.Set("MPSet.ini", "OpenShort", "SelfTestTimeout", "20000");
+    station.Set("config.ini", "OpenShort", "OpenShortCmd", "dev\\Halvorn.exe");
+    station.Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(count));
+    station.Set("config.ini", "Item0", "OperationNO", std::to_string(count));
+    for (int i = 0; i < count; ++i) {
+        station.Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
+        station.Set("config.ini", "Item0", "Operation" + std::to_string(i + 1), steps[i]);
+    }
+    return station;
+}
+
+void CopyHalvorn(VantroStation& station) {
+    const std::string standin = std::string(VANTRO_BIN_DIR) + "\\standins\\Halvorn.exe";
+    ASSERT_TRUE(CopyFileA(standin.c_str(), station.Path("dev\\Halvorn.exe").c_str(), FALSE));
+}
+
+struct Boxes {
+    std::unique_ptr<MessageBoxWatcher> watcher;
+};
+
+void WatchBoxes(DWORD processId, void* context) {
+    static_cast<Boxes*>(context)->watcher.reset(new MessageBoxWatcher(processId, {}, IDOK));
+}
+
+TEST(VantroOpenShortRuns, MutualThenSelf) {
+    const char* steps[] = {"MutualTest", "SelfTest"};
+    VantroStation station = OpenShortStation("openshort-mutual-self", steps, 2);
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
+    station.WriteFile("dev\\Halvorn.2.script", WriteStep("TestLogs\\Self.csv", SelfFile()) + "exit -1\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_EQ(2u, CountOf(journal, "start tool=Halvorn")) << journal;
+    EXPECT_EQ(2u, CountOf(journal, "command=userset.ini openshort.ini threshold.ini\n")) << journal;
+    EXPECT_TRUE(Contains(journal, "exit tool=Halvorn code=0\n")) << journal;
+    EXPECT_TRUE(Contains(journal, "exit tool=Halvorn code=-1\n")) << journal;
+
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,      MutualTest,   Pass, ")) << results;
+    EXPECT_TRUE(Contains(results, "     2,        SelfTest,   Fail, ")) << results;
+    EXPECT_EQ("FAIL\r\n", station.Read("FAIL.txt"));
+
+    const std::string openShort = station.Read("openshort.ini");
+    for (const char* line :
+         {"CurrentMode=1", "hasCalibration=0", "SlaveNO=0", "ITO=Demo", "SaveResultPath=TestLogs"})
+        EXPECT_TRUE(Contains(openShort, line)) << line << "\n" << openShort;
+    EXPECT_EQ(MutualFile("Width,2,"), station.Read("TestLogs\\2D_Mutual.csv"));
+    EXPECT_EQ(SelfFile(), station.Read("TestLogs\\Self.csv"));
+}
+
+TEST(VantroOpenShortRuns, TimeOut) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-timeout", steps, 1);
+    station.Set("MPSet.ini", "OpenShort", "MutualTestTimeout", "800");
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script", "wait forever\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    EXPECT_TRUE(Contains(station.Read("TestLogs\\OperationResult.csv"), "15 - Mutual Test Timeout !"))
+        << station.Read("TestLogs\\OperationResult.csv");
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_TRUE(Contains(journal, "start tool=Halvorn")) << journal;
+    EXPECT_FALSE(Contains(journal, "exit tool=Halvorn")) << journal;
+}
+
+TEST(VantroOpenShortRuns, NotStartable) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-not-startable", steps, 1);
+    station.Prepare();
+    station.WriteFile("dev\\Halvorn.exe", "not a program\r\n");
+    Boxes boxes;
+    VantroRun run = station.Run(90000, WatchBoxes, &boxes);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    EXPECT_TRUE(Contains(station.Read("TestLogs\\OperationResult.csv"), "14 - Cannot Run Halvorn.exe !"))
+        << station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_FALSE(station.Exists("dev\\standin-journal.txt"));
+    ASSERT_TRUE(boxes.watcher != nullptr);
+    EXPECT_TRUE(boxes.watcher->Seen().empty());
+}
+
+TEST(VantroOpenShortRuns, OversizedResultFile) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-oversize", steps, 1);
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,301,")) + "exit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    EXPECT_TRUE(
+        Contains(station.Read("TestLogs\\OperationResult.csv"), "22 - Something wrong in OpenShort Data !"))
+        << station.Read("TestLogs\\OperationResult.csv");
+}
+
+TEST(VantroOpenShortRuns, NoGoldenSample) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-no-golden", steps, 1);
+    station.Set("config.ini", "Item0", "enableLoadMutualSample", "1");
+    station.Set("MPSet.ini", "General", "FirmSettingByGUI", "0");
+    station.Prepare();
+    CopyHalvorn(station);
+    CreateDirectoryA(station.Path("GoldenSample").c_str(), nullptr);
+    CreateDirectoryA(station.Path("GoldenSample\\Demo").c_str(), nullptr);
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    EXPECT_TRUE(
+        Contains(station.Read("TestLogs\\OperationResult.csv"), "13 - Please Put One Mutual Golden Sample !"))
+        << station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_FALSE(Contains(station.Read("dev\\standin-journal.txt"), "tool=Halvorn"));
+}
+
+}  // namespace
