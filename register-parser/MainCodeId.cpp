@@ -17,7 +17,8 @@ void PellitonParseMainCodeId(unsigned char out[4], const char* text) {
         if (*p == '\0')
             break;
         const size_t length = strcspn(p, " ,.-");
-        out[stored++] = static_cast<unsigned char>(PellitonTextToInt(std::string(p, length).c_str()));
+        out[stored++] =
+            static_cast<unsigned char>(pelliton::PellitonTextToInt(std::string(p, length).c_str()));
         p += length;
     }
 }

@@ -6,6 +6,7 @@
 #include "TableChecks.h"
 
 using namespace test_support;
+using namespace console_tools;
 using namespace fuzz_tables;
 
 namespace {

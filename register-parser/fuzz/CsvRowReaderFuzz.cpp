@@ -8,6 +8,7 @@
 #include <climits>
 
 using namespace test_support;
+using namespace pelliton;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "pelliton/CsvRowReader.h"
+#include "vantro/OpenShortParse.h"
 
 namespace vantro {
 

@@ -148,7 +148,7 @@ bool OpenResultReader(CsvRowReader& reader, const char* path) {
     reader.escape = '\\';
     reader.separator = ',';
     reader.lineEnd = '\n';
-    reader.mode = CSV_MODE_OPTIONAL;
+    reader.mode = pelliton::CSV_MODE_OPTIONAL;
     reader.skipLines = 0;
     reader.isTbl = false;
     reader.messages = false;

@@ -10,6 +10,7 @@
 #include <cstring>
 
 using namespace test_support;
+using namespace shorvik;
 
 namespace {
 

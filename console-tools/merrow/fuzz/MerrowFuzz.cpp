@@ -5,6 +5,7 @@
 #include "test_support/FuzzSupport.h"
 
 using namespace test_support;
+using namespace console_tools;
 
 namespace {
 

@@ -33,6 +33,8 @@ struct ScriptedProcess : StartedProcess {
         return script.wait;
     }
     uint32_t ExitCode() override { return script.exitCode; }
+    // The open/short runs end a tool by its id (the launcher's Terminate).
+    void Terminate() override { script.exitCode = 0; }
     ScriptedLauncher& launcher;
     ToolScript script;
 };

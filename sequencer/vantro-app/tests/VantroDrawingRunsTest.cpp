@@ -13,6 +13,9 @@
 #include "test_support/MessageBoxWatcher.h"
 #include "VantroStation.h"
 
+using test_support::MessageBoxWatcher;
+using test_support::SeenBox;
+
 namespace {
 
 bool Contains(const std::string& text, const std::string& part) {

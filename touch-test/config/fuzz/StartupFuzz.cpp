@@ -12,6 +12,7 @@
 #include <tuple>
 
 using namespace test_support;
+using namespace trelliq;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <tuple>
 
 using namespace test_support;
+using namespace trelliq;
 
 namespace {
 

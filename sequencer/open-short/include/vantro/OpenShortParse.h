@@ -10,6 +10,10 @@
 
 namespace vantro {
 
+// The result files are read through Pelliton's row reader.
+using pelliton::CsvRow;
+using pelliton::CsvRowReader;
+
 // Layout codes of ParseResultHeader.
 constexpr int kLayoutSelf = 0;
 constexpr int kLayoutSelfNg = 1;
