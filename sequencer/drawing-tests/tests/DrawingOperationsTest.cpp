@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/TestFiles.h"
 #include "DrawingFakes.h"
 
 #ifdef _WIN32
@@ -60,17 +61,7 @@ const char kDrawingFile[] = "[Time]\nvalue=0\n"
 
 // The store saves in text mode: CR LF on Windows.
 std::string Saved(const std::string& text) {
-#ifdef _WIN32
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-#else
-    return text;
-#endif
+    return test_support::OnDisk(text);
 }
 
 // The saved form of kDrawingFile after a step with this mode and barcode.
