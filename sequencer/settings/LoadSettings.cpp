@@ -99,13 +99,13 @@ bool LoadOfferedOperations(Loader& l) {
                                                       "LinearTestIni", s.linearTestIni))
                     return false;
                 break;
-            case vantro::OperationFamily::kVuzaLinearTest:
+            case vantro::OperationFamily::kCustomerLinearTests:
                 if (!s.vuzaLinearTestIni &&
                     !LoadToolFile(l, s.VuzaLinearTest.VuzaLinearTestIni, "VuzaLinearTest",
                                   "VuzaLinearTestIni", s.vuzaLinearTestIni))
                     return false;
                 break;
-            case vantro::OperationFamily::kMultiLinear:
+            case vantro::OperationFamily::kMultiLinearTest:
                 if (!s.multiLinearIni && !LoadToolFile(l, s.MultiLinear.MultiLinearIni, "MultiLinear",
                                                        "MultiLinearIni", s.multiLinearIni))
                     return false;

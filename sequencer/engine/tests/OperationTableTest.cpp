@@ -28,16 +28,12 @@ TEST(OperationTable, DispatchesEveryCatalogueOperationAndNoOther) {
     EXPECT_EQ(dispatched.size(), static_cast<size_t>(kOperationCount));
 }
 
-TEST(OperationTable, OneHandlerRunsEachFamilyAndEachHandlerOneFamily) {
-    std::map<OperationFamily, HandlerId> handlerOf;
-    std::map<HandlerId, OperationFamily> familyOf;
+// The dispatch table names each operation's handler; it must be the one the
+// catalogue gives the operation's family.
+TEST(OperationTable, EachOperationRunsTheHandlerOfItsFamily) {
     for (const DispatchEntry& entry : kDispatchTable) {
         SCOPED_TRACE(entry.name);
-        OperationFamily family = Operation(entry.operation).family;
-        auto byFamily = handlerOf.emplace(family, entry.handler).first;
-        EXPECT_EQ(byFamily->second, entry.handler);
-        auto byHandler = familyOf.emplace(entry.handler, family).first;
-        EXPECT_EQ(byHandler->second, family);
+        EXPECT_EQ(entry.handler, Operation(entry.operation).family);
     }
 }
 

@@ -12,33 +12,8 @@ constexpr StepOutcome kStepPass = 2;
 constexpr StepOutcome kStepFailNoRetry = 1;
 constexpr StepOutcome kStepFailRetry = 0;
 
-enum class HandlerId {
-    kI2cInterfaceTest,
-    kCalibration,
-    kOnlineSetParm,
-    kCheckBootFlag,
-    kTolvane,
-    kMirrant,
-    kReserveFwParm,
-    kUpdateFirmwareSpi,
-    kUpdateFirmwareUsb,
-    kDevconReinstall,
-    kSelfTest,
-    kMutualTest,
-    kLinearTest,
-    kCustomerLinearTests,
-    kTenFingersTest,
-    kSoftReset,
-    kMultiLinearTest,
-    kGannick,
-    kScanBarcode,
-    kCheckFirmwareId,
-    kDreffin,
-    kFerrit,
-    kJumpToNextSetting,  // no handler: the run itself moves on
-    kUniformityVoltageTest,
-    kDumpFirmware,
-};
+// Each family of the catalogue is run by one handler.
+using HandlerId = OperationFamily;
 
 // What a failed step leads to.
 enum class FailRule {

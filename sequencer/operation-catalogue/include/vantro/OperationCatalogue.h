@@ -44,6 +44,8 @@ enum class OperationId {
     kYarrowe,
 };
 
+// What an operation does, and so which handler runs it (the engine names the
+// same list HandlerId).
 enum class OperationFamily {
     kI2cInterfaceTest,
     kCalibration,
@@ -57,18 +59,18 @@ enum class OperationFamily {
     kDevconReinstall,
     kSelfTest,
     kMutualTest,
-    kLinearTest,      // the drawing tests of [LinearTest] LinearTestIni
-    kVuzaLinearTest,  // the customer drawing tests of [VuzaLinearTest] VuzaLinearTestIni
+    kLinearTest,           // the drawing tests of [LinearTest] LinearTestIni
+    kCustomerLinearTests,  // the customer drawing tests of [VuzaLinearTest] VuzaLinearTestIni
     kTenFingersTest,
     kSoftReset,
-    kMultiLinear,  // the multi-line drawing tests of [MultiLinear] MultiLinearIni
+    kMultiLinearTest,  // the multi-line drawing tests of [MultiLinear] MultiLinearIni
     kGannick,
     kScanBarcode,
     kCheckFirmwareId,
     kDreffin,
     kFerrit,
-    kJumpToNextSetting,
-    kUniformity,
+    kJumpToNextSetting,  // no handler: the run itself moves on
+    kUniformityVoltageTest,
     kDumpFirmware,
 };
 
@@ -100,22 +102,22 @@ inline constexpr OperationInfo kOperationCatalogue[kOperationCount] = {
     {OperationId::kLinearTestNoOrder, "LinearTest_NoOrder", OperationFamily::kLinearTest},
     {OperationId::kAccuracyTest, "AccuracyTest", OperationFamily::kLinearTest},
     {OperationId::kTraceTest, "TraceTest", OperationFamily::kLinearTest},
-    {OperationId::kVuzaLinearTest, "VUZA_LinearTest", OperationFamily::kVuzaLinearTest},
-    {OperationId::kVuzaCornerTest, "VUZA_CornerTest", OperationFamily::kVuzaLinearTest},
-    {OperationId::kVuzaOpenshortTest, "VUZA_OpenshortTest", OperationFamily::kVuzaLinearTest},
-    {OperationId::kVuzaMultiTouchTest, "VUZA_MultiTouchTest", OperationFamily::kVuzaLinearTest},
+    {OperationId::kVuzaLinearTest, "VUZA_LinearTest", OperationFamily::kCustomerLinearTests},
+    {OperationId::kVuzaCornerTest, "VUZA_CornerTest", OperationFamily::kCustomerLinearTests},
+    {OperationId::kVuzaOpenshortTest, "VUZA_OpenshortTest", OperationFamily::kCustomerLinearTests},
+    {OperationId::kVuzaMultiTouchTest, "VUZA_MultiTouchTest", OperationFamily::kCustomerLinearTests},
     {OperationId::kTenFingersTest, "TenFingersTest", OperationFamily::kTenFingersTest},
     {OperationId::kSoftReset, "SoftReset", OperationFamily::kSoftReset},
-    {OperationId::kCrosslineTest, "CrosslineTest", OperationFamily::kMultiLinear},
-    {OperationId::kMultiTouchTest, "MultiTouchTest", OperationFamily::kMultiLinear},
-    {OperationId::kMultiTraceTest, "MultiTraceTest", OperationFamily::kMultiLinear},
+    {OperationId::kCrosslineTest, "CrosslineTest", OperationFamily::kMultiLinearTest},
+    {OperationId::kMultiTouchTest, "MultiTouchTest", OperationFamily::kMultiLinearTest},
+    {OperationId::kMultiTraceTest, "MultiTraceTest", OperationFamily::kMultiLinearTest},
     {OperationId::kGannick, "Gannick", OperationFamily::kGannick},
     {OperationId::kScanBarcode, "ScanBarcode", OperationFamily::kScanBarcode},
     {OperationId::kCheckFwId, "CheckFWID", OperationFamily::kCheckFirmwareId},
     {OperationId::kGetFwId, "GetFWID", OperationFamily::kDreffin},
     {OperationId::kFerrit, "Ferrit", OperationFamily::kFerrit},
     {OperationId::kJumpToNextSetting, "JumpToNextSetting", OperationFamily::kJumpToNextSetting},
-    {OperationId::kUniformity, "Uniformity", OperationFamily::kUniformity},
+    {OperationId::kUniformity, "Uniformity", OperationFamily::kUniformityVoltageTest},
     {OperationId::kYarrowe, "Yarrowe", OperationFamily::kDumpFirmware},
 };
 
