@@ -68,6 +68,12 @@ while read -r name folder; do
   fi
 done <"$build/fuzz-targets.txt"
 
+# A target that aborted on a finding could not remove its private folder.
+for left in /dev/shm/norq-fuzz-* /tmp/norq-fuzz-*; do
+  [ -d "$left" ] || continue
+  kill -0 "${left##*-}" 2>/dev/null || rm -rf "$left"
+done
+
 [ "$targets" -gt 0 ] || { echo "fuzz: no target ran" >&2; exit 1; }
 if [ "$status" = 0 ]; then echo "fuzz: $targets targets, no finding"; else echo "fuzz: FINDINGS"; fi
 exit $status
