@@ -40,7 +40,7 @@ while read -r name folder; do
   [ -z "$only" ] || [ "$name" = "$only" ] || continue
   targets=$((targets + 1))
   program="$build/bin/$name"
-  work="$build/work/$name"
+  work="$build/runs/$name"
   findings="$build/findings/$name"
   mkdir -p "$work/corpus" "$findings"
 
