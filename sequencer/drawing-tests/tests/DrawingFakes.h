@@ -14,6 +14,7 @@
 
 #include "vantro/DrawingTestOperations.h"
 #include "vantro/DrawingVerdict.h"
+#include "vantro/SilentRunUi.h"
 
 namespace vantro {
 namespace drawing_fakes {
@@ -140,25 +141,6 @@ struct RecordingMessages : UserMessages {
 
 struct NoTime : LocalTimeSource {
     std::string Now() override { return ""; }
-};
-
-struct QuietUi : RunUi {
-    void ShowStepStatusText(const char*) override {}
-    void ConsolePrint(const char*) override {}
-    void SetStatusText(const char*, int) override {}
-    void DeleteAllRows() override {}
-    void InsertRow(int, const char*, const char*) override {}
-    void SetRowResult(int, const char*, const char*, Rgb) override {}
-    void SetListRedraw(bool) override {}
-    void RedrawList() override {}
-    void SetProgress(int) override {}
-    void SetTestCaption(const char*) override {}
-    void EnableTest(bool) override {}
-    void RedrawDialog() override {}
-    void StartTimer(unsigned, unsigned) override {}
-    void KillTimer(unsigned) override {}
-    void ClearRunFields() override {}
-    void ClearFirmwareIdTexts() override {}
 };
 
 struct NoDevice : OperationsDevice {

@@ -136,7 +136,7 @@ protected:
     ToolRunner tools{launcher, runnerBoxes, time, [] { return 0; }};
     RecordingClock clock{journal};
     RecordingView view{journal};
-    QuietUi ui;
+    SilentRunUi ui;
     NoDevice device;
     NoLogs logs;
     NoMessages settingsMessages;

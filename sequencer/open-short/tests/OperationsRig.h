@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OpenShortFiles.h"
+#include "vantro/SilentRunUi.h"
 #include "vantro/OpenShortOperations.h"
 
 namespace vantro {
@@ -47,25 +48,6 @@ struct RecordingClock : RunClock {
     void Sleep(int ms) override;
     std::vector<int> sleeps;
     std::vector<std::string> openShortFileAtSleep;
-};
-
-struct SilentUi : RunUi {
-    void ShowStepStatusText(const char*) override {}
-    void ConsolePrint(const char*) override {}
-    void SetStatusText(const char*, int) override {}
-    void DeleteAllRows() override {}
-    void InsertRow(int, const char*, const char*) override {}
-    void SetRowResult(int, const char*, const char*, Rgb) override {}
-    void SetListRedraw(bool) override {}
-    void RedrawList() override {}
-    void SetProgress(int) override {}
-    void SetTestCaption(const char*) override {}
-    void EnableTest(bool) override {}
-    void RedrawDialog() override {}
-    void StartTimer(unsigned, unsigned) override {}
-    void KillTimer(unsigned) override {}
-    void ClearRunFields() override {}
-    void ClearFirmwareIdTexts() override {}
 };
 
 struct FieldView : OperationsView {
@@ -159,7 +141,7 @@ struct OperationsRig {
     ScriptedLauncher launcher;
     ToolRunner tools{launcher, quiet, quiet, [] { return 0; }};
     RecordingClock clock;
-    SilentUi ui;
+    SilentRunUi ui;
     FieldView view;
     std::vector<std::string> journal;  // device marks, reboot waits, status texts
     MarkDevice device{journal};
