@@ -31,7 +31,7 @@ StepOutcome SequenceEngine::CallHandler(HandlerId handler, int mode, int step) {
     call.step = step;
     call.comment = step >= 0 && step < kStageStepCount ? comments_[step] : nullptr;
     call.mutualRetryArmed = mutualRetryArm_;
-    StepOutcome outcome = handlers_.Run(handler, call);
+    const StepOutcome outcome = Normalised(handlers_.Run(handler, call));
     message_[kMessageSize - 1] = '\0';
     icFirmwareId_[kFirmwareIdSize - 1] = '\0';
     fileFirmwareId_[kFirmwareIdSize - 1] = '\0';
