@@ -22,18 +22,11 @@ void SequenceEngine::SetProgress(int executed) {
 }
 
 void SequenceEngine::RecordStepPass(int step, int executed, const char* passText) {
-    RecordPass(step, StepName(step), executed, passText);
-}
-
-int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed, bool retry) {
-    return RecordFail(step, StepName(step), message, executed, retry);
-}
-
-void SequenceEngine::RecordPass(int step, const char* name, int executed, const char* passText) {
     ui_.KillTimer(kStepStatusTimerId);
     comments_[step][0] = '\0';
     results_[step] = kStepPassed;
-    const DispatchEntry* entry = FindDispatchEntry(name);
+    const DispatchEntry* entry = entries_[step];
+    const char* name = entry ? entry->name : StepName(step);
     if (entry && entry->passText && passText && passText[0])
         std::snprintf(comments_[step], kCommentSize, "%s", passText);
     lastRecordedRow_ = nextListRow_++;
@@ -44,8 +37,9 @@ void SequenceEngine::RecordPass(int step, const char* name, int executed, const 
     ui_.RedrawDialog();
 }
 
-int SequenceEngine::RecordFail(int& step, const char* name, const char* message, int& executed, bool retry) {
+int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed, bool retry) {
     ui_.KillTimer(kStepStatusTimerId);
+    const char* name = entries_[step] ? entries_[step]->name : StepName(step);
     if (message && message[0]) {
         if (ConsoleMode())
             ui_.ConsolePrint((std::string(message) + "\n").c_str());

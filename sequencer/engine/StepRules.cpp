@@ -243,18 +243,17 @@ void WriteFerritFile(const char* text) {
 
 SequenceEngine::Flow SequenceEngine::SwitchAndRestart(int& step, int& executed, int index,
                                                       const char* passText) {
-    // The stage is replaced by the switch: keep this step's name for its row.
-    char name[kStepNameSize];
-    std::snprintf(name, sizeof name, "%s", StepName(step));
+    // The switch replaces the stage; the step keeps its entry for its row
+    // until the restart resolves the new steps.
     if (!switcher_.SwitchSetting(index)) {
         // Running on with a half-replaced stage would run the wrong steps, in
         // this run and in the next one, until a setting loads.
-        RecordFail(step, name, kSwitchFailed, executed, false);
+        RecordStepFail(step, kSwitchFailed, executed, false);
         switchFailed_ = true;
         startsRefused_ = true;
         return Flow::kEnd;
     }
-    RecordPass(step, name, executed, passText);
+    RecordStepPass(step, executed, passText);
     ResetStepResults(executed);
     FillStepList(true);
     return Flow::kRestart;
