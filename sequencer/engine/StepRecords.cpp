@@ -14,6 +14,11 @@ const char kPathSeparator[] = "\\";
 #else
 const char kPathSeparator[] = "/";
 #endif
+
+// HasCalibration answers a question: its row reads "Yes" or "No".
+bool YesNoResult(const DispatchEntry* entry) {
+    return entry && entry->special == SpecialRule::kHasCalibration;
+}
 }  // namespace
 
 void SequenceEngine::SetProgress(int executed) {
@@ -26,12 +31,10 @@ void SequenceEngine::RecordStepPass(int step, int executed, const char* passText
     comments_[step][0] = '\0';
     results_[step] = kStepPassed;
     const DispatchEntry* entry = entries_[step];
-    const char* name = entry ? entry->name : StepName(step);
     if (entry && entry->passText && passText && passText[0])
         std::snprintf(comments_[step], kCommentSize, "%s", passText);
     lastRecordedRow_ = nextListRow_++;
-    bool hasCalibration = std::strcmp(name, "HasCalibration") == 0;
-    ui_.SetRowResult(lastRecordedRow_, hasCalibration ? "Yes\n" : "Pass\n", comments_[step], kPassColour);
+    ui_.SetRowResult(lastRecordedRow_, YesNoResult(entry) ? "Yes\n" : "Pass\n", comments_[step], kPassColour);
     SetProgress(executed);
     ui_.RedrawList();
     ui_.RedrawDialog();
@@ -48,8 +51,8 @@ int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed
     }
     results_[step] = kStepFailed;
     lastRecordedRow_ = nextListRow_++;
-    bool hasCalibration = std::strcmp(name, "HasCalibration") == 0;
-    ui_.SetRowResult(lastRecordedRow_, hasCalibration ? "No\n" : "Fail\n", comments_[step], kFailColour);
+    ui_.SetRowResult(lastRecordedRow_, YesNoResult(entries_[step]) ? "No\n" : "Fail\n", comments_[step],
+                     kFailColour);
     if (retry && RetryPromptShown()) {
         char title[kPromptTextSize];
         char question[kPromptTextSize];
