@@ -60,9 +60,7 @@ int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed
         std::snprintf(question, sizeof question, "%s Retry ?", name);
         if (prompts_.AskRetry(title, question) == kRetryChosen) {
             // The repeated step overwrites this row; the bar does not advance.
-            --step;
-            --executed;
-            --nextListRow_;
+            RepeatStep(step, executed, true);
             return 1;
         }
     }
@@ -70,6 +68,19 @@ int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed
     ui_.RedrawList();
     ui_.RedrawDialog();
     return 0;
+}
+
+void SequenceEngine::RepeatStep(int& step, int& executed, bool giveBackRow) {
+    --step;
+    --executed;
+    if (giveBackRow)
+        --nextListRow_;
+}
+
+void SequenceEngine::CancelRepeat(int& step, int& executed) {
+    // The row stays given back: the failure recorded next takes it.
+    ++step;
+    ++executed;
 }
 
 void SequenceEngine::ResetStepResults(int& executed) {

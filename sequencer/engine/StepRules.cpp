@@ -102,8 +102,7 @@ SequenceEngine::Flow SequenceEngine::RunUpdateFirmware(int& step, int& executed,
         device_.WaitDeviceReopen()) {
         // The chip dropped off during the burn and came back: burn again, silently.
         reburning_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     return ApplyRule(step, executed, outcome == kStepFailNoRetry ? entry.onOne : entry.onOther);
@@ -160,8 +159,7 @@ bool SequenceEngine::SoftResetForRepeat(int& step, int& executed, bool afterRetr
     if (CallHandler(HandlerId::kSoftReset, 0, step) != kStepPass) {
         if (afterRetryChoice) {
             // The row of the try the operator chose to repeat takes the failure.
-            ++step;
-            ++executed;
+            CancelRepeat(step, executed);
         }
         RecordStepFail(step, message_, executed, false);
         return false;
@@ -197,8 +195,7 @@ SequenceEngine::Flow SequenceEngine::RunMutualTest(int& step, int& executed, con
         if (!SoftResetForRepeat(step, executed, false))
             return Flow::kEnd;
         mutualAutoRepeat_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     int retry = RecordStepFail(step, message_, executed, true);
@@ -224,8 +221,7 @@ SequenceEngine::Flow SequenceEngine::RunCheckFirmwareId(int& step, int& executed
         // Repaired: check again in the same row, reading the message it left.
         message_[kMessageSize - 1] = '\0';
         keepMessage_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     return ApplyRule(step, executed, entry.onOther);

@@ -110,6 +110,13 @@ private:
     // step: the index of the step being run, whose comment the call carries.
     StepOutcome CallHandler(HandlerId handler, int mode, int step);
 
+    // The one place a repeat moves the loop: the next turn runs the same step
+    // again, counted once; a retry the operator chose also gives back its row,
+    // which the repeat writes over.  CancelRepeat undoes the move when the
+    // repeat cannot run.
+    void RepeatStep(int& step, int& executed, bool giveBackRow);
+    void CancelRepeat(int& step, int& executed);
+
     Flow RunStep(int& step, int& executed, const DispatchEntry& entry);
     Flow ApplyRule(int& step, int& executed, FailRule rule);
     Flow RunUpdateFirmware(int& step, int& executed, const DispatchEntry& entry);
