@@ -7,16 +7,12 @@
 #include "test_support/TestFiles.h"
 #include "DrawingFakes.h"
 
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace vantro {
 namespace {
 
 using namespace drawing_fakes;
+using test_support::MakeFolder;
+using test_support::RemoveFolder;
 
 Journal* gJournal = nullptr;
 bool gLoadFails = false;
@@ -24,22 +20,6 @@ bool gLoadFails = false;
 IniDictionary* RecordingLoad(const char* path) {
     gJournal->push_back(std::string("load ") + path);
     return gLoadFails ? nullptr : IniLoad(path);
-}
-
-void MakeFolder(const char* path) {
-#ifdef _WIN32
-    _mkdir(path);
-#else
-    mkdir(path, 0755);
-#endif
-}
-
-void RemoveFolder(const char* path) {
-#ifdef _WIN32
-    _rmdir(path);
-#else
-    rmdir(path);
-#endif
 }
 
 const char kStationConfig[] = "[LinearTest]\n"
