@@ -37,11 +37,11 @@ struct UnorderedState {
 // The sensitivity test; zeroed by its set-up.
 struct SensitivityState {
     int stage;            // 1 to 5: top, right, bottom, left, done
-    uint32_t stageStart;  // tick count when the stage began
+    uint32_t stageStart;  // tick count when the stage began; the first touch sets it too
     int offsetX, offsetY;
     int rangeLeft, rangeTop, rightLimit, bottomLimit;
-    int firstTouch;          // 1 once the first touch started the clock
-    uint32_t tickStamps[2];  // both taken at the first touch; [0] moves on at every judged side
+    int firstTouch;         // 1 once the first touch started the clock
+    uint32_t previousTick;  // the first touch's tick count, then that of the last side done
     double elapsedSeconds;
     int summedDistance;
     double averageSpeed;
