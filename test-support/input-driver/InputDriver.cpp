@@ -67,6 +67,19 @@ void SyncWith(HWND window) {
         SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result);
 }
 
+// Waits up to 200 ms for the cursor to stand on the point.
+bool CursorReaches(int x, int y, const LARGE_INTEGER& frequency, POINT* at) {
+    LARGE_INTEGER start, now;
+    QueryPerformanceCounter(&start);
+    for (GetCursorPos(at); at->x != x || at->y != y; GetCursorPos(at)) {
+        QueryPerformanceCounter(&now);
+        if ((now.QuadPart - start.QuadPart) * 1000 > 200 * frequency.QuadPart)
+            return false;
+        Sleep(0);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string DriveOutcome::Summary() const {
@@ -124,6 +137,8 @@ bool InputDriver::Mouse(const MouseEvent& event, std::string* why) {
         }
         // The move Wine derives from the cursor is handled first; it repeats the point.
         SetCursorPos(event.x, event.y);
+        POINT cursor;
+        CursorReaches(event.x, event.y, frequency_, &cursor);
         SyncWith(canvas);
         POINT client{event.x, event.y};
         ScreenToClient(canvas, &client);
@@ -155,15 +170,7 @@ bool InputDriver::Mouse(const MouseEvent& event, std::string* why) {
         }
         // The cursor follows once the system has taken the event: wait a little for it.
         POINT at{-1, -1};
-        LARGE_INTEGER start, now;
-        QueryPerformanceCounter(&start);
-        for (GetCursorPos(&at); at.x != event.x || at.y != event.y; GetCursorPos(&at)) {
-            QueryPerformanceCounter(&now);
-            if ((now.QuadPart - start.QuadPart) * 1000 > 200 * frequency_.QuadPart)
-                break;
-            Sleep(0);
-        }
-        if (at.x != event.x || at.y != event.y) {
+        if (!CursorReaches(event.x, event.y, frequency_, &at)) {
             *why = "the point (" + std::to_string(event.x) + "," + std::to_string(event.y) + ") landed at (" +
                    std::to_string(at.x) + "," + std::to_string(at.y) + ")";
             return false;
