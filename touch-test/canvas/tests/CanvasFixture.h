@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,9 +20,13 @@ class FakeCanvasWindow : public CanvasWindow {
 public:
     explicit FakeCanvasWindow(Journal& journal) : journal_(journal) {}
     void StartTimer(unsigned id, unsigned periodMs) override {
+        active[id] = periodMs;
         Log("start " + std::to_string(id) + " " + std::to_string(periodMs));
     }
-    void StopTimer(unsigned id) override { Log("stop " + std::to_string(id)); }
+    void StopTimer(unsigned id) override {
+        active.erase(id);
+        Log("stop " + std::to_string(id));
+    }
     void Invalidate(bool erase) override { Log(erase ? "invalidate 1" : "invalidate 0"); }
     void UpdateNow() override { Log("update"); }
     bool MouseInputWaiting() override { return inputWaiting; }
@@ -52,6 +57,7 @@ public:
         Log("menu " + std::to_string(x) + " " + std::to_string(y) + (checked ? " checked" : " unchecked"));
     }
 
+    std::map<unsigned, unsigned> active;  // running timers and their periods
     bool inputWaiting = false;
     bool capture = false;
     bool hasMenu = true;
@@ -139,6 +145,41 @@ protected:
     void EnterFullScreen() {
         Model().ToggleFullScreen();
         journal.clear();
+    }
+    // Lets ms pass on the fake clock, delivering the running timers' ticks
+    // in time order (a timer started or stopped by a tick counts from then).
+    void AdvanceMs(unsigned ms) {
+        std::map<unsigned, uint32_t> due;
+        const uint32_t end = clock.ticks + ms;
+        while (true) {
+            for (const auto& timer : window.active)
+                if (!due.count(timer.first))
+                    due[timer.first] = clock.ticks + timer.second;
+            for (auto it = due.begin(); it != due.end();)
+                it = window.active.count(it->first) ? std::next(it) : due.erase(it);
+            unsigned next = 0;
+            uint32_t when = end + 1;
+            for (const auto& d : due)
+                if (d.second < when) {
+                    when = d.second;
+                    next = d.first;
+                }
+            if (next == 0 || when > end)
+                break;
+            clock.ticks = when;
+            due.erase(next);
+            Model().OnTimer(next);
+        }
+        clock.ticks = end;
+    }
+    // A new model and run, for the next case of a table.
+    void Restart() {
+        model.reset();
+        run.Reset();
+        journal.clear();
+        engines.calls.clear();
+        engines.hook = nullptr;
+        window.cursorCount = 0;
     }
     // Journal entries that start with the prefix.
     Journal Entries(const std::string& prefix) const {

@@ -10,8 +10,10 @@
 #include "trelliq/CanvasOutputs.h"
 #include "trelliq/CanvasState.h"
 #include "trelliq/CanvasWindow.h"
+#include "trelliq/Painter.h"
 #include "trelliq/StartupSeams.h"
 #include "trelliq/TestEngines.h"
+#include "trelliq/TestScreens.h"
 #include "trelliq/TouchTestClock.h"
 #include "trelliq/TouchTestConfig.h"
 #include "trelliq/TouchTestRun.h"
@@ -21,6 +23,8 @@ namespace trelliq {
 // Menu 134's commands.
 const unsigned kCommandFullScreen = 32774;
 const unsigned kCommandReset = 32775;
+// Under the screen, beyond its edges.
+const uint32_t kCanvasBackground = GraphRgb(255, 255, 255);
 
 struct CanvasSeams {
     CanvasWindow& window;
@@ -60,6 +64,8 @@ public:
     // False for an id that is not a menu command.
     bool OnCommand(unsigned id);
     void OnTimer(unsigned id);
+    // The current kind's screen into the memory picture (no kind: the paint screen).
+    void DrawScreen(Painter& painter) const;
 
     // CanvasActions, for the engines.
     void StartTimer(unsigned id, unsigned periodMs) override;
@@ -74,6 +80,7 @@ public:
     CanvasState state;
 
 private:
+    ScreenInputs ScreenInputsFor(TestKind kind) const;
     TestKind Kind() const { return run_.CurrentKind(); }
     int DistanceToTarget(CanvasPoint point) const;
     int JudgeTrace(int mode, CanvasPoint point);
