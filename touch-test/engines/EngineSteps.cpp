@@ -1,5 +1,6 @@
 #include "EngineSteps.h"
 
+#include <limits.h>
 #include <math.h>
 
 #include "trelliq/ConfigFlags.h"
@@ -17,6 +18,16 @@ int PointDistance(int ax, int ay, int bx, int by) {
     int64_t dx = static_cast<int64_t>(ax) - bx;
     int64_t dy = static_cast<int64_t>(ay) - by;
     return static_cast<int>(sqrtf(static_cast<float>(dx * dx + dy * dy)));
+}
+
+int TruncateToRange(double value) {
+    if (!(value == value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
 }
 
 bool InAutoMode() {

@@ -16,6 +16,9 @@ CanvasRect PatternRect();
 // The integer part of the single-precision root of dx^2 + dy^2.
 int PointDistance(int ax, int ay, int bx, int by);
 
+// The integer part of a value, held to the int range (0 for NaN).
+int TruncateToRange(double value);
+
 // Half the side and cross line widths (s and c).
 inline int SideHalf(const CanvasState& state) {
     return state.sideLineWidth / 2;

@@ -35,7 +35,8 @@ void TrelliqEngines::StepSensitivityTarget(CanvasState& state, CanvasActions& ac
     if (s.firstTouch != 1)
         return;
     const uint32_t now = actions.TickCount();
-    const int d = static_cast<int>(static_cast<double>(now - s.stageStart) * 0.001 * state.sensitivitySpeed);
+    // Pixels since the stage began; a speed beyond any screen ends the stage at once.
+    const int d = TruncateToRange(static_cast<double>(now - s.stageStart) * 0.001 * state.sensitivitySpeed);
     switch (s.stage) {
         case 1:
             s.offsetX = d;

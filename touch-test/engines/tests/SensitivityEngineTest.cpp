@@ -43,6 +43,15 @@ TEST_F(SensitivityTest, TheTargetRunsClockwiseAtTheConfiguredSpeed) {
     }
 }
 
+TEST_F(SensitivityTest, ASpeedBeyondAnyScreenEndsEachStageAtOnce) {
+    State().sensitivitySpeed = 2000000000;
+    Down(32, 32);
+    clock.ticks += 10000;
+    engines.StepSensitivityTarget(State(), Model());
+    TargetAt(1215, 0);
+    EXPECT_EQ(2, State().sensitivity.stage);
+}
+
 TEST_F(SensitivityTest, BeforeTheFirstTouchTheTargetStands) {
     clock.ticks += 5000;
     engines.StepSensitivityTarget(State(), Model());
