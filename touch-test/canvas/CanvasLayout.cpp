@@ -53,6 +53,22 @@ void CanvasModel::SetUpAfterCreation() {
         seams_.window.RebuildBitmap(config_.CanvasWidth, config_.CanvasHeight);
 }
 
+void CanvasModel::TakeConfiguredGeometry() {
+    const int64_t width = config_.CanvasWidth;
+    auto percent = [width](int value) { return static_cast<int>(width * value / 100); };
+    state.sideLineWidth = percent(config_.LineWidth.side);
+    state.crossLineWidth = percent(config_.LineWidth.cross);
+    state.cellDistanceX = config_.Distance.X;
+    state.cellDistanceY = config_.Distance.Y;
+    state.scalingX = config_.Scaling.X;
+    state.scalingY = config_.Scaling.Y;
+    state.dotRadius = percent(config_.Dot.radius);
+    state.sensitivityWidth = percent(config_.Sensitivity.width);
+    state.sensitivitySpeed = config_.Sensitivity.speed;
+    state.sensitivityDistanceX = config_.Sensitivity.XDISTN;
+    state.sensitivityDistanceY = config_.Sensitivity.YDISTN;
+}
+
 void CanvasModel::LayoutCanvas(int width, int height) {
     int w = width < kMinimumWindowSize ? kMinimumWindowSize : width;
     int h = height < kMinimumWindowSize ? kMinimumWindowSize : height;

@@ -164,5 +164,30 @@ TEST_F(CanvasLayoutTest, AMissingMenuIsReportedAndTheCanvasWorksOn) {
     EXPECT_EQ(1u, Model().state.graph.touchPoints.size());
 }
 
+TEST_F(CanvasLayoutTest, TheConfiguredGeometryIsTakenInOneCall) {
+    config.CanvasWidth = 1279;
+    config.LineWidth = {3, 2};
+    config.Dot.radius = 5;
+    config.Sensitivity.width = 4;
+    config.Sensitivity.speed = 300;
+    config.Sensitivity.XDISTN = 7;
+    config.Sensitivity.YDISTN = 8;
+    config.Distance = {50, 60};
+    config.Scaling = {1.5, 0.5};
+    Model().TakeConfiguredGeometry();
+    const CanvasState& s = Model().state;
+    EXPECT_EQ(38, s.sideLineWidth);  // 1279 x 3 / 100, truncated
+    EXPECT_EQ(25, s.crossLineWidth);
+    EXPECT_EQ(63, s.dotRadius);
+    EXPECT_EQ(51, s.sensitivityWidth);
+    EXPECT_EQ(300, s.sensitivitySpeed);
+    EXPECT_EQ(7, s.sensitivityDistanceX);
+    EXPECT_EQ(8, s.sensitivityDistanceY);
+    EXPECT_EQ(50, s.cellDistanceX);
+    EXPECT_EQ(60, s.cellDistanceY);
+    EXPECT_EQ(1.5, s.scalingX);
+    EXPECT_EQ(0.5, s.scalingY);
+}
+
 }  // namespace
 }  // namespace trelliq

@@ -45,6 +45,10 @@ public:
     // After the window exists: the graph for (0, 0, CanvasWidth, CanvasHeight)
     // and the memory bitmap (none for a 0 x 0 canvas).
     void SetUpAfterCreation();
+    // The view's geometry from the configuration: dot radius, sensitivity
+    // width, speed and distances, line widths (each CanvasWidth x value / 100,
+    // truncating), cell distance and scaling.
+    void TakeConfiguredGeometry();
     // Sizes the window (at least 200 x 200) and fits the canvas into it.
     void LayoutCanvas(int width, int height);
     void RefitCanvas();
