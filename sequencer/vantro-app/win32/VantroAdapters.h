@@ -35,18 +35,16 @@ private:
     vantro::DeviceWatch& watch_;
 };
 
-// Saving logs and screenshots belongs to the result-log work; until then a
-// save reports failure rather than pretend.
-class CKestrovaDlg::Logs : public vantro::RunLogs {
+// The run's logs by the station's log rules; the step's result file is the
+// one the open/short operations left.
+class CKestrovaDlg::Logs : public vantro::ResultLogs {
 public:
-    Logs(SettingsContext& context, vantro::OperationsState& state) : context_(context), state_(state) {}
-    void ResetTestLogs() override;
-    bool SaveLogs(bool, std::string&) override { return false; }
-    void Screenshot(const char*, int) override {}
+    Logs(SettingsContext& context, vantro::OperationsState& state, vantro::ScreenshotWriter& screenshots)
+        : ResultLogs(context, state, SleepClock(), vantro::LocalTimeText(), screenshots), state_(state) {}
     std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
 
 private:
-    SettingsContext& context_;
+    static vantro::RunClock& SleepClock();
     vantro::OperationsState& state_;
 };
 

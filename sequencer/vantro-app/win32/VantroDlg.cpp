@@ -21,9 +21,10 @@ CKestrovaDlg::CKestrovaDlg()
           [this](const char* text) { engine_->ShowStepStatus(text); },
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
       openShortData_(new vantro::OpenShortData()), ngLines_(new vantro::NgLineStatus()),
+      screenshots_([this] { return m_hWnd; }, [this] { RepaintNow(); }),
       handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
-      logs_(new Logs(context_, operationsState_)), switcher_(new Switcher(context_)), clock_(new Clock),
-      prompts_([this] { return static_cast<CWnd*>(this); }) {
+      logs_(new Logs(context_, operationsState_, screenshots_)), switcher_(new Switcher(context_)),
+      clock_(new Clock), prompts_([this] { return static_cast<CWnd*>(this); }) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");
     font15_.CreatePointFont(150, "Arial Bold");
@@ -76,6 +77,13 @@ bool CKestrovaDlg::StartWorker(std::function<void()> work) {
         },
         this, THREAD_PRIORITY_BELOW_NORMAL);
     return worker_ != nullptr;
+}
+
+void CKestrovaDlg::RepaintNow() {
+    // Sent, so the capture that follows sees the painted dialog; a dialog that
+    // no longer answers does not hold the run.
+    if (m_hWnd)
+        ::SendMessageTimeoutA(m_hWnd, kRepaintNowMessage, 0, 0, SMTO_NORMAL, 5000, nullptr);
 }
 
 bool CKestrovaDlg::Finish() {
@@ -155,6 +163,10 @@ BOOL CKestrovaDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 LRESULT CKestrovaDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kStartTimerMessage) {
         CWnd::SetTimer(wParam, static_cast<UINT>(lParam));
+        return 0;
+    }
+    if (message == kRepaintNowMessage) {
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return 0;
     }
     if (message == kKillTimerMessage) {

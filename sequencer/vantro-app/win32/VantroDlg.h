@@ -26,6 +26,7 @@
 #include "vantro/OpenShortResultsOfRecord.h"
 #include "vantro/OperationRouter.h"
 #include "vantro/Prompts.h"
+#include "vantro/Screenshot.h"
 #include "vantro/SequenceEngine.h"
 #include "vantro/Win32ProcessLauncher.h"
 
@@ -73,6 +74,8 @@ private:
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
     bool StartWorker(std::function<void()> work);
+    // From the worker: the dialog painted before it is captured.
+    void RepaintNow();
     // The operations' context, the open/short operations and their routes.
     void BindOperations();
 
@@ -108,6 +111,7 @@ private:
     vantro::ChipLayout chipLayout_{};
     // Every operation but "ReInstall" goes to the class registered for it.
     vantro::OperationRouter router_;
+    vantro::WindowScreenshots screenshots_;
     std::unique_ptr<Handlers> handlers_;
     std::unique_ptr<Device> runDevice_;
     std::unique_ptr<Logs> logs_;
