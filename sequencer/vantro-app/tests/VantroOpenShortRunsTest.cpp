@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "test_support/MessageBoxWatcher.h"
 #include "VantroStation.h"
@@ -195,6 +197,38 @@ TEST(VantroOpenShortRuns, NoGoldenSample) {
         Contains(station.Read("TestLogs\\OperationResult.csv"), "13 - Please Put One Mutual Golden Sample !"))
         << station.Read("TestLogs\\OperationResult.csv");
     EXPECT_FALSE(Contains(station.Read("dev\\standin-journal.txt"), "tool=Halvorn"));
+}
+
+// A passed mutual step with its logs saved: the result file, the list and
+// the step's screenshot (a JPEG, never a BMP) end in the setting's OK folder.
+TEST(VantroOpenShortRuns, PassedMutualSavesItsScreenshotWithTheLogs) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-logs", steps, 1);
+    station.Set("MPSet.ini", "General", "FixLogPath", "0");
+    station.Set("MPSet.ini", "General", "AutoSaveLogs", "1");
+    station.Set("MPSet.ini", "General", "SaveLogRetry", "2");
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0u, run.exitCode);
+    std::vector<std::string> saved;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(station.Path("Demo_OK\\Log\\*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        if (found.cFileName[0] != '.')
+            saved.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(saved.begin(), saved.end());
+    EXPECT_EQ(saved, (std::vector<std::string>{"2D_Mutual.csv", "Mutual.jpg", "OperationResult.csv"}));
+    EXPECT_EQ(MutualFile("Width,2,"), station.Read("Demo_OK\\Log\\2D_Mutual.csv"));
+    EXPECT_EQ(station.Read("Demo_OK\\Log\\Mutual.jpg").substr(0, 3), "\xFF\xD8\xFF");
+    EXPECT_FALSE(station.Exists("TestLogs\\Mutual.bmp"));
+    EXPECT_FALSE(station.Exists("Demo_OK\\Log\\Mutual.bmp"));
 }
 
 }  // namespace

@@ -115,3 +115,31 @@ public:
     }
     vantro::OpenShortServices* target = nullptr;
 };
+
+// The ITO map and its tooltip as the main controller reaches them.
+class CKestrovaDlg::MapDisplay : public vantro::ItoMapDisplay {
+public:
+    explicit MapDisplay(vantro::ItoMapWindow& map) : map_(map) {}
+    void Paint() override { map_.Paint(); }
+    void Redraw() override { map_.Redraw(); }
+    void OnMouseMove(int x, int y) override { map_.OnMouseMove(x, y); }
+
+private:
+    vantro::ItoMapWindow& map_;
+};
+
+// The view reset also discards the map: a new result's shown flag is set
+// before its map is drawn, and a repaint in between must not bring back the
+// old one.
+class CKestrovaDlg::ShownResults : public vantro::OpenShortResultsOfRecord {
+public:
+    ShownResults(vantro::OperationsState& state, vantro::OpenShortData& data, vantro::ItoMapWindow& map)
+        : OpenShortResultsOfRecord(state, data), map_(map) {}
+    void Clear() override {
+        OpenShortResultsOfRecord::Clear();
+        map_.Clear();
+    }
+
+private:
+    vantro::ItoMapWindow& map_;
+};

@@ -39,7 +39,7 @@ CKestrovaDlg::CKestrovaDlg()
     device_.SetResultCounts(engine_.get());
     BindOperations();
     controller_.reset(new vantro::MainController(vantro::MainParts{
-        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, mapDisplay_}));
+        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, *mapDisplay_}));
 }
 
 CKestrovaDlg::~CKestrovaDlg() {
@@ -56,14 +56,17 @@ void CKestrovaDlg::BindOperations() {
     operations_.reset(new vantro::OperationContext{
         context_, operationsState_, tools_, *clock_, view_, *operationsFields_, *operationsDevice_, *logs_,
         firmware_, *openShortLink_, [this](const char* text) { engine_->ShowStepStatus(text); }});
-    openShortOperations_.reset(new vantro::OpenShortOperations(
-        *operations_, vantro::OpenShortRecords{*openShortData_, chipLayout_, *ngLines_, context_.shared},
-        openShortDisplay_));
+    const vantro::OpenShortRecords records{*openShortData_, chipLayout_, *ngLines_, context_.shared};
+    openShortDisplay_.reset(new vantro::OpenShortResultDisplay(context_, operationsState_, records,
+                                                               *operationsFields_, itoMapWindow_));
+    itoMapWindow_.SetDisplay(openShortDisplay_.get());
+    openShortOperations_.reset(new vantro::OpenShortOperations(*operations_, records, *openShortDisplay_));
     openShortLink_->target = openShortOperations_.get();
     vantro::ServeOpenShortOperations(router_, *openShortOperations_);
     drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
     vantro::ServeDrawingTestOperations(router_, *drawingTests_);
-    openShort_.reset(new vantro::OpenShortResultsOfRecord(operationsState_, *openShortData_));
+    openShort_.reset(new ShownResults(operationsState_, *openShortData_, itoMapWindow_));
+    mapDisplay_.reset(new MapDisplay(itoMapWindow_));
 }
 
 bool CKestrovaDlg::StartWorker(std::function<void()> work) {
@@ -109,6 +112,8 @@ void CKestrovaDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CKestrovaDlg::OnInitDialog() {
     guiThread_ = GetCurrentThreadId();
     CDialog::OnInitDialog();
+    itoMapWindow_.Attach(m_hWnd, IDC_ITO_MAP, IDC_ITO_TOOLTIP, kDrawMapMessage);
+    itoMap_.SetPainter([this](HDC dc) { return itoMapWindow_.PaintInto(dc); });
     SetIcon(icon_, true);
     SetIcon(icon_, false);
     progress_.SetRange(0, 100);
@@ -163,6 +168,10 @@ BOOL CKestrovaDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 LRESULT CKestrovaDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kStartTimerMessage) {
         CWnd::SetTimer(wParam, static_cast<UINT>(lParam));
+        return 0;
+    }
+    if (message == kDrawMapMessage) {
+        itoMapWindow_.DrawNow();
         return 0;
     }
     if (message == kRepaintNowMessage) {

@@ -25,6 +25,8 @@
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
 #include "vantro/OperationRouter.h"
+#include "vantro/ItoMapWindow.h"
+#include "vantro/OpenShortResultDisplay.h"
 #include "vantro/Prompts.h"
 #include "vantro/Screenshot.h"
 #include "vantro/SequenceEngine.h"
@@ -70,6 +72,8 @@ private:
     class OperationsFields;
     class OperationsDeviceOf;
     class OpenShortLink;
+    class MapDisplay;
+    class ShownResults;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
@@ -92,6 +96,7 @@ private:
     CComboBox combo_;
     CProgressCtrl progress_;
     CPictureCtrl itoMap_;
+    vantro::ItoMapWindow itoMapWindow_;
     CStatic spec_;
     CBitmap specBitmap_;
 
@@ -127,14 +132,14 @@ private:
     vantro::FirmwareServices firmware_{operationsState_};
     std::unique_ptr<OpenShortLink> openShortLink_;
     std::unique_ptr<vantro::OperationContext> operations_;
-    vantro::OpenShortDisplay openShortDisplay_;
+    std::unique_ptr<vantro::OpenShortResultDisplay> openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
-    // Seams for the stage dialog, its file search, the open/short record and
-    // the ITO map; their defaults open nothing, find nothing and draw nothing.
+    // Seams for the stage dialog and its file search (their defaults open
+    // nothing and find nothing), the open/short record and the ITO map.
     vantro::StageSettingsEditor stageEditor_;
     vantro::StageFileSearch fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
-    vantro::ItoMapDisplay mapDisplay_;
+    std::unique_ptr<MapDisplay> mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;
 };
