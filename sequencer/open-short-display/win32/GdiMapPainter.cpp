@@ -57,9 +57,12 @@ void GdiMapPainter::SelectPen(const MapPen& spec) {
             return;
         pens_.push_back({spec, handle});
     }
+    if (handle == currentPen_)
+        return;
     HGDIOBJ old = ::SelectObject(dc_, handle);
     if (!firstPen_)
         firstPen_ = old;
+    currentPen_ = handle;
 }
 
 void GdiMapPainter::Line(int x1, int y1, int x2, int y2) {
@@ -78,9 +81,12 @@ void GdiMapPainter::Rectangle(int left, int top, int right, int bottom, Rgb colo
             return;
         brushes_.push_back({colour, handle});
     }
-    HGDIOBJ old = ::SelectObject(dc_, handle);
-    if (!firstBrush_)
-        firstBrush_ = old;
+    if (handle != currentBrush_) {
+        HGDIOBJ old = ::SelectObject(dc_, handle);
+        if (!firstBrush_)
+            firstBrush_ = old;
+        currentBrush_ = handle;
+    }
     ::Rectangle(dc_, left, top, right, bottom);
 }
 

@@ -11,8 +11,8 @@
 
 namespace vantro {
 
-// The map's painter over a device context (pens and brushes made once per
-// colour and kept until the painter goes).
+// The map's painter over a device context: pens and brushes made once per
+// colour, kept until the painter goes, and selected only when they change.
 class GdiMapPainter : public MapPainter {
 public:
     explicit GdiMapPainter(CDC& dc) : dc_(dc) {}
@@ -37,6 +37,8 @@ private:
     std::vector<Pen> pens_;
     std::vector<Brush> brushes_;
     HGDIOBJ firstPen_ = nullptr, firstBrush_ = nullptr;
+    HPEN currentPen_ = nullptr;  // selected by us, so a repeat costs nothing
+    HBRUSH currentBrush_ = nullptr;
 };
 
 class ItoMapWindow : public MapSurface {
