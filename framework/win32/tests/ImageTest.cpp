@@ -124,6 +124,82 @@ TEST(Image, CaptureOfNothingWritesNoFile) {
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("empty.bmp"));
 }
 
+uint16_t U16(const std::vector<unsigned char>& b, size_t at) {
+    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+TEST(Image, RectangleOfAWindowGivesItsBmpFieldForField) {
+    WNDCLASSA type{};
+    type.lpfnWndProc = DefWindowProcA;
+    type.hInstance = GetModuleHandleA(nullptr);
+    type.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    type.lpszClassName = "BmpFieldsWindow";
+    RegisterClassA(&type);
+    HWND window = CreateWindowExA(0, "BmpFieldsWindow", "Fields", WS_POPUP | WS_VISIBLE, 30, 30, 40, 20,
+                                  nullptr, nullptr, type.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    std::remove("fields.bmp");
+    {
+        CClientDC dc(window);
+        SetPixel(dc, 2 + 3, 1 + 1, RGB(12, 34, 56));
+        RECT area{2, 1, 9, 4};
+        ASSERT_TRUE(CaptureWindowToBmp("fields.bmp", dc, area));
+    }
+    DestroyWindow(window);
+    std::vector<unsigned char> bmp = ReadAll("fields.bmp");
+    ASSERT_EQ(bmp.size(), 138u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(U32(bmp, 2), 138u);
+    EXPECT_EQ(U16(bmp, 6), 0);
+    EXPECT_EQ(U16(bmp, 8), 0);
+    EXPECT_EQ(U32(bmp, 10), 54u);
+    EXPECT_EQ(U32(bmp, 14), 40u);
+    EXPECT_EQ(U32(bmp, 18), 7u);
+    EXPECT_EQ(U32(bmp, 22), 3u);
+    EXPECT_EQ(U16(bmp, 26), 1);
+    EXPECT_EQ(U16(bmp, 28), 32);
+    EXPECT_EQ(U32(bmp, 30), 0u);
+    EXPECT_EQ(U32(bmp, 34), 84u);
+    // (3, 1) of the rectangle: the middle of three bottom-up rows of 28 bytes.
+    const size_t at = 54 + 1 * 28 + 3 * 4;
+    EXPECT_EQ(bmp[at], 0x38);
+    EXPECT_EQ(bmp[at + 1], 0x22);
+    EXPECT_EQ(bmp[at + 2], 0x0C);
+}
+
+TEST(Image, PalettedBitmapsGetTheirPaletteAndAnInvalidOneNoFile) {
+    struct Case {
+        int width, height, bits;
+        uint32_t dataOffset, fileSize;
+    };
+    for (const Case& c : {Case{6, 4, 8, 1078, 1110}, Case{17, 2, 1, 62, 70}}) {
+        HBITMAP bitmap = CreateBitmap(c.width, c.height, 1, c.bits, nullptr);
+        ASSERT_NE(bitmap, nullptr);
+        HGLOBAL dib = DdbToDib(nullptr, bitmap, BI_RGB);
+        ASSERT_NE(dib, nullptr) << c.bits;
+        std::remove("paletted.bmp");
+        EXPECT_TRUE(WriteBmpFile(dib, "paletted.bmp"));
+        GlobalFree(dib);
+        DeleteObject(bitmap);
+        std::vector<unsigned char> bmp = ReadAll("paletted.bmp");
+        ASSERT_EQ(bmp.size(), c.fileSize) << c.bits;
+        EXPECT_EQ(U32(bmp, 2), c.fileSize);
+        EXPECT_EQ(U32(bmp, 10), c.dataOffset);
+        EXPECT_EQ(U16(bmp, 28), c.bits);
+    }
+    HBITMAP gone = CreateBitmap(4, 4, 1, 32, nullptr);
+    DeleteObject(gone);
+    EXPECT_EQ(DdbToDib(nullptr, gone, BI_RGB), nullptr);
+    std::remove("none.bmp");
+    EXPECT_FALSE(WriteBmpFile(nullptr, "none.bmp"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("none.bmp"));
+}
+
 TEST(Gdi, PointFontsNameTheBoldWeightOfTheirFace) {
     CClientDC dc(nullptr);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);

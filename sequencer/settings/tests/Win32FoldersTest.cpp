@@ -11,6 +11,7 @@
 #include "SettingsFakes.h"
 #include "vantro/FolderHousekeeping.h"
 #include "vantro/StageFiles.h"
+#include "test_support/TestFiles.h"
 
 namespace vantro {
 
@@ -177,6 +178,48 @@ TEST(Win32Files, SavedOpenShortFileHasCrLfLinesAndNoBackup) {
         << saved;
     EXPECT_EQ(saved.compare(0, 16, "[SelfThreshold]\r"), 0);
     EXPECT_FALSE(fs::exists("openshort.ini.bak"));
+}
+
+TEST(Win32Folders, OneFileMovesAndCopiesWithoutReplacingAnything) {
+    FolderSystem& folders = Win32Folders();
+    fs::remove_all("OneFile");
+    fs::create_directories("OneFile\\sub");
+    const std::string bytes("\x00\x1A\x0D\x0A\xFF", 5);
+    MakeFile("OneFile\\a.bin", bytes);
+    MakeFile("OneFile\\taken.bin", "taken");
+    EXPECT_TRUE(folders.IsFile("OneFile\\a.bin"));
+    EXPECT_FALSE(folders.IsFile("OneFile\\sub"));
+    EXPECT_FALSE(folders.IsFile("OneFile\\none.bin"));
+
+    EXPECT_FALSE(folders.MoveOneFile("OneFile\\a.bin", "OneFile\\taken.bin"));
+    EXPECT_FALSE(folders.MoveOneFile("OneFile\\a.bin", "OneFile\\sub"));
+    EXPECT_FALSE(folders.CopyOneFile("OneFile\\a.bin", "OneFile\\taken.bin"));
+    EXPECT_EQ(test_support::ReadBytes("OneFile\\taken.bin"), "taken");
+
+    EXPECT_TRUE(folders.CopyOneFile("OneFile\\a.bin", "OneFile\\copy.bin"));
+    EXPECT_EQ(test_support::ReadBytes("OneFile\\copy.bin"), bytes);
+    EXPECT_EQ(test_support::ReadBytes("OneFile\\a.bin"), bytes);
+    EXPECT_TRUE(folders.MoveOneFile("OneFile\\a.bin", "OneFile\\sub\\moved.bin"));
+    EXPECT_EQ(test_support::ReadBytes("OneFile\\sub\\moved.bin"), bytes);
+    EXPECT_FALSE(folders.IsFile("OneFile\\a.bin"));
+    EXPECT_FALSE(folders.CopyOneFile("OneFile\\none.bin", "OneFile\\none2.bin"));
+    EXPECT_FALSE(folders.IsFile("OneFile\\none2.bin"));
+}
+
+TEST(Win32Folders, AFileHeldOpenForReadingIsCopiedButNotMoved) {
+    FolderSystem& folders = Win32Folders();
+    fs::remove_all("Held");
+    fs::create_directories("Held");
+    const std::string bytes("\x00\x1A\x0D\x0A\xFF", 5);
+    MakeFile("Held\\a.bin", bytes);
+    HANDLE held =
+        CreateFileA("Held\\a.bin", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(folders.MoveOneFile("Held\\a.bin", "Held\\b.bin"));
+    EXPECT_TRUE(folders.CopyOneFile("Held\\a.bin", "Held\\b.bin"));
+    CloseHandle(held);
+    EXPECT_EQ(test_support::ReadBytes("Held\\b.bin"), bytes);
+    EXPECT_EQ(test_support::ReadBytes("Held\\a.bin"), bytes);
 }
 
 }  // namespace

@@ -37,6 +37,13 @@ public:
     bool DeleteOneFile(const char* path) override { return DeleteFileA(path) != 0; }
     bool RemoveFolder(const char* path) override { return RemoveDirectoryA(path) != 0; }
     bool CreateFolder(const char* path) override { return CreateDirectoryA(path, nullptr) != 0; }
+    bool IsFile(const char* path) override {
+        const DWORD attributes = GetFileAttributesA(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+    // Without MOVEFILE_REPLACE_EXISTING: an existing target stays.
+    bool MoveOneFile(const char* from, const char* to) override { return MoveFileA(from, to) != 0; }
+    bool CopyOneFile(const char* from, const char* to) override;
     std::string FullPath(const char* path) override {
         char full[MAX_PATH * 4];
         const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
@@ -45,6 +52,39 @@ public:
         return std::string(full, length);
     }
 };
+
+bool Win32FolderSystem::CopyOneFile(const char* from, const char* to) {
+    HANDLE source = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (source == INVALID_HANDLE_VALUE)
+        return false;
+    HANDLE target = CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target == INVALID_HANDLE_VALUE) {
+        CloseHandle(source);
+        return false;
+    }
+    bool ok = true;
+    char buffer[64 * 1024];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(source, buffer, sizeof buffer, &got, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        DWORD written = 0;
+        if (!WriteFile(target, buffer, got, &written, nullptr) || written != got) {
+            ok = false;
+            break;
+        }
+    }
+    ok = CloseHandle(target) != 0 && ok;
+    CloseHandle(source);
+    if (!ok)
+        DeleteFileA(to);  // no half a log under the full name
+    return ok;
+}
 
 class LocalDateSource : public DateSource {
 public:

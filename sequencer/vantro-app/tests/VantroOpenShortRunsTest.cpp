@@ -5,10 +5,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "test_support/MessageBoxWatcher.h"
+#include "VantroDialogReader.h"
 #include "VantroStation.h"
 
 using test_support::MessageBoxWatcher;
@@ -195,6 +198,134 @@ TEST(VantroOpenShortRuns, NoGoldenSample) {
         Contains(station.Read("TestLogs\\OperationResult.csv"), "13 - Please Put One Mutual Golden Sample !"))
         << station.Read("TestLogs\\OperationResult.csv");
     EXPECT_FALSE(Contains(station.Read("dev\\standin-journal.txt"), "tool=Halvorn"));
+}
+
+// A passed mutual step with its logs saved: the result file, the list and
+// the step's screenshot (a JPEG, never a BMP) end in the setting's OK folder.
+TEST(VantroOpenShortRuns, PassedMutualSavesItsScreenshotWithTheLogs) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-logs", steps, 1);
+    station.Set("MPSet.ini", "General", "FixLogPath", "0");
+    station.Set("MPSet.ini", "General", "AutoSaveLogs", "1");
+    station.Set("MPSet.ini", "General", "SaveLogRetry", "2");
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0u, run.exitCode);
+    std::vector<std::string> saved;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(station.Path("Demo_OK\\Log\\*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        if (found.cFileName[0] != '.')
+            saved.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(saved.begin(), saved.end());
+    EXPECT_EQ(saved, (std::vector<std::string>{"2D_Mutual.csv", "Mutual.jpg", "OperationResult.csv"}));
+    EXPECT_EQ(MutualFile("Width,2,"), station.Read("Demo_OK\\Log\\2D_Mutual.csv"));
+    EXPECT_EQ(station.Read("Demo_OK\\Log\\Mutual.jpg").substr(0, 3), "\xFF\xD8\xFF");
+    EXPECT_FALSE(station.Exists("TestLogs\\Mutual.bmp"));
+    EXPECT_FALSE(station.Exists("Demo_OK\\Log\\Mutual.bmp"));
+}
+
+// A one-chip 3 x 3 "2D_Mutual.csv" with one NG node: the last of the status
+// table's first data row, which is row 3 (Y Inverse 0) and column 3.
+std::string OneNgMutualFile() {
+    std::string status = Table(3, 3, 4);
+    const size_t last = status.find("1(420)");
+    status.replace(last, 1, "4");
+    std::string s =
+        "NG Num,1,\nX Inverse,0,,0,\nWidth,3,\nHeight,3,\nButton,0,\nheader\nTable1:,CalibLoopcnt\n";
+    s += "gap\n" + Table(3, 3, 1) + "gap\ngap\ngap\n" + Table(3, 3, 2) + "gap\n";
+    s += "Test,Voltage,=,3.3,V\ngap\n" + Table(3, 3, 3) + "gap\ngap\ngap\n" + status;
+    s += "gap\nno NG rows\ngap\n" + Table(3, 3, 5) + "gap\ngap\ngap\n" + Table(3, 3, 8);
+    return s;
+}
+
+struct MapSession {
+    std::string failures;
+    void Check(bool ok, const std::string& what) {
+        if (!ok)
+            failures += what + "\n";
+    }
+};
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void DriveMapRun(DWORD processId, void* context) {
+    auto& s = *static_cast<MapSession*>(context);
+    HWND dialog = nullptr;
+    if (!WaitUntil(20000, [&] {
+            dialog = FindProcessDialog(processId, "Vantro");
+            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
+        })) {
+        s.Check(false, "no dialog in MP Mode");
+        return;
+    }
+    HWND test = GetDlgItem(dialog, 1000);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), reinterpret_cast<LPARAM>(test));
+    // Without AIO the failed step offers no retry: the run ends with it.
+    s.Check(WaitUntil(30000, [&] { return DialogText(dialog, 1025) == "Fail" && IsWindowEnabled(test); }),
+            "the run's end: " + DialogText(dialog, 1025));
+    HWND list = GetDlgItem(dialog, 1003);
+    s.Check(ListCell(processId, list, 0, 3) == " NG X/Y Node = (3,3) |",
+            "comment " + ListCell(processId, list, 0, 3));
+    s.Check(DialogText(dialog, 1006) == "3" && DialogText(dialog, 1007) == "3" &&
+                DialogText(dialog, 1012) == "1",
+            "counts " + DialogText(dialog, 1006) + " " + DialogText(dialog, 1007) + " " +
+                DialogText(dialog, 1012));
+
+    HWND map = GetDlgItem(dialog, 1048);
+    RECT client{};
+    GetClientRect(map, &client);
+    const int stepX = (client.right - 70) / 3, stepY = (client.bottom - 70) / 3;
+    HandledPostedMessages(dialog, 5000);
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < 3; ++row) {
+            const int x = 40 + column * stepX, y = client.bottom - 30 - row * stepY;
+            const COLORREF expected = column == 2 && row == 2 ? RGB(255, 0, 0) : RGB(0, 255, 0);
+            const COLORREF seen = ScreenPixel(map, x, y);
+            s.Check(seen == expected, "node (" + std::to_string(column + 1) + "," + std::to_string(row + 1) +
+                                          ") colour " + std::to_string(seen));
+        }
+    }
+    POINT node{40 + 2 * stepX, client.bottom - 30 - 2 * stepY};
+    MapWindowPoints(map, dialog, &node, 1);
+    PostMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(node.x, node.y));
+    s.Check(HandledPostedMessages(dialog, 5000), "the mouse move handled");
+    s.Check(HasVisibleStyle(dialog, 1090), "the tooltip shown");
+    s.Check(DialogText(dialog, 1090).compare(0, 13, " Node: (3, 3)") == 0,
+            "tooltip " + DialogText(dialog, 1090));
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+TEST(VantroOpenShortRuns, GuiRunShowsTheNgNodeOnTheMap) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-gui-map", steps, 1);
+    station.Set("MPSet.ini", "InitMod", "Console", "0");
+    station.Set("MPSet.ini", "InitMod", "AIO", "0");
+    station.Set("MPSet.ini", "InitMod", "ShowMutResult", "1");
+    station.Set("MPSet.ini", "OpenShort", "MutualFailAutoRetry", "0");
+    station.Prepare();
+    CopyHalvorn(station);
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", OneNgMutualFile()) + "exit -1\n");
+    MapSession session;
+    VantroRun run = station.Run(90000, DriveMapRun, &session);
+    EXPECT_EQ("", session.failures);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
 }
 
 }  // namespace

@@ -7,7 +7,10 @@ void CPictureCtrl::PreSubclassWindow() {
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
 }
 
-void CPictureCtrl::DrawItem(DRAWITEMSTRUCT*) {}
+void CPictureCtrl::DrawItem(DRAWITEMSTRUCT* item) {
+    if (painter_ && item)
+        painter_(item->hDC);
+}
 
 BOOL CPictureCtrl::OnEraseBkgnd(CDC* dc) {
     return CStatic::OnEraseBkgnd(dc);

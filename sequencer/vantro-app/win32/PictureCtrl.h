@@ -3,6 +3,8 @@
 // with no image it draws nothing and erases as usual.
 #pragma once
 
+#include <functional>
+
 #include "framework/Controls.h"
 #include "framework/Image.h"
 
@@ -11,6 +13,8 @@ public:
     ~CPictureCtrl() override;
     void DrawItem(DRAWITEMSTRUCT* item) override;
     bool ImageLoaded() const { return false; }
+    // What the control shows when it draws itself (the ITO map); false: nothing.
+    void SetPainter(std::function<bool(HDC)> painter) { painter_ = std::move(painter); }
 
 protected:
     void PreSubclassWindow() override;
@@ -18,4 +22,5 @@ protected:
 
 private:
     GdiplusSession gdiplus_;
+    std::function<bool(HDC)> painter_;
 };

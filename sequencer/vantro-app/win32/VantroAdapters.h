@@ -35,19 +35,16 @@ private:
     vantro::DeviceWatch& watch_;
 };
 
-// Saving logs and screenshots belongs to the result-log work; until then a
-// save reports failure rather than pretend.
-class CKestrovaDlg::Logs : public vantro::RunLogs {
+// The run's logs by the station's log rules; the step's result file is the
+// one the open/short operations left.
+class CKestrovaDlg::Logs : public vantro::ResultLogs {
 public:
-    Logs(vantro::SettingsContext& context, vantro::OperationsState& state)
-        : context_(context), state_(state) {}
-    void ResetTestLogs() override;
-    bool SaveLogs(bool, std::string&) override { return false; }
-    void Screenshot(const char*, int) override {}
+    Logs(vantro::SettingsContext& context, vantro::OperationsState& state, vantro::ScreenshotWriter& screenshots)
+        : ResultLogs(context, state, SleepClock(), vantro::LocalTimeText(), screenshots), state_(state) {}
     std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
 
 private:
-    vantro::SettingsContext& context_;
+    static vantro::RunClock& SleepClock();
     vantro::OperationsState& state_;
 };
 
@@ -117,4 +114,32 @@ public:
         return target ? target->RunUniformityTest(call) : OpenShortServices::RunUniformityTest(call);
     }
     vantro::OpenShortServices* target = nullptr;
+};
+
+// The ITO map and its tooltip as the main controller reaches them.
+class CKestrovaDlg::MapDisplay : public vantro::ItoMapDisplay {
+public:
+    explicit MapDisplay(vantro::ItoMapWindow& map) : map_(map) {}
+    void Paint() override { map_.Paint(); }
+    void Redraw() override { map_.Redraw(); }
+    void OnMouseMove(int x, int y) override { map_.OnMouseMove(x, y); }
+
+private:
+    vantro::ItoMapWindow& map_;
+};
+
+// The view reset also discards the map: a new result's shown flag is set
+// before its map is drawn, and a repaint in between must not bring back the
+// old one.
+class CKestrovaDlg::ShownResults : public vantro::OpenShortResultsOfRecord {
+public:
+    ShownResults(vantro::OperationsState& state, vantro::OpenShortData& data, vantro::ItoMapWindow& map)
+        : OpenShortResultsOfRecord(state, data), map_(map) {}
+    void Clear() override {
+        OpenShortResultsOfRecord::Clear();
+        map_.Clear();
+    }
+
+private:
+    vantro::ItoMapWindow& map_;
 };

@@ -22,9 +22,10 @@ CKestrovaDlg::CKestrovaDlg()
           [this](const char* text) { engine_->ShowStepStatus(text); },
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
       openShortData_(new vantro::OpenShortData()), ngLines_(new vantro::NgLineStatus()),
+      screenshots_([this] { return m_hWnd; }, [this] { RepaintNow(); }),
       handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
-      logs_(new Logs(context_, operationsState_)), switcher_(new Switcher(context_)), clock_(new Clock),
-      prompts_([this] { return static_cast<CWnd*>(this); }) {
+      logs_(new Logs(context_, operationsState_, screenshots_)), switcher_(new Switcher(context_)),
+      clock_(new Clock), prompts_([this] { return static_cast<CWnd*>(this); }) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");
     font15_.CreatePointFont(150, "Arial Bold");
@@ -39,7 +40,7 @@ CKestrovaDlg::CKestrovaDlg()
     device_.SetResultCounts(engine_.get());
     BindOperations();
     controller_.reset(new vantro::MainController(vantro::MainParts{
-        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, mapDisplay_}));
+        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, *mapDisplay_}));
 }
 
 CKestrovaDlg::~CKestrovaDlg() {
@@ -56,14 +57,17 @@ void CKestrovaDlg::BindOperations() {
     operations_.reset(new vantro::OperationContext{
         context_, operationsState_, tools_, *clock_, view_, *operationsFields_, *operationsDevice_, *logs_,
         firmware_, *openShortLink_, [this](const char* text) { engine_->ShowStepStatus(text); }});
-    openShortOperations_.reset(new vantro::OpenShortOperations(
-        *operations_, vantro::OpenShortRecords{*openShortData_, chipLayout_, *ngLines_, context_.shared},
-        openShortDisplay_));
+    const vantro::OpenShortRecords records{*openShortData_, chipLayout_, *ngLines_, context_.shared};
+    openShortDisplay_.reset(new vantro::OpenShortResultDisplay(context_, operationsState_, records,
+                                                               *operationsFields_, itoMapWindow_));
+    itoMapWindow_.SetDisplay(openShortDisplay_.get());
+    openShortOperations_.reset(new vantro::OpenShortOperations(*operations_, records, *openShortDisplay_));
     openShortLink_->target = openShortOperations_.get();
     vantro::ServeOpenShortOperations(router_, *openShortOperations_);
     drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
     vantro::ServeDrawingTestOperations(router_, *drawingTests_);
-    openShort_.reset(new vantro::OpenShortResultsOfRecord(operationsState_, *openShortData_));
+    openShort_.reset(new ShownResults(operationsState_, *openShortData_, itoMapWindow_));
+    mapDisplay_.reset(new MapDisplay(itoMapWindow_));
 }
 
 bool CKestrovaDlg::StartWorker(std::function<void()> work) {
@@ -77,6 +81,13 @@ bool CKestrovaDlg::StartWorker(std::function<void()> work) {
         },
         this, THREAD_PRIORITY_BELOW_NORMAL);
     return worker_ != nullptr;
+}
+
+void CKestrovaDlg::RepaintNow() {
+    // Sent, so the capture that follows sees the painted dialog; a dialog that
+    // no longer answers does not hold the run.
+    if (m_hWnd)
+        ::SendMessageTimeoutA(m_hWnd, kRepaintNowMessage, 0, 0, SMTO_NORMAL, 5000, nullptr);
 }
 
 bool CKestrovaDlg::Finish() {
@@ -102,6 +113,8 @@ void CKestrovaDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CKestrovaDlg::OnInitDialog() {
     guiThread_ = GetCurrentThreadId();
     CDialog::OnInitDialog();
+    itoMapWindow_.Attach(m_hWnd, IDC_ITO_MAP, IDC_ITO_TOOLTIP, kDrawMapMessage);
+    itoMap_.SetPainter([this](HDC dc) { return itoMapWindow_.PaintInto(dc); });
     SetIcon(icon_, true);
     SetIcon(icon_, false);
     progress_.SetRange(0, 100);
@@ -156,6 +169,14 @@ BOOL CKestrovaDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 LRESULT CKestrovaDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kStartTimerMessage) {
         CWnd::SetTimer(wParam, static_cast<UINT>(lParam));
+        return 0;
+    }
+    if (message == kDrawMapMessage) {
+        itoMapWindow_.DrawNow();
+        return 0;
+    }
+    if (message == kRepaintNowMessage) {
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return 0;
     }
     if (message == kKillTimerMessage) {

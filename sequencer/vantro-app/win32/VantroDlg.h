@@ -25,7 +25,10 @@
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
 #include "vantro/OperationRouter.h"
+#include "vantro/ItoMapWindow.h"
+#include "vantro/OpenShortResultDisplay.h"
 #include "vantro/Prompts.h"
+#include "vantro/Screenshot.h"
 #include "vantro/SequenceEngine.h"
 #include "vantro/Win32ProcessLauncher.h"
 
@@ -69,10 +72,14 @@ private:
     class OperationsFields;
     class OperationsDeviceOf;
     class OpenShortLink;
+    class MapDisplay;
+    class ShownResults;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
     bool StartWorker(std::function<void()> work);
+    // From the worker: the dialog painted before it is captured.
+    void RepaintNow();
     // The operations' context, the open/short operations and their routes.
     void BindOperations();
 
@@ -89,6 +96,7 @@ private:
     CComboBox combo_;
     CProgressCtrl progress_;
     CPictureCtrl itoMap_;
+    vantro::ItoMapWindow itoMapWindow_;
     CStatic spec_;
     CBitmap specBitmap_;
 
@@ -108,6 +116,7 @@ private:
     vantro::ChipLayout chipLayout_{};
     // Every operation but "ReInstall" goes to the class registered for it.
     vantro::OperationRouter router_;
+    vantro::WindowScreenshots screenshots_;
     std::unique_ptr<Handlers> handlers_;
     std::unique_ptr<Device> runDevice_;
     std::unique_ptr<Logs> logs_;
@@ -123,14 +132,14 @@ private:
     vantro::FirmwareServices firmware_{operationsState_};
     std::unique_ptr<OpenShortLink> openShortLink_;
     std::unique_ptr<vantro::OperationContext> operations_;
-    vantro::OpenShortDisplay openShortDisplay_;
+    std::unique_ptr<vantro::OpenShortResultDisplay> openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
-    // Seams for the stage dialog, its file search, the open/short record and
-    // the ITO map; their defaults open nothing, find nothing and draw nothing.
+    // Seams for the stage dialog and its file search (their defaults open
+    // nothing and find nothing), the open/short record and the ITO map.
     vantro::StageSettingsEditor stageEditor_;
     vantro::StageFileSearch fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
-    vantro::ItoMapDisplay mapDisplay_;
+    std::unique_ptr<MapDisplay> mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;
 };

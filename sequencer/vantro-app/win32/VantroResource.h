@@ -35,3 +35,4 @@
 #define IDC_FW3_CAPTION 1083
 #define IDC_FW4_CAPTION 1084
 #define IDC_FW5_CAPTION 1085
+#define IDC_ITO_TOOLTIP 1090  // created at start, not in the template

@@ -13,6 +13,10 @@
 // Posted to the dialog by a timer change from the worker thread.
 constexpr UINT kStartTimerMessage = WM_APP + 1;  // wParam id, lParam period
 constexpr UINT kKillTimerMessage = WM_APP + 2;   // wParam id
+// Sent by the worker before a screenshot: the dialog and its children painted now.
+constexpr UINT kRepaintNowMessage = WM_APP + 20;
+// Sent by the worker after a parsed open/short result: the ITO map drawn now.
+constexpr UINT kDrawMapMessage = WM_APP + 21;
 
 class CKestrovaDlg;
 

@@ -44,6 +44,13 @@ public:
     virtual bool CreateFolder(const char* path) = 0;  // one level, like CreateDirectoryA
     // The absolute form of path against the working folder ("" on failure).
     virtual std::string FullPath(const char* path) = 0;
+    // The result logs' file moves.  A file (not a folder) at path:
+    virtual bool IsFile(const char* /*path*/) { return false; }
+    // One file to a new name; never onto an existing file or folder.
+    virtual bool MoveOneFile(const char* /*from*/, const char* /*to*/) { return false; }
+    // One file copied byte for byte to a new file; a target that could not be
+    // written whole is removed.
+    virtual bool CopyOneFile(const char* /*from*/, const char* /*to*/) { return false; }
 };
 
 // Today's date as "%Y%m%d".
