@@ -21,6 +21,9 @@
 #include "vantro/DevconReinstall.h"
 #include "vantro/DeviceWatch.h"
 #include "vantro/DrawingTestOperations.h"
+#include "vantro/FirmwareFileSearch.h"
+#include "vantro/FirmwareOperations.h"
+#include "FirmwareIdPrompts.h"
 #include "vantro/MainController.h"
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
@@ -69,6 +72,7 @@ private:
     class OperationsFields;
     class OperationsDeviceOf;
     class OpenShortLink;
+    class FirmwareLink;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
@@ -113,23 +117,27 @@ private:
     std::unique_ptr<Logs> logs_;
     std::unique_ptr<Switcher> switcher_;
     std::unique_ptr<Clock> clock_;
-    vantro::DialogRetryPrompts prompts_;
+    // CheckFWID's mismatch: the repair by an update, or the operator's choice.
+    vantro::DialogRetryFirmwarePrompt firmwarePrompt_;
+    vantro::FirmwareIdRepair firmwareRepair_;
+    vantro::FirmwareRetryPrompts prompts_;
     std::function<void()> work_;
     std::unique_ptr<CWinThread> worker_;
     std::unique_ptr<vantro::SequenceEngine> engine_;
     // The operations' context and the classes of operations built with it.
     std::unique_ptr<OperationsFields> operationsFields_;
     std::unique_ptr<OperationsDeviceOf> operationsDevice_;
-    vantro::FirmwareServices firmware_{operationsState_};
+    std::unique_ptr<FirmwareLink> firmware_;
     std::unique_ptr<OpenShortLink> openShortLink_;
     std::unique_ptr<vantro::OperationContext> operations_;
     vantro::OpenShortDisplay openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
-    // Seams for the stage dialog, its file search, the open/short record and
-    // the ITO map; their defaults open nothing, find nothing and draw nothing.
+    std::unique_ptr<vantro::FirmwareOperations> firmwareOperations_;
+    // Seams for the stage dialog, the open/short record and the ITO map; their
+    // defaults open nothing and draw nothing.  The file search is the firmware's.
     vantro::StageSettingsEditor stageEditor_;
-    vantro::StageFileSearch fileSearch_;
+    std::unique_ptr<vantro::FirmwareFileSearch> fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
     vantro::ItoMapDisplay mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;
