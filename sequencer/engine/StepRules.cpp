@@ -215,15 +215,19 @@ SequenceEngine::Flow SequenceEngine::RunCheckFirmwareId(int& step, int& executed
     }
     if (outcome == kStepFailNoRetry)
         return ApplyRule(step, executed, entry.onOne);
-    if (std::strcmp(message_, kFirmwareIdMismatch) == 0 &&
-        prompts_.OnFirmwareIdMismatch(icFirmwareId_, fileFirmwareId_, message_) ==
-            FirmwareIdDecision::kRecheck) {
+    if (std::strcmp(message_, kFirmwareIdMismatch) != 0)
+        return ApplyRule(step, executed, entry.onOther);
+    const FirmwareIdDecision decision =
+        prompts_.OnFirmwareIdMismatch(icFirmwareId_, fileFirmwareId_, message_);
+    message_[kMessageSize - 1] = '\0';
+    if (decision == FirmwareIdDecision::kRecheck) {
         // Repaired: check again in the same row, reading the message it left.
-        message_[kMessageSize - 1] = '\0';
         keepMessage_ = true;
         RepeatStep(step, executed, false);
         return Flow::kNext;
     }
+    if (decision == FirmwareIdDecision::kEndRun)
+        return ApplyRule(step, executed, FailRule::kEnd);
     return ApplyRule(step, executed, entry.onOther);
 }
 

@@ -36,4 +36,11 @@ void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& draw
     router.Serve(HandlerId::kMultiLinearTest, drawingTests);
 }
 
+void ServeFirmwareOperations(OperationRouter& router, OperationHandlers& firmware) {
+    for (HandlerId id : {HandlerId::kUpdateFirmwareUsb, HandlerId::kUpdateFirmwareSpi,
+                         HandlerId::kCheckBootFlag, HandlerId::kTolvane, HandlerId::kMirrant,
+                         HandlerId::kDumpFirmware, HandlerId::kDreffin, HandlerId::kCheckFirmwareId})
+        router.Serve(id, firmware);
+}
+
 }  // namespace vantro

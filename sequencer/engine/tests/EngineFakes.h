@@ -93,6 +93,10 @@ struct FakePrompts : RunPrompts {
     }
     FirmwareIdDecision OnFirmwareIdMismatch(const char* ic, const char* file, char* message) override {
         mismatches.push_back(std::string(ic) + "|" + file + "|" + message);
+        if (endsRun) {
+            snprintf(message, kMessageSize, "%s", "8 - Cannot Run Quenfor.exe !");
+            return FirmwareIdDecision::kEndRun;
+        }
         if (!repairs)
             return RunPrompts::OnFirmwareIdMismatch(ic, file, message);
         snprintf(message, kMessageSize, "%s", "repaired");
@@ -102,6 +106,7 @@ struct FakePrompts : RunPrompts {
     std::deque<int> answers;
     std::vector<std::string> asked, mismatches;
     bool repairs = false;
+    bool endsRun = false;
 };
 
 struct FakeClock : RunClock {

@@ -171,6 +171,18 @@ TEST_F(EngineTest, CheckFwIdRecheckAfterARepairKeepsTheMessage) {
     EXPECT_EQ(RowTexts(), (std::vector<std::string>{"1 CheckFWID Pass\nFW ID OK", "2 LinearTest Pass\n"}));
 }
 
+TEST_F(EngineTest, CheckFwIdEndRunRecordsTheHooksMessageWithoutRetry) {
+    handlers.Script(H::kCheckFirmwareId, {{kStepFailRetry, "47 - IC and Bin File FW ID not Match !", -1}});
+    prompts.endsRun = true;
+    Steps({"CheckFWID", "LinearTest"});
+    EXPECT_FALSE(Run());
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(handlers.CallsOf(H::kCheckFirmwareId), 1);
+    EXPECT_EQ(handlers.CallsOf(H::kLinearTest), 0);
+    EXPECT_EQ(RowTexts(),
+              (std::vector<std::string>{"1 CheckFWID Fail\n8 - Cannot Run Quenfor.exe !", "2 LinearTest "}));
+}
+
 TEST_F(EngineTest, FerritNamingTheCurrentSettingPassesWithoutSwitch) {
     current = 2;
     switcher.stages.resize(3);

@@ -26,6 +26,8 @@ TEST(OperationRouter, DispatchTableRows) {
     ServeOpenShortOperations(router, openShort);
     NamedHandlers drawingTests("drawing tests");
     ServeDrawingTestOperations(router, drawingTests);
+    NamedHandlers firmware("firmware");
+    ServeFirmwareOperations(router, firmware);
 
     const std::map<std::string, std::pair<std::string, int>> served = {
         {"SelfTest", {"open/short", 0}},
@@ -41,13 +43,21 @@ TEST(OperationRouter, DispatchTableRows) {
         {"CrosslineTest", {"drawing tests", 0}},
         {"MultiTouchTest", {"drawing tests", 1}},
         {"MultiTraceTest", {"drawing tests", 2}},
+        {"UpdateFirmware", {"firmware", 0}},
+        {"SPIUpdateFirmware", {"firmware", 0}},
+        {"IsOkFW", {"firmware", 0}},
+        {"Tolvane", {"firmware", 0}},
+        {"Mirrant", {"firmware", 0}},
+        {"Yarrowe", {"firmware", 0}},
+        {"GetFWID", {"firmware", 0}},
+        {"CheckFWID", {"firmware", 0}},
     };
     for (const DispatchEntry& entry : kDispatchTable) {
         char message[kMessageSize] = "";
         StepCall call;
         call.mode = entry.mode;
         call.message = message;
-        openShort.lastMode = drawingTests.lastMode = -1;
+        openShort.lastMode = drawingTests.lastMode = firmware.lastMode = -1;
         const StepOutcome outcome = router.Run(entry.handler, call);
         auto row = served.find(entry.name);
         if (row == served.end()) {

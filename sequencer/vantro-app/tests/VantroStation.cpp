@@ -117,7 +117,7 @@ void VantroStation::Prepare(bool plugged) {
         WriteFile(file.first, file.second);
     portaq_sim::PanelState description;
     std::string error;
-    description.Parse(ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\vantro-panel.txt") +
+    description.Parse(ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\vantro-panel.txt") + panel_ +
                           (plugged ? "plugged=1\n" : "plugged=0\n"),
                       &error);
     portaq_sim::CreatePanel(portaq_sim::StateFolder(Path("panel")), description, folder_, &error);

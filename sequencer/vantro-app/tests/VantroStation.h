@@ -25,6 +25,8 @@ public:
     void Set(const std::string& file, const std::string& section, const std::string& key,
              const std::string& value);
     void Remove(const std::string& file, const std::string& section, const std::string& key);
+    // A key of the simulated panel's description over the demo's (chips, chipN.rom ...).
+    void SetPanel(const std::string& key, const std::string& value) { panel_ += key + "=" + value + "\n"; }
     // Writes the files, the panel (plugged unless told) and dev\ with the tools.
     void Prepare(bool plugged = true);
 
@@ -41,6 +43,7 @@ public:
 private:
     std::string folder_;
     std::map<std::string, std::string> files_;
+    std::string panel_;
 };
 
 // Top-level dialogs (#32770) of the process.

@@ -23,16 +23,19 @@ private:
 
 class CKestrovaDlg::Device : public vantro::RunDevice {
 public:
-    explicit Device(vantro::DeviceWatch& watch) : watch_(watch) {}
+    Device(vantro::DeviceWatch& watch, std::function<bool()> waitReopen)
+        : watch_(watch), waitReopen_(std::move(waitReopen)) {}
     bool IsOpen() override { return watch_.IsOpen(); }
     int DeviceType() override { return watch_.DeviceType(); }
     bool SecondRemovedMark() override { return watch_.secondRemovedMark.load() != 0; }
-    bool WaitDeviceReopen() override { return false; }  // the firmware update brings its own
+    // The firmware operations' wait, which also runs a re-install left for later.
+    bool WaitDeviceReopen() override { return waitReopen_(); }
     void PowerOn() override { watch_.PowerOn(); }
     void PowerOff() override { watch_.PowerOff(); }
 
 private:
     vantro::DeviceWatch& watch_;
+    std::function<bool()> waitReopen_;
 };
 
 // The run's logs by the station's log rules; the step's result file is the
@@ -142,4 +145,23 @@ public:
 
 private:
     vantro::ItoMapWindow& map_;
+};
+
+// The firmware services as the other operations reach them, bound once the
+// firmware operations exist (they are built with the context that names this
+// link).
+class CKestrovaDlg::FirmwareLink : public vantro::FirmwareServices {
+public:
+    explicit FirmwareLink(vantro::OperationsState& state) : FirmwareServices(state) {}
+    void FindGoldenFile() override {
+        if (target)
+            target->FindGoldenFile();
+        else
+            FirmwareServices::FindGoldenFile();
+    }
+    bool WaitFirmwareReboot() override { return target && target->WaitFirmwareReboot(); }
+    std::string FirmwareSlot(int chip) override {
+        return target ? target->FirmwareSlot(chip) : std::string();
+    }
+    vantro::FirmwareServices* target = nullptr;
 };

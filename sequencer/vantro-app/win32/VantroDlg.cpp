@@ -9,6 +9,9 @@
 #include "VantroResource.h"
 #include "vantro/WindowsVersion.h"
 
+static_assert(vantro::kUpdateRemovalTimerId == vantro::kRemovedMarkTimerId,
+              "the update starts the tick that clears the mark");
+
 CKestrovaDlg::CKestrovaDlg()
     : CDialog(IDD_VANTRO_DIALOG), context_(view_, view_, vantro::Win32Folders(), vantro::LocalDate()),
       boxes_([this] { return BoxOwner(); }),
@@ -23,9 +26,15 @@ CKestrovaDlg::CKestrovaDlg()
           [](int ms) { ::Sleep(static_cast<DWORD>(ms)); }),
       openShortData_(new vantro::OpenShortData()), ngLines_(new vantro::NgLineStatus()),
       screenshots_([this] { return m_hWnd; }, [this] { RepaintNow(); }),
-      handlers_(new Handlers(reinstaller_, router_)), runDevice_(new Device(device_)),
+      handlers_(new Handlers(reinstaller_, router_)),
+      runDevice_(new Device(device_, [this] { return firmwareOperations_->WaitDeviceReopen(); })),
       logs_(new Logs(context_, operationsState_, screenshots_)), switcher_(new Switcher(context_)),
-      clock_(new Clock), prompts_([this] { return static_cast<CWnd*>(this); }) {
+      clock_(new Clock), firmwarePrompt_([this] { return static_cast<CWnd*>(this); }),
+      firmwareRepair_(
+          context_.settings, operationsState_,
+          [this](char* message, bool spi) { return firmwareOperations_->RunUpdateFirmware(message, spi); },
+          firmwarePrompt_),
+      prompts_([this] { return static_cast<CWnd*>(this); }, firmwareRepair_) {
     font10_.CreatePointFont(100, "Arial Bold");
     font125_.CreatePointFont(125, "Arial Bold");
     font15_.CreatePointFont(150, "Arial Bold");
@@ -40,7 +49,7 @@ CKestrovaDlg::CKestrovaDlg()
     device_.SetResultCounts(engine_.get());
     BindOperations();
     controller_.reset(new vantro::MainController(vantro::MainParts{
-        context_, *engine_, device_, tools_, view_, stageEditor_, fileSearch_, *openShort_, *mapDisplay_}));
+        context_, *engine_, device_, tools_, view_, stageEditor_, *fileSearch_, *openShort_, *mapDisplay_}));
 }
 
 CKestrovaDlg::~CKestrovaDlg() {
@@ -54,9 +63,10 @@ void CKestrovaDlg::BindOperations() {
     operationsFields_.reset(new OperationsFields(view_, m_hWnd));
     operationsDevice_.reset(new OperationsDeviceOf(device_));
     openShortLink_.reset(new OpenShortLink);
+    firmware_.reset(new FirmwareLink(operationsState_));
     operations_.reset(new vantro::OperationContext{
         context_, operationsState_, tools_, *clock_, view_, *operationsFields_, *operationsDevice_, *logs_,
-        firmware_, *openShortLink_, [this](const char* text) { engine_->ShowStepStatus(text); }});
+        *firmware_, *openShortLink_, [this](const char* text) { engine_->ShowStepStatus(text); }});
     const vantro::OpenShortRecords records{*openShortData_, chipLayout_, *ngLines_, context_.shared};
     openShortDisplay_.reset(new vantro::OpenShortResultDisplay(context_, operationsState_, records,
                                                                *operationsFields_, itoMapWindow_));
@@ -66,6 +76,10 @@ void CKestrovaDlg::BindOperations() {
     vantro::ServeOpenShortOperations(router_, *openShortOperations_);
     drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
     vantro::ServeDrawingTestOperations(router_, *drawingTests_);
+    firmwareOperations_.reset(new vantro::FirmwareOperations(*operations_));
+    firmware_->target = firmwareOperations_.get();
+    vantro::ServeFirmwareOperations(router_, *firmwareOperations_);
+    fileSearch_.reset(new vantro::FirmwareFileSearch(*firmwareOperations_, operationsState_));
     openShort_.reset(new ShownResults(operationsState_, *openShortData_, itoMapWindow_));
     mapDisplay_.reset(new MapDisplay(itoMapWindow_));
 }

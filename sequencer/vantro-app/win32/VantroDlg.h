@@ -21,6 +21,9 @@
 #include "vantro/DevconReinstall.h"
 #include "vantro/DeviceWatch.h"
 #include "vantro/DrawingTestOperations.h"
+#include "vantro/FirmwareFileSearch.h"
+#include "vantro/FirmwareOperations.h"
+#include "FirmwareIdPrompts.h"
 #include "vantro/MainController.h"
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
@@ -74,6 +77,7 @@ private:
     class OpenShortLink;
     class MapDisplay;
     class ShownResults;
+    class FirmwareLink;
 
     HWND BoxOwner() const { return destroying_ ? nullptr : m_hWnd; }
     void DrawPowerLamp(HDC dc);
@@ -122,23 +126,27 @@ private:
     std::unique_ptr<Logs> logs_;
     std::unique_ptr<Switcher> switcher_;
     std::unique_ptr<Clock> clock_;
-    vantro::DialogRetryPrompts prompts_;
+    // CheckFWID's mismatch: the repair by an update, or the operator's choice.
+    vantro::DialogRetryFirmwarePrompt firmwarePrompt_;
+    vantro::FirmwareIdRepair firmwareRepair_;
+    vantro::FirmwareRetryPrompts prompts_;
     std::function<void()> work_;
     std::unique_ptr<CWinThread> worker_;
     std::unique_ptr<vantro::SequenceEngine> engine_;
     // The operations' context and the classes of operations built with it.
     std::unique_ptr<OperationsFields> operationsFields_;
     std::unique_ptr<OperationsDeviceOf> operationsDevice_;
-    vantro::FirmwareServices firmware_{operationsState_};
+    std::unique_ptr<FirmwareLink> firmware_;
     std::unique_ptr<OpenShortLink> openShortLink_;
     std::unique_ptr<vantro::OperationContext> operations_;
     std::unique_ptr<vantro::OpenShortResultDisplay> openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
-    // Seams for the stage dialog and its file search (their defaults open
-    // nothing and find nothing), the open/short record and the ITO map.
+    std::unique_ptr<vantro::FirmwareOperations> firmwareOperations_;
+    // Seams for the stage dialog (its default opens nothing), the open/short
+    // record and the ITO map.  The file search is the firmware's.
     vantro::StageSettingsEditor stageEditor_;
-    vantro::StageFileSearch fileSearch_;
+    std::unique_ptr<vantro::FirmwareFileSearch> fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
     std::unique_ptr<MapDisplay> mapDisplay_;
     std::unique_ptr<vantro::MainController> controller_;

@@ -54,6 +54,7 @@ public:
 enum class FirmwareIdDecision {
     kApplyRetryRule,  // record the failure and offer a retry as usual
     kRecheck,         // repaired: run CheckFWID again in the same row, message kept
+    kEndRun,          // record the failure with the hook's message, no retry; the run ends
 };
 
 constexpr int kRetryChosen = 1;  // IDOK of the retry prompt

@@ -25,5 +25,7 @@ private:
 void ServeOpenShortOperations(OperationRouter& router, OperationHandlers& openShort);
 // The ids the drawing tests serve (the linear, customer and multi-line families).
 void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& drawingTests);
+// The eight firmware steps.
+void ServeFirmwareOperations(OperationRouter& router, OperationHandlers& firmware);
 
 }  // namespace vantro

@@ -1,0 +1,272 @@
+// IsOkFW, Tolvane, Mirrant and Yarrowe.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FirmwareRig.h"
+#include "vantro/FirmwareLogs.h"
+
+namespace vantro {
+namespace firmware_test {
+namespace {
+
+ToolReply Exits(int32_t code, std::vector<std::pair<std::string, std::string>> writes = {}) {
+    ToolReply reply;
+    reply.exitCode = code;
+    reply.writes = std::move(writes);
+    return reply;
+}
+
+ToolReply Ends(bool starts, uint32_t wait, int32_t code) {
+    ToolReply reply;
+    reply.starts = starts;
+    reply.wait = wait;
+    reply.exitCode = code;
+    return reply;
+}
+
+class Checks : public FirmwareTest {
+protected:
+    Checks() {
+        SequencerSettings& s = settings.settings;
+        SetText(s.IsOkFW.IsOkFWCmd, "Kolvent.exe");
+        SetText(s.Tolvane.TolvaneCmd, "Tolvane.exe");
+        SetText(s.Mirrant.MirrantCmd, "Mirrant.exe");
+        SetText(s.Yarrowe.YarroweCmd, "Yarrowe.exe");
+        SetText(s.Quenfor.UptFirmCmd, "Quenfor.exe");
+        SetText(s.Quenfor.UptFirmSPICmd, "Brissel.exe");
+        s.IsOkFW.PreIsOkFWDelay = 11;
+        s.IsOkFW.IsOkFWTimeout = 1100;
+        s.Tolvane.PreTolvaneDelay = 22;
+        s.Tolvane.ReadFwTimePerChip = 2200;
+        s.Tolvane.IntervalDelay = 222;
+        s.Mirrant.PreMirrantDelay = 33;
+        s.Mirrant.MirrantTimeout = 3300;
+        s.Yarrowe.PreYarroweDelay = 44;
+        s.Yarrowe.YarroweTimeout = 4400;
+        s.Yarrowe.MutYarroweDelay = 444;
+        s.UptFirmInfo.DeviceChangeTimeout = 1000;
+        s.MultiChip.SlaveIdx[0] = 5;
+        s.MultiChip.SlaveIdx[1] = 6;
+        for (const char* tool :
+             {"Kolvent.exe", "Tolvane.exe", "Mirrant.exe", "Yarrowe.exe", "Quenfor.exe", "Brissel.exe"})
+            launcher.replies[tool] = {ToolReply()};
+    }
+    void ThreeChips() {
+        Chips(3);
+        PutFirmware("fw/m.bin", 2, 1, 2);
+        PutFirmware("fw/a.bin", 1, 5, 0);
+        PutFirmware("fw/b.bin", 1, 6, 0);
+    }
+    std::vector<std::string> ArgumentsOf(const std::string& exe) {
+        std::vector<std::string> arguments;
+        for (const ToolCall& call : launcher.CallsOf(exe))
+            arguments.push_back(call.arguments);
+        return arguments;
+    }
+    std::string Fw(const char* name) { return Native(std::string("fw/") + name); }
+    char message[kMessageSize] = "left";
+};
+
+TEST_F(Checks, IsOkFwExitCodes) {
+    struct Case {
+        ToolReply reply;
+        StepOutcome outcome;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Exits(0), kStepPass, ""},
+        {Exits(-5), kStepFailNoRetry, "184 - Only support Q50 series now !"},
+        {Exits(-4), kStepFailRetry, "185 - Could not get chip information !"},
+        {Exits(-2), kStepFailRetry, "188 - Wrong Parameters !"},
+        {Exits(-1), kStepFailRetry, "186 - Some FW is broken !"},
+        {Exits(-3), kStepFailRetry, "189 - Un-expected Result !"},
+        {Ends(false, 0, 0), kStepFailRetry, "182 - Cannot Run Kolvent.exe !"},
+        {Ends(true, kWaitTimedOut, 259), kStepFailRetry, "183 - Kolvent Timeout !"},
+        {Ends(true, 1, 259), kStepFailRetry, "187 - Exception Occurs !"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        launcher.replies["Kolvent.exe"] = {c.reply};
+        EXPECT_EQ(c.outcome, operations.RunCheckBootFlag(message));
+        EXPECT_STREQ(c.message, message);
+    }
+    EXPECT_EQ(std::vector<std::string>(8, ""), ArgumentsOf("Kolvent.exe"));
+    EXPECT_EQ((Journal{"step status Check Boot Flag", "sleep 11", "run Kolvent.exe|", "wait 1100"}),
+              Journal(journal.begin(), journal.begin() + 4));
+    EXPECT_EQ(2u, Only("terminate").size());
+    EXPECT_TRUE(launcher.CallsOf("Quenfor.exe").empty());
+}
+
+TEST_F(Checks, IsOkFwRepairsByAnUpdate) {
+    Chips(1);
+    PutFirmware("fw/f.bin", 2, 0, 0);
+    settings.settings.IsOkFW.AutoQuenfor = true;
+    launcher.replies["Kolvent.exe"] = {Exits(-1)};
+    EXPECT_EQ(kStepPass, operations.RunCheckBootFlag(message));
+    EXPECT_STREQ("186 - Some FW is broken ! (fix)", message);
+    EXPECT_EQ(1u, launcher.CallsOf("Quenfor.exe").size());
+
+    settings.settings.AutoQuenfor.ReburnBySPI = true;
+    EXPECT_EQ(kStepPass, operations.RunCheckBootFlag(message));
+    EXPECT_EQ(1u, launcher.CallsOf("Brissel.exe").size());
+
+    launcher.replies["Brissel.exe"] = {Exits(-3)};
+    EXPECT_EQ(kStepFailRetry, operations.RunCheckBootFlag(message));
+    EXPECT_STREQ("57 - SPI Quenfor Fail !", message);
+}
+
+TEST_F(Checks, TolvaneRunsEveryChipWithItsSlaveIndex) {
+    ThreeChips();
+    EXPECT_EQ(kStepPass, operations.RunTolvane(message));
+    const std::vector<std::string> expected = {" \"" + Fw("m.bin") + "\" ", " \"" + Fw("a.bin") + "\" /s5",
+                                               " \"" + Fw("b.bin") + "\" /s6"};
+    EXPECT_EQ(expected, ArgumentsOf("Tolvane.exe"));
+    EXPECT_EQ((Journal{"sleep 22", "sleep 222", "sleep 222"}), Only("sleep"));
+    EXPECT_EQ(3u, Only("wait 2200").size());
+}
+
+TEST_F(Checks, TolvaneDifferences) {
+    ThreeChips();
+    struct Case {
+        int failingChip;
+        ToolReply reply;
+        StepOutcome outcome;
+        const char* message;
+    };
+    const std::string log = kTolvaneLogFile;
+    const Case cases[] = {
+        {2, Exits(-5, {{log, "Different Bytes = 12\n"}}), kStepFailRetry,
+         "160 - Slave1 : There are 12 different bytes !"},
+        {0, Exits(-5, {{log, "Different Bytes = 7"}}), kStepFailRetry,
+         "160 - Master : There are 7 different bytes !"},
+        {1, Exits(-5, {{log, "Different Bytes = 7\n"}}), kStepFailRetry,
+         "160 - Slave0 : There are 7 different bytes !"},
+        {1, Exits(-5, {{log, ""}}), kStepFailRetry, "159 - No information in tolvane.log !"},
+        {1, Exits(-5), kStepFailRetry, "158 - Cannot open tolvane.log !"},  // the old log was deleted
+        {1, Exits(-4), kStepFailRetry, "157 - Cannot Get Data from Chip !"},
+        {1, Exits(-3), kStepFailNoRetry, "156 - Please check the FW files !"},
+        {1, Exits(-2), kStepFailRetry, "191 - Wrong Parameters !"},
+        {1, Exits(1), kStepFailRetry, "161 - Un-expected Result !"},
+        {0, Ends(false, 0, 0), kStepFailRetry, "154 - Cannot Run Tolvane.exe !"},
+        {0, Ends(true, kWaitTimedOut, 259), kStepFailRetry, "155 - Tolvane Timeout !"},
+        {0, Ends(true, 7, 259), kStepFailRetry, "162 - Exception Occurs !"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        launcher.calls.clear();
+        test_support::WriteBytes(log, "Different Bytes = 3\n");
+        std::deque<ToolReply> replies(c.failingChip, ToolReply());
+        replies.push_back(c.reply);
+        replies.push_back(ToolReply());
+        launcher.replies["Tolvane.exe"] = replies;
+        EXPECT_EQ(c.outcome, operations.RunTolvane(message));
+        EXPECT_STREQ(c.message, message);
+        // A failing chip ends the step.
+        EXPECT_EQ(static_cast<size_t>(c.failingChip + (c.reply.starts ? 1 : 0)), launcher.calls.size());
+    }
+}
+
+TEST_F(Checks, TolvaneAndMirrantFileChoice) {
+    Chips(2);
+    PutFirmware("fw/m.bin", 2, 1, 1);
+    EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
+    EXPECT_STREQ("149 - The number of FW file and ChipNo not Match !", message);
+    EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
+    EXPECT_STREQ("163 - The number of FW file and ChipNo not Match !", message);
+    settings.settings.General.ReadFWInfo = 1;
+    PutFirmware("fw/n.bin", 2, 1, 3);
+    EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
+    EXPECT_STREQ("151 - SlaveNO of FW file and Chip not Match !", message);
+    EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
+    EXPECT_STREQ("165 - SlaveNO of FW file and Chip not Match !", message);
+    EXPECT_TRUE(launcher.calls.empty());
+}
+
+TEST_F(Checks, NamedFilesMustExist) {
+    settings.settings.General.FirmSettingByGUI = 1;
+    Chips(2);
+    PutFirmware("one.bin", 2, 1, 1);
+    std::snprintf(settings.stage.GUIFirmFile[0], kStagePathSize, "%s", "one.bin");
+    std::snprintf(settings.stage.GUIFirmFile[1], kStagePathSize, "%s", "gone.bin");
+    EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
+    EXPECT_STREQ("153 - Cannot Find Firmware Bin File !", message);
+    EXPECT_EQ(1u, launcher.CallsOf("Tolvane.exe").size());  // chip 0 ran
+    EXPECT_EQ(kStepPass, operations.RunMirrant(message));   // the master's file only
+
+    std::snprintf(settings.stage.GUIFirmFile[0], kStagePathSize, "%s", "gone.bin");
+    journal.clear();
+    EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
+    EXPECT_STREQ("167 - Cannot Find Firmware Bin File !", message);
+    EXPECT_EQ((Journal{std::string("status text ") + kMissingCheckedFileText}), Only("status text"));
+}
+
+TEST_F(Checks, MirrantRunsOnceWithTheMastersFile) {
+    ThreeChips();
+    EXPECT_EQ(kStepPass, operations.RunMirrant(message));
+    EXPECT_EQ(std::vector<std::string>{" \"/f" + Fw("m.bin") + "\" "}, ArgumentsOf("Mirrant.exe"));
+    EXPECT_EQ((Journal{"wait 3300"}), Only("wait"));
+    struct Case {
+        ToolReply reply;
+        StepOutcome outcome;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Exits(-6), kStepFailNoRetry, "172 - VID not match !"},
+        {Exits(-7), kStepFailNoRetry, "173 - PID not match !"},
+        {Exits(-8), kStepFailNoRetry, "174 - THQA not match !"},
+        {Exits(-3), kStepFailNoRetry, "170 - Please check the FW files !"},
+        {Exits(-2), kStepFailNoRetry, "190 - Wrong Parameters !"},
+        {Exits(-4), kStepFailRetry, "171 - Cannot Get Data from Chip !"},
+        {Exits(-1), kStepFailRetry, "175 - Un-expected Result !"},
+        {Ends(false, 0, 0), kStepFailRetry, "168 - Cannot Run Mirrant.exe !"},
+        {Ends(true, kWaitTimedOut, 259), kStepFailRetry, "169 - Mirrant Timeout !"},
+        {Ends(true, 1, 259), kStepFailRetry, "176 - Exception Occurs !"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        launcher.replies["Mirrant.exe"] = {c.reply};
+        EXPECT_EQ(c.outcome, operations.RunMirrant(message));
+        EXPECT_STREQ(c.message, message);
+    }
+}
+
+TEST_F(Checks, YarroweDumpsEveryChip) {
+    Chips(3);  // no file choice: the folder is empty
+    EXPECT_EQ(kStepPass, operations.RunDumpFirmware(message));
+    EXPECT_STREQ("", message);
+    EXPECT_EQ((std::vector<std::string>{" Yarrowe_M.bin", " /s5 Yarrowe_S0.bin", " /s6 Yarrowe_S1.bin"}),
+              ArgumentsOf("Yarrowe.exe"));
+    EXPECT_EQ((Journal{"sleep 44", "sleep 444", "sleep 444"}), Only("sleep"));
+    EXPECT_EQ(3u, Only("wait 4400").size());
+
+    Chips(1);
+    journal.clear();
+    EXPECT_EQ(kStepPass, operations.RunDumpFirmware(message));
+    EXPECT_EQ((Journal{"sleep 44"}), Only("sleep"));
+
+    struct Case {
+        ToolReply reply;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Exits(-1), "192 - Device Disconnected !"},
+        {Exits(2), "193 - Un-expected Result !"},
+        {Ends(false, 0, 0), "190 - Cannot Run Yarrowe.exe !"},
+        {Ends(true, kWaitTimedOut, 259), "191 - Yarrowe Timeout !"},
+        {Ends(true, 1, 259), "194 - Exception Occurs !"},
+    };
+    Chips(3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        launcher.calls.clear();
+        launcher.replies["Yarrowe.exe"] = {ToolReply(), c.reply, ToolReply()};
+        EXPECT_EQ(kStepFailRetry, operations.RunDumpFirmware(message));
+        EXPECT_STREQ(c.message, message);
+        EXPECT_EQ(c.reply.starts ? 2u : 1u, launcher.calls.size());
+    }
+}
+
+}  // namespace
+}  // namespace firmware_test
+}  // namespace vantro

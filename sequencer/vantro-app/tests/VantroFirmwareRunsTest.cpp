@@ -1,0 +1,165 @@
+// Vantro.exe's firmware steps in console mode on the simulated controller:
+// the stand-in as the updater and the check and id tools, its journal, the
+// result list, the end files and the exit code.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "VantroStation.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+size_t CountOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// A firmware file: zero bytes with the interface, kind and slave bytes at 0xC026.
+std::string FirmwareBytes(int interfaceByte, int kindByte, int slaveByte) {
+    std::string bytes(0xC029, '\0');
+    bytes[0xC026] = static_cast<char>(interfaceByte);
+    bytes[0xC027] = static_cast<char>(kindByte);
+    bytes[0xC028] = static_cast<char>(slaveByte);
+    return bytes;
+}
+
+// A 35-character firmware id.
+std::string Id(char fill) {
+    return std::string(31, fill) + "1 23";
+}
+
+VantroStation FirmwareStation(const std::string& name, const std::vector<std::string>& steps, int chips) {
+    VantroStation station(name);
+    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
+    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "1000");
+    station.Set("MPSet.ini", "UptFirmInfo", "UptFWTimePerChip", "20000");
+    station.Set("MPSet.ini", "UptFirmInfo", "PreUptFWDelay", "0");
+    station.Set("MPSet.ini", "FWID", "ReadFwIDTimePerChip", "20000");
+    station.Set("MPSet.ini", "IsOkFW", "IsOkFWTimeout", "20000");
+    station.Set("config.ini", "Quenfor", "UptFirmCmd", "dev\\Quenfor.exe");
+    station.Set("config.ini", "IsOkFW", "IsOkFWCmd", "dev\\Kolvent.exe");
+    station.Set("config.ini", "Dreffin", "DreffinCmd", "dev\\Dreffin.exe");
+    station.Set("config.ini", "CheckFwId", "CheckFwIdCmd", "dev\\CheckFwId.exe");
+    station.Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(steps.size()));
+    station.Set("config.ini", "Item0", "OperationNO", std::to_string(steps.size()));
+    for (size_t i = 0; i < steps.size(); ++i) {
+        station.Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
+        station.Set("config.ini", "Item0", "Operation" + std::to_string(i + 1), steps[i]);
+    }
+    station.SetPanel("chips", std::to_string(chips));
+    return station;
+}
+
+// The stand-in under each name, with Portaq.dll beside it for plug and unplug.
+void CopyTools(VantroStation& station) {
+    const std::string standins = std::string(VANTRO_BIN_DIR) + "\\standins\\";
+    const std::pair<const char*, const char*> tools[] = {{"Quenfor.exe", "Quenfor.exe"},
+                                                         {"Kolvent.exe", "Kolvent.exe"},
+                                                         {"Dreffin.exe", "Dreffin.exe"},
+                                                         {"Dreffin.exe", "CheckFwId.exe"},
+                                                         {"Portaq.dll", "Portaq.dll"}};
+    for (const auto& tool : tools)
+        ASSERT_TRUE(CopyFileA((standins + tool.first).c_str(),
+                              station.Path(std::string("dev\\") + tool.second).c_str(), FALSE))
+            << tool.second;
+}
+
+void PutFirmware(VantroStation& station, const std::string& name, int interfaceByte, int kindByte,
+                 int slaveByte) {
+    CreateDirectoryA(station.Path("Firmware").c_str(), nullptr);
+    CreateDirectoryA(station.Path("Firmware\\Demo").c_str(), nullptr);
+    station.WriteFile("Firmware\\Demo\\" + name, FirmwareBytes(interfaceByte, kindByte, slaveByte));
+}
+
+TEST(VantroFirmwareRuns, UpdateAndReboot) {
+    VantroStation station = FirmwareStation("firmware-update", {"UpdateFirmware", "None"}, 3);
+    station.Set("config.ini", "Quenfor", "UptFirmParm1", "");
+    station.Set("config.ini", "Quenfor", "UptFirmParm2", "");
+    station.Set("config.ini", "Item0", "UptFirmParm", "-u");
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "20000");
+    station.Prepare();
+    CopyTools(station);
+    PutFirmware(station, "m.bin", 2, 1, 2);
+    PutFirmware(station, "a.bin", 1, 5, 0);
+    PutFirmware(station, "b.bin", 1, 6, 0);
+    station.WriteFile("dev\\Quenfor.script", "unplug\nwait 1000\nplug\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_TRUE(Contains(journal, "command= \"Firmware\\Demo\\b.bin\" \"Firmware\\Demo\\a.bin\" "
+                                  "\"Firmware\\Demo\\m.bin\" -u /i0100060611275530 \n"))
+        << journal;
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,  UpdateFirmware,   Pass, ")) << results;
+    EXPECT_EQ("PASS\r\n", station.Read("PASS.txt"));
+    EXPECT_EQ(0u, run.exitCode);
+    // The removal was seen: no 20-second wait for one.
+    EXPECT_LT(run.milliseconds, 18000u);
+}
+
+TEST(VantroFirmwareRuns, IsOkFwRepair) {
+    VantroStation station = FirmwareStation("firmware-isokfw", {"IsOkFW"}, 1);
+    station.Set("MPSet.ini", "IsOkFW", "AutoQuenfor", "1");
+    station.Prepare();
+    CopyTools(station);
+    PutFirmware(station, "f.bin", 2, 0, 0);
+    station.WriteFile("dev\\Kolvent.script", "exit -1\n");
+    station.WriteFile("dev\\Quenfor.script", "exit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_EQ(1u, CountOf(journal, "start tool=Quenfor")) << journal;
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,          IsOkFW,   Pass, 186 - Some FW is broken ! (fix)"))
+        << results;
+    EXPECT_EQ(0u, run.exitCode);
+}
+
+TEST(VantroFirmwareRuns, NoRepairLoop) {
+    VantroStation station = FirmwareStation("firmware-no-loop", {"CheckFWID"}, 1);
+    station.Set("MPSet.ini", "FWID", "AutoQuenfor", "1");
+    station.Set("MPSet.ini", "InitMod", "AIO", "0");
+    station.Set("config.ini", "CheckFwId", "CheckFwIdParm1", "");
+    station.Set("config.ini", "CheckFwId", "CheckFwIdParm2", "");
+    station.Prepare();
+    CopyTools(station);
+    PutFirmware(station, "f.bin", 2, 0, 0);
+    station.WriteFile("dev\\CheckFwId.script", "write fwid.log File Firmware Id = " + Id('f') +
+                                                   "\\nsame = 0\\nROM Firmware Id = " + Id('r') +
+                                                   "\\n\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_EQ(2u, CountOf(journal, "start tool=CheckFwId")) << journal;
+    EXPECT_EQ(1u, CountOf(journal, "start tool=Quenfor")) << journal;
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,       CheckFWID,   Fail, 47 - IC and Bin File FW ID not Match !"))
+        << results;
+    EXPECT_EQ("FAIL\r\n", station.Read("FAIL.txt"));
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+}
+
+TEST(VantroFirmwareRuns, GetFwIdPrintsTheId) {
+    VantroStation station = FirmwareStation("firmware-getfwid", {"GetFWID"}, 1);
+    station.Prepare();
+    CopyTools(station);
+    station.WriteFile("dev\\Dreffin.script",
+                      "write fwid.log ROM Firmware Id = " + Id('r') + "\\nsame = 1\\n\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0u, run.exitCode);
+    const std::string console = station.Read("console.txt");
+    EXPECT_TRUE(Contains(console, "\r\nFW 1 ID : " + Id('r') + "\r\n")) << console;
+}
+
+}  // namespace
