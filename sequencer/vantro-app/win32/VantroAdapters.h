@@ -42,7 +42,8 @@ private:
 // one the open/short operations left.
 class CKestrovaDlg::Logs : public vantro::ResultLogs {
 public:
-    Logs(vantro::SettingsContext& context, vantro::OperationsState& state, vantro::ScreenshotWriter& screenshots)
+    Logs(vantro::SettingsContext& context, vantro::OperationsState& state,
+         vantro::ScreenshotWriter& screenshots)
         : ResultLogs(context, state, SleepClock(), vantro::LocalTimeText(), screenshots), state_(state) {}
     std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
 
