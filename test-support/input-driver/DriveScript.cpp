@@ -106,6 +106,18 @@ bool ParseDriveScript(const std::string& text, std::vector<DriveStep>* steps, st
                         error);
         if (grammar->op == DriveOp::Stroke && (count < 5 || count % 2 == 0 || step.numbers[0] < 1))
             return Fail(lineNumber, "stroke takes a step of at least 1 and two or more points", error);
+        if (grammar->op == DriveOp::Stroke) {
+            // Every step of the polyline is an event: bound them before any is made.
+            double events = 0;
+            for (size_t i = 3; i + 1 < count; i += 2)
+                events += hypot(static_cast<double>(step.numbers[i]) - step.numbers[i - 2],
+                                static_cast<double>(step.numbers[i + 1]) - step.numbers[i - 1]) /
+                              step.numbers[0] +
+                          1;
+            if (events > static_cast<double>(kMaxStrokeEvents))
+                return Fail(lineNumber, "stroke makes more than " + std::to_string(kMaxStrokeEvents) + " events",
+                            error);
+        }
         if (grammar->op == DriveOp::Mode && step.text != "input" && step.text != "post")
             return Fail(lineNumber, "mode is input or post", error);
         if (grammar->op == DriveOp::Key && DriveKeyCode(step.text) == 0)

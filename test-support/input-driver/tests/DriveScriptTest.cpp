@@ -45,6 +45,7 @@ TEST(DriveScriptTest, RefusesWhatIsNotAStep) {
         {"wait-file 5000", "line 1: wait-file takes 1 number"},
         {"capture", "line 1: capture needs a name"},
         {"sleep 99999999999", "line 1: not a number: \"99999999999\""},
+        {"stroke 1 0 0 1000000 1000000", "line 1: stroke makes more than 100000 events"},
     };
     for (const Case& c : cases) {
         std::vector<DriveStep> steps;

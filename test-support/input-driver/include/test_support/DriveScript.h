@@ -2,6 +2,8 @@
 // portable; playing it into a process is the Windows library's (InputDriver.h).
 #pragma once
 
+#include <stddef.h>
+
 #include <string>
 #include <vector>
 
@@ -34,6 +36,9 @@ struct DriveStep {
     std::vector<int> numbers;
     std::string text;
 };
+
+// The most mouse events one stroke may make; a longer stroke does not parse.
+const size_t kMaxStrokeEvents = 100000;
 
 // False and "line N: why" in *error when a line is not a step.
 bool ParseDriveScript(const std::string& text, std::vector<DriveStep>* steps, std::string* error);
