@@ -49,6 +49,8 @@ ScreenInputs CanvasModel::ScreenInputsFor(TestKind kind) const {
 }
 
 void CanvasModel::DrawScreen(Painter& painter) const {
+    // Every screen covers the whole picture with its background; this white
+    // only shows where a screen leaves a gap beyond its edges.
     painter.FillRect(0, 0, config_.CanvasWidth + 2, config_.CanvasHeight + 2, kCanvasBackground);
     const TestKind kind = Kind();
     const ScreenInputs in = ScreenInputsFor(kind);

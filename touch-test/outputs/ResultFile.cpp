@@ -1,4 +1,5 @@
 // "LinearResult.txt": one line, "Result=" and the verdict digit.
+#include <stdint.h>
 #include <stdio.h>
 
 #include "trelliq/ResultOutputs.h"
@@ -45,11 +46,14 @@ bool ResultOutputs::WriteResultLine(const char* line) {
         written = fclose(file) == 0 && written;
     }
     if (written) {
-        for (int attempt = 0; attempt < kResultRenameAttempts; ++attempt) {
+        const uint32_t start = seams_.clock.TickCount();
+        while (true) {
             if (seams_.system.RenameReplacing(kResultTemporary, kResultFile))
                 return true;
-            // A reader holds the file open: try again shortly.
-            seams_.clock.Sleep(10);
+            if (seams_.clock.TickCount() - start >= kResultRenameMs)
+                break;
+            // A reader holds the file open: try again as soon as it lets go.
+            seams_.clock.Sleep(1);
         }
     }
     remove(kResultTemporary);

@@ -28,6 +28,18 @@ void DrawLabelValue(Painter& painter, const C2DLineGraph& graph, const TouchTest
                    config.Gap.top + static_cast<int>(h * yFraction), text);
 }
 
+std::vector<ScreenBox> TouchTextBoxes(const C2DLineGraph& graph, const TouchTestConfig& config) {
+    std::vector<ScreenBox> boxes;
+    for (const TestArea& a : {AreaOf(graph, config.Gap), AreaOf(graph, TraceGap(config))}) {
+        const int textHeight = Permille(a.height, 50);
+        boxes.push_back({a.left + Permille(a.width, 250), a.top + Permille(a.height, 570),
+                         a.left + Permille(a.width, 500), a.top + Permille(a.height, 670) + 2 * textHeight});
+        boxes.push_back({a.left + Permille(a.width, 600), a.top + Permille(a.height, 600),
+                         a.left + Permille(a.width, 900), a.top + Permille(a.height, 600) + 2 * textHeight});
+    }
+    return boxes;
+}
+
 namespace screens {
 
 void FillBackground(Painter& painter, const TestArea& area) {

@@ -28,6 +28,10 @@ public:
         Log("stop " + std::to_string(id));
     }
     void Invalidate(bool erase) override { Log(erase ? "invalidate 1" : "invalidate 0"); }
+    void InvalidateCanvasArea(int l, int t, int r, int b) override {
+        Log("area " + std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) + "," +
+            std::to_string(b));
+    }
     void UpdateNow() override { Log("update"); }
     bool MouseInputWaiting() override { return inputWaiting; }
     void CaptureMouse() override {

@@ -95,8 +95,30 @@ TEST_F(CanvasTouchTest, ATouchRepaintsAtOnceOnlyWhenNoInputWaits) {
     window.inputWaiting = true;
     journal.clear();
     Model().OnMouseMove(120, 100);
-    EXPECT_EQ(1u, Entries("invalidate 1").size());
+    EXPECT_FALSE(Entries("area").empty());
     EXPECT_TRUE(Entries("update").empty());
+}
+
+TEST_F(CanvasTouchTest, AMoveRepaintsAroundItselfUnlessTheRunChanged) {
+    Running(TestKind::ReportRate);
+    Model().state.dotRadius = 20;
+    Model().state.target = {600, 500};
+    Model().OnLeftButtonDown(600, 500);
+    journal.clear();
+    Model().OnMouseMove(610, 505);
+    // From the last cursor to the new point, 40 pixels around.
+    ASSERT_FALSE(Entries("area").empty());
+    EXPECT_EQ("area 560,460,650,545", Entries("area")[0]);
+    EXPECT_TRUE(Entries("invalidate").empty());
+    // The judge ends the run: everything is shown again.
+    engines.hook = [](const std::string& name, CanvasState& state, CanvasActions*) {
+        if (name == "JudgeReportRate")
+            state.result = 2;
+    };
+    journal.clear();
+    Model().OnMouseMove(700, 505);
+    EXPECT_EQ((Journal{"invalidate 1"}), Entries("invalidate"));
+    EXPECT_TRUE(Entries("area").empty());
 }
 
 TEST_F(CanvasTouchTest, DistanceKindsHitWithinTheirLimits) {

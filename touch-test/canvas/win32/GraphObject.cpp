@@ -116,6 +116,18 @@ void CGraphObject::Invalidate(bool erase) {
     InvalidateRect(m_hWnd, nullptr, erase ? TRUE : FALSE);
 }
 
+void CGraphObject::InvalidateCanvasArea(int left, int top, int right, int bottom) {
+    const CanvasDestination& d = model_.state.destination;
+    const int cw = config_.CanvasWidth, ch = config_.CanvasHeight;
+    if (cw <= 0 || ch <= 0)
+        return;
+    RECT rect{d.x + static_cast<LONG>(static_cast<long long>(left) * d.width / cw),
+              d.y + static_cast<LONG>(static_cast<long long>(top) * d.height / ch),
+              d.x + static_cast<LONG>((static_cast<long long>(right) * d.width + cw - 1) / cw),
+              d.y + static_cast<LONG>((static_cast<long long>(bottom) * d.height + ch - 1) / ch)};
+    InvalidateRect(m_hWnd, &rect, FALSE);
+}
+
 void CGraphObject::UpdateNow() {
     ::UpdateWindow(m_hWnd);
 }

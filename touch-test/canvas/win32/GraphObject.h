@@ -49,6 +49,7 @@ private:
     void StartTimer(unsigned id, unsigned periodMs) override;
     void StopTimer(unsigned id) override;
     void Invalidate(bool erase) override;
+    void InvalidateCanvasArea(int left, int top, int right, int bottom) override;
     void UpdateNow() override;
     bool MouseInputWaiting() override;
     void CaptureMouse() override;

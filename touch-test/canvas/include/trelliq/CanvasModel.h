@@ -93,6 +93,16 @@ private:
     void UpdateRemainingSeconds();
     void StartLinearClock();
     void StrokeIntervalCheck();
+    // What the screens show besides the touch itself.
+    struct ScreenFacts {
+        int result, running, touchDown;
+        size_t marks;
+        int segmentFlags[kSegmentCount];
+        bool operator==(const ScreenFacts& other) const;
+    };
+    ScreenFacts Facts() const;
+    // The move's trace, both cursor circles and the touch texts.
+    void InvalidateAroundMove(GraphCursor from, CanvasPoint to);
     void EndLinearByTimeout();
     void LogTouch(CanvasPoint point);
     void OnSecondTimer();

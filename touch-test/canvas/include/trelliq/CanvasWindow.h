@@ -15,6 +15,8 @@ public:
     virtual void StartTimer(unsigned id, unsigned periodMs) = 0;
     virtual void StopTimer(unsigned id) = 0;
     virtual void Invalidate(bool erase) = 0;
+    // Only this part of the canvas picture (canvas pixels), not erasing.
+    virtual void InvalidateCanvasArea(int left, int top, int right, int bottom) = 0;
     // Paints the invalid region now.
     virtual void UpdateNow() = 0;
     // Mouse input waits in the thread's queue.

@@ -57,7 +57,7 @@ std::string ScreenshotName(const std::string& barcode, TestKind kind, const Loca
 // dropped, re-joined; a leading "\\" (a share) is kept.
 std::string ChosenFolder(const std::string& path);
 
-// How many times, 10 ms apart, the verdict file's rename is tried while a reader holds it.
-const int kResultRenameAttempts = 100;
+// How long the verdict file's rename is tried again while a reader holds it.
+const uint32_t kResultRenameMs = 1000;
 
 }  // namespace trelliq

@@ -2,6 +2,8 @@
 // canvas's countdowns and flags.
 #pragma once
 
+#include <vector>
+
 #include "trelliq/C2DLineGraph.h"
 #include "trelliq/Painter.h"
 #include "trelliq/TouchTestConfig.h"
@@ -33,6 +35,14 @@ struct ScreenInputs {
     int speedClass = 0;
     double averageSpeed = 0;
 };
+
+struct ScreenBox {
+    int left, top, right, bottom;
+};
+
+// Where the texts that follow every touch are written: the cursor's position
+// and state, and the report rate's count (for both gap sets).
+std::vector<ScreenBox> TouchTextBoxes(const C2DLineGraph& graph, const TouchTestConfig& config);
 
 // Circles of radius 30 and, while down, 5 around the cursor; only in full screen.
 void DrawCursor(Painter& painter, const C2DLineGraph& graph, bool fullScreen);
