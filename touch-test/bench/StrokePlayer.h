@@ -56,6 +56,7 @@ public:
     void StartTimer(unsigned id, unsigned periodMs) override { timers_[id] = {periodMs, ticks_ + periodMs}; }
     void StopTimer(unsigned id) override { timers_.erase(id); }
     void Invalidate(bool) override {}
+    void InvalidateCanvasArea(int, int, int, int) override {}
     void UpdateNow() override {}
     bool MouseInputWaiting() override { return false; }
     void CaptureMouse() override {}
