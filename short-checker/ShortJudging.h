@@ -96,4 +96,9 @@ void SortProducts(std::vector<float>& products);
 // that the very same element is returned.
 float SortedMiddle(std::vector<float>& products);
 
+// The element at count / 2 in SortProducts' order, found by counting passes
+// without moving an element; false (middle unset) when the list is empty or
+// that element is a zero or NaN, which only SortedMiddle may pick.
+bool CountedMiddle(const float* values, size_t count, float& middle);
+
 }  // namespace shorvik
