@@ -1,6 +1,5 @@
 // CheckMutualShort: products judged against the median of the node's
 // quadrant of the window.
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -11,16 +10,6 @@ using namespace shorvik;
 namespace {
 
 const char kName[] = "CheckMutualShort";
-
-// The median of a list as SortedMiddle gives it; the list is copied only in
-// the rare case (a zero or NaN median) that needs the full sort.
-float medianOf(const float* list, size_t count) {
-    float median;
-    if (CountedMiddle(list, count, median))
-        return median;
-    std::vector<float> copy(list, list + count);
-    return SortedMiddle(copy);
-}
 
 int check(const MutualReport& report, const MutualShortThreshold& threshold, MutualShortResult* result,
           const Range& range) {
@@ -34,25 +23,43 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     auto quadrantOf = [&](int x, int y) { return (x < xHalf ? 0 : 1) + (y < yHalf ? 0 : 2); };
     const float lower = static_cast<float>(threshold.lower), upper = static_cast<float>(threshold.upper);
     auto isReference = [&](const MutualNode& node) { return node.a > lower && node.a < upper; };
-
-    // The four quadrants' reference products in one block, each quadrant's
-    // list in the order of the walk over the window, sized by its area.
-    const size_t left = static_cast<size_t>(xHalf - range.x0), right = static_cast<size_t>(xEnd - xHalf);
-    const size_t low = static_cast<size_t>(yHalf - range.y0), high = static_cast<size_t>(yEnd - yHalf);
-    size_t begin[4] = {0, left * low, left * low + right * low, left * low + right * low + left * high};
-    size_t end[4] = {begin[0], begin[1], begin[2], begin[3]};
-    std::unique_ptr<float[]> lists(new float[static_cast<size_t>(range.width) * range.height + 1]);
+    // Quadrant q's lines: x from xFrom[q & 1], y from yFrom[q >> 1] (the
+    // whole window for q = 4), walked x by x as the lists always were.
+    const int xFrom[3] = {range.x0, xHalf, xEnd}, yFrom[3] = {range.y0, yHalf, yEnd};
+    auto eachReference = [&](int q) {
+        const int xa = q == 4 ? range.x0 : xFrom[q & 1], xb = q == 4 ? xEnd : xFrom[(q & 1) + 1];
+        const int ya = q == 4 ? range.y0 : yFrom[q >> 1], yb = q == 4 ? yEnd : yFrom[(q >> 1) + 1];
+        return [&report, &isReference, xa, xb, ya, yb](auto&& take) {
+            for (int x = xa; x < xb; ++x) {
+                const MutualNode* row = report.nodes[x];
+                for (int y = ya; y < yb; ++y)
+                    if (isReference(row[y]))
+                        take(row[y].a * row[y].b);
+            }
+        };
+    };
+    // Only for a median of zero or NaN, which must come from the full sort of
+    // the list: reserved before any output is touched, filled only then.
+    std::vector<float> list;
+    list.reserve(static_cast<size_t>(range.width) * range.height);
     std::vector<int> yFlagged(static_cast<size_t>(range.height), 0);
+    auto medianOf = [&](int q, size_t count) {
+        float median;
+        if (CountedSelect(count, count / 2, eachReference(q), median))
+            return median;
+        list.clear();
+        eachReference(q)([&](float p) { list.push_back(p); });
+        return SortedMiddle(list);
+    };
 
     ClearVerdicts(*result, range);
-    for (int x = range.x0; x < xEnd; ++x) {
-        for (int y = range.y0; y < yEnd; ++y) {
-            const MutualNode& node = report.nodes[x][y];
-            if (isReference(node))
-                lists[end[quadrantOf(x, y)]++] = node.a * node.b;
-        }
-    }
-    if (end[0] == begin[0] && end[1] == begin[1] && end[2] == begin[2] && end[3] == begin[3]) {
+    size_t counts[4] = {0, 0, 0, 0};
+    for (int x = range.x0; x < xEnd; ++x)
+        for (int y = range.y0; y < yEnd; ++y)
+            if (isReference(report.nodes[x][y]))
+                ++counts[quadrantOf(x, y)];
+    const size_t total = counts[0] + counts[1] + counts[2] + counts[3];
+    if (total == 0) {
         for (int i = 0; i < range.width + range.height; ++i)
             result->perLine[i] = LINE_SHORT;
         result->count += range.width + range.height;
@@ -61,20 +68,14 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     float median[4];
     bool anyEmpty = false;
     for (int q = 0; q < 4; ++q) {
-        anyEmpty = anyEmpty || end[q] == begin[q];
-        if (end[q] != begin[q])
-            median[q] = medianOf(&lists[begin[q]], end[q] - begin[q]);
+        anyEmpty = anyEmpty || counts[q] == 0;
+        if (counts[q] != 0)
+            median[q] = medianOf(q, counts[q]);
     }
     if (anyEmpty) {
-        // The whole window's median, over its list in walk order.
-        std::vector<float> all;
-        for (int x = range.x0; x < xEnd; ++x)
-            for (int y = range.y0; y < yEnd; ++y)
-                if (isReference(report.nodes[x][y]))
-                    all.push_back(report.nodes[x][y].a * report.nodes[x][y].b);
-        const float allMedian = medianOf(all.data(), all.size());
+        const float allMedian = medianOf(4, total);
         for (int q = 0; q < 4; ++q)
-            if (end[q] == begin[q])
+            if (counts[q] == 0)
                 median[q] = allMedian;
     }
 

@@ -137,92 +137,16 @@ void SortProducts(std::vector<float>& products) {
     std::sort(products.begin(), products.end(), ProductOrder());
 }
 
-namespace {
-
-// The float's place in SortProducts' order as an unsigned key: negative
-// values below positive ones, -0 just below +0, every NaN last.
-inline uint32_t OrderKey(float value) {
-    uint32_t bits;
-    memcpy(&bits, &value, sizeof bits);
-    if ((bits & 0x7FFFFFFFu) > 0x7F800000u)
-        return 0xFFFFFFFFu;
-    const uint32_t negative = static_cast<uint32_t>(static_cast<int32_t>(bits) >> 31);
-    return bits ^ (negative | 0x80000000u);
-}
-
-// The element at `rank` in key order, by counting passes over the list's
-// keys (8 bits a pass for short lists, 11 for long ones), without moving an
-// element; once few candidates are left they continue in a small local
-// list.  False when that element is a zero or a NaN: equal ones of those may
-// differ in their bits, and which one the sort puts there is the sort's
-// matter.
-bool RadixSelect(const float* values, size_t count, size_t rank, float& found) {
-    static const int kLongShifts[3] = {21, 10, 0}, kLongWidths[3] = {11, 11, 10};
-    static const int kShortShifts[4] = {24, 16, 8, 0}, kShortWidths[4] = {8, 8, 8, 8};
-    const bool isLong = count >= 8192;
-    const int passes = isLong ? 3 : 4;
-    const int* shifts = isLong ? kLongShifts : kShortShifts;
-    const int* widths = isLong ? kLongWidths : kShortWidths;
-    const size_t kLocal = 2048;
-    uint32_t local[kLocal];
-    size_t localCount = 0;
-    bool inLocal = count <= kLocal;
-    if (inLocal) {
-        for (size_t i = 0; i < count; ++i)
-            local[i] = OrderKey(values[i]);
-        localCount = count;
-    }
-    uint32_t bins[2048];
-    uint32_t prefix = 0, mask = 0;
-    for (int pass = 0; pass < passes; ++pass) {
-        const int shift = shifts[pass];
-        const uint32_t digitMask = (1u << widths[pass]) - 1u;
-        std::fill(bins, bins + digitMask + 1, 0u);
-        if (inLocal) {
-            for (size_t i = 0; i < localCount; ++i)
-                ++bins[(local[i] >> shift) & digitMask];
-        } else {
-            for (size_t i = 0; i < count; ++i) {
-                const uint32_t key = OrderKey(values[i]);
-                if ((key & mask) == prefix)
-                    ++bins[(key >> shift) & digitMask];
-            }
-        }
-        uint32_t digit = 0;
-        while (rank >= bins[digit]) {
-            rank -= bins[digit];
-            ++digit;
-        }
-        prefix |= digit << shift;
-        mask |= digitMask << shift;
-        if (pass + 1 == passes)
-            break;
-        if (inLocal) {
-            size_t kept = 0;
-            for (size_t i = 0; i < localCount; ++i)
-                if ((local[i] & mask) == prefix)
-                    local[kept++] = local[i];
-            localCount = kept;
-        } else if (bins[digit] <= kLocal) {
-            for (size_t i = 0; i < count; ++i) {
-                const uint32_t key = OrderKey(values[i]);
-                if ((key & mask) == prefix)
-                    local[localCount++] = key;
-            }
-            inLocal = true;
-        }
-    }
-    if (prefix == 0xFFFFFFFFu)
-        return false;
-    const uint32_t bits = (prefix & 0x80000000u) ? (prefix & 0x7FFFFFFFu) : ~prefix;
-    memcpy(&found, &bits, sizeof found);
-    return found != 0.0f;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool CountedMiddle(const float* values, size_t count, float& middle) {
-    return count > 0 && RadixSelect(values, count, count / 2, middle);
+    return count > 0 && CountedSelect(
+                            count, count / 2,
+                            [&](auto&& take) {
+                                for (size_t i = 0; i < count; ++i)
+                                    take(values[i]);
+                            },
+                            middle);
 }
 
 float SortedMiddle(std::vector<float>& products) {
