@@ -112,9 +112,9 @@ inline uint32_t OrderKey(float value) {
 
 // The element at `rank` (in SortProducts' order) of the `count` values that
 // eachValue(take) hands to take, one by one and the same each time, found
-// by counting passes over their order keys (8 bits a pass for short lists,
-// 11 for long ones) without a list of them; once few candidates are left
-// they go on in a small local list.  False when that element is a zero or
+// on their order keys without a list of the values: up to 2,048 keys are
+// selected in a local list, more by counting passes (8 bits a pass, 11 from
+// 8,192 keys) until few candidates are left for the local list.  False when that element is a zero or
 // a NaN: equal ones of those may differ in their bits, and which one the
 // sort puts there is the sort's matter.
 template <typename EachValue>
@@ -122,20 +122,27 @@ bool CountedSelect(size_t count, size_t rank, EachValue eachValue, float& found)
     static const int kLongShifts[3] = {21, 10, 0}, kLongWidths[3] = {11, 11, 10};
     static const int kShortShifts[4] = {24, 16, 8, 0}, kShortWidths[4] = {8, 8, 8, 8};
     const bool isLong = count >= 8192;
-    const int passes = isLong ? 3 : 4;
+    int passes = isLong ? 3 : 4;
     const int* shifts = isLong ? kLongShifts : kShortShifts;
     const int* widths = isLong ? kLongWidths : kShortWidths;
     const size_t kLocal = 2048;
     uint32_t local[kLocal];
     size_t localCount = 0;
     bool inLocal = count <= kLocal;
-    if (inLocal)
+    uint32_t prefix = 0, mask = 0;
+    if (inLocal) {
+        // A short list: its keys are selected directly.
         eachValue([&](float value) {
             if (localCount < kLocal)
                 local[localCount++] = OrderKey(value);
         });
+        if (rank >= localCount)
+            return false;
+        std::nth_element(local, local + rank, local + localCount);
+        prefix = local[rank];
+        passes = 0;
+    }
     uint32_t bins[2048];
-    uint32_t prefix = 0, mask = 0;
     for (int pass = 0; pass < passes; ++pass) {
         const int shift = shifts[pass];
         const uint32_t digitMask = (1u << widths[pass]) - 1u;
