@@ -77,7 +77,7 @@ bool CCsvParser::getNonEmptyLine(int& size) {
     }
     CsvRowReader& r = reader->reader;
     while (r.CsvHasMoreRows()) {
-        *currentRow = r.CsvReadRow();
+        r.CsvReadRowInto(*currentRow);
         size = getRowSize();
         if (size > 0)
             return true;
@@ -148,7 +148,7 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             headerRowIsBody = false;
             size = getRowSize();
         } else {
-            *currentRow = reader->reader.CsvReadRow();
+            reader->reader.CsvReadRowInto(*currentRow);
             size = getRowSize();
             if (size == 0)
                 continue;

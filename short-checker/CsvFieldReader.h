@@ -5,11 +5,16 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace shorvik {
 
 typedef std::vector<std::string> CsvFields;
+// Cells of the row last read, pointing into the reader's row storage, each
+// followed there by a NUL (so a cell can go to atoi and atof as it is);
+// valid until the next read.
+typedef std::vector<std::string_view> CsvFieldViews;
 
 class CsvFieldReader {
 public:
@@ -26,6 +31,8 @@ public:
     bool hasMoreRows() const { return moreRows_ != 0; }
     // The next row; a file without any row gives one row without cells.
     CsvFields getRow();
+    // The same row without a copy.
+    const CsvFieldViews& getCells();
 
     // The character 0 is ignored; in shift mode the stored character is the
     // given one plus 100.
@@ -34,9 +41,10 @@ public:
     void setEnclosure(char c, int mode);
 
 private:
-    std::string readLine();
-    CsvFields splitPlain(const std::string& line) const;
-    CsvFields splitEnclosed(const std::string& line) const;
+    bool fillBlock();
+    void readLine(std::string& line);
+    void splitPlain(std::string_view line, CsvFieldViews& cells) const;
+    void splitEnclosed(std::string_view line, CsvFieldViews& cells) const;
     char stored(char c) const { return shift_ ? static_cast<char>(static_cast<unsigned char>(c) + 100) : c; }
 
     unsigned char shift_ = 0;  // ".tbl" coding; nothing switches it on
@@ -54,6 +62,14 @@ private:
     std::string fileName_;
     int mode_ = MODE_NONE;
     unsigned char moreRows_ = 0;
+
+    // The file is read in blocks; one row's text and cells are kept for the
+    // reader's life.
+    std::vector<char> block_;
+    size_t blockStart_ = 0;
+    size_t blockEnd_ = 0;
+    std::string line_;
+    CsvFieldViews cells_;
 };
 
 }  // namespace shorvik

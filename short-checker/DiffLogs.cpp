@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "FixedText.h"
 #include "ThresholdGenerator.h"
 
 namespace shorvik {
@@ -34,12 +35,16 @@ PercentHistogram BuildHistogram(const std::vector<float>& values) {
 namespace {
 
 // Opens in text mode ("w": CR LF on Windows); reports a file it cannot
-// create or write, and generation goes on.
+// create or write, and generation goes on.  Text is gathered and written in
+// large blocks, not one C-library call per value.
 class LogFile {
 public:
     explicit LogFile(const std::string& name)
-        : name_(name), file_(fopen(name.c_str(), "w")), ok_(file_ != nullptr) {}
+        : name_(name), file_(fopen(name.c_str(), "w")), ok_(file_ != nullptr) {
+        pending_.reserve(kBlock + 64);
+    }
     ~LogFile() {
+        flush();
         if (file_ != nullptr && fclose(file_) != 0)
             ok_ = false;
         if (!ok_)
@@ -47,14 +52,39 @@ public:
     }
     template <typename... Args>
     void print(const char* format, Args... args) {
-        if (ok_ && fprintf(file_, format, args...) < 0)
+        char line[64];
+        const int length = snprintf(line, sizeof line, format, args...);
+        if (length < 0 || static_cast<size_t>(length) >= sizeof line) {
             ok_ = false;
+            return;
+        }
+        pending_.append(line, static_cast<size_t>(length));
+        if (pending_.size() >= kBlock)
+            flush();
+    }
+    // One value as "%f\n".
+    void value(float v) {
+        if (AppendFixedSix(pending_, v))
+            pending_ += '\n';
+        else
+            print("%f\n", static_cast<double>(v));
+        if (pending_.size() >= kBlock)
+            flush();
     }
 
 private:
+    static const size_t kBlock = 64 * 1024;
+
+    void flush() {
+        if (ok_ && !pending_.empty() && fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+            ok_ = false;
+        pending_.clear();
+    }
+
     std::string name_;
     FILE* file_;
     bool ok_;
+    std::string pending_;
 };
 
 }  // namespace
@@ -65,7 +95,7 @@ void WriteDiffLogs(const std::string& name, const std::vector<float>& values) {
     {
         LogFile diff("diff_" + name + ".log");
         for (float value : values)
-            diff.print("%f\n", static_cast<double>(value));
+            diff.value(value);
     }
     PercentHistogram histogram = BuildHistogram(values);
     std::string histName = "hist_" + name + ".log";

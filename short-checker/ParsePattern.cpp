@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "CsvFieldReader.h"
 #include "PatternReader.h"
@@ -11,41 +12,41 @@ using namespace shorvik;
 
 namespace {
 
-std::string trimmed(const std::string& cell) {
+std::string_view trimmed(std::string_view cell) {
     const char* blanks = " \t\r\n";
     size_t first = cell.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
+    if (first == std::string_view::npos)
+        return std::string_view();
     size_t last = cell.find_last_not_of(blanks);
     return cell.substr(first, last - first + 1);
 }
 
 // A width or height row outside the grid is ignored: later loops over
 // x < width would otherwise run past the 300 rows.
-void setSize(int& size, const CsvFields& cells) {
+void setSize(int& size, const CsvFieldViews& cells) {
     if (cells.size() < 2)
         return;
-    int value = atoi(cells[1].c_str());
+    int value = atoi(cells[1].data());
     if (value >= 0 && value <= SHORVIK_GRID_SIZE)
         size = value;
 }
 
 // A node row with too few cells or coordinates off the grid is skipped, so a
 // file can never write outside the caller's grids.
-void storeNode(MutualReport& report, const CsvFields& cells) {
+void storeNode(MutualReport& report, const CsvFieldViews& cells) {
     if (cells.size() < 6)
         return;
     // The file counts from 1; taken in long long so that INT_MIN cannot wrap.
-    long long x = static_cast<long long>(atoi(cells[1].c_str())) - 1;
-    long long y = static_cast<long long>(atoi(cells[2].c_str())) - 1;
+    long long x = static_cast<long long>(atoi(cells[1].data())) - 1;
+    long long y = static_cast<long long>(atoi(cells[2].data())) - 1;
     if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE)
         return;
     MutualNode& node = report.nodes[x][y];
-    node.a = static_cast<float>(atof(cells[3].c_str()));
-    node.b = static_cast<float>(atof(cells[4].c_str()));
-    report.values[x][y] = static_cast<float>(atof(cells[5].c_str()));
+    node.a = static_cast<float>(atof(cells[3].data()));
+    node.b = static_cast<float>(atof(cells[4].data()));
+    report.values[x][y] = static_cast<float>(atof(cells[5].data()));
     if (cells.size() >= 7)
-        report.reference = static_cast<float>(atof(cells[6].c_str()));
+        report.reference = static_cast<float>(atof(cells[6].data()));
 }
 
 }  // namespace
@@ -63,10 +64,10 @@ bool shorvik::ReadPatternFile(const char* path, MutualReport* report) {
             reader.setLineEnd('\n');
             bool nodeMode = false;
             while (reader.hasMoreRows()) {
-                CsvFields cells = reader.getRow();
+                const CsvFieldViews& cells = reader.getCells();
                 if (cells.empty())
                     continue;
-                std::string tag = trimmed(cells[0]);
+                const std::string_view tag = trimmed(cells[0]);
                 if (tag == "Width") {
                     setSize(report->width, cells);
                 } else if (tag == "Height") {

@@ -95,18 +95,28 @@ int CheckMutualWithGoldenQ50(int& failCount, int& marginalCount, const MutualRep
                              second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(sample, bypass);
     for (int x = 0; x < sample.width; ++x) {
+        // Each line's rows once: the stores below would otherwise make the
+        // compiler fetch every row pointer again for every node.
+        int* const statusRow = sample.status[x];
+        const MutualNode* const sampleRow = sample.nodes[x];
+        const MutualNode* const goldenRow = golden.nodes[x];
+        const float* const valueRow = sample.values[x];
+        const float* const goldenValueRow = golden.values[x];
+        MutualData* const valueDevRow = valueDev[x];
+        MutualData* const goldenDevRow = goldenDev[x];
+        CalibData* const calibDevRow = calibDev[x];
         for (int y = 0; y < sample.height; ++y) {
-            int& status = sample.status[x][y];
+            int& status = statusRow[y];
             if (status == STATUS_BYPASSED)
                 continue;
-            const MutualNode& s = sample.nodes[x][y];
-            const MutualNode& g = golden.nodes[x][y];
-            float value = signedDeviation(sample.values[x][y], sample.reference);
-            float goldenDeviation = signedDeviation(sample.values[x][y], golden.values[x][y]);
+            const MutualNode& s = sampleRow[y];
+            const MutualNode& g = goldenRow[y];
+            float value = signedDeviation(valueRow[y], sample.reference);
+            float goldenDeviation = signedDeviation(valueRow[y], goldenValueRow[y]);
             float calibDeviation = signedDeviation(s.a * s.b, g.a * g.b);
-            valueDev[x][y] = value;
-            goldenDev[x][y] = goldenDeviation;
-            calibDev[x][y].deviation = calibDeviation;
+            valueDevRow[y] = value;
+            goldenDevRow[y] = goldenDeviation;
+            calibDevRow[y].deviation = calibDeviation;
             NodeVerdict verdict;
             testDeviation(goldenDeviation, goldenLimits, status, verdict);
             testDeviation(calibDeviation, calibLimits, status, verdict);
@@ -133,12 +143,15 @@ int CheckMutualWithoutGoldenQ50(int& failCount, int& marginalCount, const Mutual
                              second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(report, bypass);
     for (int x = 0; x < report.width; ++x) {
+        int* const statusRow = report.status[x];
+        const float* const valueRow = report.values[x];
+        MutualData* const valueDevRow = valueDev[x];
         for (int y = 0; y < report.height; ++y) {
-            int& status = report.status[x][y];
+            int& status = statusRow[y];
             if (status == STATUS_BYPASSED)
                 continue;
-            float value = signedDeviation(report.values[x][y], report.reference);
-            valueDev[x][y] = value;
+            float value = signedDeviation(valueRow[y], report.reference);
+            valueDevRow[y] = value;
             NodeVerdict verdict;
             testDeviation(value, valueLimits, status, verdict);
             count(verdict, failCount, marginalCount);

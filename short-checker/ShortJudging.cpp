@@ -1,7 +1,9 @@
 #include "ShortJudging.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace shorvik {
 
@@ -123,18 +125,41 @@ bool ProductBefore(float l, float r) {
     return l < r;
 }
 
+// The same order as an object the sort can inline: the same comparisons
+// give the same moves, so the result is the one ProductBefore gives.
+struct ProductOrder {
+    bool operator()(float l, float r) const { return ProductBefore(l, r); }
+};
+
 }  // namespace
 
 void SortProducts(std::vector<float>& products) {
-    std::sort(products.begin(), products.end(), ProductBefore);
+    std::sort(products.begin(), products.end(), ProductOrder());
+}
+
+namespace {}  // namespace
+
+bool CountedMiddle(const float* values, size_t count, float& middle) {
+    return count > 0 && CountedSelect(
+                            count, count / 2,
+                            [&](auto&& take) {
+                                for (size_t i = 0; i < count; ++i)
+                                    take(values[i]);
+                            },
+                            middle);
 }
 
 float SortedMiddle(std::vector<float>& products) {
     const size_t middle = products.size() / 2;
+    // Long lists: counting passes find the very element the selection below
+    // would find, unless it is a zero or NaN.
+    float counted;
+    if (products.size() >= 64 && CountedMiddle(products.data(), products.size(), counted))
+        return counted;
     // Selection on a copy: sorting a list the selection has reordered could
     // place a different one of equal zeros or NaNs in the middle.
     std::vector<float> selection(products);
-    std::nth_element(selection.begin(), selection.begin() + middle, selection.end(), ProductBefore);
+    std::nth_element(selection.begin(), selection.begin() + middle, selection.end(), ProductOrder());
     const float m = selection[middle];
     if (m == 0.0f || std::isnan(m)) {
         SortProducts(products);

@@ -2,7 +2,10 @@
 // flags, line verdicts, bypass marking and the line-state filter.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "shorvik/Shorvik.h"
@@ -95,5 +98,101 @@ void SortProducts(std::vector<float>& products);
 // elements may differ in sign or payload, is taken from the full sort so
 // that the very same element is returned.
 float SortedMiddle(std::vector<float>& products);
+
+// The float's place in SortProducts' order as an unsigned key: negative
+// values below positive ones, -0 just below +0, every NaN last.
+inline uint32_t OrderKey(float value) {
+    uint32_t bits;
+    memcpy(&bits, &value, sizeof bits);
+    if ((bits & 0x7FFFFFFFu) > 0x7F800000u)
+        return 0xFFFFFFFFu;
+    const uint32_t negative = static_cast<uint32_t>(static_cast<int32_t>(bits) >> 31);
+    return bits ^ (negative | 0x80000000u);
+}
+
+// The element at `rank` (in SortProducts' order) of the `count` values that
+// eachValue(take) hands to take, one by one and the same each time, found
+// on their order keys without a list of the values: up to 2,048 keys are
+// selected in a local list, more by counting passes (8 bits a pass, 11 from
+// 8,192 keys) until few candidates are left for the local list.  False when that element is a zero or
+// a NaN: equal ones of those may differ in their bits, and which one the
+// sort puts there is the sort's matter.
+template <typename EachValue>
+bool CountedSelect(size_t count, size_t rank, EachValue eachValue, float& found) {
+    static const int kLongShifts[3] = {21, 10, 0}, kLongWidths[3] = {11, 11, 10};
+    static const int kShortShifts[4] = {24, 16, 8, 0}, kShortWidths[4] = {8, 8, 8, 8};
+    const bool isLong = count >= 8192;
+    int passes = isLong ? 3 : 4;
+    const int* shifts = isLong ? kLongShifts : kShortShifts;
+    const int* widths = isLong ? kLongWidths : kShortWidths;
+    const size_t kLocal = 2048;
+    uint32_t local[kLocal];
+    size_t localCount = 0;
+    bool inLocal = count <= kLocal;
+    uint32_t prefix = 0, mask = 0;
+    if (inLocal) {
+        // A short list: its keys are selected directly.
+        eachValue([&](float value) {
+            if (localCount < kLocal)
+                local[localCount++] = OrderKey(value);
+        });
+        if (rank >= localCount)
+            return false;
+        std::nth_element(local, local + rank, local + localCount);
+        prefix = local[rank];
+        passes = 0;
+    }
+    uint32_t bins[2048];
+    for (int pass = 0; pass < passes; ++pass) {
+        const int shift = shifts[pass];
+        const uint32_t digitMask = (1u << widths[pass]) - 1u;
+        std::fill(bins, bins + digitMask + 1, 0u);
+        if (inLocal) {
+            for (size_t i = 0; i < localCount; ++i)
+                ++bins[(local[i] >> shift) & digitMask];
+        } else {
+            eachValue([&](float value) {
+                const uint32_t key = OrderKey(value);
+                if ((key & mask) == prefix)
+                    ++bins[(key >> shift) & digitMask];
+            });
+        }
+        uint32_t digit = 0;
+        while (digit <= digitMask && rank >= bins[digit]) {
+            rank -= bins[digit];
+            ++digit;
+        }
+        if (digit > digitMask)
+            return false;  // fewer values than count: nothing to vouch for
+        prefix |= digit << shift;
+        mask |= digitMask << shift;
+        if (pass + 1 == passes)
+            break;
+        if (inLocal) {
+            size_t kept = 0;
+            for (size_t i = 0; i < localCount; ++i)
+                if ((local[i] & mask) == prefix)
+                    local[kept++] = local[i];
+            localCount = kept;
+        } else if (bins[digit] <= kLocal) {
+            eachValue([&](float value) {
+                const uint32_t key = OrderKey(value);
+                if ((key & mask) == prefix && localCount < kLocal)
+                    local[localCount++] = key;
+            });
+            inLocal = true;
+        }
+    }
+    if (prefix == 0xFFFFFFFFu)
+        return false;
+    const uint32_t bits = (prefix & 0x80000000u) ? (prefix & 0x7FFFFFFFu) : ~prefix;
+    memcpy(&found, &bits, sizeof found);
+    return found != 0.0f;
+}
+
+// The element at count / 2 in SortProducts' order, found by counting passes
+// without moving an element; false (middle unset) when the list is empty or
+// that element is a zero or NaN, which only SortedMiddle may pick.
+bool CountedMiddle(const float* values, size_t count, float& middle);
 
 }  // namespace shorvik

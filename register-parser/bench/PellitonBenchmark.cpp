@@ -1,21 +1,21 @@
-// Pelliton benchmark: parse time of generated tables with full pin blocks.
-// Run by hand: PellitonBenchmark [rounds]; `PellitonBenchmark --quick` runs
-// one round, in the suite.
+// Pelliton benchmark: parse time of generated tables with three pin blocks
+// (10, 100 and 1,000 registers) against reading the same file and splitting
+// its lines and commas, in paired runs (test_support/PairedRuns.h).
+// Run by hand: PellitonBenchmark [--pairs N]; `PellitonBenchmark --quick`
+// runs each once, in the suite.
 #include "pelliton/CsvParser.h"
+#include "test_support/PairedRuns.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
+
+using namespace test_support;
 
 namespace {
-
-double nowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
 
 std::string generatedTable(int registers) {
     std::string t = "FW Tool\nstart,0x1000,x,x,0xAB,1,x,0 1 2 1,x,20240101\nx,x,\tByte\n////Bench\n";
@@ -28,15 +28,15 @@ std::string generatedTable(int registers) {
     for (const char* block : {"Pin Assignment\n", "Pin Assignment,Rx\n", "Pin Assignment,Tx\n"}) {
         t += block;
         std::string chips = "chip", ids = "id", pins = "pins";
-        for (int k = 0; k < 30; ++k) {
+        for (int k = 0; k < 4; ++k) {
             chips += ",Chip" + std::to_string(k);
             ids += "," + std::to_string(0x5a00 + k);
-            pins += ",104";
+            pins += ",26";
         }
         t += chips + "\n" + ids + "\n" + pins + "\n";
-        for (int r = 0; r < 104; ++r) {
+        for (int r = 0; r < 26; ++r) {
             std::string line = "p" + std::to_string(r);
-            for (int k = 0; k < 30; ++k)
+            for (int k = 0; k < 4; ++k)
                 line += ",CIN" + std::to_string(r + k);
             t += line + "\n";
         }
@@ -52,32 +52,54 @@ bool writeText(const char* name, const std::string& text) {
     return fclose(f) == 0 && ok;
 }
 
+// The baseline: read the whole file, find every line and every comma,
+// convert nothing.
+volatile long long sink;
+void ReadAndSplit(const char* path) {
+    static std::vector<char> text;  // keeps its storage from call to call
+    text.resize(1 << 20);
+    FILE* file = fopen(path, "rb");
+    if (file == nullptr)
+        return;
+    const size_t size = fread(text.data(), 1, text.size(), file);
+    fclose(file);
+    long long cells = 0;
+    const char* p = text.data();
+    const char* end = p + size;
+    while (p < end) {
+        const char* line = static_cast<const char*>(memchr(p, '\n', end - p));
+        const char* lineEnd = line != nullptr ? line : end;
+        for (const char* c = p; c < lineEnd; ++c)
+            cells += *c == ',';
+        ++cells;
+        p = lineEnd + 1;
+    }
+    sink = cells;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool quick = argc > 1 && strcmp(argv[1], "--quick") == 0;
-    const int rounds = quick ? 1 : argc > 1 ? atoi(argv[1]) : 20;
-    for (int registers : {500, 1000}) {
-        if (!writeText("bench.csv", generatedTable(registers))) {
+    const PairedSettings settings = PairedSettings::FromArgs(argc, argv);
+    for (int registers : {10, 100, 1000}) {
+        const std::string table = generatedTable(registers);
+        if (!writeText("bench.csv", table)) {
             printf("cannot write bench.csv\n");
             return 1;
         }
         std::unique_ptr<CCsvParser> parser(new CCsvParser);
-        double best = 1e18;
-        for (int r = 0; r < (rounds > 0 ? rounds : 1); ++r) {
-            const double start = nowMs();
-            const bool ok = parser->init("bench.csv");
-            const double elapsed = nowMs() - start;
-            if (!ok || parser->registerCount != registers) {
-                printf("parse of %d registers failed\n", registers);
-                return 1;
-            }
-            if (elapsed < best)
-                best = elapsed;
+        bool ok = true;
+        PairedResult result = RunPaired(
+            settings, [&] { ok = ok && parser->init("bench.csv") && parser->registerCount == registers; },
+            [&] { ReadAndSplit("bench.csv"); });
+        if (!ok) {
+            printf("parse of %d registers failed\n", registers);
+            return 1;
         }
-        printf("parse %d registers: %.3f ms\n", registers, best);
+        char what[96];
+        snprintf(what, sizeof what, "parse %d registers (%.1f KB)", registers, table.size() / 1000.0);
+        PrintPaired(stdout, what, "read and split", result);
     }
-
     remove("bench.csv");
     return 0;
 }

@@ -37,25 +37,23 @@ TEST(CheckMutualShortNew, BlockMedianModes) {
     };
     for (const Case& c : cases) {
         CheckReport report(10, 10);
-        ProductGrid products;
         for (size_t i = 0; i < c.products.size(); ++i)
-            products.at(static_cast<int>(i), 0) = c.products[i];
+            report.report.nodes[i][0] = MutualNode{c.products[i], 1.0f, 0.0f, 0.0f};
         std::vector<float> scratch;
-        EXPECT_EQ(BlockMedian(report.report, products, 0, static_cast<int>(c.products.size()), 0, 1,
-                              c.medianMode, 0, nullptr, scratch),
+        EXPECT_EQ(BlockMedian(report.report, 0, static_cast<int>(c.products.size()), 0, 1, c.medianMode, 0,
+                              nullptr, scratch),
                   c.median)
             << c.products.size() << " mode " << c.medianMode;
     }
     // Bypassed nodes and filtered x lines are left out; none left gives -1.
     CheckReport report(10, 10);
-    ProductGrid products;
-    products.at(0, 0) = 4;
-    products.at(1, 0) = 8;
+    report.report.nodes[0][0] = MutualNode{4.0f, 1.0f, 0.0f, 0.0f};
+    report.report.nodes[1][0] = MutualNode{8.0f, 1.0f, 0.0f, 0.0f};
     std::vector<float> scratch;
     int lineStates[2] = {-1, 0};
-    EXPECT_EQ(BlockMedian(report.report, products, 0, 2, 0, 1, 0, 1, lineStates, scratch), 4.0f);
+    EXPECT_EQ(BlockMedian(report.report, 0, 2, 0, 1, 0, 1, lineStates, scratch), 4.0f);
     report.report.status[0][0] = STATUS_BYPASSED;
-    EXPECT_EQ(BlockMedian(report.report, products, 0, 2, 0, 1, 0, 1, lineStates, scratch), -1.0f);
+    EXPECT_EQ(BlockMedian(report.report, 0, 2, 0, 1, 0, 1, lineStates, scratch), -1.0f);
 }
 
 TEST(CheckMutualShortNew, BlockReferenceFallsBackToTheGlobalMedian) {

@@ -6,11 +6,15 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelliton {
 
 typedef std::vector<std::string> CsvRow;
+// Cells of the row last read, pointing into the reader's own row storage:
+// valid until the next read or close.
+typedef std::vector<std::string_view> CsvCells;
 
 // Enclosure modes.
 enum CsvMode {
@@ -45,7 +49,14 @@ struct CsvRowReader {
     bool CsvHasMoreRows() const { return moreRows; }
     // The next row; a read after the last row gives a row without cells.
     CsvRow CsvReadRow();
+    // The same row into the caller's list, whose strings keep their storage
+    // from row to row.
+    void CsvReadRowInto(CsvRow& row);
+    // The same row as views into the reader's storage, without a copy.
+    const CsvCells& CsvReadCells();
     void CsvClose();
+    // Bytes of the file handed out as lines so far.
+    long long CsvBytesRead() const { return bytesRead_; }
 
     // Internal steps, public for the table parser and the tests.
     void CsvSkipLines();
@@ -53,6 +64,21 @@ struct CsvRowReader {
     CsvRow CsvSplitPlain(const std::string& line) const;
     CsvRow CsvSplitEnclosed(const std::string& line) const;
     CsvRow CsvSplitOptional(const std::string& line) const;
+
+private:
+    bool FillBlock();
+    void ReadLineInto(std::string& line);
+    void SplitPlain(std::string_view line, CsvCells& cells) const;
+    void SplitEnclosed(std::string_view line, CsvCells& cells) const;
+
+    // The file is read in blocks; one row's text and cells are kept for the
+    // reader's life, so a row costs no allocation once they have grown.
+    std::vector<char> block_;
+    size_t blockStart_ = 0;
+    size_t blockEnd_ = 0;
+    long long bytesRead_ = 0;
+    std::string line_;
+    CsvCells cells_;
 };
 
 }  // namespace pelliton
