@@ -29,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(std::strlen(result.serial) == static_cast<size_t>(result.length));
     // invariant: no line end is kept, and the serial comes from the input
     Check(std::strchr(result.serial, '\n') == nullptr);
-    Check(result.length == 0 || std::memmem(text, size, result.serial, result.length) != nullptr);
+    Check(result.length == 0 || memmem(text, size, result.serial, result.length) != nullptr);
     return 0;
 }
