@@ -36,4 +36,12 @@ void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& draw
     router.Serve(HandlerId::kMultiLinearTest, drawingTests);
 }
 
+void ServePanelOperations(OperationRouter& router, OperationHandlers& panel) {
+    for (HandlerId id :
+         {HandlerId::kI2cInterfaceTest, HandlerId::kCalibration, HandlerId::kOnlineSetParm,
+          HandlerId::kReserveFwParm, HandlerId::kTenFingersTest, HandlerId::kSoftReset, HandlerId::kGannick,
+          HandlerId::kScanBarcode, HandlerId::kFerrit, HandlerId::kUniformityVoltageTest})
+        router.Serve(id, panel);
+}
+
 }  // namespace vantro

@@ -26,6 +26,8 @@ TEST(OperationRouter, DispatchTableRows) {
     ServeOpenShortOperations(router, openShort);
     NamedHandlers drawingTests("drawing tests");
     ServeDrawingTestOperations(router, drawingTests);
+    NamedHandlers panel("panel");
+    ServePanelOperations(router, panel);
 
     const std::map<std::string, std::pair<std::string, int>> served = {
         {"SelfTest", {"open/short", 0}},
@@ -41,13 +43,25 @@ TEST(OperationRouter, DispatchTableRows) {
         {"CrosslineTest", {"drawing tests", 0}},
         {"MultiTouchTest", {"drawing tests", 1}},
         {"MultiTraceTest", {"drawing tests", 2}},
+        {"I2C I/F Test", {"panel", 0}},
+        {"HasCalibration", {"panel", 1}},
+        {"HardCalibration", {"panel", 0}},
+        {"ClearCalibFlag", {"panel", 2}},
+        {"OnlineSetParm", {"panel", 0}},
+        {"ReserveFwParm", {"panel", 0}},
+        {"TenFingersTest", {"panel", 0}},
+        {"SoftReset", {"panel", 0}},
+        {"Gannick", {"panel", 0}},
+        {"ScanBarcode", {"panel", 0}},
+        {"Ferrit", {"panel", 0}},
+        {"Uniformity", {"panel", 0}},
     };
     for (const DispatchEntry& entry : kDispatchTable) {
         char message[kMessageSize] = "";
         StepCall call;
         call.mode = entry.mode;
         call.message = message;
-        openShort.lastMode = drawingTests.lastMode = -1;
+        openShort.lastMode = drawingTests.lastMode = panel.lastMode = -1;
         const StepOutcome outcome = router.Run(entry.handler, call);
         auto row = served.find(entry.name);
         if (row == served.end()) {

@@ -62,6 +62,8 @@ void CKestrovaDlg::BindOperations() {
     vantro::ServeOpenShortOperations(router_, *openShortOperations_);
     drawingTests_.reset(new vantro::DrawingTestOperations(*operations_));
     vantro::ServeDrawingTestOperations(router_, *drawingTests_);
+    panelOperations_.reset(new vantro::PanelOperations(*operations_));
+    vantro::ServePanelOperations(router_, *panelOperations_);
     openShort_.reset(new vantro::OpenShortResultsOfRecord(operationsState_, *openShortData_));
 }
 

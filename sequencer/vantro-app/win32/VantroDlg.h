@@ -25,6 +25,7 @@
 #include "vantro/OpenShortOperations.h"
 #include "vantro/OpenShortResultsOfRecord.h"
 #include "vantro/OperationRouter.h"
+#include "vantro/PanelOperations.h"
 #include "vantro/Prompts.h"
 #include "vantro/SequenceEngine.h"
 #include "vantro/Win32ProcessLauncher.h"
@@ -126,6 +127,7 @@ private:
     vantro::OpenShortDisplay openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
+    std::unique_ptr<vantro::PanelOperations> panelOperations_;
     // Seams for the stage dialog, its file search, the open/short record and
     // the ITO map; their defaults open nothing, find nothing and draw nothing.
     vantro::StageSettingsEditor stageEditor_;

@@ -25,5 +25,7 @@ private:
 void ServeOpenShortOperations(OperationRouter& router, OperationHandlers& openShort);
 // The ids the drawing tests serve (the linear, customer and multi-line families).
 void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& drawingTests);
+// The ids the parameter, calibration, reset and panel-check operations serve.
+void ServePanelOperations(OperationRouter& router, OperationHandlers& panel);
 
 }  // namespace vantro
