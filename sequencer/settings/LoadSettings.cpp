@@ -10,6 +10,8 @@
 #include "vantro/StageFiles.h"
 #include "vantro/SwitchSetting.h"
 
+namespace vantro {
+
 namespace {
 
 enum class From { MPSet, Config };
@@ -404,3 +406,5 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
     // 19.
     return SwitchSetting(dialog, 0);
 }
+
+}  // namespace vantro
