@@ -334,4 +334,28 @@ TEST(VantroPanelOperationsRuns, I2cPinReport) {
     EXPECT_TRUE(Contains(o.results, "62 - Error pin: SCL short with VCC SCL short with INT")) << o.results;
 }
 
+// The serial read by ScanBarcode reaches the drawing program's file.
+TEST(VantroPanelOperationsRuns, ScannedBarcodeReachesTheDrawingProgram) {
+    VantroStation station = PanelStation("panel-barcode-drawing", {"ScanBarcode", "VUZA_CornerTest"});
+    station.Set("config.ini", "ScanBarCode", "ScanBarCodeCmd", "dev\\BarcodeScanner.exe");
+    station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestCmd", "dev\\Vuza.exe");
+    station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestIni", "vuza.ini");
+    station.Prepare();
+    station.WriteFile("barcode.ini",
+                      "[ScanBarcode]\r\nBarcodeLength=10\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
+    station.WriteFile("vuza.ini", "[Time]\r\nvalue=0\r\n[TrcTime]\r\nvalue=0\r\n[PaintTime]\r\nvalue=0\r\n"
+                                  "[AccuracyTime]\r\ntestvalue=4\r\n[AutoMode]\r\nInitialMode=9\r\n"
+                                  "[ScanBarcode]\r\nBarcode=old\r\n");
+    ASSERT_TRUE(station.CopyTool("standins\\BarcodeScanner.exe", "BarcodeScanner.exe"));
+    ASSERT_TRUE(station.CopyTool("standins\\MultiLine.exe", "Vuza.exe"));
+    station.WriteFile("dev\\BarcodeScanner.script", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
+    station.WriteFile("dev\\Vuza.script", "wait 500\nwrite LinearResult.txt Result=1\\n\nwait forever\n");
+    Outcome o = RunStation(station);
+    ASSERT_TRUE(o.run.ended);
+    EXPECT_EQ(0u, o.run.exitCode) << o.results;
+    EXPECT_TRUE(Contains(o.results, "     1,     ScanBarcode,   Pass, ")) << o.results;
+    EXPECT_TRUE(Contains(station.Read("vuza.ini"), "[ScanBarcode]\r\nBarcode=SN-0042\r\n"))
+        << station.Read("vuza.ini");
+}
+
 }  // namespace
