@@ -43,4 +43,12 @@ void ServeFirmwareOperations(OperationRouter& router, OperationHandlers& firmwar
         router.Serve(id, firmware);
 }
 
+void ServePanelOperations(OperationRouter& router, OperationHandlers& panel) {
+    for (HandlerId id :
+         {HandlerId::kI2cInterfaceTest, HandlerId::kCalibration, HandlerId::kOnlineSetParm,
+          HandlerId::kReserveFwParm, HandlerId::kTenFingersTest, HandlerId::kSoftReset, HandlerId::kGannick,
+          HandlerId::kScanBarcode, HandlerId::kFerrit, HandlerId::kUniformityVoltageTest})
+        router.Serve(id, panel);
+}
+
 }  // namespace vantro

@@ -28,6 +28,8 @@ TEST(OperationRouter, DispatchTableRows) {
     ServeDrawingTestOperations(router, drawingTests);
     NamedHandlers firmware("firmware");
     ServeFirmwareOperations(router, firmware);
+    NamedHandlers panel("panel");
+    ServePanelOperations(router, panel);
 
     const std::map<std::string, std::pair<std::string, int>> served = {
         {"SelfTest", {"open/short", 0}},
@@ -51,13 +53,25 @@ TEST(OperationRouter, DispatchTableRows) {
         {"Yarrowe", {"firmware", 0}},
         {"GetFWID", {"firmware", 0}},
         {"CheckFWID", {"firmware", 0}},
+        {"I2C I/F Test", {"panel", 0}},
+        {"HasCalibration", {"panel", 1}},
+        {"HardCalibration", {"panel", 0}},
+        {"ClearCalibFlag", {"panel", 2}},
+        {"OnlineSetParm", {"panel", 0}},
+        {"ReserveFwParm", {"panel", 0}},
+        {"TenFingersTest", {"panel", 0}},
+        {"SoftReset", {"panel", 0}},
+        {"Gannick", {"panel", 0}},
+        {"ScanBarcode", {"panel", 0}},
+        {"Ferrit", {"panel", 0}},
+        {"Uniformity", {"panel", 0}},
     };
     for (const DispatchEntry& entry : kDispatchTable) {
         char message[kMessageSize] = "";
         StepCall call;
         call.mode = entry.mode;
         call.message = message;
-        openShort.lastMode = drawingTests.lastMode = firmware.lastMode = -1;
+        openShort.lastMode = drawingTests.lastMode = firmware.lastMode = panel.lastMode = -1;
         const StepOutcome outcome = router.Run(entry.handler, call);
         auto row = served.find(entry.name);
         if (row == served.end()) {

@@ -328,4 +328,28 @@ TEST(VantroOpenShortRuns, GuiRunShowsTheNgNodeOnTheMap) {
     EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
 }
 
+// Uniformity judges the mutual result the step before it left.
+TEST(VantroOpenShortRuns, UniformityOnTheMutualResult) {
+    const char* steps[] = {"MutualTest", "Uniformity"};
+    VantroStation station = OpenShortStation("openshort-uniformity", steps, 2);
+    station.Set("MPSet.ini", "Uniformity", "Criterion", "85");
+    station.Set("MPSet.ini", "Uniformity", "forVoltage", "1");
+    station.Set("config.ini", "Uniformity", "UniformityCmd", "dev\\Uniformity.exe");
+    station.Prepare();
+    CopyHalvorn(station);
+    ASSERT_TRUE(station.CopyTool("standins\\Uniformity.exe", "Uniformity.exe"));
+    station.WriteFile("dev\\Halvorn.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
+    station.WriteFile("dev\\Uniformity.script", "exit 91\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_EQ(0u, run.exitCode) << results;
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    EXPECT_TRUE(Contains(journal, "command= -f=\"TestLogs\\2D_Mutual.csv\" -c=85 -voltage\n")) << journal;
+    EXPECT_TRUE(
+        Contains(results, "     2,      Uniformity,   Pass, The Criterion is 85 %, The Uniformity is : 91 %"))
+        << results;
+}
+
 }  // namespace

@@ -112,12 +112,25 @@ void VantroStation::WriteFile(const std::string& name, const std::string& bytes)
     out << bytes;
 }
 
+void VantroStation::SetPanel(const std::string& key, const std::string& value) {
+    panelKeys_ += key + "=" + value + "\n";
+}
+
+bool VantroStation::CopyTool(const std::string& program, const std::string& name) const {
+    const std::string bin = std::string(VANTRO_BIN_DIR) + "\\";
+    bool copied = CopyFileA((bin + program).c_str(), Path("dev\\" + name).c_str(), FALSE) != 0;
+    for (const char* library : {"Portaq.dll", "Pelliton.dll"})
+        copied =
+            CopyFileA((bin + library).c_str(), Path(std::string("dev\\") + library).c_str(), FALSE) && copied;
+    return copied;
+}
+
 void VantroStation::Prepare(bool plugged) {
     for (const auto& file : files_)
         WriteFile(file.first, file.second);
     portaq_sim::PanelState description;
     std::string error;
-    description.Parse(ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\vantro-panel.txt") + panel_ +
+    description.Parse(ReadBytes(std::string(SUITE_TEST_DATA_DIR) + "\\vantro-panel.txt") + panelKeys_ +
                           (plugged ? "plugged=1\n" : "plugged=0\n"),
                       &error);
     portaq_sim::CreatePanel(portaq_sim::StateFolder(Path("panel")), description, folder_, &error);

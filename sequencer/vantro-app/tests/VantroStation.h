@@ -25,10 +25,14 @@ public:
     void Set(const std::string& file, const std::string& section, const std::string& key,
              const std::string& value);
     void Remove(const std::string& file, const std::string& section, const std::string& key);
-    // A key of the simulated panel's description over the demo's (chips, chipN.rom ...).
-    void SetPanel(const std::string& key, const std::string& value) { panel_ += key + "=" + value + "\n"; }
+    // A key of the simulated panel's description, over the demo's.
+    void SetPanel(const std::string& key, const std::string& value);
     // Writes the files, the panel (plugged unless told) and dev\ with the tools.
     void Prepare(bool plugged = true);
+    // After Prepare: a program of the bin folder ("Cendra.exe",
+    // "standins\\Gannick.exe") copied as dev\<name>, with Portaq.dll and
+    // Pelliton.dll beside it.  False when a copy failed.
+    bool CopyTool(const std::string& program, const std::string& name) const;
 
     // Starts Vantro.exe; onStarted runs with its process id while it runs.
     VantroRun Run(DWORD timeoutMs, void (*onStarted)(DWORD processId, void* context) = nullptr,
@@ -43,7 +47,7 @@ public:
 private:
     std::string folder_;
     std::map<std::string, std::string> files_;
-    std::string panel_;
+    std::string panelKeys_;
 };
 
 // Top-level dialogs (#32770) of the process.

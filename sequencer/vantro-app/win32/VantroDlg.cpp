@@ -80,6 +80,8 @@ void CKestrovaDlg::BindOperations() {
     firmware_->target = firmwareOperations_.get();
     vantro::ServeFirmwareOperations(router_, *firmwareOperations_);
     fileSearch_.reset(new vantro::FirmwareFileSearch(*firmwareOperations_, operationsState_));
+    panelOperations_.reset(new vantro::PanelOperations(*operations_));
+    vantro::ServePanelOperations(router_, *panelOperations_);
     openShort_.reset(new ShownResults(operationsState_, *openShortData_, itoMapWindow_));
     mapDisplay_.reset(new MapDisplay(itoMapWindow_));
 }

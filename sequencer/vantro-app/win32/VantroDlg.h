@@ -30,6 +30,7 @@
 #include "vantro/OperationRouter.h"
 #include "vantro/ItoMapWindow.h"
 #include "vantro/OpenShortResultDisplay.h"
+#include "vantro/PanelOperations.h"
 #include "vantro/Prompts.h"
 #include "vantro/Screenshot.h"
 #include "vantro/SequenceEngine.h"
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
     std::unique_ptr<vantro::FirmwareOperations> firmwareOperations_;
+    std::unique_ptr<vantro::PanelOperations> panelOperations_;
     // Seams for the stage dialog (its default opens nothing), the open/short
     // record and the ITO map.  The file search is the firmware's.
     vantro::StageSettingsEditor stageEditor_;

@@ -28,4 +28,7 @@ void ServeDrawingTestOperations(OperationRouter& router, OperationHandlers& draw
 // The eight firmware steps.
 void ServeFirmwareOperations(OperationRouter& router, OperationHandlers& firmware);
 
+// The ids the parameter, calibration, reset and panel-check operations serve.
+void ServePanelOperations(OperationRouter& router, OperationHandlers& panel);
+
 }  // namespace vantro
