@@ -15,6 +15,7 @@
 #include "framework/Gdi.h"
 #include "ListCtrlEx.h"
 #include "PictureCtrl.h"
+#include "SettingsDialogs.h"
 #include "VantroView.h"
 #include "vantro/SettingsContext.h"
 #include "framework/Thread.h"
@@ -126,9 +127,10 @@ private:
     vantro::OpenShortDisplay openShortDisplay_;
     std::unique_ptr<vantro::OpenShortOperations> openShortOperations_;
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
-    // Seams for the stage dialog, its file search, the open/short record and
-    // the ITO map; their defaults open nothing, find nothing and draw nothing.
-    vantro::StageSettingsEditor stageEditor_;
+    // The stage settings dialog, owned by this dialog.
+    vantro::DialogStageSettingsEditor stageEditor_{[this] { return static_cast<CWnd*>(this); }};
+    // Seams for the file search, the open/short record and the ITO map; their
+    // defaults find nothing and draw nothing.
     vantro::StageFileSearch fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
     vantro::ItoMapDisplay mapDisplay_;
