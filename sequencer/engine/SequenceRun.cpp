@@ -36,6 +36,12 @@ const char* SequenceEngine::StepName(int step) const {
     return stage_.Operation[step];
 }
 
+void SequenceEngine::ResolveSteps() {
+    const int count = StepCount();
+    for (int step = 0; step < kStageStepCount; ++step)
+        entries_[step] = step < count ? FindDispatchEntry(StepName(step)) : nullptr;
+}
+
 void SequenceEngine::OnTestClicked() {
     if (testRunning_.load() != 0 || startsRefused_)
         return;
@@ -129,11 +135,12 @@ bool SequenceEngine::RunSequence() {
         clock_.Sleep(settings_.SetPowerInfo.CalibrationDelay);
     }
 
+    ResolveSteps();
     for (int step = 0; step < StepCount(); ++step) {
         ++executed;
         // Empty and unknown slots are skipped before the device wait, so that a
         // real step after them still waits and reports a missing device.
-        const DispatchEntry* entry = FindDispatchEntry(StepName(step));
+        const DispatchEntry* entry = entries_[step];
         if (!entry) {
             --executed;
             if (std::strcmp(StepName(step), "None") != 0)
@@ -147,8 +154,10 @@ bool SequenceEngine::RunSequence() {
         Flow flow = RunStep(step, executed, *entry);
         if (flow == Flow::kEnd)
             break;
-        if (flow == Flow::kRestart)
+        if (flow == Flow::kRestart) {
+            ResolveSteps();  // the new setting's steps
             step = -1;
+        }
     }
     return FinishSequence(recordsAtStart);
 }

@@ -14,6 +14,11 @@ const char kPathSeparator[] = "\\";
 #else
 const char kPathSeparator[] = "/";
 #endif
+
+// HasCalibration answers a question: its row reads "Yes" or "No".
+bool YesNoResult(const DispatchEntry* entry) {
+    return entry && entry->special == SpecialRule::kHasCalibration;
+}
 }  // namespace
 
 void SequenceEngine::SetProgress(int executed) {
@@ -22,30 +27,22 @@ void SequenceEngine::SetProgress(int executed) {
 }
 
 void SequenceEngine::RecordStepPass(int step, int executed, const char* passText) {
-    RecordPass(step, StepName(step), executed, passText);
-}
-
-int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed, bool retry) {
-    return RecordFail(step, StepName(step), message, executed, retry);
-}
-
-void SequenceEngine::RecordPass(int step, const char* name, int executed, const char* passText) {
     ui_.KillTimer(kStepStatusTimerId);
     comments_[step][0] = '\0';
     results_[step] = kStepPassed;
-    const DispatchEntry* entry = FindDispatchEntry(name);
+    const DispatchEntry* entry = entries_[step];
     if (entry && entry->passText && passText && passText[0])
         std::snprintf(comments_[step], kCommentSize, "%s", passText);
     lastRecordedRow_ = nextListRow_++;
-    bool hasCalibration = std::strcmp(name, "HasCalibration") == 0;
-    ui_.SetRowResult(lastRecordedRow_, hasCalibration ? "Yes\n" : "Pass\n", comments_[step], kPassColour);
+    ui_.SetRowResult(lastRecordedRow_, YesNoResult(entry) ? "Yes\n" : "Pass\n", comments_[step], kPassColour);
     SetProgress(executed);
     ui_.RedrawList();
     ui_.RedrawDialog();
 }
 
-int SequenceEngine::RecordFail(int& step, const char* name, const char* message, int& executed, bool retry) {
+int SequenceEngine::RecordStepFail(int& step, const char* message, int& executed, bool retry) {
     ui_.KillTimer(kStepStatusTimerId);
+    const char* name = entries_[step] ? entries_[step]->name : StepName(step);
     if (message && message[0]) {
         if (ConsoleMode())
             ui_.ConsolePrint((std::string(message) + "\n").c_str());
@@ -54,8 +51,8 @@ int SequenceEngine::RecordFail(int& step, const char* name, const char* message,
     }
     results_[step] = kStepFailed;
     lastRecordedRow_ = nextListRow_++;
-    bool hasCalibration = std::strcmp(name, "HasCalibration") == 0;
-    ui_.SetRowResult(lastRecordedRow_, hasCalibration ? "No\n" : "Fail\n", comments_[step], kFailColour);
+    ui_.SetRowResult(lastRecordedRow_, YesNoResult(entries_[step]) ? "No\n" : "Fail\n", comments_[step],
+                     kFailColour);
     if (retry && RetryPromptShown()) {
         char title[kPromptTextSize];
         char question[kPromptTextSize];
@@ -63,9 +60,7 @@ int SequenceEngine::RecordFail(int& step, const char* name, const char* message,
         std::snprintf(question, sizeof question, "%s Retry ?", name);
         if (prompts_.AskRetry(title, question) == kRetryChosen) {
             // The repeated step overwrites this row; the bar does not advance.
-            --step;
-            --executed;
-            --nextListRow_;
+            RepeatStep(step, executed, true);
             return 1;
         }
     }
@@ -73,6 +68,19 @@ int SequenceEngine::RecordFail(int& step, const char* name, const char* message,
     ui_.RedrawList();
     ui_.RedrawDialog();
     return 0;
+}
+
+void SequenceEngine::RepeatStep(int& step, int& executed, bool giveBackRow) {
+    --step;
+    --executed;
+    if (giveBackRow)
+        --nextListRow_;
+}
+
+void SequenceEngine::CancelRepeat(int& step, int& executed) {
+    // The row stays given back: the failure recorded next takes it.
+    ++step;
+    ++executed;
 }
 
 void SequenceEngine::ResetStepResults(int& executed) {

@@ -31,7 +31,7 @@ StepOutcome SequenceEngine::CallHandler(HandlerId handler, int mode, int step) {
     call.step = step;
     call.comment = step >= 0 && step < kStageStepCount ? comments_[step] : nullptr;
     call.mutualRetryArmed = mutualRetryArm_;
-    StepOutcome outcome = handlers_.Run(handler, call);
+    const StepOutcome outcome = Normalised(handlers_.Run(handler, call));
     message_[kMessageSize - 1] = '\0';
     icFirmwareId_[kFirmwareIdSize - 1] = '\0';
     fileFirmwareId_[kFirmwareIdSize - 1] = '\0';
@@ -102,8 +102,7 @@ SequenceEngine::Flow SequenceEngine::RunUpdateFirmware(int& step, int& executed,
         device_.WaitDeviceReopen()) {
         // The chip dropped off during the burn and came back: burn again, silently.
         reburning_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     return ApplyRule(step, executed, outcome == kStepFailNoRetry ? entry.onOne : entry.onOther);
@@ -160,8 +159,7 @@ bool SequenceEngine::SoftResetForRepeat(int& step, int& executed, bool afterRetr
     if (CallHandler(HandlerId::kSoftReset, 0, step) != kStepPass) {
         if (afterRetryChoice) {
             // The row of the try the operator chose to repeat takes the failure.
-            ++step;
-            ++executed;
+            CancelRepeat(step, executed);
         }
         RecordStepFail(step, message_, executed, false);
         return false;
@@ -197,8 +195,7 @@ SequenceEngine::Flow SequenceEngine::RunMutualTest(int& step, int& executed, con
         if (!SoftResetForRepeat(step, executed, false))
             return Flow::kEnd;
         mutualAutoRepeat_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     int retry = RecordStepFail(step, message_, executed, true);
@@ -224,8 +221,7 @@ SequenceEngine::Flow SequenceEngine::RunCheckFirmwareId(int& step, int& executed
         // Repaired: check again in the same row, reading the message it left.
         message_[kMessageSize - 1] = '\0';
         keepMessage_ = true;
-        --step;
-        --executed;
+        RepeatStep(step, executed, false);
         return Flow::kNext;
     }
     return ApplyRule(step, executed, entry.onOther);
@@ -243,18 +239,17 @@ void WriteFerritFile(const char* text) {
 
 SequenceEngine::Flow SequenceEngine::SwitchAndRestart(int& step, int& executed, int index,
                                                       const char* passText) {
-    // The stage is replaced by the switch: keep this step's name for its row.
-    char name[kStepNameSize];
-    std::snprintf(name, sizeof name, "%s", StepName(step));
+    // The switch replaces the stage; the step keeps its entry for its row
+    // until the restart resolves the new steps.
     if (!switcher_.SwitchSetting(index)) {
         // Running on with a half-replaced stage would run the wrong steps, in
         // this run and in the next one, until a setting loads.
-        RecordFail(step, name, kSwitchFailed, executed, false);
+        RecordStepFail(step, kSwitchFailed, executed, false);
         switchFailed_ = true;
         startsRefused_ = true;
         return Flow::kEnd;
     }
-    RecordPass(step, name, executed, passText);
+    RecordStepPass(step, executed, passText);
     ResetStepResults(executed);
     FillStepList(true);
     return Flow::kRestart;

@@ -6,6 +6,8 @@
 #include <windows.h>
 #endif
 
+namespace vantro {
+
 namespace {
 
 class StdioWriter : public IniFileWriter {
@@ -60,3 +62,5 @@ IniFileAccess& IniRealFiles() {
     static RealFiles files;
     return files;
 }
+
+}  // namespace vantro

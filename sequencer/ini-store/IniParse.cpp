@@ -2,6 +2,8 @@
 // place; values are copied into their own nodes.
 #include "vantro/IniStore.h"
 
+namespace vantro {
+
 namespace {
 
 enum class ParseState { BetweenEntries, InSectionName, Comment, InKey, AfterKey, BeforeValue, InValue };
@@ -99,3 +101,5 @@ void IniParseText(IniDictionary* dict, char* text, size_t length) {
         StoreValue(dict, section, key, end, end);
     }
 }
+
+}  // namespace vantro

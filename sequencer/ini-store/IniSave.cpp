@@ -7,6 +7,8 @@
 #include "vantro/IniFileAccess.h"
 #include "vantro/IniStore.h"
 
+namespace vantro {
+
 namespace {
 
 struct SaveRun {
@@ -80,3 +82,5 @@ bool IniSave(IniDictionary* dict, const char* path, IniFileAccess& files) {
         return false;
     return files.Replace(backup.c_str(), path);
 }
+
+}  // namespace vantro

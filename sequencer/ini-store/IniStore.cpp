@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <new>
 
+namespace vantro {
+
 namespace {
 
 void ReleaseValue(void* value) {
@@ -110,3 +112,5 @@ void IniFree(IniDictionary* dict) {
     std::free(dict->text);
     delete dict;
 }
+
+}  // namespace vantro

@@ -1,5 +1,7 @@
 #include "vantro/NameTable.h"
 
+namespace vantro {
+
 namespace {
 
 std::string LowerAscii(const char* name) {
@@ -100,3 +102,5 @@ void NameTableDestroy(NameTable* table, NameValueRelease release) {
     }
     delete table;
 }
+
+}  // namespace vantro

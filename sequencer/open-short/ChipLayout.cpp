@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "OpenShortRows.h"
 #include "vantro/OpenShortParse.h"
 
 namespace vantro {
@@ -13,17 +14,19 @@ int ChipCount(const OpenShortRecords& r) {
 
 }  // namespace
 
+// The ranges and overlaps come from the file: the arithmetic is done wide and
+// clamped, so a hostile file cannot overflow it.
 void SetChipXRanges(OpenShortRecords& r) {
-    int shifted = 0;  // overlap channels of the earlier shared chips
+    int64_t shifted = 0;  // overlap channels of the earlier shared chips
     for (int i = 0; i < ChipCount(r); ++i) {
         const OverlapEntry e = OverlapOfChip(r.layout, i);
         if (e.type != kOverlapShared)
             continue;
         ChipXRange& x = r.data.chipX[i];
-        x.extendedLow = x.low - e.left;
-        x.extendedHigh = x.high + e.right;
-        x.offset = shifted + e.left;
-        shifted += e.left + e.right;
+        x.extendedLow = ClampToInt(static_cast<int64_t>(x.low) - e.left);
+        x.extendedHigh = ClampToInt(static_cast<int64_t>(x.high) + e.right);
+        x.offset = ClampToInt(shifted + e.left);
+        shifted = ClampToInt(shifted + e.left + e.right);
     }
 }
 
@@ -32,14 +35,14 @@ int MapNgChannel(const OpenShortRecords& r, char letter, int number) {
         const ChipXRange& x = r.data.chipX[i];
         if (letter == 'X') {
             if (x.low <= number && number <= x.high)
-                return x.offset + number;
+                return AddClamped(x.offset, number);
             continue;
         }
         // Only a chip that shares channels has an extended part.
         if (OverlapOfChip(r.layout, i).type != kOverlapShared)
             continue;
         if ((x.extendedLow <= number && number < x.low) || (x.high < number && number <= x.extendedHigh))
-            return x.offset + number;
+            return AddClamped(x.offset, number);
     }
     return number;
 }
@@ -53,7 +56,7 @@ void MarkOverlapChannels(OpenShortRecords& r, int width) {
         width = kOsGridSide;
     int counter = 1;
     for (int i = 0; i < width; ++i) {
-        int start = 0;
+        int64_t start = 0;
         int chip = 0;
         for (; chip < ChipCount(r); ++chip) {
             if (t.runningEnd[chip] > i)
@@ -62,13 +65,13 @@ void MarkOverlapChannels(OpenShortRecords& r, int width) {
         }
         if (chip == ChipCount(r))
             continue;  // beyond every chip's end
-        const int end = t.runningEnd[chip];
+        const int64_t end = t.runningEnd[chip];
         const OverlapEntry e = OverlapOfChip(t, chip);
         const bool shared = e.type == kOverlapShared;
         if (shared && i - start < e.left) {
-            t.localChannel[i] = (i - start) - e.left + counter;
+            t.localChannel[i] = ClampToInt((i - start) - e.left + counter);
         } else if (shared && end - i <= e.right) {
-            t.localChannel[i] = e.right - (end - i) + counter;
+            t.localChannel[i] = ClampToInt(e.right - (end - i) + counter);
         } else {
             t.localChannel[i] = counter++;
             continue;

@@ -1,6 +1,8 @@
 // Row helpers shared by the open/short parsers.
 #pragma once
 
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -31,6 +33,16 @@ inline int CellCount(const CsvRow& row) {
 
 inline int CellInt(const CsvRow& row, int cell) {
     return atoi(row[cell].c_str());
+}
+
+// Sums of a file's numbers: a hostile row must not overflow them, so the sum
+// stops at the int range (every sum of sane values is unchanged).
+inline int ClampToInt(int64_t value) {
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+
+inline int AddClamped(int a, int b) {
+    return ClampToInt(static_cast<int64_t>(a) + b);
 }
 
 inline float CellFloat(const CsvRow& row, int cell) {

@@ -49,13 +49,13 @@ int SharedWidth(const OpenShortRecords& r) {
     int extra = 0;
     for (int i = 0; i < r.shared.chipCount && i < kOsMaxChips; ++i)
         if (r.layout.overlap[i].type == kOverlapShared)
-            extra += r.layout.overlap[i].left + r.layout.overlap[i].right;
+            extra = AddClamped(extra, AddClamped(r.layout.overlap[i].left, r.layout.overlap[i].right));
     return extra;
 }
 
 // The "Width" row: the panel width and the chips' order numbers and first values.
 bool ReadWidthRow(OpenShortRecords& r, const CsvRow& row, int& width) {
-    width = CellInt(row, 1) + SharedWidth(r);
+    width = AddClamped(CellInt(row, 1), SharedWidth(r));
     if (width <= 0 || width > kOsGridSide)
         return false;
     const int cells = CellCount(row);
@@ -67,7 +67,7 @@ bool ReadWidthRow(OpenShortRecords& r, const CsvRow& row, int& width) {
     if (cells >= 2 * chips + 2) {
         for (int i = 0; i < chips; ++i) {
             t.firstValue[i] = CellInt(row, 2 * i + 3);
-            r.data.secondChipTotal += t.firstValue[i];
+            r.data.secondChipTotal = AddClamped(r.data.secondChipTotal, t.firstValue[i]);
             const std::string& label = row[2 * i + 2];
             const unsigned char last = label.empty() ? 0 : static_cast<unsigned char>(label.back());
             t.orderNumber[i] = isdigit(last) ? last - '0' + 1 : 0;
@@ -93,10 +93,11 @@ bool ReadHeightRow(OpenShortRecords& r, const CsvRow& row, int& height) {
         int running = 0;
         for (int i = 0; i < chips; ++i) {
             const OverlapEntry e = OverlapOfChip(t, i);
-            t.secondValue[i] = CellInt(row, 2 * i + 3) + (e.type == kOverlapShared ? e.left + e.right : 0);
-            running += t.secondValue[i];
+            t.secondValue[i] = AddClamped(CellInt(row, 2 * i + 3),
+                                          e.type == kOverlapShared ? AddClamped(e.left, e.right) : 0);
+            running = AddClamped(running, t.secondValue[i]);
             t.runningEnd[i] = running;
-            r.data.firstChipTotal += t.secondValue[i];
+            r.data.firstChipTotal = AddClamped(r.data.firstChipTotal, t.secondValue[i]);
         }
     } else {
         for (int i = 0; i < chips; ++i) {

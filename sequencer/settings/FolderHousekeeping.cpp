@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace vantro {
+
 bool DeleteFolderTree(FolderSystem& folders, const char* folder, int fixLogPath) {
     std::vector<FolderEntry> entries;
     if (!folder || !*folder || !folders.ListEntries(folder, entries))
@@ -28,3 +30,5 @@ bool ResetLogFolder(FolderSystem& folders, const char* folder, int fixLogPath) {
     // A folder that is already there (a fixed log folder) is as good as a new one.
     return folders.CreateFolder(folder) || folders.IsFolder(folder);
 }
+
+}  // namespace vantro

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace vantro {
+
 std::string NormalFolderPath(const std::string& absolutePath) {
     std::string path = absolutePath;
     for (char& c : path) {
@@ -54,3 +56,5 @@ FolderRelation CompareFolders(const std::string& oldAbsolute, const std::string&
         return FolderRelation::OldInsideExpected;
     return FolderRelation::Different;
 }
+
+}  // namespace vantro

@@ -10,6 +10,8 @@
 #include "vantro/StageFiles.h"
 #include "vantro/SwitchSetting.h"
 
+namespace vantro {
+
 namespace {
 
 enum class From { MPSet, Config };
@@ -72,7 +74,7 @@ bool LoadToolFile(Loader& l, IniText& fileName, const char* section, const char*
     return false;
 }
 
-// Step 13: the operation names on offer, and the extra files they need.
+// The operation names on offer, and the extra files they need.
 bool LoadOfferedOperations(Loader& l) {
     SequencerSettings& s = l.s;
     s.OperationList.OperationNO = IniGetInt(l.d.mpset, "OperationList", "OperationNO");
@@ -152,23 +154,23 @@ int Clamp(int value, int low, int high) {
     return value < low ? low : (value > high ? high : value);
 }
 
-}  // namespace
-
-bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* config) {
-    dialog.mpset = mpset;
-    dialog.config = config;
-    SequencerSettings& s = dialog.settings;
-    Loader l{dialog, s};
+// Ports beyond the 64-entry table are never written.
+bool LoadPortDisplay(Loader& l) {
+    SequencerSettings& s = l.s;
+    s.RealPortToDisplay.PortNO =
+        Clamp(IniGetInt(l.d.config, "RealPortToDisplay", "PortNO"), 0, kMaxRealPorts);
     char key[32];
-
-    // 1. Ports beyond the 64-entry table are never written.
-    s.RealPortToDisplay.PortNO = Clamp(IniGetInt(config, "RealPortToDisplay", "PortNO"), 0, kMaxRealPorts);
     for (int n = 1; n <= s.RealPortToDisplay.PortNO; ++n) {
         std::snprintf(key, sizeof key, "RealPort%d", n);
-        s.RealPortToDisplay.RealPort[n - 1] = IniGetInt(config, "RealPortToDisplay", key);
+        s.RealPortToDisplay.RealPort[n - 1] = IniGetInt(l.d.config, "RealPortToDisplay", key);
     }
+    return true;
+}
 
-    // 2.
+// The modes, the log naming, the title and the re-install tool's folder.
+bool LoadModesAndReinstall(Loader& l) {
+    SequencerSettings& s = l.s;
+    IniDictionary* mpset = l.d.mpset;
     const IntKey general[] = {
         {M, "General", "CHNcomment", &s.General.CHNcomment},
         {M, "General", "ReadFWInfo", &s.General.ReadFWInfo},
@@ -195,7 +197,7 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
     s.Ferrit.AutoBackToDefault = IniGetInt(mpset, "Ferrit", "AutoBackToDefault");
     s.Display.Title = l.Optional(M, "Display", "Title");
     if (s.Display.Title.present())
-        dialog.window.SetWindowTitle(s.Display.Title.c_str());
+        l.d.window.SetWindowTitle(s.Display.Title.c_str());
     const TextKey devcon[] = {{M, "ReInstall", "DevconPath", &s.ReInstall.DevconPath, "Quenfor", nullptr}};
     if (!l.Texts(devcon, COUNT(devcon)))
         return false;
@@ -207,9 +209,13 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {M, "General", "PreReadFWInfoDelay", &s.General.PreReadFWInfoDelay},
     };
     l.Ints(reinstall, COUNT(reinstall));
+    return true;
+}
 
-    // 3.
-    const TextKey tools1[] = {
+// The I2C test and power tools, and the name of the default user-set file.
+bool LoadPowerTools(Loader& l) {
+    SequencerSettings& s = l.s;
+    const TextKey tools[] = {
         {C, "I2CTest", "I2CTestCmd", &s.I2CTest.I2CTestCmd, nullptr, nullptr},
         {C, "I2CTest", "I2CTestParm", &s.I2CTest.I2CTestParm, nullptr, nullptr},
         {C, "SetPowerInfo", "PowerOnCmd", &s.SetPowerInfo.PowerOnCmd, nullptr, nullptr},
@@ -218,30 +224,40 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "SetPowerInfo", "PowerOffParm", &s.SetPowerInfo.PowerOffParm, nullptr, nullptr},
         {C, "OpenShort", "UserSetIni", &s.OpenShort.UserSetIni, nullptr, nullptr},
     };
-    if (!l.Texts(tools1, COUNT(tools1)))
-        return false;
+    return l.Texts(tools, COUNT(tools));
+}
 
-    // 4.
+// The default user-set file, held for the open/short operations.
+bool LoadUserSetFile(Loader& l) {
+    SequencerSettings& s = l.s;
     IniFree(s.userSetIni);
-    s.userSetIni = dialog.loadIni(s.OpenShort.UserSetIni.c_str());
+    s.userSetIni = l.d.loadIni(s.OpenShort.UserSetIni.c_str());
     if (!s.userSetIni) {
-        ShowWarning(dialog, "Could not find default user set file!");
+        ShowWarning(l.d, "Could not find default user set file!");
         return false;
     }
     s.Use2DFiles = IniGetInt(s.userSetIni, "Switch", "Use2DFiles");
+    return true;
+}
 
-    // 5.
-    const IntKey delays1[] = {
+// The open/short delays and the calibration query.
+bool LoadTestDelays(Loader& l) {
+    SequencerSettings& s = l.s;
+    const IntKey delays[] = {
         {M, "OpenShort", "PreMutDelay", &s.OpenShort.PreMutDelay},
         {M, "OpenShort", "PreSelfDelay", &s.OpenShort.PreSelfDelay},
         {M, "SetFWparm", "PreQryCalibDelay", &s.SetFWparm.PreQryCalibDelay},
         {M, "SetFWparm", "QryCalibRetry", &s.SetFWparm.QryCalibRetry},
         {M, "SetFWparm", "QryCalibRetryDelay", &s.SetFWparm.QryCalibRetryDelay},
     };
-    l.Ints(delays1, COUNT(delays1));
+    l.Ints(delays, COUNT(delays));
+    return true;
+}
 
-    // 6. - 8.
-    const TextKey tools2[] = {
+// The batch, parameter and uniformity tools.
+bool LoadParameterTools(Loader& l) {
+    SequencerSettings& s = l.s;
+    const TextKey tools[] = {
         {C, "UserDefBat", "UserDefBatCmd", &s.UserDefBat.UserDefBatCmd, nullptr, nullptr},
         {C, "ReserveFWparm", "ReserveParmCmd", &s.ReserveFWparm.ReserveParmCmd, nullptr, nullptr},
         {C, "ReserveFWparm", "SettingFile", &s.ReserveFWparm.SettingFile, nullptr, nullptr},
@@ -250,26 +266,34 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Uniformity", "UniformityCmd", &s.Uniformity.UniformityCmd, nullptr, nullptr},
         {M, "Uniformity", "Criterion", &s.Uniformity.Criterion, nullptr, nullptr},
     };
-    if (!l.Texts(tools2, COUNT(tools2)))
+    if (!l.Texts(tools, COUNT(tools)))
         return false;
-    s.Uniformity.forVoltage = IniGetInt(mpset, "Uniformity", "forVoltage");
-    s.Uniformity.PreUniformity = IniGetInt(mpset, "Uniformity", "PreUniformity");
+    s.Uniformity.forVoltage = IniGetInt(l.d.mpset, "Uniformity", "forVoltage");
+    s.Uniformity.PreUniformity = IniGetInt(l.d.mpset, "Uniformity", "PreUniformity");
     const TextKey onSet[] = {{C, "SetFWparm", "OnSetParmCmd", &s.SetFWparm.OnSetParmCmd, nullptr, nullptr}};
-    if (!l.Texts(onSet, COUNT(onSet)))
-        return false;
+    return l.Texts(onSet, COUNT(onSet));
+}
 
-    // 9.
+// Each chip's register table and configuration file, chip by chip.
+bool LoadChipParameterFiles(Loader& l) {
+    SequencerSettings& s = l.s;
+    char key[32];
     for (int chip = 1; chip <= 5; ++chip) {
         for (int arg = 1; arg <= 2; ++arg) {
             std::snprintf(key, sizeof key, "OnSetChip%dParmArg%d", chip, arg);
             IniText& target =
                 arg == 1 ? s.SetFWparm.OnSetChipParmArg1[chip - 1] : s.SetFWparm.OnSetChipParmArg2[chip - 1];
-            if (!RequireText(dialog, mpset, "SetFWparm", key, target))
+            if (!RequireText(l.d, l.d.mpset, "SetFWparm", key, target))
                 return false;
         }
     }
+    return true;
+}
 
-    // 10.
+// The firmware operations' switches, delays and time limits.
+bool LoadFirmwareTimes(Loader& l) {
+    SequencerSettings& s = l.s;
+    IniDictionary* mpset = l.d.mpset;
     s.FWID.AutoQuenfor = IniGetInt(mpset, "FWID", "AutoQuenfor") == 1;
     s.IsOkFW.AutoQuenfor = IniGetInt(mpset, "IsOkFW", "AutoQuenfor") == 1;
     s.AutoQuenfor.ReburnBySPI = IniGetInt(mpset, "AutoQuenfor", "ReburnBySPI") == 1;
@@ -290,29 +314,34 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {M, "UptFirmInfo", "AutoReburnCnt", &s.UptFirmInfo.AutoReburnCnt},
     };
     l.Ints(firmware, COUNT(firmware));
+    return true;
+}
 
-    // 11.
-    const TextKey tools3[] = {
+// The barcode and ten-finger tools.
+bool LoadBarcodeAndTouchTools(Loader& l) {
+    SequencerSettings& s = l.s;
+    const TextKey tools[] = {
         {C, "ScanBarCode", "ScanBarCodeCmd", &s.ScanBarcode.ScanBarCodeCmd, nullptr, nullptr},
         {C, "ScanBarCode", "ScanBarCodeIni", &s.ScanBarcode.ScanBarCodeIni, nullptr, nullptr},
         {C, "ScanBarCode", "ScanBarCodeRst", &s.ScanBarcode.ScanBarCodeRst, nullptr, nullptr},
         {C, "TenFingersTest", "TenFingersTestCmd", &s.TenFingersTest.TenFingersTestCmd, nullptr, nullptr},
         {C, "TenFingersTest", "TenFingersTestIni", &s.TenFingersTest.TenFingersTestIni, nullptr, nullptr},
     };
-    if (!l.Texts(tools3, COUNT(tools3)))
-        return false;
+    return l.Texts(tools, COUNT(tools));
+}
 
-    // 12. Copied as text, never used as a format.
+// The mode password, copied as text, never used as a format.
+bool LoadModePassword(Loader& l) {
     IniText password;
-    if (!RequireText(dialog, mpset, "ModePwd", "EngPwd", password))
+    if (!RequireText(l.d, l.d.mpset, "ModePwd", "EngPwd", password))
         return false;
-    CopyBounded(s.ModePwd.EngPwd, password.c_str());
+    CopyBounded(l.s.ModePwd.EngPwd, password.c_str());
+    return true;
+}
 
-    // 13.
-    if (!LoadOfferedOperations(l))
-        return false;
-
-    // 14.
+// The further operations' delays and time limits.
+bool LoadOperationTimes(Loader& l) {
+    SequencerSettings& s = l.s;
     const IntKey times[] = {
         {M, "SetFWparm", "PreOnlineSetParmDelay", &s.SetFWparm.PreOnlineSetParmDelay},
         {M, "SetFWparm", "OnlineSetParmTimeout", &s.SetFWparm.OnlineSetParmTimeout},
@@ -336,9 +365,14 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {M, "General", "FirmSettingByGUI", &s.General.FirmSettingByGUI},
     };
     l.Ints(times, COUNT(times));
+    return true;
+}
 
-    // 15.
-    const TextKey tools4[] = {
+// The outside tools' command lines, with the open/short time limits
+// between the two groups.
+bool LoadToolCommands(Loader& l) {
+    SequencerSettings& s = l.s;
+    const TextKey firstTools[] = {
         {C, "Quenfor", "UptFirmCmd", &s.Quenfor.UptFirmCmd, nullptr, nullptr},
         {C, "Quenfor", "UptFirmParm1", &s.Quenfor.UptFirmParm1, nullptr, nullptr},
         {C, "Quenfor", "UptFirmParm2", &s.Quenfor.UptFirmParm2, nullptr, nullptr},
@@ -356,7 +390,7 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Gannick", "GannickCmd", &s.Gannick.GannickCmd, nullptr, "m_GannickCmd"},
         {C, "Gannick", "GannickParm", &s.Gannick.GannickParm, nullptr, nullptr},
     };
-    if (!l.Texts(tools4, COUNT(tools4)))
+    if (!l.Texts(firstTools, COUNT(firstTools)))
         return false;
     const IntKey openShort[] = {
         {M, "OpenShort", "MutualTestTimeout", &s.OpenShort.MutualTestTimeout},
@@ -365,7 +399,7 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {M, "OpenShort", "SelfTestRepeatTargetTime", &s.OpenShort.SelfTestRepeatTargetTime},
     };
     l.Ints(openShort, COUNT(openShort));
-    const TextKey tools5[] = {
+    const TextKey firmwareTools[] = {
         {C, "Dreffin", "DreffinCmd", &s.Dreffin.DreffinCmd, nullptr, nullptr},
         {C, "Dreffin", "DreffinParm1", &s.Dreffin.DreffinParm1, nullptr, nullptr},
         {C, "Dreffin", "DreffinParm2", &s.Dreffin.DreffinParm2, nullptr, nullptr},
@@ -380,27 +414,54 @@ bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* 
         {C, "Yarrowe", "YarroweCmd", &s.Yarrowe.YarroweCmd, nullptr, nullptr},
         {C, "ShowResult", "ShowResultCmd", &s.ShowResult.ShowResultCmd, nullptr, nullptr},
     };
-    if (!l.Texts(tools5, COUNT(tools5)))
-        return false;
+    return l.Texts(firmwareTools, COUNT(firmwareTools));
+}
 
-    // 16. The chip count indexes ten-slot tables.
-    s.AutoLoopTest.AutoLoop = IniGetInt(mpset, "AutoLoopTest", "AutoLoop");
-    s.AutoLoopTest.BreakAsFail = IniGetInt(mpset, "AutoLoopTest", "BreakAsFail");
-    s.MultiChip.SlaveNO = IniGetInt(mpset, "MultiChip", "SlaveNO");
-    dialog.shared.chipCount = Clamp(s.MultiChip.SlaveNO, 0, kMaxChipCount - 1) + 1;
+// The loop, the chips and the window; the chip count indexes ten-slot tables.
+bool LoadLoopAndChips(Loader& l) {
+    SequencerSettings& s = l.s;
+    s.AutoLoopTest.AutoLoop = IniGetInt(l.d.mpset, "AutoLoopTest", "AutoLoop");
+    s.AutoLoopTest.BreakAsFail = IniGetInt(l.d.mpset, "AutoLoopTest", "BreakAsFail");
+    s.MultiChip.SlaveNO = IniGetInt(l.d.mpset, "MultiChip", "SlaveNO");
+    l.d.shared.chipCount = Clamp(s.MultiChip.SlaveNO, 0, kMaxChipCount - 1) + 1;
+    char key[32];
     for (int i = 0; i < kSlaveIdxCount; ++i) {
         std::snprintf(key, sizeof key, "SlaveIdx%d", i);
-        s.MultiChip.SlaveIdx[i] = IniGetInt(config, "MultiChip", key);
+        s.MultiChip.SlaveIdx[i] = IniGetInt(l.d.config, "MultiChip", key);
     }
-    s.Window.MostTop = IniGetInt(config, "Window", "MostTop");
+    s.Window.MostTop = IniGetInt(l.d.config, "Window", "MostTop");
+    return true;
+}
 
-    // 17. - 18.
+// The settings list; config.ini is saved once when a folder key changed.
+bool LoadSettingsListAndSave(Loader& l) {
     bool configChanged = false;
-    if (!LoadSettingsList(dialog, configChanged))
+    if (!LoadSettingsList(l.d, configChanged))
         return false;
     if (configChanged)
-        IniSave(config, dialog.configPath);  // a failed save leaves the file as it was
+        IniSave(l.d.config, l.d.configPath);  // a failed save leaves the file as it was
+    return true;
+}
 
-    // 19.
+// The load's steps in their fixed order; the first that fails ends it.
+using LoadStep = bool (*)(Loader&);
+constexpr LoadStep kLoadSteps[] = {
+    LoadPortDisplay,          LoadModesAndReinstall, LoadPowerTools,          LoadUserSetFile,
+    LoadTestDelays,           LoadParameterTools,    LoadChipParameterFiles,  LoadFirmwareTimes,
+    LoadBarcodeAndTouchTools, LoadModePassword,      LoadOfferedOperations,   LoadOperationTimes,
+    LoadToolCommands,         LoadLoopAndChips,      LoadSettingsListAndSave,
+};
+
+}  // namespace
+
+bool LoadSettings(IniDictionary* mpset, SettingsContext& dialog, IniDictionary* config) {
+    dialog.mpset = mpset;
+    dialog.config = config;
+    Loader l{dialog, dialog.settings};
+    for (LoadStep step : kLoadSteps)
+        if (!step(l))
+            return false;
     return SwitchSetting(dialog, 0);
 }
+
+}  // namespace vantro

@@ -7,6 +7,8 @@
 #include "vantro/FolderPaths.h"
 #include "SettingsReaders.h"
 
+namespace vantro {
+
 namespace {
 
 struct FolderKey {
@@ -140,3 +142,5 @@ bool LoadSettingsList(SettingsContext& dialog, bool& configChanged) {
     }
     return true;
 }
+
+}  // namespace vantro

@@ -4,7 +4,11 @@
 
 #include "vantro/SettingsContext.h"
 
+namespace vantro {
+
 // Fills the settings list and the combo and brings every setting's folder
 // keys into their fixed form; configChanged tells whether config.ini changed.
 // False after one box.
 bool LoadSettingsList(SettingsContext& dialog, bool& configChanged);
+
+}  // namespace vantro

@@ -1,5 +1,7 @@
 #include "vantro/SettingsContext.h"
 
+namespace vantro {
+
 SettingsContext::~SettingsContext() {
     ReleaseSettingsFiles(*this);
 }
@@ -14,3 +16,5 @@ void ReleaseSettingsFiles(SettingsContext& context) {
         *file = nullptr;
     }
 }
+
+}  // namespace vantro

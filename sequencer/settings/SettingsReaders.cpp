@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace vantro {
+
 void CopyBounded(char* target, size_t size, const char* source) {
     if (size == 0)
         return;
@@ -49,3 +51,5 @@ bool WriteKeyInt(SettingsContext& context, IniDictionary* dict, const char* sect
 std::string NotExist(const char* key) {
     return std::string(key) + " not exist";
 }
+
+}  // namespace vantro

@@ -7,6 +7,8 @@
 #include "vantro/IniStore.h"
 #include "vantro/SettingsContext.h"
 
+namespace vantro {
+
 // Copies at most size-1 characters and always terminates.
 void CopyBounded(char* target, size_t size, const char* source);
 template <size_t N>
@@ -32,3 +34,5 @@ bool WriteKeyInt(SettingsContext& context, IniDictionary* dict, const char* sect
                  int value, const char* caption);
 // The caption "<key> not exist".
 std::string NotExist(const char* key);
+
+}  // namespace vantro

@@ -4,6 +4,8 @@
 #include "SettingsReaders.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 namespace {
 
 bool CopyRequired(SettingsContext& dialog, IniDictionary* config, const char* section, const char* key,
@@ -129,3 +131,5 @@ bool LoadStageInfo(SettingsContext& dialog, const char* section, IniDictionary* 
     dialog.stageLoaded = loaded;
     return loaded;
 }
+
+}  // namespace vantro

@@ -5,6 +5,8 @@
 #include "SettingsReaders.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 namespace {
 
 void PutInt(SettingsContext& d, IniDictionary* dict, const char* section, const char* key, int value,
@@ -118,3 +120,5 @@ void SaveBarcodeIni(SettingsContext& dialog, IniDictionary* barcodeIni) {
     PutInt(dialog, barcodeIni, "ScanBarcode", "BcdAuto", b.BcdAuto);
     PutInt(dialog, barcodeIni, "ScanBarcode", "BcdManu", b.BcdManu);
 }
+
+}  // namespace vantro

@@ -6,6 +6,8 @@
 #include "SettingsReaders.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 bool SwitchSetting(SettingsContext& dialog, int index) {
     // The serial number resumes where it stopped when the setting comes back.
     const int leaving = dialog.currentSetting;
@@ -35,3 +37,5 @@ bool SwitchSetting(SettingsContext& dialog, int index) {
     ResetLogFolder(dialog.folders, s.NgFolder, fixLogPath);
     return true;
 }
+
+}  // namespace vantro

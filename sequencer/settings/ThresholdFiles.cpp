@@ -5,6 +5,8 @@
 #include "SettingsReaders.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 namespace {
 
 struct IntKey {
@@ -185,3 +187,5 @@ bool LoadBarcodeIni(SettingsContext& dialog, IniDictionary* barcodeIni) {
     barcode.BcdManu = IniGetInt(barcodeIni, "ScanBarcode", "BcdManu");
     return true;
 }
+
+}  // namespace vantro

@@ -3,6 +3,8 @@
 #include "SettingsReaders.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 namespace {
 
 bool WriteOpenShortFile(SettingsContext& dialog, const UserSetValues& values, bool mutual) {
@@ -36,3 +38,5 @@ bool WriteUserSetIni(SettingsContext& dialog, const UserSetValues& values) {
 bool WriteUserSetIniWithCalibration(SettingsContext& dialog, const UserSetValues& values) {
     return WriteOpenShortFile(dialog, values, true);
 }
+
+}  // namespace vantro

@@ -72,6 +72,16 @@ bool Exists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
+bool MakeFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::create_directory(path, error);
+}
+
+bool RemoveFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error) && std::filesystem::remove(path, error);
+}
+
 void FreshFolderTest::SetUp() {
     previous_ = std::filesystem::current_path();
     static unsigned counter = 0;

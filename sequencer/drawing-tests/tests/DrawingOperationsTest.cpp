@@ -7,16 +7,12 @@
 #include "test_support/TestFiles.h"
 #include "DrawingFakes.h"
 
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace vantro {
 namespace {
 
 using namespace drawing_fakes;
+using test_support::MakeFolder;
+using test_support::RemoveFolder;
 
 Journal* gJournal = nullptr;
 bool gLoadFails = false;
@@ -24,22 +20,6 @@ bool gLoadFails = false;
 IniDictionary* RecordingLoad(const char* path) {
     gJournal->push_back(std::string("load ") + path);
     return gLoadFails ? nullptr : IniLoad(path);
-}
-
-void MakeFolder(const char* path) {
-#ifdef _WIN32
-    _mkdir(path);
-#else
-    mkdir(path, 0755);
-#endif
-}
-
-void RemoveFolder(const char* path) {
-#ifdef _WIN32
-    _rmdir(path);
-#else
-    rmdir(path);
-#endif
 }
 
 const char kStationConfig[] = "[LinearTest]\n"
@@ -113,7 +93,7 @@ protected:
         const DispatchEntry* entry = FindDispatchEntry(name);
         EXPECT_NE(entry, nullptr) << name;
         if (!entry)
-            return -1;
+            return static_cast<StepOutcome>(-1);
         std::snprintf(message, sizeof message, "untouched");
         StepCall call;
         call.mode = entry->mode;
@@ -167,7 +147,7 @@ TEST_F(DrawingOperationsTest, FamilyNotLoadedAtStartFailsAfterTheStatusAlone) {
         IniFree(*c.dictionary);
         *c.dictionary = nullptr;
         journal.clear();
-        EXPECT_EQ(Step(c.step), 1);
+        EXPECT_EQ(Step(c.step), kStepFailNoRetry);
         EXPECT_STREQ(message, "Read/Write Linear Config File Failed !");
         EXPECT_EQ(journal, Journal{std::string("status ") + c.status});
     }
@@ -179,7 +159,7 @@ TEST_F(DrawingOperationsTest, PassingStepWorksInOrderAndEndsTheProgram) {
     WriteBytes("linear.ini", file);
     launcher.script.resultAtLook = 2;
     launcher.script.resultBytes = "Result=1\n";
-    EXPECT_EQ(Step("LinearTest_NoOrder"), 2);
+    EXPECT_EQ(Step("LinearTest_NoOrder"), kStepPass);
     EXPECT_STREQ(message, "untouched");
     EXPECT_EQ(journal, (Journal{"status Linear Test Executing", "load linear.ini", "exists LinearResult.txt",
                                 "exists LinearTool.exe", "start LinearTool.exe|", "wait 0", "exit code",
@@ -194,7 +174,7 @@ TEST_F(DrawingOperationsTest, EarlierVerdictIsDeletedBeforeTheStart) {
     std::string file = kDrawingFile;
     file.replace(file.find("testvalue=0"), 11, "testvalue=4");
     WriteBytes("vuza.ini", file);
-    EXPECT_EQ(Step("VUZA_CornerTest"), 0);
+    EXPECT_EQ(Step("VUZA_CornerTest"), kStepFailRetry);
     EXPECT_STREQ(message, "131 - Corner Test Timeout !");
     EXPECT_FALSE(OnDisk(kDrawingResultFile));
     EXPECT_EQ(Count("sleep 1000"), 0);
@@ -214,7 +194,7 @@ TEST_F(DrawingOperationsTest, MissingKeyShowsOneBoxAndLeavesTheFileAsItWas) {
         file.erase(file.find(c.cut), std::string(c.cut).size());
         WriteBytes("vuza.ini", file);
         journal.clear();
-        EXPECT_EQ(Step("VUZA_OpenshortTest"), 1);
+        EXPECT_EQ(Step("VUZA_OpenshortTest"), kStepFailNoRetry);
         EXPECT_STREQ(message, "124 - Set Linear Config File Failed !");
         EXPECT_EQ(journal, (Journal{"status VUZA Open Short Test Executing", "load vuza.ini",
                                     std::string("box Set Linear Config File Failed / ") + c.caption}));
@@ -224,7 +204,7 @@ TEST_F(DrawingOperationsTest, MissingKeyShowsOneBoxAndLeavesTheFileAsItWas) {
 
 TEST_F(DrawingOperationsTest, FailedSaveStartsNothing) {
     MakeFolder("multi.ini.bak");
-    EXPECT_EQ(Step("MultiTouchTest"), 1);
+    EXPECT_EQ(Step("MultiTouchTest"), kStepFailNoRetry);
     RemoveFolder("multi.ini.bak");
     EXPECT_STREQ(message, "195 - Set Linear Config File Failed !");
     EXPECT_EQ(Count("start MultiLine.exe|"), 0);
@@ -234,7 +214,7 @@ TEST_F(DrawingOperationsTest, FailedSaveStartsNothing) {
 TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDelete) {
     WriteBytes(kDrawingResultFile, "Result=1\n");
     launcher.programFound = false;
-    EXPECT_EQ(Step("MultiTouchTest"), 0);
+    EXPECT_EQ(Step("MultiTouchTest"), kStepFailRetry);
     EXPECT_STREQ(message, "196 - Cannot Run MultiLinear Tool  !");
     EXPECT_EQ(Count("runner box Could not find MultiLine.exe.\n"), 1);
     EXPECT_EQ(ReadBytes("multi.ini"), SavedDrawingFile("0", 1, "SN0042"));
@@ -243,7 +223,7 @@ TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDele
     launcher.programFound = true;
     launcher.starts = false;
     journal.clear();
-    EXPECT_EQ(Step("VUZA_MultiTouchTest"), 0);
+    EXPECT_EQ(Step("VUZA_MultiTouchTest"), kStepFailRetry);
     EXPECT_STREQ(message, "135 - Cannot Run Multi Touch Tool  !");
     EXPECT_EQ(Count("start Vuza.exe|"), 1);
     EXPECT_EQ(journal.back(), "start Vuza.exe|");
@@ -252,7 +232,7 @@ TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDele
 TEST_F(DrawingOperationsTest, ResultFileThatCannotBeRemovedStartsNothing) {
     MakeFolder(kDrawingResultFile);
     WriteBytes(std::string(kDrawingResultFile) + "/keep", "x");
-    EXPECT_EQ(Step("TraceTest"), 0);
+    EXPECT_EQ(Step("TraceTest"), kStepFailRetry);
     std::remove((std::string(kDrawingResultFile) + "/keep").c_str());
     RemoveFolder(kDrawingResultFile);
     EXPECT_STREQ(message, "98 - Cannot Open Result File !");
@@ -268,15 +248,15 @@ TEST_F(DrawingOperationsTest, PollBudgetIsTwiceTheTimeValueAndEndsEarly) {
         StepOutcome outcome;
         const char* message;
     } cases[] = {
-        {"value=0", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
-        {"", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
-        {"value=-5", 1 << 30, 0, 0, 0, "97 - Trace Test Timeout !"},
-        {"value=0", 1 << 30, 1, 0, 2, "untouched"},  // written by the time of the one look
-        {"value=3", 1 << 30, 0, 6, 0, "97 - Trace Test Timeout !"},
-        {"value=3", 3, 0, 2, 0, "97 - Trace Test Timeout !"},  // closed by the operator
-        {"value=3", 1 << 30, 3, 2, 2, "untouched"},
-        {"value=3", 1 << 30, 6, 5, 2, "untouched"},
-        {"value=3", 1 << 30, 7, 6, 2, "untouched"},  // the last look after the budget
+        {"value=0", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=-5", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=0", 1 << 30, 1, 0, kStepPass, "untouched"},  // written by the time of the one look
+        {"value=3", 1 << 30, 0, 6, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=3", 3, 0, 2, kStepFailRetry, "97 - Trace Test Timeout !"},  // closed by the operator
+        {"value=3", 1 << 30, 3, 2, kStepPass, "untouched"},
+        {"value=3", 1 << 30, 6, 5, kStepPass, "untouched"},
+        {"value=3", 1 << 30, 7, 6, kStepPass, "untouched"},  // the last look after the budget
     };
     for (auto& c : cases) {
         SCOPED_TRACE(std::string(c.time) + " runs " + std::to_string(c.runsForLooks) + " result at " +
@@ -305,10 +285,10 @@ TEST_F(DrawingOperationsTest, VerdictDecidesAndTheProgramIsAlwaysEnded) {
         StepOutcome outcome;
         const char* message;
     } cases[] = {
-        {"Result=1\n", false, 2, "untouched"},
-        {"Result=0\n", false, 0, "94 - Accuracy Test Result is NG !"},
-        {"", false, 0, "94 - Accuracy Test Result is NG !"},  // also right after a pass
-        {"Result=1\n", true, 0, "93 - Cannot Open Result File !"},
+        {"Result=1\n", false, kStepPass, "untouched"},
+        {"Result=0\n", false, kStepFailRetry, "94 - Accuracy Test Result is NG !"},
+        {"", false, kStepFailRetry, "94 - Accuracy Test Result is NG !"},  // also right after a pass
+        {"Result=1\n", true, kStepFailRetry, "93 - Cannot Open Result File !"},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -337,7 +317,7 @@ TEST_F(DrawingOperationsTest, DrawingProgramsFileKeepsEveryKey) {
                              "[Unused]\nkey=value\n";
     WriteBytes("linear.ini", file);
     std::snprintf(state.barcode, sizeof state.barcode, "AB\nC=1");
-    EXPECT_EQ(Step("AccuracyTest"), 0);
+    EXPECT_EQ(Step("AccuracyTest"), kStepFailRetry);
     EXPECT_STREQ(message, "92 - Accuracy Test Timeout !");
     EXPECT_EQ(Count("sleep 1000"), 40);  // the time reads 20
     EXPECT_EQ(ReadBytes("linear.ini"), Saved("[Switch]\nautomode=1\n\n"
@@ -351,14 +331,14 @@ TEST_F(DrawingOperationsTest, DrawingProgramsFileKeepsEveryKey) {
 TEST_F(DrawingOperationsTest, EachStepStartsFromTheFileAsItIsNow) {
     // The program rewrote its file since start: a new key and a shorter time.
     WriteBytes("vuza.ini", std::string(kDrawingFile) + "[Tool]\ncalibrated=yes\n");
-    EXPECT_EQ(Step("VUZA_LinearTest"), 0);
+    EXPECT_EQ(Step("VUZA_LinearTest"), kStepFailRetry);
     EXPECT_EQ(ReadBytes("vuza.ini"),
               SavedDrawingFile("0", 0, "SN0042") + Saved("[Tool]\ncalibrated=yes\n\n"));
 
     // Unreadable now: the copy held so far is used and saved.
     gLoadFails = true;
     WriteBytes("vuza.ini", "garbage");
-    EXPECT_EQ(Step("VUZA_MultiTouchTest"), 0);
+    EXPECT_EQ(Step("VUZA_MultiTouchTest"), kStepFailRetry);
     EXPECT_EQ(Count("load vuza.ini"), 2);
     EXPECT_EQ(ReadBytes("vuza.ini"),
               SavedDrawingFile("0", 2, "SN0042") + Saved("[Tool]\ncalibrated=yes\n\n"));
@@ -367,15 +347,15 @@ TEST_F(DrawingOperationsTest, EachStepStartsFromTheFileAsItIsNow) {
 TEST_F(DrawingOperationsTest, EntryPointsRunTheirFamily) {
     char text[kDrawingMessageSize];
     launcher.script.runsForLooks = 1;
-    EXPECT_EQ(operations.RunLinearTest(text, 4), 0);
+    EXPECT_EQ(operations.RunLinearTest(text, 4), kStepFailRetry);
     EXPECT_STREQ(text, "92 - Accuracy Test Timeout !");
     launcher.Reset();
-    EXPECT_EQ(operations.RunCustomerLinearTests(text, 3), 0);
+    EXPECT_EQ(operations.RunCustomerLinearTests(text, 3), kStepFailRetry);
     EXPECT_STREQ(text, "131 - Corner Test Timeout !");
     launcher.Reset();
-    EXPECT_EQ(operations.RunMultiLinearTest(text, 2), 0);
+    EXPECT_EQ(operations.RunMultiLinearTest(text, 2), kStepFailRetry);
     EXPECT_STREQ(text, "207 - MultiLinear Timeout !");
-    EXPECT_EQ(operations.RunMultiLinearTest(text, 3), 1);
+    EXPECT_EQ(operations.RunMultiLinearTest(text, 3), kStepFailNoRetry);
     EXPECT_STREQ(text, "Operation not available");
 }
 

@@ -8,6 +8,8 @@
 
 #include "vantro/IniStore.h"
 
+using namespace vantro;
+
 namespace {
 
 double Ms(std::chrono::steady_clock::time_point a, std::chrono::steady_clock::time_point b) {

@@ -8,6 +8,7 @@
 #include <cstring>
 
 using namespace test_support;
+using namespace vantro;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include "vantro/IniStore.h"
 #include "test_support/TestFiles.h"
 
+namespace vantro {
+
 using test_support::WriteBytes;
 
 namespace {
@@ -192,3 +194,5 @@ TEST(IniParse, RandomAndTruncatedInputsNeverCrash) {
 }
 
 }  // namespace
+
+}  // namespace vantro

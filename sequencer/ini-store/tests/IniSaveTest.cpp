@@ -10,6 +10,8 @@
 #include <windows.h>
 #endif
 
+namespace vantro {
+
 using test_support::OnDisk;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
@@ -183,3 +185,5 @@ TEST(IniSaveWin32, TargetHeldOpenWithoutSharingStaysAsItWas) {
 #endif
 
 }  // namespace
+
+}  // namespace vantro

@@ -90,6 +90,37 @@ TEST(OpenShortHostile, OversizedCountsAreRejectedBeforeTheyAreStored) {
     ExpectInsideBounds(rig);
 }
 
+// Chip widths, heights and overlaps near the int range: the layout's sums stop
+// at the range instead of overflowing (the sanitizers stop the test otherwise).
+TEST(OpenShortHostile, HugeLayoutNumbersDoNotOverflow) {
+    const char* const overlaps[] = {
+        "OverlapType,x,y,Master,2,0,1,Slave0,2,1,0,",
+        "OverlapType,x,y,Master,2,2147483647,2147483647,Slave0,2,-2147483648,-2147483648,"};
+    const char* const widths[] = {"Width,3,Master,2070000000,Slave0,2080000000,",
+                                  "Width,3,Master,-2070000000,Slave0,-2080000000,"};
+    const char* const heights[] = {"Height,2,Master,2147483647,Slave0,2147483647,",
+                                   "Height,2,Master,-2147483648,Slave0,-2147483648,"};
+    for (const char* overlap : overlaps)
+        for (const char* width : widths)
+            for (const char* height : heights) {
+                SCOPED_TRACE(std::string(overlap) + " / " + width + " / " + height);
+                Rig rig;
+                MutualFile f;
+                f.header.before = {overlap, "Channel Info,X0~X2147483647,M,X-2147483648~X3,S,"};
+                f.header.width = width;
+                f.header.height = height;
+                f.ngRows = true;
+                f.xNgRow = "X NG Channel, X2147483647, X-2147483648, O1,";
+                const std::string mutual = WriteFile("2D_Mutual.csv", MutualText(f));
+                ParseMutualResultCsv(mutual.c_str(), rig.records, false);
+                SelfFile s;
+                s.header = f.header;
+                const std::string self = WriteFile("Self.csv", SelfText(s));
+                ParseSelfResultCsv(rig.records, self.c_str(), false);
+                ExpectInsideBounds(rig);
+            }
+}
+
 // Truncated, shuffled and random variants of valid files.
 TEST(OpenShortHostile, DamagedFilesNeverEscapeTheRecord) {
     std::mt19937 random(20261211);

@@ -12,6 +12,7 @@
 #include "test_support/FuzzSupport.h"
 
 using namespace test_support;
+using namespace vantro;
 
 namespace {
 

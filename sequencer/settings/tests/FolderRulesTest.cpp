@@ -1,6 +1,8 @@
 #include "vantro/FolderHousekeeping.h"
 #include "Station.h"
 
+namespace vantro {
+
 namespace {
 
 std::string Moves(const FakeFolders& f) {
@@ -121,3 +123,5 @@ TEST(FolderHousekeeping, DeleteTreeAndResetLogFolder) {
 }
 
 }  // namespace
+
+}  // namespace vantro

@@ -9,6 +9,8 @@
 #include "framework/Prompt.h"
 #include "SettingsFakes.h"
 
+namespace vantro {
+
 namespace {
 
 TEST(FrameworkMessageDisplay, BoxesCarryTextCaptionAndIcon) {
@@ -58,3 +60,5 @@ TEST(FrameworkMessageDisplay, MissingRequiredKeyShowsOneWarningBox) {
 }
 
 }  // namespace
+
+}  // namespace vantro

@@ -3,6 +3,8 @@
 
 #include "Station.h"
 
+namespace vantro {
+
 namespace {
 
 TEST(LoadSettings, CompletePairLoadsWithoutABox) {
@@ -231,3 +233,5 @@ TEST(LoadSettings, AtMostTenSettingsAndNamesCutTo31) {
 }
 
 }  // namespace
+
+}  // namespace vantro

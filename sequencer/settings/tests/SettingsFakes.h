@@ -9,6 +9,8 @@
 #include "vantro/FolderPaths.h"
 #include "vantro/SettingsContext.h"
 
+namespace vantro {
+
 struct Box {
     std::string text, caption;
     MessageIcon icon;
@@ -128,3 +130,5 @@ std::string SetKey(const std::string& text, const std::string& section, const st
                    const std::string& value);
 void WriteStation(const std::map<std::string, std::string>& files);
 std::string ReadFile(const std::string& path);
+
+}  // namespace vantro

@@ -2,6 +2,8 @@
 
 #include "SettingsFakes.h"
 
+namespace vantro {
+
 std::map<std::string, std::string> CompleteStation() {
     std::map<std::string, std::string> files;
     files["MPSet.ini"] =
@@ -124,3 +126,5 @@ std::string ReadFile(const std::string& path) {
     std::fclose(f);
     return bytes;
 }
+
+}  // namespace vantro

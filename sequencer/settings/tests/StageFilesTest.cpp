@@ -4,6 +4,8 @@
 
 #include "Station.h"
 
+namespace vantro {
+
 namespace {
 
 // A second setting [Item1] beside the complete station, to switch to.
@@ -272,3 +274,5 @@ TEST(Writers, UserSetFileForHalvorn) {
 }
 
 }  // namespace
+
+}  // namespace vantro

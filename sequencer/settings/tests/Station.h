@@ -9,6 +9,8 @@
 #include "vantro/StageFiles.h"
 #include "vantro/SwitchSetting.h"
 
+namespace vantro {
+
 inline std::map<std::string, int>& LoadCounts() {
     static std::map<std::string, int> counts;
     return counts;
@@ -62,3 +64,5 @@ struct Station {
         return out;
     }
 };
+
+}  // namespace vantro

@@ -12,6 +12,8 @@
 #include "vantro/FolderHousekeeping.h"
 #include "vantro/StageFiles.h"
 
+namespace vantro {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -178,3 +180,5 @@ TEST(Win32Files, SavedOpenShortFileHasCrLfLinesAndNoBackup) {
 }
 
 }  // namespace
+
+}  // namespace vantro

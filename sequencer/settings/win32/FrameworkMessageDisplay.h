@@ -8,6 +8,8 @@
 
 #include "vantro/SettingsInterfaces.h"
 
+namespace vantro {
+
 class FrameworkMessageDisplay : public MessageDisplay {
 public:
     // owner names the main dialog's window at the time of each box; without
@@ -18,3 +20,5 @@ public:
 private:
     std::function<HWND()> owner_;
 };
+
+}  // namespace vantro

@@ -6,6 +6,8 @@
 
 #include "vantro/SettingsInterfaces.h"
 
+namespace vantro {
+
 namespace {
 
 class Win32FolderSystem : public FolderSystem {
@@ -66,3 +68,5 @@ DateSource& LocalDate() {
     static LocalDateSource date;
     return date;
 }
+
+}  // namespace vantro

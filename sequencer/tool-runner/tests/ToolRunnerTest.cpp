@@ -1,5 +1,7 @@
 #include "vantro/ToolRunner.h"
 
+#include "test_support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -71,21 +73,8 @@ std::string ReadAll(const char* path) {
     return text.str();
 }
 
-void RemoveFolder(const char* path) {
-#ifdef _WIN32
-    _rmdir(path);
-#else
-    rmdir(path);
-#endif
-}
-
-void MakeFolder(const char* path) {
-#ifdef _WIN32
-    _mkdir(path);
-#else
-    mkdir(path, 0755);
-#endif
-}
+using test_support::MakeFolder;
+using test_support::RemoveFolder;
 
 class ToolRunnerTest : public ::testing::Test {
 protected:

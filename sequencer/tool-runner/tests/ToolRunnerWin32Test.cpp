@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "test_support/ProgramRun.h"
+#include "test_support/TestFiles.h"
 #include "vantro/ToolRunner.h"
 #include "vantro/Win32ProcessLauncher.h"
 #include "vantro/WindowsVersion.h"
@@ -28,17 +29,8 @@ std::string CurrentFolder() {
     return folder;
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 struct BoxRecorder : UserMessages {
     void ShowMessageBox(const char* text) override { boxes.push_back(text); }
@@ -58,9 +50,14 @@ public:
         exe_ = BinFolder() + "\\standins\\" + name + ".exe";
     }
     ~StandinTool() { SetEnvironmentVariableA("NORQ_STANDIN_DIR", nullptr); }
-    void Script(const std::string& steps) { WriteAll(folder_ + "\\" + name_ + ".script", steps); }
+    void Script(const std::string& steps) { WriteBytes(folder_ + "\\" + name_ + ".script", steps); }
     const std::string& exe() const { return exe_; }
-    std::string Journal() const { return ReadAll(folder_ + "\\standin-journal.txt"); }
+    // Empty until the stand-in has written it.
+    std::string Journal() const {
+        std::string journal;
+        ReadBytes(folder_ + "\\standin-journal.txt", &journal);
+        return journal;
+    }
 
 private:
     std::string name_, folder_, exe_;
@@ -115,7 +112,7 @@ TEST_F(ToolRunnerWin32Test, StartsWithTheCommandLineVerbatimInOurFolder) {
 }
 
 TEST_F(ToolRunnerWin32Test, BatchFileExitCodeComesBack) {
-    WriteAll("exit3.bat", "@echo off\r\nexit 3\r\n");
+    WriteBytes("exit3.bat", "@echo off\r\nexit 3\r\n");
     ASSERT_TRUE(runner.RunTool("exit3.bat", "", 5000, wait, code, pid));
     EXPECT_EQ(wait, 0u);
     EXPECT_EQ(code, 3u);
@@ -137,7 +134,7 @@ TEST_F(ToolRunnerWin32Test, MissingProgramGivesOneBoxAndNoTimingLine) {
 }
 
 TEST_F(ToolRunnerWin32Test, FileThatIsNotAProgramIsNotStartedWithoutABox) {
-    WriteAll("notes.exe", "these are not instructions\r\n");
+    WriteBytes("notes.exe", "these are not instructions\r\n");
     EXPECT_FALSE(runner.RunTool("notes.exe", "", 5000, wait, code, pid));
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -252,7 +249,7 @@ TEST_F(ToolRunnerWin32Test, TimingLogLinesEndInCrLf) {
     tool.Script("wait forever\n");
     ASSERT_TRUE(runner.RunTool(tool.exe(), "", 200, wait, code, pid));
     KillToolByPid(pid);
-    std::string log = ReadAll("TestLogs\\APcostime.txt");
+    std::string log = ReadBytes("TestLogs\\APcostime.txt");
     std::string time = "\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}";
     std::string exe = std::regex_replace(tool.exe(), std::regex("[\\\\.]"), "\\$&");
     std::regex expected("start time: " + time + " " + exe + " -a 1\r\n" + "end   time: " + time + " " + exe +
@@ -301,7 +298,7 @@ TEST(SystemFunctions, ConsoleKeepsARedirectedOutput) {
     ASSERT_TRUE(child.Wait(20000));
     const DWORD exit = child.ExitCode();
     EXPECT_EQ(exit, 0u);
-    EXPECT_EQ(ReadAll("console.out"), "console created\r\n");
+    EXPECT_EQ(ReadBytes("console.out"), "console created\r\n");
 }
 
 }  // namespace

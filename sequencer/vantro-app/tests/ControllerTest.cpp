@@ -335,7 +335,7 @@ TEST(StatusColour, BlackUntilARunFinishedThenByTheOutcome) {
         EXPECT_EQ(0u, rig.controller->StatusColour());
         rig.controller->OnTestButton();
         rig.FinishRun();
-        EXPECT_EQ(c.colour, rig.controller->StatusColour()) << c.outcome;
+        EXPECT_EQ(c.colour, rig.controller->StatusColour()) << static_cast<int>(c.outcome);
     }
 }
 

@@ -8,17 +8,11 @@
 #include "PanelState.h"
 #include "StateFolder.h"
 #include "test_support/ProgramRun.h"
+#include "test_support/TestFiles.h"
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::ReadBytes;
 
 std::string RemoveKeyFrom(const std::string& text, const std::string& section, const std::string& key) {
     size_t start = text.find("[" + section + "]\n");

@@ -11,5 +11,5 @@ vantro::StepOutcome CKestrovaDlg::Handlers::Run(vantro::HandlerId handler, vantr
 }
 
 void CKestrovaDlg::Logs::ResetTestLogs() {
-    ResetLogFolder(Win32Folders(), "TestLogs", context_.settings.General.FixLogPath);
+    vantro::ResetLogFolder(vantro::Win32Folders(), "TestLogs", context_.settings.General.FixLogPath);
 }

@@ -39,24 +39,25 @@ private:
 // save reports failure rather than pretend.
 class CKestrovaDlg::Logs : public vantro::RunLogs {
 public:
-    Logs(SettingsContext& context, vantro::OperationsState& state) : context_(context), state_(state) {}
+    Logs(vantro::SettingsContext& context, vantro::OperationsState& state)
+        : context_(context), state_(state) {}
     void ResetTestLogs() override;
     bool SaveLogs(bool, std::string&) override { return false; }
     void Screenshot(const char*, int) override {}
     std::string StepResultFilePath(bool mutual) override { return vantro::LastResultPath(state_, mutual); }
 
 private:
-    SettingsContext& context_;
+    vantro::SettingsContext& context_;
     vantro::OperationsState& state_;
 };
 
 class CKestrovaDlg::Switcher : public vantro::SettingSwitcher {
 public:
-    explicit Switcher(SettingsContext& context) : context_(context) {}
-    bool SwitchSetting(int index) override { return ::SwitchSetting(context_, index); }
+    explicit Switcher(vantro::SettingsContext& context) : context_(context) {}
+    bool SwitchSetting(int index) override { return vantro::SwitchSetting(context_, index); }
 
 private:
-    SettingsContext& context_;
+    vantro::SettingsContext& context_;
 };
 
 class CKestrovaDlg::Clock : public vantro::RunClock {

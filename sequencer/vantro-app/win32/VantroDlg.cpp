@@ -10,10 +10,11 @@
 #include "vantro/WindowsVersion.h"
 
 CKestrovaDlg::CKestrovaDlg()
-    : CDialog(IDD_VANTRO_DIALOG), context_(view_, view_, Win32Folders(), LocalDate()),
+    : CDialog(IDD_VANTRO_DIALOG), context_(view_, view_, vantro::Win32Folders(), vantro::LocalDate()),
       boxes_([this] { return BoxOwner(); }),
-      tools_(launcher_, boxes_, localTime_,
-             [this] { return context_.mpset ? IniGetInt(context_.mpset, "General", "APcostime") : 0; }),
+      tools_(
+          launcher_, boxes_, localTime_,
+          [this] { return context_.mpset ? vantro::IniGetInt(context_.mpset, "General", "APcostime") : 0; }),
       device_(vantro::SystemPortaq(), context_.settings, context_.shared.chipCount, tools_, view_,
               [this] { return engine_ && engine_->TestRunning(); }),
       reinstaller_(

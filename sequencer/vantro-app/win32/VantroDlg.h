@@ -94,7 +94,7 @@ private:
     CBitmap specBitmap_;
 
     VantroView view_{*this};
-    SettingsContext context_;
+    vantro::SettingsContext context_;
     vantro::Win32ProcessLauncher launcher_;
     vantro::FrameworkMessages boxes_;
     vantro::SystemLocalTime localTime_;

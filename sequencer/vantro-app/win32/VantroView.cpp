@@ -300,7 +300,7 @@ void VantroView::AddSettingName(const char* name) {
     dialog_.combo_.AddString(name);
 }
 
-void VantroView::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
+void VantroView::ShowMessage(const char* text, const char* caption, vantro::MessageIcon icon) {
     ShowMessageBox(text, caption && *caption ? caption : kAppTitle,
-                   icon == MessageIcon::Warning ? MB_ICONWARNING : MB_OK, dialog_.BoxOwner());
+                   icon == vantro::MessageIcon::Warning ? MB_ICONWARNING : MB_OK, dialog_.BoxOwner());
 }

@@ -21,8 +21,8 @@ class CKestrovaDlg;
 // dialog's own thread.
 class VantroView : public vantro::RunUi,
                    public vantro::MainView,
-                   public SettingsWindow,
-                   public MessageDisplay {
+                   public vantro::SettingsWindow,
+                   public vantro::MessageDisplay {
 public:
     explicit VantroView(CKestrovaDlg& dialog) : dialog_(dialog) {}
 
@@ -82,7 +82,7 @@ public:
     // SettingsWindow, MessageDisplay
     void SetWindowTitle(const char* title) override;
     void AddSettingName(const char* name) override;
-    void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
+    void ShowMessage(const char* text, const char* caption, vantro::MessageIcon icon) override;
 
 private:
     CKestrovaDlg& dialog_;

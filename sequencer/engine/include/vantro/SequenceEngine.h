@@ -100,6 +100,8 @@ private:
 
     int StepCount() const;
     const char* StepName(int step) const;
+    // Looks every step's name up once for the pass over the current stage.
+    void ResolveSteps();
     bool ConsoleMode() const { return settings_.InitMod.Console == 1; }
     bool RetryPromptShown() const { return settings_.InitMod.AIO == 1 && !ConsoleMode(); }
     bool WaitForDevice();
@@ -107,6 +109,13 @@ private:
     void SetProgress(int executed);
     // step: the index of the step being run, whose comment the call carries.
     StepOutcome CallHandler(HandlerId handler, int mode, int step);
+
+    // The one place a repeat moves the loop: the next turn runs the same step
+    // again, counted once; a retry the operator chose also gives back its row,
+    // which the repeat writes over.  CancelRepeat undoes the move when the
+    // repeat cannot run.
+    void RepeatStep(int& step, int& executed, bool giveBackRow);
+    void CancelRepeat(int& step, int& executed);
 
     Flow RunStep(int& step, int& executed, const DispatchEntry& entry);
     Flow ApplyRule(int& step, int& executed, FailRule rule);
@@ -120,9 +129,6 @@ private:
     bool SoftResetForRepeat(int& step, int& executed, bool afterRetryChoice);
     void RememberResultFile(bool mutual);
     bool FinishSequence(size_t recordsAtStart);
-    // Recording under a step name kept from before a setting switch.
-    void RecordPass(int step, const char* name, int executed, const char* passText);
-    int RecordFail(int& step, const char* name, const char* message, int& executed, bool retry);
 
     SequencerSettings& settings_;
     StageInfo& stage_;
@@ -146,6 +152,10 @@ private:
     bool startsRefused_ = false;
 
     int results_[kStageStepCount];
+    // The dispatch entry of each step of this pass (none for "None" and
+    // unknown names).  A setting switch keeps them until the next pass starts,
+    // so the switching step is recorded under its own entry.
+    const DispatchEntry* entries_[kStageStepCount] = {};
     char comments_[kStageStepCount][kCommentSize];
     char message_[kMessageSize] = "";
     char icFirmwareId_[kFirmwareIdSize] = "";

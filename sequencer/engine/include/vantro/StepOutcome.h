@@ -6,11 +6,26 @@
 
 namespace vantro {
 
-// 2 = pass, 1 = fail without a retry offer, any other value = fail with one.
-using StepOutcome = int;
-constexpr StepOutcome kStepPass = 2;
-constexpr StepOutcome kStepFailNoRetry = 1;
-constexpr StepOutcome kStepFailRetry = 0;
+// A handler's verdict.  Handlers speak in codes, 2 = pass, 1 = fail without
+// a retry offer, any other value = fail with one; the enum keeps the codes as
+// its values so a code converts at the handler boundary (StepOutcomeFromCode).
+enum class StepOutcome : int {
+    kFailRetry = 0,
+    kFailNoRetry = 1,
+    kPass = 2,
+};
+constexpr StepOutcome kStepPass = StepOutcome::kPass;
+constexpr StepOutcome kStepFailNoRetry = StepOutcome::kFailNoRetry;
+constexpr StepOutcome kStepFailRetry = StepOutcome::kFailRetry;
+
+constexpr StepOutcome StepOutcomeFromCode(int code) {
+    return code == 2 ? kStepPass : code == 1 ? kStepFailNoRetry : kStepFailRetry;
+}
+
+// Any value outside the three (a code cast in unchecked) is a fail with a retry offer.
+constexpr StepOutcome Normalised(StepOutcome outcome) {
+    return StepOutcomeFromCode(static_cast<int>(outcome));
+}
 
 // Each family of the catalogue is run by one handler.
 using HandlerId = OperationFamily;

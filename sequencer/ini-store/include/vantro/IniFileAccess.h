@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace vantro {
+
 class IniFileWriter {
 public:
     virtual ~IniFileWriter() = default;
@@ -27,3 +29,5 @@ public:
 // The C runtime in text mode, and MoveFileExA(MOVEFILE_REPLACE_EXISTING) on
 // Windows (rename elsewhere).
 IniFileAccess& IniRealFiles();
+
+}  // namespace vantro

@@ -9,6 +9,8 @@
 
 #include "vantro/NameTable.h"
 
+namespace vantro {
+
 class IniFileAccess;
 
 // The largest file IniLoad accepts.
@@ -68,3 +70,5 @@ void IniFree(IniDictionary* dict);
 
 // Cuts trailing blanks, tabs and CRs in place.
 void IniTrimRight(std::string& text);
+
+}  // namespace vantro

@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace vantro {
+
 constexpr uint32_t kNameTableBuckets = 63;
 
 struct NameEntry {
@@ -48,3 +50,5 @@ void NameTableForEach(const NameTable* table, NameVisitor visit, void* extra);
 void NameTableDestroy(NameTable* table, NameValueRelease release);
 // The name's number in this table, given on first use.
 uint32_t NameOrdinal(NameTable* table, const char* name);
+
+}  // namespace vantro

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace vantro {
+
 // The normal form of an absolute path: '/' as '\', "." and ".." resolved,
 // no trailing separator, ASCII letters lower-cased.
 std::string NormalFolderPath(const std::string& absolutePath);
@@ -10,3 +12,5 @@ std::string NormalFolderPath(const std::string& absolutePath);
 enum class FolderRelation { Different, Same, OldInsideExpected, ExpectedInsideOld };
 // Relation of two absolute paths after normalisation.
 FolderRelation CompareFolders(const std::string& oldAbsolute, const std::string& expectedAbsolute);
+
+}  // namespace vantro

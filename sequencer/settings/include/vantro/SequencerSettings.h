@@ -8,6 +8,8 @@
 #include "vantro/IniStore.h"
 #include "vantro/StageInfo.h"
 
+namespace vantro {
+
 constexpr int kMaxRealPorts = 64;
 constexpr int kSlaveIdxCount = 10;
 constexpr int kOfferedOperationSlots = 37;
@@ -229,3 +231,5 @@ struct SequencerSettings {
     char OkFolder[kResultFolderSize] = "";
     char NgFolder[kResultFolderSize] = "";
 };
+
+}  // namespace vantro

@@ -8,6 +8,8 @@
 #include "vantro/SettingsInterfaces.h"
 #include "vantro/StageInfo.h"
 
+namespace vantro {
+
 struct SettingsContext {
     SettingsContext(MessageDisplay& messages, SettingsWindow& window, FolderSystem& folders, DateSource& date)
         : messages(messages), window(window), folders(folders), date(date) {
@@ -44,3 +46,5 @@ struct SettingsContext {
 // Releases the extra and per-setting dictionaries held in the context (the
 // two main dictionaries stay with their owner).
 void ReleaseSettingsFiles(SettingsContext& context);
+
+}  // namespace vantro

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantro {
+
 enum class MessageIcon { None, Warning };
 
 // A modal OK box owned by the main dialog.
@@ -57,3 +59,5 @@ public:
 FolderSystem& Win32Folders();
 DateSource& LocalDate();
 #endif
+
+}  // namespace vantro

@@ -7,6 +7,8 @@
 #include "vantro/IniStore.h"
 #include "vantro/SettingsContext.h"
 
+namespace vantro {
+
 // Reads section (formed with "Item%d") into dialog.stage.  False after one box.
 bool LoadStageInfo(SettingsContext& dialog, const char* section, IniDictionary* config);
 // Reads the thresholds from the open/short and user-set files and the current
@@ -35,3 +37,5 @@ struct UserSetValues {
 // Return whether the file was replaced (callers may ignore it).
 bool WriteUserSetIni(SettingsContext& dialog, const UserSetValues& values);
 bool WriteUserSetIniWithCalibration(SettingsContext& dialog, const UserSetValues& values);
+
+}  // namespace vantro

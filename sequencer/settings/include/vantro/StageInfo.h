@@ -4,6 +4,8 @@
 
 #include "vantro/IniStore.h"
 
+namespace vantro {
+
 constexpr int kStageStepCount = 10;  // steps of one setting
 constexpr int kStepNameSize = 32;    // 31 characters and the terminator
 constexpr int kNamePrefixSize = 50;  // 49 characters
@@ -87,3 +89,5 @@ struct ProcessWideStageValues {
     BypassList bypassX, bypassY;
     int chipCount = 1;  // MPSet.ini [MultiChip] SlaveNO + 1, clamped 1..10
 };
+
+}  // namespace vantro

@@ -31,6 +31,10 @@ bool ReadBytes(const std::string& path, std::string* bytes);
 // The file's bytes, or "<missing>" when it cannot be opened.
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
+// One folder level; false when it could not be made (or already exists).
+bool MakeFolder(const std::string& path);
+// An empty folder; false when it is not there or not empty.
+bool RemoveFolder(const std::string& path);
 
 // Base fixture: a new empty current folder for each test, removed afterwards.
 class FreshFolderTest : public ::testing::Test {

@@ -1,0 +1,140 @@
+// The input driver's target in its tests: a full-screen "TrelliqCanvas"
+// window and a frame with the test-kind list 1052 and buttons 1001 (enabled),
+// 1002 (disabled) and 1003 (hidden).  Every message it gets is a line of
+// "record.txt"; "ready" appears once both windows are up; WM_CLOSE ends it.
+#include <stdio.h>
+#include <string.h>
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+FILE* g_record = nullptr;
+POINT g_last{-100, -100};
+// Lines wait here and go to the file every 50 ms: a handler that writes files
+// would be slow enough for the system to merge the moves behind it.
+std::string g_pending;
+
+void Record(const char* format, long a, long b) {
+    char line[96];
+    snprintf(line, sizeof line, format, a, b);
+    g_pending += line;
+    g_pending += '\n';
+}
+
+void Flush() {
+    if (g_pending.empty())
+        return;
+    fputs(g_pending.c_str(), g_record);
+    fflush(g_record);
+    g_pending.clear();
+}
+
+LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+        case WM_MOUSEMOVE:
+            ClientToScreen(window, &p);
+            // The moves the system derives from a button event repeat the point.
+            if (p.x != g_last.x || p.y != g_last.y)
+                Record("move %ld %ld", p.x, p.y);
+            g_last = p;
+            return 0;
+        case WM_LBUTTONDOWN:
+            ClientToScreen(window, &p);
+            Record("down %ld %ld", p.x, p.y);
+            g_last = p;
+            return 0;
+        case WM_LBUTTONUP:
+            ClientToScreen(window, &p);
+            Record("up %ld %ld", p.x, p.y);
+            g_last = p;
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            Record("keydown %ld %ld", static_cast<long>(wParam), 0);
+            return 0;
+        case WM_KEYUP:
+            Record("keyup %ld %ld", static_cast<long>(wParam), 0);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == 1052 && HIWORD(wParam) == CBN_SELCHANGE)
+                Record("select %ld %ld", 1052,
+                       static_cast<long>(SendMessageA(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
+            else if (HIWORD(wParam) == BN_CLICKED && lParam)
+                Record("click %ld %ld", LOWORD(wParam), 0);
+            else
+                Record("command %ld %ld", LOWORD(wParam), 0);
+            return 0;
+        case WM_TIMER:
+            Flush();
+            return 0;
+        case WM_CLOSE:
+            Record("close %ld %ld", 0, 0);
+            Flush();
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_record = fopen("record.txt", "w");
+    if (!g_record)
+        return 3;
+    WNDCLASSA canvasClass{};
+    canvasClass.lpfnWndProc = CanvasProc;
+    canvasClass.hInstance = instance;
+    canvasClass.lpszClassName = "TrelliqCanvas";
+    RegisterClassA(&canvasClass);
+    WNDCLASSA frameClass{};
+    frameClass.lpfnWndProc = FrameProc;
+    frameClass.hInstance = instance;
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    frameClass.lpszClassName = "DriveTargetFrame";
+    RegisterClassA(&frameClass);
+
+    HWND frame = CreateWindowExA(0, "DriveTargetFrame", "Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
+                                 300, nullptr, nullptr, instance, nullptr);
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 150,
+                                 200, frame, reinterpret_cast<HMENU>(1052), instance, nullptr);
+    for (const char* entry : {"Linear(in order)", "Trace", "Paint"})
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    CreateWindowExA(0, "BUTTON", "On", WS_CHILD | WS_VISIBLE, 10, 50, 80, 24, frame,
+                    reinterpret_cast<HMENU>(1001), instance, nullptr);
+    HWND disabled = CreateWindowExA(0, "BUTTON", "Off", WS_CHILD | WS_VISIBLE, 100, 50, 80, 24, frame,
+                                    reinterpret_cast<HMENU>(1002), instance, nullptr);
+    EnableWindow(disabled, FALSE);
+    CreateWindowExA(0, "BUTTON", "Hidden", WS_CHILD, 190, 50, 80, 24, frame, reinterpret_cast<HMENU>(1003),
+                    instance, nullptr);
+
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    if (!strstr(GetCommandLineA(), "--no-canvas")) {
+        HWND canvas = CreateWindowExA(0, "TrelliqCanvas", "", WS_POPUP | WS_BORDER, -1, -1, w + 2, h + 2,
+                                      nullptr, nullptr, instance, nullptr);
+        SetWindowPos(canvas, HWND_TOPMOST, -1, -1, w + 2, h + 2, SWP_SHOWWINDOW);
+    }
+    SetFocus(frame);
+    SetTimer(frame, 1, 50, nullptr);
+    // The move the system sends for the cursor where it stands is not the script's.
+    GetCursorPos(&g_last);
+    FILE* ready = fopen("ready", "w");
+    if (ready)
+        fclose(ready);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    fclose(g_record);
+    return 0;
+}

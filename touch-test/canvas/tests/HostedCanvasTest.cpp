@@ -1,0 +1,284 @@
+// The canvas window hosted in a small frame of the framework, under Wine and
+// the session's display: full screen, painting and timers, the close tap,
+// and the outputs' real files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "FakeTestEngines.h"
+#include "GraphObject.h"
+#include "framework/Frame.h"
+#include "framework/Prompt.h"
+#include "test_support/TestFiles.h"
+
+namespace trelliq {
+namespace {
+
+using test_support::Exists;
+using test_support::ReadBytes;
+
+// The host frame records what the canvas asks of a main frame.
+class HostFrame : public CFrameWnd {
+public:
+    int recalcs = 0;
+    int closes = 0;
+    void RecalcLayout() override {
+        ++recalcs;
+        CFrameWnd::RecalcLayout();
+    }
+
+protected:
+    void OnClose() override { ++closes; }
+};
+
+void Pump(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    MSG msg;
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+class HostedCanvasTest : public test_support::FreshFolderTest {
+protected:
+    void SetUp() override {
+        FreshFolderTest::SetUp();
+        TheTouchTestRun.Reset();
+        TheTouchTestRun.kindIndexes[static_cast<int>(TestKind::Paint)] = 0;
+        TheTouchTestRun.kindIndexes[static_cast<int>(TestKind::Trace)] = 1;
+        RECT desk;
+        GetWindowRect(GetDesktopWindow(), &desk);
+        desktop = desk;
+        config.CanvasWidth = config.ScreenWidth = desk.right;
+        config.CanvasHeight = config.ScreenHeight = desk.bottom;
+        config.Gap = {40, 40, 40, 40};
+        config.PaintTime.value = 10;
+        ASSERT_TRUE(frame.CreateEx(0, nullptr, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 640, 480},
+                                   nullptr, 0));
+        canvas.reset(new CGraphObject(engines, config, TheTouchTestRun));
+        ASSERT_TRUE(canvas->Create(nullptr, "", 0, RECT{0, 0, 400, 300}, &frame, 40009));
+        canvas->SetUpAfterCreation();
+        canvas->Model().LayoutCanvas(400, 300);
+        Pump(50);
+    }
+    void TearDown() override {
+        if (TheTouchTestRun.fullScreen)
+            canvas->Model().ToggleFullScreen();
+        canvas->DestroyWindow();
+        canvas.reset();
+        frame.DestroyWindow();
+        FreshFolderTest::TearDown();
+    }
+    HWND Canvas() const { return canvas->m_hWnd; }
+
+    RECT desktop{};
+    TouchTestConfig config{};
+    FakeTestEngines engines;
+    HostFrame frame;
+    std::unique_ptr<CGraphObject> canvas;
+};
+
+TEST_F(HostedCanvasTest, FullScreenCoversTheDesktopTopmostAndLeavingRestores) {
+    canvas->Model().ToggleFullScreen();
+    RECT window;
+    GetWindowRect(Canvas(), &window);
+    EXPECT_EQ(-1, window.left);
+    EXPECT_EQ(-1, window.top);
+    EXPECT_EQ(desktop.right + 1, window.right);
+    EXPECT_EQ(desktop.bottom + 1, window.bottom);
+    RECT client;
+    GetClientRect(Canvas(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(Canvas(), &origin);
+    EXPECT_EQ(0, origin.x);
+    EXPECT_EQ(0, origin.y);
+    EXPECT_EQ(desktop.right, client.right);
+    EXPECT_EQ(desktop.bottom, client.bottom);
+    EXPECT_NE(0, GetWindowLongA(Canvas(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    const int recalcs = frame.recalcs;
+    canvas->Model().ToggleFullScreen();
+    EXPECT_EQ(frame.m_hWnd, GetParent(Canvas()));
+    GetWindowRect(Canvas(), &window);
+    POINT topLeft{window.left, window.top};
+    ScreenToClient(frame.m_hWnd, &topLeft);
+    EXPECT_EQ(0, topLeft.x);
+    EXPECT_EQ(0, topLeft.y);
+    EXPECT_EQ(400, window.right - window.left);
+    EXPECT_EQ(300, window.bottom - window.top);
+    EXPECT_EQ(recalcs + 1, frame.recalcs);
+}
+
+TEST_F(HostedCanvasTest, PaintingLeavesNothingToUpdateAndTheSecondsStillTick) {
+    TheTouchTestRun.currentKind = 0;  // Paint
+    canvas->Model().ToggleFullScreen();
+    canvas->Model().ResetTest();
+    SendMessageA(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    // Invalidated 20 times a second for 3.5 s.
+    for (int i = 0; i < 70; ++i) {
+        InvalidateRect(Canvas(), nullptr, FALSE);
+        Pump(50);
+    }
+    EXPECT_LE(TheTouchTestRun.paintCountdown, 7);
+    EXPECT_FALSE(GetUpdateRect(Canvas(), nullptr, FALSE));
+}
+
+TEST_F(HostedCanvasTest, ThePaintScreenShowsItsColours) {
+    TheTouchTestRun.currentKind = 0;
+    canvas->Model().ToggleFullScreen();
+    InvalidateRect(Canvas(), nullptr, FALSE);
+    UpdateWindow(Canvas());
+    Pump(100);
+    HDC dc = GetDC(Canvas());
+    const COLORREF corner = GetPixel(dc, 5, 5);
+    const COLORREF centre = GetPixel(dc, desktop.right / 2, desktop.bottom / 2);
+    ReleaseDC(Canvas(), dc);
+    EXPECT_EQ(RGB(193, 193, 255), corner);
+    EXPECT_EQ(RGB(255, 255, 255), centre);
+}
+
+TEST_F(HostedCanvasTest, ATapOnAPassedTraceScreenClosesTheFrameOnce) {
+    TheTouchTestRun.currentKind = 1;  // Trace
+    engines.hook = [](const std::string& name, CanvasState& state, CanvasActions*) {
+        if (name == "CountBorderHit")
+            state.result = 1;
+    };
+    canvas->Model().ToggleFullScreen();
+    SendMessageA(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(Canvas(), WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    TheTouchTestRun.running = 0;  // the engine ended the run
+    SendMessageA(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_EQ(0, frame.closes);  // posted: it comes after the handler
+    Pump(100);
+    EXPECT_EQ(1, frame.closes);
+}
+
+TEST_F(HostedCanvasTest, TheVerdictFileIsWrittenInTextMode) {
+    for (int result : {1, 2, 0}) {
+        EXPECT_TRUE(canvas->Outputs().WriteLinearResult(result));
+        EXPECT_EQ("Result=" + std::to_string(result) + "\r\n", ReadBytes("LinearResult.txt"));
+    }
+    EXPECT_TRUE(canvas->Outputs().WriteLinearResult(2));
+    EXPECT_TRUE(canvas->Outputs().WriteCancelResult());
+    EXPECT_EQ("Result=0\r\n", ReadBytes("LinearResult.txt"));
+    EXPECT_FALSE(Exists("LinearResult.tmp"));
+}
+
+TEST_F(HostedCanvasTest, AReaderNeverSeesAHalfWrittenVerdict) {
+    ASSERT_TRUE(canvas->Outputs().WriteLinearResult(1));
+    std::atomic<bool> done{false};
+    std::atomic<int> reads{0}, torn{0};
+    std::thread reader([&] {
+        while (!done) {
+            // As Vantro reads it: the C runtime's open, which does not share deletion.
+            FILE* file = fopen("LinearResult.txt", "rb");
+            if (!file)
+                continue;
+            char bytes[32];
+            const size_t got = fread(bytes, 1, sizeof bytes, file);
+            fclose(file);
+            const std::string line(bytes, got);
+            ++reads;
+            if (line != "Result=1\r\n" && line != "Result=2\r\n")
+                ++torn;
+        }
+    });
+    int failed = 0;
+    for (int i = 0; i < 500; ++i)
+        failed += !canvas->Outputs().WriteLinearResult(1 + i % 2);
+    done = true;
+    reader.join();
+    EXPECT_EQ(0, failed);
+    EXPECT_EQ(0, torn.load());
+    EXPECT_GT(reads.load(), 0);
+}
+
+TEST_F(HostedCanvasTest, AFolderNamedLikeTheVerdictFileFailsTheWrite) {
+    ASSERT_TRUE(CreateDirectoryA("LinearResult.txt", nullptr));
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(canvas->Outputs().WriteLinearResult(1));
+    EXPECT_EQ("can not open file!!\n", testing::internal::GetCapturedStdout());
+    EXPECT_FALSE(Exists("LinearResult.tmp"));
+}
+
+TEST_F(HostedCanvasTest, AnAutoModePaintRunLeavesOneJpeg) {
+    config.Switch.automode = 1;
+    config.PaintTime.value = 1;
+    ASSERT_TRUE(CreateDirectoryA("shots", nullptr));
+    char folder[MAX_PATH];
+    GetFullPathNameA("shots", MAX_PATH, folder, nullptr);
+    snprintf(config.AutoModeInfo.SaveResultPath, TOUCH_TEST_PATH_SIZE, "%s", folder);
+    config.ScanBarcode.Barcode = "PX-77";
+    ASSERT_TRUE(test_support::WriteBytes("shots\\Paint-PX-77.jpg", "older"));
+    TheTouchTestRun.currentKind = 0;
+    canvas->Model().ToggleFullScreen();
+    canvas->Model().ResetTest();
+    SendMessageA(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    Pump(1500);
+    EXPECT_EQ(2, canvas->Model().state.result);
+    const std::string jpeg = ReadBytes("shots\\Paint-PX-77.jpg");
+    EXPECT_EQ("\xFF\xD8\xFF", jpeg.substr(0, 3));
+    EXPECT_FALSE(Exists("shots\\FS.bmp"));
+    EXPECT_FALSE(Exists("LinearResult.txt"));
+
+    // A missing folder: no picture, the run still ends.
+    snprintf(config.AutoModeInfo.SaveResultPath, TOUCH_TEST_PATH_SIZE, "%s\\missing", folder);
+    canvas->Model().ResetTest();
+    SendMessageA(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    Pump(1500);
+    EXPECT_EQ(2, canvas->Model().state.result);
+    EXPECT_EQ(0, TheTouchTestRun.running);
+}
+
+TEST_F(HostedCanvasTest, SaveAsBmpKeepsTheStationFolderAndWritesABitmap) {
+    ASSERT_TRUE(CreateDirectoryA("elsewhere", nullptr));
+    char chosen[MAX_PATH];
+    GetFullPathNameA("elsewhere\\x.bmp", MAX_PATH, chosen, nullptr);
+    char station[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, station);
+    snprintf(config.SerialNum.path, TOUCH_TEST_PATH_SIZE, "D:\\shots");
+    snprintf(config.SerialNum.namePrefix, TOUCH_TEST_NAME_PREFIX_SIZE, "PNL");
+    config.SerialNum.initialNum = 12;
+    TheTouchTestRun.currentKind = 0;
+    PromptScript script;
+    script.Answer(IDOK, chosen);
+    canvas->Outputs().SaveAsBmp();
+    ASSERT_EQ(1u, script.Count());
+    const PromptRequest request = script.Requests()[0];
+    EXPECT_EQ(PromptKind::SaveFile, request.kind);
+    EXPECT_EQ("bmp", request.defaultExt);
+    EXPECT_EQ("D:\\shots\\PNL12", request.defaultName);
+    EXPECT_EQ(" bitmap file(*.bmp)|*.bmp||", request.filter);
+    EXPECT_EQ(static_cast<UINT>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR), request.style);
+    EXPECT_EQ(13, config.SerialNum.initialNum);
+    char now[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, now);
+    EXPECT_STREQ(station, now);
+    EXPECT_TRUE(Exists("FS.bmp"));
+
+    const std::string bmp = ReadBytes("elsewhere\\x.bmp");
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp, ReadBytes("FS.bmp"));
+    EXPECT_EQ("BM", bmp.substr(0, 2));
+    auto u32 = [&](size_t at) {
+        return static_cast<uint32_t>(static_cast<uint8_t>(bmp[at])) |
+               static_cast<uint32_t>(static_cast<uint8_t>(bmp[at + 1])) << 8 |
+               static_cast<uint32_t>(static_cast<uint8_t>(bmp[at + 2])) << 16 |
+               static_cast<uint32_t>(static_cast<uint8_t>(bmp[at + 3])) << 24;
+    };
+    EXPECT_EQ(bmp.size(), u32(2));
+    EXPECT_EQ(54u, u32(10));
+    EXPECT_EQ(static_cast<uint32_t>(config.CanvasWidth - 1), u32(18));
+    EXPECT_EQ(static_cast<uint32_t>(config.CanvasHeight - 1), u32(22));
+}
+
+}  // namespace
+}  // namespace trelliq
