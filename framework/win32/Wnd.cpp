@@ -541,6 +541,17 @@ std::string CWnd::GetDlgItemText(int id) const {
     return std::string(buffer.data(), got);
 }
 
+int CWnd::GetDlgItemText(int id, char* buffer, int size) const {
+    if (!buffer || size <= 0)
+        return 0;
+    buffer[0] = '\0';
+    if (!GetDlgItem(id))
+        return 0;
+    UINT got = ::GetDlgItemTextA(m_hWnd, id, buffer, size);
+    buffer[size - 1] = '\0';
+    return static_cast<int>(got);
+}
+
 void CWnd::SetDlgItemInt(int id, int value, bool isSigned) {
     ::SetDlgItemInt(m_hWnd, id, static_cast<UINT>(value), isSigned ? TRUE : FALSE);
 }

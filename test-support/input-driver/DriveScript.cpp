@@ -115,8 +115,8 @@ bool ParseDriveScript(const std::string& text, std::vector<DriveStep>* steps, st
                               step.numbers[0] +
                           1;
             if (events > static_cast<double>(kMaxStrokeEvents))
-                return Fail(lineNumber, "stroke makes more than " + std::to_string(kMaxStrokeEvents) + " events",
-                            error);
+                return Fail(lineNumber,
+                            "stroke makes more than " + std::to_string(kMaxStrokeEvents) + " events", error);
         }
         if (grammar->op == DriveOp::Mode && step.text != "input" && step.text != "post")
             return Fail(lineNumber, "mode is input or post", error);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "framework/Dialog.h"
@@ -161,6 +162,26 @@ TEST(Dialog, SignedAndUnreadableIntegers) {
     EXPECT_EQ(0, dialog.GetDlgItemInt(IDC_NUMBER));
     dialog.DestroyWindow();
     EXPECT_EQ(nullptr, dialog.m_hWnd);
+}
+
+TEST(Dialog, BoundedTextReadsCutAndTerminate) {
+    PlainForm dialog;
+    ASSERT_TRUE(dialog.Create(IDD_FORM));
+    dialog.SetDlgItemText(IDC_NAME, std::string(300, 'x'));
+    char buffer[12];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(7, dialog.GetDlgItemText(IDC_NAME, buffer, 8));
+    EXPECT_EQ(std::string(7, 'x'), buffer);
+    EXPECT_EQ('#', buffer[8]);  // nothing written past the given size
+    EXPECT_EQ(0, dialog.GetDlgItemText(IDC_NAME, buffer, 1));
+    EXPECT_STREQ("", buffer);
+    dialog.SetDlgItemText(IDC_NAME, "ab");
+    EXPECT_EQ(2, dialog.GetDlgItemText(IDC_NAME, buffer, sizeof buffer));
+    EXPECT_STREQ("ab", buffer);
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(0, dialog.GetDlgItemText(4242, buffer, sizeof buffer));
+    EXPECT_STREQ("", buffer);
+    dialog.DestroyWindow();
 }
 
 TEST(Dialog, MissingTemplateFailsWithoutWindow) {

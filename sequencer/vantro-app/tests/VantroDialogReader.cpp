@@ -184,6 +184,19 @@ bool PressModeKeyAndAnswer(DWORD processId, HWND dialog, WPARAM key, const char*
     return true;
 }
 
+void SelectComboItem(HWND dialog, int id, int index) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+bool ClickIfEnabled(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    if (!button || !IsWindowEnabled(button))
+        return false;
+    return PostMessageA(button, BM_CLICK, 0, 0) != FALSE;
+}
+
 std::string MessageBoxText(HWND box) {
     return DialogText(box, 0xFFFF);
 }

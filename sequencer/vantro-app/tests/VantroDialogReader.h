@@ -42,6 +42,14 @@ void AnswerPassword(HWND prompt, const char* password);
 // brings; false when no prompt came.
 bool PressModeKeyAndAnswer(DWORD processId, HWND dialog, WPARAM key, const char* password);
 
+// Chooses a combo item by index as a user's choice does: the selection, then
+// the WM_COMMAND with CBN_SELCHANGE to the dialog.
+void SelectComboItem(HWND dialog, int id, int index);
+// Posts a click to the button when it is enabled (BM_CLICK also clicks a
+// disabled button); false, and no click, when it is not.  Posted, so that a
+// click that opens a dialog does not hold the caller.
+bool ClickIfEnabled(HWND dialog, int id);
+
 // A message box's text (its static 0xFFFF).
 std::string MessageBoxText(HWND box);
 

@@ -15,6 +15,7 @@
 #include "framework/Gdi.h"
 #include "ListCtrlEx.h"
 #include "PictureCtrl.h"
+#include "SettingsDialogs.h"
 #include "VantroView.h"
 #include "vantro/SettingsContext.h"
 #include "framework/Thread.h"
@@ -145,9 +146,9 @@ private:
     std::unique_ptr<vantro::DrawingTestOperations> drawingTests_;
     std::unique_ptr<vantro::FirmwareOperations> firmwareOperations_;
     std::unique_ptr<vantro::PanelOperations> panelOperations_;
-    // Seams for the stage dialog (its default opens nothing), the open/short
-    // record and the ITO map.  The file search is the firmware's.
-    vantro::StageSettingsEditor stageEditor_;
+    // The stage settings dialog, owned by this dialog; the file search is the
+    // firmware's.
+    vantro::DialogStageSettingsEditor stageEditor_{[this] { return static_cast<CWnd*>(this); }};
     std::unique_ptr<vantro::FirmwareFileSearch> fileSearch_;
     std::unique_ptr<vantro::OpenShortResultsOfRecord> openShort_;
     std::unique_ptr<MapDisplay> mapDisplay_;

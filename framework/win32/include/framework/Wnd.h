@@ -89,6 +89,9 @@ public:
     HWND GetDlgItem(int id) const;
     void SetDlgItemText(int id, const std::string& text);
     std::string GetDlgItemText(int id) const;
+    // Into a fixed buffer: at most size - 1 characters and the terminator
+    // (an empty text when size is 1); the number of characters copied.
+    int GetDlgItemText(int id, char* buffer, int size) const;
     // Signed by default; a text that is not a number reads as 0 (translated false).
     void SetDlgItemInt(int id, int value, bool isSigned = true);
     int GetDlgItemInt(int id, BOOL* translated = nullptr, bool isSigned = true) const;

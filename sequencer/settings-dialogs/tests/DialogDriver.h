@@ -1,0 +1,183 @@
+// Driving the settings dialogs from a second thread of the test, as an
+// operator would, and the stage copy the tests start from.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "SettingsDialogs.h"
+
+namespace vantro {
+
+inline HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        // Driven no earlier than shown, that is after its initialisation.
+        HWND found = FindWindowA("#32770", caption);
+        if (found && IsWindowVisible(found))
+            return found;
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+// Opens dialog on this thread; drive gets it on a second thread once it is
+// shown.  A dialog the driver leaves open is cancelled.
+inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive) {
+    std::atomic<bool> ended{false};
+    std::thread driver([&] {
+        HWND window = WaitForDialog(caption);
+        if (window)
+            drive(window);
+        else
+            ADD_FAILURE() << "no dialog " << caption;
+        DWORD start = GetTickCount();
+        while (!ended && GetTickCount() - start < 5000)
+            Sleep(10);
+        if (!ended)
+            dialog.EndDialog(IDCANCEL);
+    });
+    INT_PTR result = dialog.DoModal();
+    ended = true;
+    driver.join();
+    return result;
+}
+
+inline std::string Text(HWND dialog, int id) {
+    char text[1024] = "";
+    SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+inline void Type(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+inline bool Visible(HWND dialog, int id) {
+    return IsWindowVisible(GetDlgItem(dialog, id)) != 0;
+}
+inline bool Enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != 0;
+}
+inline bool Checked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+// BM_CLICK also clicks a disabled button: an operator could not.
+inline void Click(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    ASSERT_TRUE(IsWindowEnabled(button)) << id;
+    SendMessageA(button, BM_CLICK, 0, 0);
+}
+// For a click that opens a dialog of its own, which would hold a sent message.
+inline void PostClick(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    ASSERT_TRUE(IsWindowEnabled(button)) << id;
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+inline void Press(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+// What a user's choice gives: the selection, then the change notice.
+inline void Select(HWND dialog, int id, int index) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+inline std::vector<std::string> ComboItems(HWND dialog, int id) {
+    HWND combo = GetDlgItem(dialog, id);
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char item[128] = "";
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        items.push_back(item);
+    }
+    return items;
+}
+inline int ComboSelection(HWND dialog, int id) {
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
+}
+
+inline void Name(char (&slot)[kStepNameSize], const char* name) {
+    std::snprintf(slot, sizeof slot, "%s", name);
+}
+
+inline StageEditValues StageValues() {
+    StageEditValues v;
+    v.title = "B Setting";
+    v.offeredOperations = {"None", "ReInstall", "MutualTest", "SelfTest"};
+    v.stage.OperationNO = 3;
+    for (auto& slot : v.stage.Operation)
+        Name(slot, "None");
+    Name(v.stage.Operation[0], "ReInstall");
+    Name(v.stage.Operation[1], "MutualTest");
+    Name(v.stage.Operation[2], "selftest");
+    std::snprintf(v.stage.namePrefix, sizeof v.stage.namePrefix, "%s", "SN");
+    v.stage.initialNum = 5;
+    v.stage.currentSerialNum = 9;
+    v.stage.enableSerialNum = 1;
+    v.stage.CheckBtnTimeOut = 3000;
+    v.stage.CheckBtnInval = 200;
+    v.stage.mutual.NegTargetMutl = -20;
+    v.stage.mutual.NegCalib = -7;
+    v.stage.self.MaxVoltage = 1.25;
+    std::snprintf(v.barcode.BarcodeLength, sizeof v.barcode.BarcodeLength, "%s", "12");
+    v.barcode.Timeout = 3;
+    v.barcode.BcdAuto = 1;
+    v.chipCount = 2;
+    v.checkButtonCount = 1;
+    v.hasMutualStep = v.hasSelfStep = v.hasBarcodeStep = true;
+    v.filesEditable = true;
+    for (int i = 0; i < kStageFileFieldCount; ++i)
+        std::snprintf(v.files.path[i], kStagePathSize, "C:\\files\\f%d", i);
+    return v;
+}
+
+// Runs the stage editor on this thread, driven like RunDriven.
+inline bool EditDriven(DialogStageSettingsEditor& editor, StageEditValues& values, const char* caption,
+                       const std::function<void(HWND)>& drive) {
+    std::atomic<bool> ended{false};
+    std::thread driver([&] {
+        HWND window = WaitForDialog(caption);
+        if (window)
+            drive(window);
+        else
+            ADD_FAILURE() << "no dialog " << caption;
+        DWORD start = GetTickCount();
+        while (!ended && GetTickCount() - start < 5000)
+            Sleep(10);
+        if (!ended && window)
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    bool ok = editor.Edit(values);
+    ended = true;
+    driver.join();
+    return ok;
+}
+
+// Waits until a nested dialog has closed and its owner takes input again.
+inline bool WaitClosed(HWND nested, HWND owner) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 10000) {
+        if (!IsWindow(nested) && IsWindowEnabled(owner))
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// The records hold ints and doubles only, without padding.
+template <typename T>
+inline bool Same(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+}  // namespace vantro
