@@ -159,4 +159,27 @@ std::vector<MouseEvent> MouseEventsOf(const DriveStep& step) {
     }
 }
 
+ArrivalCount CountArrivals(const std::vector<DrivePoint>& sent, const std::vector<DrivePoint>& taken) {
+    ArrivalCount count;
+    size_t next = 0;  // the first sent point not yet taken
+    for (const DrivePoint& p : taken) {
+        auto same = [&](size_t i) { return sent[i].x == p.x && sent[i].y == p.y; };
+        size_t at = next;
+        while (at < sent.size() && !same(at))
+            ++at;
+        if (at < sent.size()) {
+            count.missing += at - next;
+            ++count.arrived;
+            next = at + 1;
+            continue;
+        }
+        bool before = false;
+        for (size_t i = 0; i < next && !before; ++i)
+            before = same(i);
+        ++(before ? count.repeated : count.strays);
+    }
+    count.missing += sent.size() - next;
+    return count;
+}
+
 }  // namespace test_support

@@ -87,5 +87,27 @@ TEST(DriveScriptTest, ATapIsDownAndUpAtOnePoint) {
     EXPECT_EQ(8, events[1].y);
 }
 
+TEST(DriveScriptTest, CountsHowTakenPointsMatchTheSentOnes) {
+    const std::vector<DrivePoint> sent{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}};
+    struct Case {
+        std::vector<DrivePoint> taken;
+        size_t arrived, missing, repeated, strays;
+    } cases[] = {
+        {sent, 5, 0, 0, 0},
+        {{{1, 1}, {3, 1}, {4, 1}}, 3, 2, 0, 0},                          // 2 lost, 5 never came
+        {{{1, 1}, {2, 1}, {1, 1}, {3, 1}, {4, 1}, {5, 1}}, 5, 0, 1, 0},  // a late copy
+        {{{1, 1}, {9, 9}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}, 5, 0, 0, 1},
+        {{{5, 1}, {1, 1}}, 1, 4, 1, 0},  // out of order: the others count as lost
+        {{}, 0, 5, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const ArrivalCount count = CountArrivals(sent, c.taken);
+        EXPECT_EQ(c.arrived, count.arrived);
+        EXPECT_EQ(c.missing, count.missing);
+        EXPECT_EQ(c.repeated, count.repeated);
+        EXPECT_EQ(c.strays, count.strays);
+    }
+}
+
 }  // namespace
 }  // namespace test_support

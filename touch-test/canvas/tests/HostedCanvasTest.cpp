@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -13,6 +14,7 @@
 #include "GraphObject.h"
 #include "framework/Frame.h"
 #include "framework/Prompt.h"
+#include "test_support/InputDriver.h"
 #include "test_support/TestFiles.h"
 
 namespace trelliq {
@@ -143,6 +145,63 @@ TEST_F(HostedCanvasTest, ThePaintScreenShowsItsColours) {
     ReleaseDC(Canvas(), dc);
     EXPECT_EQ(RGB(193, 193, 255), corner);
     EXPECT_EQ(RGB(255, 255, 255), centre);
+}
+
+// Plays a script into this process from a second thread while this one pumps.
+test_support::DriveOutcome DriveFromSecondThread(const std::string& script) {
+    std::vector<test_support::DriveStep> steps;
+    std::string error;
+    EXPECT_TRUE(test_support::ParseDriveScript(script, &steps, &error)) << error;
+    test_support::DriveOutcome outcome;
+    std::atomic<bool> done{false};
+    std::thread driver([&] {
+        outcome = test_support::InputDriver(GetCurrentProcessId()).Play(steps);
+        done = true;
+    });
+    while (!done)
+        Pump(20);
+    driver.join();
+    Pump(200);
+    return outcome;
+}
+
+TEST_F(HostedCanvasTest, AStrokeAt250HzArrivesWholeAndInOrderWithTheLogArmed) {
+    TheTouchTestRun.currentKind = 0;  // Paint
+    config.PaintTime.value = 60;
+    config.Cursor.check_log_cursor = 1;
+    canvas->Model().ToggleFullScreen();
+    canvas->Model().ResetTest();
+    ASSERT_TRUE(canvas->Outputs().OpenPointLog());
+    TheTouchTestRun.logArmed = 1;
+    Pump(100);
+    // The first click activates the canvas, which takes long enough to merge the moves behind it.
+    const test_support::DriveOutcome outcome =
+        DriveFromSecondThread("wait-canvas 2000\ntap 200 200\nsleep 300\nstroke 3 300 400 1200 400\n");
+    ASSERT_EQ(0, outcome.exitCode) << outcome.error;
+    EXPECT_EQ("sent 2 downs, 301 moves, 2 ups", outcome.Summary());
+    const std::vector<TouchPoint>& points = canvas->Model().state.graph.touchPoints;
+    ASSERT_GE(points.size(), 304u);
+    EXPECT_EQ(200, points[0].x);  // the tap, down and up
+    EXPECT_EQ(200, points[1].x);
+    // The stroke: its down and a move every 3 pixels, none lost and none out of
+    // place (Wine may repeat a point already taken), then the up at its end.
+    std::vector<test_support::DrivePoint> sent, taken;
+    for (int x = 300; x <= 1200; x += 3)
+        sent.push_back({x, 400});
+    for (size_t i = 2; i + 1 < points.size(); ++i) {
+        EXPECT_EQ(points[2].sample, points[i].sample) << i;
+        taken.push_back({points[i].x, points[i].y});
+    }
+    const test_support::ArrivalCount count = test_support::CountArrivals(sent, taken);
+    EXPECT_EQ(301u, count.arrived);
+    EXPECT_EQ(0u, count.missing);
+    EXPECT_EQ(0u, count.strays);
+    EXPECT_EQ(1200, points.back().x);
+    EXPECT_EQ(points[2].sample + 1, points.back().sample);
+    canvas->Outputs().SavePointLog();
+    // One line per down and counted move, none for the ups.
+    const std::string log = ReadBytes("temp.csv");
+    EXPECT_EQ(static_cast<long>(points.size() - 2), std::count(log.begin(), log.end(), '\n'));
 }
 
 TEST_F(HostedCanvasTest, ATapOnAPassedTraceScreenClosesTheFrameOnce) {

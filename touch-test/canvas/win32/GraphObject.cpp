@@ -26,6 +26,18 @@ void RegisterCanvasClass() {
     });
 }
 
+long long FloorDivide(long long a, long long b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// A window edge of the destination (at `from`, `size` pixels wide) as a canvas
+// pixel edge, a pixel wider outward for the scaling's rounding.
+int CanvasEdge(long long window, long long from, long long size, long long canvas, bool farEdge) {
+    const long long scaled = (window - from) * canvas;
+    const long long edge = farEdge ? -FloorDivide(-scaled, size) + 1 : FloorDivide(scaled, size) - 1;
+    return static_cast<int>(edge < 0 ? 0 : edge > canvas ? canvas : edge);
+}
+
 }  // namespace
 
 CGraphObject::CGraphObject(TestEngines& engines, TouchTestConfig& config, TouchTestRun& run)
@@ -68,15 +80,32 @@ LRESULT CGraphObject::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CGraphObject::OnPaint() {
     // BeginPaint validates the region: an unvalidated one would starve every WM_TIMER.
     CPaintDC dc(m_hWnd);
-    if (!memoryDc_.GetSafeHdc() || bitmapWidth_ <= 0)
+    const CanvasDestination& d = model_.state.destination;
+    const int cw = config_.CanvasWidth, ch = config_.CanvasHeight;
+    if (!memoryDc_.GetSafeHdc() || bitmapWidth_ <= 0 || d.width <= 0 || d.height <= 0 || cw <= 0 || ch <= 0)
         return;
+    // Only the invalid part is drawn and copied: at a panel's 4 ms between
+    // reports a whole repaint would let the queue merge the moves behind it.
+    // The rest of the memory bitmap still holds the picture of the last paint.
+    const RECT& dirty = dc.m_ps.rcPaint;
+    const RECT part{
+        CanvasEdge(dirty.left, d.x, d.width, cw, false), CanvasEdge(dirty.top, d.y, d.height, ch, false),
+        CanvasEdge(dirty.right, d.x, d.width, cw, true), CanvasEdge(dirty.bottom, d.y, d.height, ch, true)};
+    if (part.left >= part.right || part.top >= part.bottom)
+        return;
+    ::SelectClipRgn(memoryDc_, nullptr);
+    ::IntersectClipRect(memoryDc_, part.left, part.top, part.right, part.bottom);
     {
         GdiPainter painter(memoryDc_);
+        painter.DrawOnlyWithin(part);
         model_.DrawScreen(painter);
     }
-    const CanvasDestination& d = model_.state.destination;
-    dc.StretchBlt(d.x, d.y, d.width, d.height, memoryDc_, 0, 0, config_.CanvasWidth, config_.CanvasHeight,
-                  SRCCOPY);
+    ::SelectClipRgn(memoryDc_, nullptr);
+    if (d.width == cw && d.height == ch)
+        dc.BitBlt(d.x + part.left, d.y + part.top, part.right - part.left, part.bottom - part.top, memoryDc_,
+                  part.left, part.top, SRCCOPY);
+    else  // scaled: the whole copy, which the paint DC clips to the invalid part
+        dc.StretchBlt(d.x, d.y, d.width, d.height, memoryDc_, 0, 0, cw, ch, SRCCOPY);
 }
 
 BOOL CGraphObject::OnEraseBkgnd(CDC*) {
@@ -89,10 +118,12 @@ void CGraphObject::OnTimer(UINT_PTR id) {
 }
 
 void CGraphObject::OnLButtonDown(UINT, POINT point) {
+    TakeMergedMoves(point);
     model_.OnLeftButtonDown(point.x, point.y);
 }
 
 void CGraphObject::OnLButtonUp(UINT, POINT point) {
+    TakeMergedMoves(point);
     model_.OnLeftButtonUp(point.x, point.y);
 }
 
@@ -101,7 +132,52 @@ void CGraphObject::OnRButtonDown(UINT, POINT point) {
 }
 
 void CGraphObject::OnMouseMove(UINT, POINT point) {
+    TakeMergedMoves(point);
     model_.OnMouseMove(point.x, point.y);
+}
+
+bool CGraphObject::NoteQueuedMouseMessage(POINT client, MOUSEMOVEPOINT* taken) {
+    const DWORD pos = GetMessagePos();
+    POINT screen = client;
+    ClientToScreen(&screen);
+    // A sent message has no queue position of its own.
+    if (static_cast<short>(LOWORD(pos)) != screen.x || static_cast<short>(HIWORD(pos)) != screen.y)
+        return false;
+    *taken = MOUSEMOVEPOINT{screen.x, screen.y, static_cast<DWORD>(GetMessageTime()), 0};
+    return true;
+}
+
+void CGraphObject::TakeMergedMoves(POINT client) {
+    // A move waiting in the queue takes the place of the one before it when
+    // the thread is late (a repaint, another program), so at a panel's 250
+    // reports a second some would be lost.  The system keeps the last 64
+    // positions with their times: those between the last one taken and this
+    // one are the merged moves.
+    MOUSEMOVEPOINT now{};
+    if (!NoteQueuedMouseMessage(client, &now)) {
+        haveLastTaken_ = false;
+        return;
+    }
+    const MOUSEMOVEPOINT last = lastTaken_;
+    const bool haveLast = haveLastTaken_;
+    lastTaken_ = now;
+    haveLastTaken_ = true;
+    if (!haveLast || (last.x == now.x && last.y == now.y && last.time == now.time))
+        return;
+    MOUSEMOVEPOINT history[64];
+    const int count = GetMouseMovePointsEx(sizeof now, &now, history, 64, GMMP_USE_DISPLAY_POINTS);
+    // The oldest copy of the last one taken: Wine copies injected moves once
+    // more from the X server, sometimes late and stamped in the same ms.
+    int found = -1;
+    for (int i = 1; i < count; ++i)
+        if (history[i].x == last.x && history[i].y == last.y && history[i].time == last.time)
+            found = i;
+    // Oldest first; the position taken last and the one now are handled already.
+    for (int i = found - 1; i >= 1; --i) {
+        POINT p{history[i].x, history[i].y};
+        ScreenToClient(&p);
+        model_.OnMouseMove(p.x, p.y);
+    }
 }
 
 void CGraphObject::StartTimer(unsigned id, unsigned periodMs) {
@@ -202,6 +278,8 @@ void CGraphObject::RebuildBitmap(int w, int h) {
     memoryDc_.SelectObject(bitmap_);
     bitmapWidth_ = w;
     bitmapHeight_ = h;
+    // A paint draws only its invalid part: the new bitmap needs a whole one.
+    InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CGraphObject::TrackContextMenu(int x, int y, bool fullScreenChecked) {

@@ -68,10 +68,19 @@ private:
 
     // The application's main window, else the top-level window above the canvas's own parent.
     HWND MainFrame() const;
+    // The moves the queue merged into the mouse message being handled, from
+    // the system's history of positions, handed to the model in order.
+    void TakeMergedMoves(POINT client);
+    // Remembers the mouse message being handled as the last one taken; false
+    // when it was sent rather than taken from the queue.
+    bool NoteQueuedMouseMessage(POINT client, MOUSEMOVEPOINT* taken);
 
     TouchTestConfig& config_;
     HMENU menu_;
     HWND savedParent_ = nullptr;
+    // The last mouse position taken from the queue (screen pixels, time), if any.
+    MOUSEMOVEPOINT lastTaken_{};
+    bool haveLastTaken_ = false;
     CDC memoryDc_;
     CBitmap bitmap_;
     int bitmapWidth_ = 0, bitmapHeight_ = 0;

@@ -42,12 +42,28 @@ void GdiPainter::SetHollowBrush() {
     ::SelectObject(dc_, ::GetStockObject(HOLLOW_BRUSH));
 }
 
+void GdiPainter::DrawOnlyWithin(const RECT& box) {
+    culling_ = true;
+    box_ = box;
+}
+
+bool GdiPainter::Meets(int left, int top, int right, int bottom) const {
+    if (!culling_)
+        return true;
+    const long long reach = (penWidth_ > 0 ? penWidth_ : 1) / 2 + 2;
+    const long long l = left < right ? left : right, r = left < right ? right : left;
+    const long long t = top < bottom ? top : bottom, b = top < bottom ? bottom : top;
+    return l - reach < box_.right && r + reach > box_.left && t - reach < box_.bottom && b + reach > box_.top;
+}
+
 void GdiPainter::Ellipse(int left, int top, int right, int bottom) {
-    dc_.Ellipse(left, top, right, bottom);
+    if (Meets(left, top, right, bottom))
+        dc_.Ellipse(left, top, right, bottom);
 }
 
 void GdiPainter::Rectangle(int left, int top, int right, int bottom) {
-    dc_.Rectangle(left, top, right, bottom);
+    if (Meets(left, top, right, bottom))
+        dc_.Rectangle(left, top, right, bottom);
 }
 
 void GdiPainter::FrameRect(int left, int top, int right, int bottom, uint32_t colour) {
@@ -58,6 +74,8 @@ void GdiPainter::FrameRect(int left, int top, int right, int bottom, uint32_t co
 }
 
 void GdiPainter::Line(int x1, int y1, int x2, int y2) {
+    if (!Meets(x1, y1, x2, y2))
+        return;
     dc_.MoveTo(x1, y1);
     dc_.LineTo(x2, y2);
 }

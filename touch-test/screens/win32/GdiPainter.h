@@ -30,7 +30,14 @@ public:
     void TextAt(int x, int y, const std::string& text) override;
     void TextCentred(int x, int y, const std::string& text) override;
 
+    // Only this box (DC units) is repainted: lines and shapes wholly outside
+    // it are skipped before they reach GDI, which would clip them one by one.
+    void DrawOnlyWithin(const RECT& box);
+
 private:
+    // Whether a shape's bounds, widened by the pen, meet the box.
+    bool Meets(int left, int top, int right, int bottom) const;
+
     CDC& dc_;
     HGDIOBJ oldPen_, oldBrush_, oldFont_;
     // The objects in use, kept until another replaces them.
@@ -40,6 +47,8 @@ private:
     int penWidth_ = -1;
     uint32_t penColour_ = 0;
     int fontHeight_ = -1, fontWidth_ = -1, fontWeight_ = -1;
+    bool culling_ = false;
+    RECT box_{};
 };
 
 }  // namespace trelliq

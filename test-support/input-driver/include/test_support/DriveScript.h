@@ -53,6 +53,18 @@ struct MouseEvent {
 // the polyline with every vertex included, up at the last point).
 std::vector<MouseEvent> MouseEventsOf(const DriveStep& step);
 
+// How the points a program took (in order) match the points sent (in order,
+// all different, as along a stroke): each sent point taken in its place, the
+// sent points never taken, points taken again after a later one (copies of
+// a point already taken) and points that were never sent.
+struct ArrivalCount {
+    size_t arrived = 0, missing = 0, repeated = 0, strays = 0;
+};
+struct DrivePoint {
+    int x, y;
+};
+ArrivalCount CountArrivals(const std::vector<DrivePoint>& sent, const std::vector<DrivePoint>& taken);
+
 // The virtual-key code of a key step's name; 0 for another name.
 int DriveKeyCode(const std::string& name);
 
