@@ -74,6 +74,9 @@ void CanvasModel::OnLeftButtonDown(int clientX, int clientY) {
             ++state.pointCounter;
             graph.AddPoint(state.strokeNumber, state.pointCounter, 1, 0, p.x, p.y);
             state.lastMoveStamp = -1.0f;
+            // Down before the engine looks: a stroke it refuses stays lifted,
+            // so its moves and up are not judged.
+            state.touchDown = 1;
             engines.UnorderedDown(state, *this, p.x, p.y);
             break;
         case TestKind::ReportRate:
@@ -130,7 +133,8 @@ void CanvasModel::OnLeftButtonDown(int clientX, int clientY) {
         case TestKind::None:
             break;
     }
-    state.touchDown = 1;
+    if (kind != TestKind::LinearUnordered)
+        state.touchDown = 1;
     graph.cursor = {p.x, p.y, 1};
     LogTouch(p);
     Invalidate(true);

@@ -306,5 +306,28 @@ TEST_F(CanvasTouchTest, LinearWithoutOrderHandsTheStrokeToItsEngine) {
     EXPECT_TRUE(journal.empty());
 }
 
+TEST_F(CanvasTouchTest, AStrokeLinearWithoutOrderRefusesStaysLifted) {
+    Running(TestKind::LinearUnordered);
+    engines.hook = [](const std::string& name, CanvasState& state, CanvasActions*) {
+        if (name == "UnorderedDown") {
+            EXPECT_EQ(1, state.touchDown);  // the engine sees the finger down
+            state.result = 2;
+            state.touchDown = 0;
+        }
+    };
+    Model().OnLeftButtonDown(500, 500);
+    EXPECT_EQ(2, Model().state.result);
+    EXPECT_EQ(0, Model().state.touchDown);
+    Model().OnMouseMove(510, 500);
+    Model().OnLeftButtonUp(520, 500);
+    EXPECT_EQ((std::vector<std::string>{"UnorderedDown 500 500"}), engines.calls);
+    EXPECT_EQ(1u, Points().size());
+
+    // A stroke it takes is down until its up.
+    engines.hook = nullptr;
+    Model().OnLeftButtonDown(100, 100);
+    EXPECT_EQ(1, Model().state.touchDown);
+}
+
 }  // namespace
 }  // namespace trelliq
