@@ -204,6 +204,51 @@ TEST_F(HostedCanvasTest, AStrokeAt250HzArrivesWholeAndInOrderWithTheLogArmed) {
     EXPECT_EQ(static_cast<long>(points.size() - 2), std::count(log.begin(), log.end(), '\n'));
 }
 
+// What the open context menu showed; the look closes it.
+struct MenuLook {
+    int shown = 0;
+    UINT fullScreenState = 0;
+};
+MenuLook g_menuLook;
+
+void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup))
+        return;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    ++g_menuLook.shown;
+    g_menuLook.fullScreenState = menu ? GetMenuState(menu, 32774, MF_BYCOMMAND) : 0xFFFFFFFFu;
+    EndMenu();
+}
+
+// A right click; it returns when the menu it opened has been looked at and closed.
+MenuLook RightClick(HWND canvas) {
+    g_menuLook = MenuLook{};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, LookAtOpenMenu);
+    SendMessageA(canvas, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 300));
+    KillTimer(nullptr, timer);
+    return g_menuLook;
+}
+
+TEST_F(HostedCanvasTest, TheContextMenuChecksFullScreenOnlyInFullScreenAndIsNotShownDuringAccuracy) {
+    MenuLook look = RightClick(Canvas());
+    EXPECT_EQ(1, look.shown);
+    EXPECT_EQ(0u, look.fullScreenState & MF_CHECKED);
+    canvas->Model().ToggleFullScreen();
+    look = RightClick(Canvas());
+    EXPECT_EQ(1, look.shown);
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), look.fullScreenState & MF_CHECKED);
+
+    TheTouchTestRun.kindIndexes[static_cast<int>(TestKind::Accuracy)] = 2;
+    TheTouchTestRun.currentKind = 2;
+    TheTouchTestRun.running = 1;
+    look = RightClick(Canvas());
+    EXPECT_EQ(0, look.shown);
+    TheTouchTestRun.running = 0;
+    look = RightClick(Canvas());
+    EXPECT_EQ(1, look.shown);
+}
+
 TEST_F(HostedCanvasTest, ATapOnAPassedTraceScreenClosesTheFrameOnce) {
     TheTouchTestRun.currentKind = 1;  // Trace
     engines.hook = [](const std::string& name, CanvasState& state, CanvasActions*) {
