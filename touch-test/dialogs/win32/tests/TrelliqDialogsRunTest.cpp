@@ -45,6 +45,15 @@ test_support::DriveOutcome Drive(DWORD processId, const std::string& script) {
     return test_support::InputDriver(processId).Play(steps);
 }
 
+HWND WaitForFrame(DWORD processId) {
+    for (int i = 0; i < 600; ++i) {
+        if (HWND frame = test_support::InputDriver(processId).FindMainFrame())
+            return frame;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
 bool WaitGone(HWND window) {
     for (int i = 0; i < 250 && IsWindow(window); ++i)
         Sleep(20);
@@ -69,13 +78,7 @@ TEST_F(TrelliqDialogsRunTest, TheBarsButtonsOpenTheDialogsAndTheirValuesReachThe
     test_support::Program trelliq(start);
     ASSERT_TRUE(trelliq.started());
     const DWORD pid = trelliq.processId();
-    HWND frame = nullptr;
-    for (int i = 0; i < 600 && !frame; ++i) {
-        frame = test_support::InputDriver(pid).FindMainFrame();
-        if (!frame)
-            Sleep(50);
-    }
-    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(WaitForFrame(pid), nullptr);
     // The buttons are enabled from the first idle update on.
     Sleep(500);
 
@@ -93,8 +96,12 @@ TEST_F(TrelliqDialogsRunTest, TheBarsButtonsOpenTheDialogsAndTheirValuesReachThe
     ASSERT_EQ(Drive(pid, "press 1005\n").error, "");
     HWND ito = WaitForShownDialog(pid, "ITO Resize", 10000);
     ASSERT_NE(ito, nullptr);
-    SendCommand(ito, IDCANCEL, BN_CLICKED);
+    SetItemText(ito, 1022, "1024");
+    SetItemText(ito, 1018, "768");
+    SendCommand(ito, IDOK, BN_CLICKED);
     ASSERT_TRUE(WaitGone(ito));
+    EXPECT_TRUE(Holds(test_support::ReadBytes(station + "\\LinearConfig.ini"),
+                      "[Pattern]\r\nwidth=1024\r\nheight=768\r\n"));
 
     ASSERT_EQ(Drive(pid, "press 1044\n").error, "");
     HWND serial = WaitForShownDialog(pid, "Serial Number Information", 10000);
@@ -137,6 +144,22 @@ TEST_F(TrelliqDialogsRunTest, TheBarsButtonsOpenTheDialogsAndTheirValuesReachThe
     EXPECT_TRUE(Holds(saved, "initialNum=8\r\n")) << saved;
     EXPECT_TRUE(Holds(saved, "namePrefix=PNL\r\n")) << saved;
     EXPECT_TRUE(Holds(saved, "path=" + shots + "\r\n")) << saved;
+
+    // An ITO resize does not outlive the run: start-up writes the desktop's size.
+    test_support::Program again(start);
+    ASSERT_TRUE(again.started());
+    bool written = false;
+    for (int i = 0; i < 400 && !written; ++i) {
+        written = Holds(test_support::ReadBytes(station + "\\LinearConfig.ini"),
+                        "[Pattern]\r\nwidth=1920\r\nheight=1080\r\n");
+        if (!written)
+            Sleep(50);
+    }
+    EXPECT_TRUE(written);
+    ASSERT_NE(WaitForFrame(again.processId()), nullptr);
+    ASSERT_EQ(Drive(again.processId(), "close\n").error, "");
+    ASSERT_TRUE(again.Wait(20000));
+    EXPECT_EQ(again.ExitCode(), 0u);
 }
 
 }  // namespace trelliq
