@@ -3,15 +3,12 @@
 // script, and the settings of the three families over real files.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "test_support/TestFiles.h"
 #include "vantro/DrawingTestOperations.h"
 #include "vantro/DrawingVerdict.h"
 #include "vantro/SilentRunUi.h"
@@ -20,23 +17,6 @@ namespace vantro {
 namespace drawing_fakes {
 
 using Journal = std::vector<std::string>;
-
-inline bool OnDisk(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 // What the started drawing program does, look by look.
 struct ProgramScript {
@@ -84,8 +64,8 @@ public:
         if (path != kDrawingResultFile)
             return programFound;
         if (started_ && ++resultLooks_ == script.resultAtLook)
-            WriteBytes(kDrawingResultFile, script.resultBytes);
-        return OnDisk(path) || (started_ && script.phantomResult);
+            test_support::WriteBytes(kDrawingResultFile, script.resultBytes);
+        return test_support::Exists(path) || (started_ && script.phantomResult);
     }
     std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override {
         journal_.push_back("start " + exe + "|" + arguments);

@@ -11,8 +11,11 @@ namespace vantro {
 namespace {
 
 using namespace drawing_fakes;
+using test_support::Exists;
 using test_support::MakeFolder;
+using test_support::ReadBytes;
 using test_support::RemoveFolder;
+using test_support::WriteBytes;
 
 Journal* gJournal = nullptr;
 bool gLoadFails = false;
@@ -176,7 +179,7 @@ TEST_F(DrawingOperationsTest, EarlierVerdictIsDeletedBeforeTheStart) {
     WriteBytes("vuza.ini", file);
     EXPECT_EQ(Step("VUZA_CornerTest"), kStepFailRetry);
     EXPECT_STREQ(message, "131 - Corner Test Timeout !");
-    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+    EXPECT_FALSE(Exists(kDrawingResultFile));
     EXPECT_EQ(Count("sleep 1000"), 0);
     EXPECT_EQ(Count("terminate"), 1);
     EXPECT_EQ(Count("terminate by id 3100"), 0);
@@ -218,7 +221,7 @@ TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDele
     EXPECT_STREQ(message, "196 - Cannot Run MultiLinear Tool  !");
     EXPECT_EQ(Count("runner box Could not find MultiLine.exe.\n"), 1);
     EXPECT_EQ(ReadBytes("multi.ini"), SavedDrawingFile("0", 1, "SN0042"));
-    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+    EXPECT_FALSE(Exists(kDrawingResultFile));
 
     launcher.programFound = true;
     launcher.starts = false;
@@ -303,7 +306,7 @@ TEST_F(DrawingOperationsTest, VerdictDecidesAndTheProgramIsAlwaysEnded) {
         EXPECT_STREQ(message, c.message);
         EXPECT_EQ(Count("terminate"), 1);
         // A verdict stays in place for the engineer to look at.
-        EXPECT_EQ(OnDisk(kDrawingResultFile), !c.phantom);
+        EXPECT_EQ(Exists(kDrawingResultFile), !c.phantom);
     }
 }
 
