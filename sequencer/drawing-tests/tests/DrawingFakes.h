@@ -11,6 +11,7 @@
 #include "test_support/TestFiles.h"
 #include "vantro/DrawingTestOperations.h"
 #include "vantro/DrawingVerdict.h"
+#include "vantro/QuietSettingsParts.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
@@ -139,27 +140,6 @@ struct NoLogs : RunLogs {
     bool SaveLogs(bool, std::string&) override { return true; }
     void Screenshot(const char*, int) override {}
     std::string StepResultFilePath(bool) override { return ""; }
-};
-
-struct NoMessages : MessageDisplay {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-};
-struct NoWindow : SettingsWindow {
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-};
-struct NoFolders : FolderSystem {
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
-    bool ListEntries(const char*, std::vector<FolderEntry>&) override { return false; }
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-};
-struct NoDate : DateSource {
-    std::string TodayYmd() override { return "20260101"; }
 };
 
 }  // namespace drawing_fakes

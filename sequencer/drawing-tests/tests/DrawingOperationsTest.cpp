@@ -125,7 +125,7 @@ protected:
     NoMessages settingsMessages;
     NoWindow window;
     NoFolders folders;
-    NoDate date;
+    NoDate date{"20260101"};
     SettingsContext settings{settingsMessages, window, folders, date};
     OperationsState state;
     FirmwareServices firmware{state};
