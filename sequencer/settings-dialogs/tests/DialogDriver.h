@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "SettingsDialogs.h"
+#include "StageValues.h"
 
 namespace vantro {
 
@@ -106,38 +107,14 @@ inline int ComboSelection(HWND dialog, int id) {
     return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
 }
 
-inline void Name(char (&slot)[kStepNameSize], const char* name) {
-    std::snprintf(slot, sizeof slot, "%s", name);
-}
-
+// A step named in lower case, one check button, and a calibration and an
+// auto-barcode value set.
 inline StageEditValues StageValues() {
-    StageEditValues v;
-    v.title = "B Setting";
-    v.offeredOperations = {"None", "ReInstall", "MutualTest", "SelfTest"};
-    v.stage.OperationNO = 3;
-    for (auto& slot : v.stage.Operation)
-        Name(slot, "None");
-    Name(v.stage.Operation[0], "ReInstall");
-    Name(v.stage.Operation[1], "MutualTest");
+    StageEditValues v = StartingStageValues();
     Name(v.stage.Operation[2], "selftest");
-    std::snprintf(v.stage.namePrefix, sizeof v.stage.namePrefix, "%s", "SN");
-    v.stage.initialNum = 5;
-    v.stage.currentSerialNum = 9;
-    v.stage.enableSerialNum = 1;
-    v.stage.CheckBtnTimeOut = 3000;
-    v.stage.CheckBtnInval = 200;
-    v.stage.mutual.NegTargetMutl = -20;
     v.stage.mutual.NegCalib = -7;
-    v.stage.self.MaxVoltage = 1.25;
-    std::snprintf(v.barcode.BarcodeLength, sizeof v.barcode.BarcodeLength, "%s", "12");
-    v.barcode.Timeout = 3;
     v.barcode.BcdAuto = 1;
-    v.chipCount = 2;
     v.checkButtonCount = 1;
-    v.hasMutualStep = v.hasSelfStep = v.hasBarcodeStep = true;
-    v.filesEditable = true;
-    for (int i = 0; i < kStageFileFieldCount; ++i)
-        std::snprintf(v.files.path[i], kStagePathSize, "C:\\files\\f%d", i);
     return v;
 }
 
