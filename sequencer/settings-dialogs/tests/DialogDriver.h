@@ -31,9 +31,12 @@ inline HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000) {
     return nullptr;
 }
 
-// Opens dialog on this thread; drive gets it on a second thread once it is
-// shown.  A dialog the driver leaves open is cancelled.
-inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive) {
+// Runs modal, which shows the dialog, on this thread; drive gets the dialog
+// on a second thread once it is shown.  A dialog the driver leaves open is
+// ended by cancel.
+template <typename Result>
+Result Driven(const char* caption, const std::function<void(HWND)>& drive,
+              const std::function<void(HWND)>& cancel, const std::function<Result()>& modal) {
     std::atomic<bool> ended{false};
     std::thread driver([&] {
         HWND window = WaitForDialog(caption);
@@ -45,12 +48,18 @@ inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::functi
         while (!ended && GetTickCount() - start < 5000)
             Sleep(10);
         if (!ended)
-            dialog.EndDialog(IDCANCEL);
+            cancel(window);
     });
-    INT_PTR result = dialog.DoModal();
+    Result result = modal();
     ended = true;
     driver.join();
     return result;
+}
+
+// Opens dialog on this thread, driven as above.
+inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive) {
+    return Driven<INT_PTR>(
+        caption, drive, [&](HWND) { dialog.EndDialog(IDCANCEL); }, [&] { return dialog.DoModal(); });
 }
 
 inline std::string Text(HWND dialog, int id) {
@@ -118,26 +127,16 @@ inline StageEditValues StageValues() {
     return v;
 }
 
-// Runs the stage editor on this thread, driven like RunDriven.
+// Runs the stage editor on this thread, driven as above.
 inline bool EditDriven(DialogStageSettingsEditor& editor, StageEditValues& values, const char* caption,
                        const std::function<void(HWND)>& drive) {
-    std::atomic<bool> ended{false};
-    std::thread driver([&] {
-        HWND window = WaitForDialog(caption);
-        if (window)
-            drive(window);
-        else
-            ADD_FAILURE() << "no dialog " << caption;
-        DWORD start = GetTickCount();
-        while (!ended && GetTickCount() - start < 5000)
-            Sleep(10);
-        if (!ended && window)
-            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    bool ok = editor.Edit(values);
-    ended = true;
-    driver.join();
-    return ok;
+    return Driven<bool>(
+        caption, drive,
+        [](HWND window) {
+            if (window)
+                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        },
+        [&] { return editor.Edit(values); });
 }
 
 // Waits until a nested dialog has closed and its owner takes input again.
