@@ -411,6 +411,22 @@ TEST(VantroOpenShortRuns, SelfTestSeesTheReboot) {
     EXPECT_LT(run.milliseconds, 15000u);
 }
 
+// The same pass with a controller that stays away fails on the wait.
+TEST(VantroOpenShortRuns, SelfTestFailsWhenTheControllerStaysAway) {
+    const char* steps[] = {"SelfTest"};
+    VantroStation station = OpenShortStation("openshort-self-gone", steps, 1);
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "2000");
+    station.Prepare();
+    ASSERT_TRUE(station.CopyTool("standins\\Halvorn.exe", "Halvorn.exe"));
+    station.WriteFile("dev\\Halvorn.script",
+                      WriteStep("TestLogs\\Self.csv", SelfFile()) + "unplug\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,        SelfTest,   Fail, 35 - FW Reboot Fail .....!")) << results;
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode) << results;
+}
+
 // A hard calibration whose follow-up test fails is repeated once
 // (MutualFailRetry 1); the second test's message stands.
 TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
