@@ -463,13 +463,13 @@ TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
 
 // An NG mutual result with MutualFailAutoRetry 1: the run resets the firmware
 // with the SoftReset tool, which reboots the controller, and repeats the test.
+// With DeviceChangeTimeout 1000 the controller is back only after the reopen
+// wait's one look, so its look at the end of the time decides.
 TEST(VantroOpenShortRuns, MutualRepeatAfterSoftReset) {
     const char* steps[] = {"MutualTest"};
     VantroStation station = OpenShortStation("openshort-mutual-repeat", steps, 1);
     station.Set("MPSet.ini", "OpenShort", "MutualFailAutoRetry", "1");
     station.Set("MPSet.ini", "InitMod", "AIO", "0");
-    // Time for the controller to be seen back after the reset's reboot.
-    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "20000");
     station.Set("MPSet.ini", "SoftReset", "SoftResetTimeout", "20000");
     station.Set("MPSet.ini", "SoftReset", "PreSoftResetDelay", "0");
     station.Set("config.ini", "SoftReset", "SoftResetCmd", "dev\\SoftReset.exe");
