@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OpenShortFiles.h"
+#include "test_support/TestFiles.h"
 #include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 #include "vantro/OpenShortOperations.h"
@@ -18,8 +19,8 @@
 namespace vantro {
 namespace test {
 
-std::string ReadText(const std::string& path);
-bool Exists(const std::string& path);
+using test_support::Exists;
+using test_support::ReadBytes;
 
 struct RecordingClock : RunClock {
     void Sleep(int ms) override;
