@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/CendraOptions.h"
 #include "console_tools/ParamWriter.h"
 #include "PlainSources.h"
@@ -48,10 +49,7 @@ struct Cendra : ::testing::Test {
     }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), "");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argvOf(args);
         return runParamWrite(context, static_cast<int>(args.size()), argv.data());
     }
     void configure(std::vector<ConfigValue> entries) { loader.sources.entries = std::move(entries); }
