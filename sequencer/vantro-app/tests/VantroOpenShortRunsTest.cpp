@@ -411,6 +411,22 @@ TEST(VantroOpenShortRuns, SelfTestSeesTheReboot) {
     EXPECT_LT(run.milliseconds, 15000u);
 }
 
+// The same pass with a controller that stays away fails on the wait.
+TEST(VantroOpenShortRuns, SelfTestFailsWhenTheControllerStaysAway) {
+    const char* steps[] = {"SelfTest"};
+    VantroStation station = OpenShortStation("openshort-self-gone", steps, 1);
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "2000");
+    station.Prepare();
+    ASSERT_TRUE(station.CopyTool("standins\\Halvorn.exe", "Halvorn.exe"));
+    station.WriteFile("dev\\Halvorn.script",
+                      WriteStep("TestLogs\\Self.csv", SelfFile()) + "unplug\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,        SelfTest,   Fail, 35 - FW Reboot Fail .....!")) << results;
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode) << results;
+}
+
 // A hard calibration whose follow-up test fails is repeated once
 // (MutualFailRetry 1); the second test's message stands.
 TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
@@ -447,13 +463,13 @@ TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
 
 // An NG mutual result with MutualFailAutoRetry 1: the run resets the firmware
 // with the SoftReset tool, which reboots the controller, and repeats the test.
+// With DeviceChangeTimeout 1000 the controller is back only after the reopen
+// wait's one look, so its look at the end of the time decides.
 TEST(VantroOpenShortRuns, MutualRepeatAfterSoftReset) {
     const char* steps[] = {"MutualTest"};
     VantroStation station = OpenShortStation("openshort-mutual-repeat", steps, 1);
     station.Set("MPSet.ini", "OpenShort", "MutualFailAutoRetry", "1");
     station.Set("MPSet.ini", "InitMod", "AIO", "0");
-    // Time for the controller to be seen back after the reset's reboot.
-    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "20000");
     station.Set("MPSet.ini", "SoftReset", "SoftResetTimeout", "20000");
     station.Set("MPSet.ini", "SoftReset", "PreSoftResetDelay", "0");
     station.Set("config.ini", "SoftReset", "SoftResetCmd", "dev\\SoftReset.exe");

@@ -6,27 +6,23 @@
 
 namespace trelliq {
 
-namespace {
-
-HWND WaitForShownDialog(const char* caption) {
-    for (int i = 0; i < 250; ++i) {
+HWND WaitForShownDialog(DWORD processId, const char* caption, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
         HWND found = FindWindowA("#32770", caption);
         DWORD process = 0;
         if (found)
             GetWindowThreadProcessId(found, &process);
-        if (found && process == GetCurrentProcessId() && IsWindowVisible(found))
+        if (found && process == processId && IsWindowVisible(found))
             return found;
         Sleep(20);
     }
     return nullptr;
 }
 
-}  // namespace
-
 INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive, bool* found) {
     *found = false;
     std::thread driver([&] {
-        HWND window = WaitForShownDialog(caption);
+        HWND window = WaitForShownDialog(GetCurrentProcessId(), caption, 5000);
         if (!window) {
             // Still end the modal run, whatever it shows.
             for (int i = 0; i < 50 && !dialog.m_hWnd; ++i)

@@ -16,6 +16,8 @@ namespace trelliq {
 // (the dialog is then cancelled).
 INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive, bool* found);
 
+// A shown dialog of the process with the caption, or null after the time-out.
+HWND WaitForShownDialog(DWORD processId, const char* caption, DWORD timeoutMs);
 // The child dialog (page) that holds the control.
 HWND PageWith(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id);
