@@ -13,17 +13,7 @@ bool IsWordAddressed(uint32_t address) {
 
 bool ChipMemory::Parse(const std::string& text, std::string* error) {
     words_.clear();
-    size_t start = 0;
-    int lineNumber = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = Trim(text.substr(start, end - start));
-        start = end + 1;
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
+    return ForEachContentLine(text, [&](const std::string& line, int lineNumber) {
         size_t blank = line.find_first_of(" \t");
         int64_t key = 0;
         int64_t value = 0;
@@ -39,8 +29,8 @@ bool ChipMemory::Parse(const std::string& text, std::string* error) {
             return false;
         }
         words_[static_cast<uint32_t>(key)] = static_cast<uint32_t>(value);
-    }
-    return true;
+        return true;
+    });
 }
 
 std::string ChipMemory::Serialize() const {

@@ -45,8 +45,7 @@ bool ParseNumber(const std::string& raw, int64_t* value) {
     return true;
 }
 
-bool PanelState::Parse(const std::string& text, std::string* error) {
-    entries_.clear();
+bool ForEachContentLine(const std::string& text, const std::function<bool(const std::string&, int)>& take) {
     size_t start = 0;
     int lineNumber = 0;
     while (start < text.size()) {
@@ -58,6 +57,15 @@ bool PanelState::Parse(const std::string& text, std::string* error) {
         ++lineNumber;
         if (line.empty() || line[0] == '#')
             continue;
+        if (!take(line, lineNumber))
+            return false;
+    }
+    return true;
+}
+
+bool PanelState::Parse(const std::string& text, std::string* error) {
+    entries_.clear();
+    return ForEachContentLine(text, [&](const std::string& line, int lineNumber) {
         size_t eq = line.find('=');
         if (eq == std::string::npos || eq == 0) {
             if (error) {
@@ -69,8 +77,8 @@ bool PanelState::Parse(const std::string& text, std::string* error) {
             return false;
         }
         Set(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
-    }
-    return true;
+        return true;
+    });
 }
 
 std::string PanelState::Serialize() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,5 +37,9 @@ private:
 // is not entirely a number.
 bool ParseNumber(const std::string& text, int64_t* value);
 std::string Trim(const std::string& text);
+// Gives take each line of text that is neither blank nor a '#' comment,
+// trimmed, with its line number (from 1); the first line take refuses ends
+// the walk with false.
+bool ForEachContentLine(const std::string& text, const std::function<bool(const std::string&, int)>& take);
 
 }  // namespace portaq_sim

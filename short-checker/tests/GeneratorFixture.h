@@ -114,6 +114,7 @@ inline std::string normalised(std::string text) {
     return out;
 }
 
+// Runs in a fresh folder of its own and returns to the test's folder after.
 struct FreshFolder {
     explicit FreshFolder(const std::string& name) : previous(fs::current_path()) {
         fs::path folder = previous / name;
@@ -122,6 +123,14 @@ struct FreshFolder {
         fs::current_path(folder);
     }
     ~FreshFolder() { fs::current_path(previous); }
+    // The files below the folder, by their relative path.
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(fs::current_path()))
+            if (entry.is_regular_file())
+                names.insert(fs::relative(entry.path()).generic_string());
+        return names;
+    }
     fs::path previous;
 };
 

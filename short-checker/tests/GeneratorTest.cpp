@@ -7,32 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "GeneratorFixture.h"
 #include "ReportFixture.h"
 #include "ThresholdGenerator.h"
 
 namespace shorvik {
 
-namespace fs = std::filesystem;
-
 namespace {
-
-#ifdef _WIN32
-const std::string kLineEnd = "\r\n";
-#else
-const std::string kLineEnd = "\n";
-#endif
-
-std::string readBinary(const std::string& path) {
-    std::string bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return "<missing>";
-    int c;
-    while ((c = getc(file)) != EOF)
-        bytes.push_back(static_cast<char>(c));
-    fclose(file);
-    return bytes;
-}
 
 // Lines as the logs hold them (CR LF on Windows).
 std::string lines(const std::vector<std::string>& texts) {
@@ -63,25 +44,6 @@ void writePattern(
         }
     ASSERT_TRUE(WriteBytes(path, text));
 }
-
-// Runs in a fresh folder of its own and returns to the test's folder after.
-struct FreshFolder {
-    explicit FreshFolder(const std::string& name) : previous(fs::current_path()) {
-        fs::path folder = previous / name;
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::current_path(folder);
-    }
-    ~FreshFolder() { fs::current_path(previous); }
-    std::set<std::string> Files() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::recursive_directory_iterator(fs::current_path()))
-            if (entry.is_regular_file())
-                names.insert(fs::relative(entry.path()).generic_string());
-        return names;
-    }
-    fs::path previous;
-};
 
 struct OwnedReport {
     OwnedReport() { SetupMutualReport(report); }

@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 namespace test_support {
 
@@ -65,6 +67,15 @@ std::string ReadBytes(const std::string& path) {
     if (!ReadBytes(path, &bytes))
         return "<missing>";
     return bytes;
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    if (!in)
+        return "<missing>";
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 bool Exists(const std::string& path) {

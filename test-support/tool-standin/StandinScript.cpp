@@ -38,20 +38,7 @@ std::string Word(std::string* rest) {
 
 bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string* error) {
     steps->clear();
-    size_t start = 0;
-    int lineNumber = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::string trimmed = portaq_sim::Trim(line);
-        if (trimmed.empty() || trimmed[0] == '#')
-            continue;
+    return portaq_sim::ForEachContentLine(text, [&](const std::string& trimmed, int lineNumber) {
         std::string rest = trimmed;
         std::string verb = Word(&rest);
         Step step;
@@ -99,8 +86,8 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
             return false;
         }
         steps->push_back(step);
-    }
-    return true;
+        return true;
+    });
 }
 
 }  // namespace test_support

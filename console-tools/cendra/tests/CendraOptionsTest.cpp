@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/CendraOptions.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,7 @@ namespace {
 // The options point into args, which must outlive them.
 CendraOptions scan(std::vector<std::string>& args) {
     args.insert(args.begin(), "");
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argvOf(args);
     return ScanCendraOptions(static_cast<int>(args.size()), argv.data());
 }
 
@@ -83,10 +81,7 @@ TEST(CendraOptions, SeededRandomVectorsNeverCrash) {
             args.push_back(arg);
         }
         args.insert(args.begin(), "");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argvOf(args);
         const CendraOptions o = ScanCendraOptions(static_cast<int>(args.size()), argv.data());
         // a value is always an argument after an option, never argv[0] or argv[1]
         for (const char* value : {o.tablePath, o.configPath, o.scriptPath}) {

@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/CendraOptions.h"
 #include "console_tools/ParamWriter.h"
 #include "PlainSources.h"
@@ -30,13 +31,6 @@ ScriptTime fixedTime() {
     return {2024, 3, 7, 9, 5};
 }
 
-std::string readFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct Cendra : ::testing::Test {
     RecordingDevice device;
     StringConsole out;
@@ -55,10 +49,7 @@ struct Cendra : ::testing::Test {
     }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), "");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argvOf(args);
         return runParamWrite(context, static_cast<int>(args.size()), argv.data());
     }
     void configure(std::vector<ConfigValue> entries) { loader.sources.entries = std::move(entries); }
@@ -135,7 +126,7 @@ TEST_F(Cendra, FailuresKeepWritingAndSkipTheReinitialisation) {
                        "CloseHandle(h)"}),
               device.journal);
     // failed writes are in the script; keys never built are not
-    const std::string script = readFile("script.txt");
+    const std::string script = test_support::ReadBytes("script.txt");
     EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 5\n")));
     EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 6\n")));
     EXPECT_NE(std::string::npos, script.find(test_support::OnDisk("crc   #Gain = 7\n")));
@@ -172,7 +163,8 @@ TEST_F(Cendra, NoDevice) {
     EXPECT_EQ(kNoDevice, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
     EXPECT_EQ("\nCannot open device!\n", out.text());
     EXPECT_EQ((Journal{"IO_OpenDevice(0)=-1", "CloseHandle(h)"}), device.journal);
-    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"),
+              test_support::ReadBytes("script.txt"));
 }
 
 TEST_F(Cendra, HandleZeroIsADevice) {
@@ -185,7 +177,8 @@ TEST_F(Cendra, EmptyConfigurationReinitialisesOnly) {
     configure({});
     EXPECT_EQ(kWriteSuccess, run({"-c", "t.csv", "-i", "online.ini", "-o", "script.txt"}));
     EXPECT_EQ("\nRe-initial: OK!\nOnline-write success!\n", out.text());
-    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"),
+              test_support::ReadBytes("script.txt"));
 }
 
 TEST_F(Cendra, UsageWithoutTableOrConfig) {
@@ -213,7 +206,8 @@ TEST_F(Cendra, UnreadableConfigFileTouchesNoDevice) {
     EXPECT_EQ("Cannot open config file no such.ini!\n", out.text());
     EXPECT_TRUE(device.journal.empty());
     EXPECT_TRUE(loader.tablePath.empty());
-    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"), readFile("script.txt"));
+    EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n#No data\n"),
+              test_support::ReadBytes("script.txt"));
 }
 
 TEST_F(Cendra, ScriptThatCannotBeOpenedKeepsTheResult) {
@@ -231,7 +225,7 @@ TEST_F(Cendra, KeyGivenTwiceGivesTwoScriptLines) {
     EXPECT_EQ(test_support::OnDisk("#Build Time: 2024/03/07-09:05\n"
                                    "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #Gain = 5\n"
                                    "09 33 88 00 34 12 00 00 00 00 05 00 00 00 ff 00    #GAIN = 5\n"),
-              readFile("script.txt"));
+              test_support::ReadBytes("script.txt"));
 }
 
 }  // namespace

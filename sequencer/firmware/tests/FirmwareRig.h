@@ -13,6 +13,7 @@
 
 #include "test_support/TestFiles.h"
 #include "vantro/FirmwareOperations.h"
+#include "vantro/QuietStation.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
@@ -115,26 +116,9 @@ struct FieldView : OperationsView {
 };
 
 // Real folders listed through the standard library; the rest does nothing.
-struct StationSystem : MessageDisplay,
-                       SettingsWindow,
-                       FolderSystem,
-                       DateSource,
-                       UserMessages,
-                       LocalTimeSource {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
+struct StationSystem : QuietStation {
     bool ListEntries(const char* folder, std::vector<FolderEntry>& entries) override;
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-    std::string TodayYmd() override { return "20261211"; }
     void ShowMessageBox(const char* text) override { boxes.push_back(text); }
-    std::string Now() override { return "now"; }
     std::vector<std::string> boxes;
 };
 

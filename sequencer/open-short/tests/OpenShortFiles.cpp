@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "test_support/TestFiles.h"
+
 namespace vantro {
 namespace test {
 
@@ -12,11 +14,7 @@ Rig::Rig() : data(new OpenShortData()) {
 }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
-    FILE* f = fopen(name.c_str(), "wb");
-    if (f) {
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
-    }
+    test_support::WriteBytes(name, text);
     return name;
 }
 

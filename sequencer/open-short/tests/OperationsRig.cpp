@@ -1,31 +1,11 @@
 #include "OperationsRig.h"
 
-#include <sys/stat.h>
-
-#include <fstream>
-#include <sstream>
-
 namespace vantro {
 namespace test {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool Exists(const std::string& path) {
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    fclose(f);
-    return true;
-}
-
 void RecordingClock::Sleep(int ms) {
     sleeps.push_back(ms);
-    openShortFileAtSleep.push_back(ReadText("openshort.ini"));
+    openShortFileAtSleep.push_back(test_support::ReadBytes("openshort.ini"));
 }
 
 bool RenamingLogs::RenameResultFiles(char* path, int mark) {
@@ -98,7 +78,7 @@ OperationsRig::OperationsRig() {
     launcher.program = "Halvorn.exe";
     launcher.processId = 4242;
     launcher.atStart = [this] {
-        openShortFileAtStart.push_back(ReadText("openshort.ini"));
+        openShortFileAtStart.push_back(test_support::ReadBytes("openshort.ini"));
         journal.push_back("start");
     };
     context.showStepStatus = [this](const char* text) { journal.push_back(std::string("status ") + text); };

@@ -10,15 +10,17 @@
 #include <vector>
 
 #include "OpenShortFiles.h"
+#include "test_support/TestFiles.h"
 #include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 #include "vantro/OpenShortOperations.h"
+#include "vantro/QuietStation.h"
 
 namespace vantro {
 namespace test {
 
-std::string ReadText(const std::string& path);
-bool Exists(const std::string& path);
+using test_support::Exists;
+using test_support::ReadBytes;
 
 struct RecordingClock : RunClock {
     void Sleep(int ms) override;
@@ -84,21 +86,9 @@ struct RecordingDisplay : OpenShortDisplay {
     std::vector<std::string> calls;
 };
 
-struct NoMessages : MessageDisplay, SettingsWindow, FolderSystem, DateSource, UserMessages, LocalTimeSource {
+struct NoMessages : QuietStation {
     void ShowMessage(const char* text, const char*, MessageIcon) override { shown.push_back(text); }
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
-    bool ListEntries(const char*, std::vector<FolderEntry>&) override { return false; }
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-    std::string TodayYmd() override { return "20261211"; }
     void ShowMessageBox(const char* text) override { shown.push_back(text); }
-    std::string Now() override { return "now"; }
     std::vector<std::string> shown;
 };
 

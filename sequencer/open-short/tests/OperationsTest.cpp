@@ -364,7 +364,7 @@ TEST(OpenShortOperations, GoldenSampleNamedByTheStage) {
     const std::string golden = WriteFile("golden-7x4.csv", GoldenText("Table1:,CalibLoopcnt,x"));
     snprintf(rig.settings.stage.LoadMutualGoldenPath, kStagePathSize, "GoldenSample\\%s", golden.c_str());
     // The file is read under the stage's path, here the same file name.
-    WriteFile(rig.settings.stage.LoadMutualGoldenPath, ReadText(golden));
+    WriteFile(rig.settings.stage.LoadMutualGoldenPath, ReadBytes(golden));
     rig.Script(0, kMutualResultFile, ValidMutualText(true));
     EXPECT_EQ(kStepPass, rig.Call(kMutual));
     EXPECT_EQ((std::vector<std::string>{"1002=golden-7x4.csv", "1010=7", "1011=4"}), rig.view.fields);

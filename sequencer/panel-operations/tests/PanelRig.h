@@ -10,6 +10,7 @@
 
 #include "test_support/TestFiles.h"
 #include "vantro/PanelOperations.h"
+#include "vantro/QuietStation.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
@@ -170,22 +171,9 @@ struct RenamingLogs : RunLogs {
     Journal& journal;
 };
 
-struct Quiet : MessageDisplay, SettingsWindow, FolderSystem, DateSource, UserMessages, LocalTimeSource {
+struct Quiet : QuietStation {
     explicit Quiet(Journal& journal) : journal(journal) {}
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
-    bool ListEntries(const char*, std::vector<FolderEntry>&) override { return false; }
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-    std::string TodayYmd() override { return "20261211"; }
     void ShowMessageBox(const char* text) override { journal.push_back(std::string("runner box ") + text); }
-    std::string Now() override { return "now"; }
     Journal& journal;
 };
 

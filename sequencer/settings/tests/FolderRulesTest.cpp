@@ -53,7 +53,9 @@ TEST(FolderRules, FirmwareFolderKey) {
         EXPECT_STREQ(IniGetString(st.config, "Item0", "AutoFirmFile"), c.newFirm) << c.name;
         EXPECT_TRUE(st.folders.IsFolder("Firmware\\Alpha") || !c.expectedPresent) << c.name;
         // config.ini on disk carries the new key.
-        EXPECT_NE(ReadFile("config.ini").find("AutoFirmFile=Firmware\\Alpha"), std::string::npos) << c.name;
+        EXPECT_NE(test_support::ReadBytes("config.ini").find("AutoFirmFile=Firmware\\Alpha"),
+                  std::string::npos)
+            << c.name;
     }
 }
 
@@ -92,7 +94,7 @@ TEST(FolderRules, FailedMovesStopTheLoad) {
     EXPECT_TRUE(gs.folders.IsFolder("OldFw"));
     ASSERT_EQ(gs.messages.boxes.size(), 1u);
     EXPECT_EQ(gs.messages.boxes[0].caption, "Check the GoldenSample folder !");
-    EXPECT_EQ(ReadFile("config.ini"), gs.files["config.ini"]);
+    EXPECT_EQ(test_support::ReadBytes("config.ini"), gs.files["config.ini"]);
 }
 
 TEST(FolderRules, ResultFolderKeysAreRenamedWithoutTouchingFolders) {
@@ -103,7 +105,7 @@ TEST(FolderRules, ResultFolderKeysAreRenamedWithoutTouchingFolders) {
     EXPECT_EQ(Moves(st.folders), "");
     EXPECT_STREQ(IniGetString(st.config, "Item0", "SaveResultPath"), "Alpha_OK");
     EXPECT_STREQ(IniGetString(st.config, "Item0", "SaveFailRsltPath"), "Alpha_NG");
-    EXPECT_NE(ReadFile("config.ini").find("SaveFailRsltPath=Alpha_NG"), std::string::npos);
+    EXPECT_NE(test_support::ReadBytes("config.ini").find("SaveFailRsltPath=Alpha_NG"), std::string::npos);
 }
 
 TEST(FolderHousekeeping, DeleteTreeAndResetLogFolder) {

@@ -36,8 +36,8 @@ TEST(LoadSettings, CompletePairLoadsWithoutABox) {
     EXPECT_STREQ(st.ctx.stage.Operation[2], "None");
     EXPECT_EQ(st.ctx.stage.currentSerialNum, 100);
     // Nothing differed: config.ini is not rewritten.
-    EXPECT_EQ(ReadFile("config.ini"), st.files["config.ini"]);
-    EXPECT_EQ(ReadFile("config.ini.bak"), "<missing>");
+    EXPECT_EQ(test_support::ReadBytes("config.ini"), st.files["config.ini"]);
+    EXPECT_EQ(test_support::ReadBytes("config.ini.bak"), "<missing>");
 }
 
 struct RequiredCase {

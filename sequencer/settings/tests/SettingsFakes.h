@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/TestFiles.h"
 #include "vantro/FolderPaths.h"
 #include "vantro/SettingsContext.h"
 
@@ -129,6 +130,5 @@ std::string RemoveKey(const std::string& text, const std::string& section, const
 std::string SetKey(const std::string& text, const std::string& section, const std::string& key,
                    const std::string& value);
 void WriteStation(const std::map<std::string, std::string>& files);
-std::string ReadFile(const std::string& path);
 
 }  // namespace vantro

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "test_support/TestFiles.h"
 #include "SettingsFakes.h"
 
 namespace vantro {
@@ -107,24 +108,8 @@ std::string SetKey(const std::string& text, const std::string& section, const st
 }
 
 void WriteStation(const std::map<std::string, std::string>& files) {
-    for (const auto& file : files) {
-        FILE* f = std::fopen(file.first.c_str(), "wb");
-        std::fwrite(file.second.data(), 1, file.second.size(), f);
-        std::fclose(f);
-    }
-}
-
-std::string ReadFile(const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
-    return bytes;
+    for (const auto& file : files)
+        test_support::WriteBytes(file.first, file.second);
 }
 
 }  // namespace vantro

@@ -76,8 +76,8 @@ TEST(Win32Folders, OldFirmwareFolderIsMovedToTheExpectedName) {
     st.Set("config.ini", "Item0", "AutoFirmFile", "OldFw");
     ASSERT_TRUE(st.Load()) << (st.messages.boxes.empty() ? "" : st.messages.boxes[0].text);
     EXPECT_FALSE(fs::exists("OldFw"));
-    EXPECT_EQ(ReadFile("Firmware\\Alpha\\a.bin"), "fw");
-    const std::string saved = ReadFile("config.ini");
+    EXPECT_EQ(test_support::ReadBytes("Firmware\\Alpha\\a.bin"), "fw");
+    const std::string saved = test_support::ReadBytes("config.ini");
     EXPECT_NE(saved.find("\r\nAutoFirmFile=Firmware\\Alpha\r\n"), std::string::npos) << saved;
     EXPECT_TRUE(EveryLineEndsInCrLf(saved));
     EXPECT_FALSE(fs::exists("config.ini.bak"));
@@ -97,8 +97,9 @@ TEST(Win32Folders, OldFolderIsRemovedWhenTheExpectedOneExists) {
             for (const auto& entry : fs::recursive_directory_iterator("OldFw"))
                 EXPECT_TRUE(entry.is_directory()) << entry.path();
         }
-        EXPECT_EQ(ReadFile("Firmware\\Alpha\\fw.bin"), "good");
-        EXPECT_NE(ReadFile("config.ini").find("AutoFirmFile=Firmware\\Alpha\r\n"), std::string::npos);
+        EXPECT_EQ(test_support::ReadBytes("Firmware\\Alpha\\fw.bin"), "good");
+        EXPECT_NE(test_support::ReadBytes("config.ini").find("AutoFirmFile=Firmware\\Alpha\r\n"),
+                  std::string::npos);
     }
 }
 
@@ -107,8 +108,9 @@ TEST(Win32Folders, RespellingTouchesNoFolder) {
     MakeFile("Firmware\\Alpha\\fw.bin", "good");
     st.Set("config.ini", "Item0", "AutoFirmFile", ".\\firmware/ALPHA\\");
     ASSERT_TRUE(st.Load());
-    EXPECT_EQ(ReadFile("Firmware\\Alpha\\fw.bin"), "good");
-    EXPECT_NE(ReadFile("config.ini").find("AutoFirmFile=Firmware\\Alpha\r\n"), std::string::npos);
+    EXPECT_EQ(test_support::ReadBytes("Firmware\\Alpha\\fw.bin"), "good");
+    EXPECT_NE(test_support::ReadBytes("config.ini").find("AutoFirmFile=Firmware\\Alpha\r\n"),
+              std::string::npos);
 }
 
 TEST(Win32Folders, FailedGoldenMoveBringsTheFirmwareFolderBack) {
@@ -123,10 +125,10 @@ TEST(Win32Folders, FailedGoldenMoveBringsTheFirmwareFolderBack) {
     EXPECT_FALSE(st.Load());
     ASSERT_EQ(st.messages.boxes.size(), 1u);
     EXPECT_EQ(st.messages.boxes[0].caption, "Check the GoldenSample folder !");
-    EXPECT_EQ(ReadFile("OldFw\\a.bin"), "fw");
-    EXPECT_EQ(ReadFile("OldGs\\g.csv"), "gs");
+    EXPECT_EQ(test_support::ReadBytes("OldFw\\a.bin"), "fw");
+    EXPECT_EQ(test_support::ReadBytes("OldGs\\g.csv"), "gs");
     EXPECT_FALSE(fs::exists("Firmware\\Alpha"));
-    EXPECT_EQ(ReadFile("config.ini"), st.files["config.ini"]);
+    EXPECT_EQ(test_support::ReadBytes("config.ini"), st.files["config.ini"]);
     fs::remove("GoldenSample");
 }
 
@@ -138,13 +140,13 @@ TEST(Win32Folders, MissingOldFolderFailsTheFirmwareMove) {
     ASSERT_EQ(st.messages.boxes.size(), 1u);
     EXPECT_EQ(st.messages.boxes[0].text, "Auto Change File Name Failed");
     EXPECT_EQ(st.messages.boxes[0].caption, "Check the Firmware folder !");
-    EXPECT_EQ(ReadFile("config.ini"), st.files["config.ini"]);
+    EXPECT_EQ(test_support::ReadBytes("config.ini"), st.files["config.ini"]);
 }
 
 TEST(Win32Folders, NothingDiffersLeavesConfigUntouched) {
     RealStation st;
     ASSERT_TRUE(st.Load());
-    EXPECT_EQ(ReadFile("config.ini"), st.files["config.ini"]);
+    EXPECT_EQ(test_support::ReadBytes("config.ini"), st.files["config.ini"]);
     EXPECT_FALSE(fs::exists("config.ini.bak"));
 }
 
@@ -168,7 +170,7 @@ TEST(Win32Files, SavedOpenShortFileHasCrLfLinesAndNoBackup) {
     v.goldenFile = "gold.csv";
     EXPECT_TRUE(WriteUserSetIni(st.ctx, v));
     EXPECT_TRUE(st.messages.boxes.empty());
-    const std::string saved = ReadFile("openshort.ini");
+    const std::string saved = test_support::ReadBytes("openshort.ini");
     EXPECT_TRUE(EveryLineEndsInCrLf(saved)) << saved;
     EXPECT_NE(saved.find("\r\n[MODE]\r\nCurrentMode=1\r\n\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find(

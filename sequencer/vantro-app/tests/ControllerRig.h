@@ -14,18 +14,13 @@
 #include <vector>
 
 #include "../../device-watch/tests/DeviceFakes.h"
+#include "test_support/TestFiles.h"
 #include "vantro/MainController.h"
 
 namespace vantro {
 
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path);  // text mode: the files are written in text mode
-    if (!in)
-        return "<missing>";
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// Text mode: the files are written in text mode.
+using test_support::ReadText;
 
 struct FakeMainView : RunUi, MainView, SettingsWindow, MessageDisplay {
     std::vector<std::string> log;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "test_support/TestFiles.h"
 #include "vantro/ConsoleOutput.h"
 #include "vantro/EndFiles.h"
 #include "vantro/MainController.h"
@@ -13,14 +14,8 @@
 namespace vantro {
 namespace {
 
-std::string Read(const char* path) {
-    std::ifstream in(path);  // text mode: the files are written in text mode
-    if (!in)
-        return "<missing>";
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// Text mode: the files are written in text mode.
+using test_support::ReadText;
 
 void Touch(const char* path) {
     std::FILE* f = std::fopen(path, "w");
@@ -32,22 +27,22 @@ TEST(EndFiles, PassLeavesOnlyThePassFile) {
     Touch("FAIL.txt");
     Touch("PASS.txt");
     EXPECT_TRUE(WriteResultFile(true, "OK", "NG"));
-    EXPECT_EQ("OK\n", Read("PASS.txt"));
-    EXPECT_EQ("<missing>", Read("FAIL.txt"));
+    EXPECT_EQ("OK\n", ReadText("PASS.txt"));
+    EXPECT_EQ("<missing>", ReadText("FAIL.txt"));
 }
 
 TEST(EndFiles, FailLeavesOnlyTheFailFileEvenWithAnAbsentText) {
     Touch("PASS.txt");
     EXPECT_FALSE(WriteResultFile(false, "OK", ""));
-    EXPECT_EQ("\n", Read("FAIL.txt"));
-    EXPECT_EQ("<missing>", Read("PASS.txt"));
+    EXPECT_EQ("\n", ReadText("FAIL.txt"));
+    EXPECT_EQ("<missing>", ReadText("PASS.txt"));
 }
 
 TEST(EndFiles, VidPidInLowerCaseHex) {
     ASSERT_TRUE(WriteVidPidFile(0x3C5E, 0x0A7B));
-    EXPECT_EQ("VID:3c5e\nPID:0a7b\n", Read("VID_PID.txt"));
+    EXPECT_EQ("VID:3c5e\nPID:0a7b\n", ReadText("VID_PID.txt"));
     ASSERT_TRUE(WriteVidPidFile(0, 0));
-    EXPECT_EQ("VID:0000\nPID:0000\n", Read("VID_PID.txt"));
+    EXPECT_EQ("VID:0000\nPID:0000\n", ReadText("VID_PID.txt"));
 }
 
 TEST(ConsoleOutput, CopiesToTheNamedFile) {

@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/FirmwareConsole.h"
 #include "RecordingDevice.h"
 
@@ -24,14 +25,6 @@ struct Fixture {
     StringConsole out;
     FirmwareConsole console{device, out, noVersion};
 };
-
-std::vector<char*> argvOf(std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    return argv;
-}
 
 TEST(GetDecimalValue, Cases) {
     struct Case {

@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/FerritIto.h"
 #include "RecordingDevice.h"
 
@@ -28,10 +29,7 @@ struct Ferrit : ::testing::Test {
 
     int run(std::vector<std::string> args = {}) {
         args.insert(args.begin(), "");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argvOf(args);
         return QueryItoInfo(console, "C:\\line\\Ferrit.exe", static_cast<int>(args.size()), argv.data());
     }
     void setItoByte(std::uint8_t b) { device.bytes[kItoInfoAddress + 2] = b; }

@@ -1,3 +1,4 @@
+#include "TestArgv.h"
 #include "console_tools/GorluneDump.h"
 #include "RecordingDevice.h"
 
@@ -51,10 +52,7 @@ struct Gorlune : ::testing::Test {
 
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), "");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argvOf(args);
         return RunGorlune(console, file, "C:\\bench\\Gorlune.exe", static_cast<int>(args.size()),
                           argv.data());
     }

@@ -30,6 +30,9 @@ bool WriteText(const std::string& path, const std::string& text);
 bool ReadBytes(const std::string& path, std::string* bytes);
 // The file's bytes, or "<missing>" when it cannot be opened.
 std::string ReadBytes(const std::string& path);
+// The file read in text mode (CR LF back to LF on Windows), or "<missing>"
+// when it cannot be opened.
+std::string ReadText(const std::string& path);
 bool Exists(const std::string& path);
 // One folder level; false when it could not be made (or already exists).
 bool MakeFolder(const std::string& path);
