@@ -1,5 +1,7 @@
 #include "StrokePlayer.h"
 
+#include "trelliq/FrameStart.h"
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -101,33 +103,19 @@ StrokePlayer::StrokePlayer(TestEngines& engines)
     model_.LayoutCanvas(kBenchDesktopWidth, kBenchDesktopHeight - 60);
 }
 
-void StrokePlayer::Start(TestKind kind) {
+bool StrokePlayer::Start(TestKind kind) {
     TouchTestRun& run = TheTouchTestRun;
     for (int& index : run.kindIndexes)
         index = -1;
     run.kindIndexes[static_cast<int>(kind)] = 0;
     run.currentKind = 0;
-    const TouchTestConfig& c = TheTouchTestConfig;
-    CanvasState& s = model_.state;
-    s.sideLineWidth = c.CanvasWidth * c.LineWidth.side / 100;
-    s.crossLineWidth = c.CanvasWidth * c.LineWidth.cross / 100;
-    s.cellDistanceX = c.Distance.X;
-    s.cellDistanceY = c.Distance.Y;
-    s.scalingX = c.Scaling.X;
-    s.scalingY = c.Scaling.Y;
-    s.dotRadius = c.CanvasWidth * c.Dot.radius / 100;
-    s.sensitivityWidth = c.CanvasWidth * c.Sensitivity.width / 100;
-    s.sensitivitySpeed = c.Sensitivity.speed;
-    s.sensitivityDistanceX = c.Sensitivity.XDISTN;
-    s.sensitivityDistanceY = c.Sensitivity.YDISTN;
-    model_.StopTestTimers();
-    model_.ResetRun();
-    model_.RunKindSetup();
-    if (run.fullScreen != 1)
-        model_.ToggleFullScreen();
-    run.running = 1;
+    struct StayingParent : FrameParent {
+        void MakeDesktopParent() override {}
+    } parent;
+    const bool started = RunStart(model_, TheTouchTestConfig, run, FrameStartSeams{*this, *this, parent});
     writtenResults.clear();
     screenshots = 0;
+    return started;
 }
 
 double StrokePlayer::Play(const std::vector<ScriptTouch>& touches, unsigned paceMs) {

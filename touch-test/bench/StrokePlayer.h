@@ -40,8 +40,9 @@ public:
     // Over TheTouchTestConfig and TheTouchTestRun.
     explicit StrokePlayer(TestEngines& engines);
 
-    // As the frame's Start: geometry, timers stopped, run cleared, set-up, full screen.
-    void Start(TestKind kind);
+    // The frame's Start with the kind as the only one offered; false when
+    // a setting stops it.
+    bool Start(TestKind kind);
     // Each touch one pace after the last; returns the slowest handler in ms.
     double Play(const std::vector<ScriptTouch>& touches, unsigned paceMs);
     // The clock runs on until the test stops running (at most a minute).

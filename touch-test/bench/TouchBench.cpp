@@ -73,7 +73,11 @@ Figures Run(TestEngines& engines, const BenchKind& kind, const std::vector<Scrip
     TheTouchTestRun.Reset();
     StrokePlayer player(engines);
     for (int round = 0; round < rounds; ++round) {
-        player.Start(kind.kind);
+        if (!player.Start(kind.kind)) {
+            fprintf(stderr, "%s: the bench station's settings stop Start\n", kind.name);
+            figures.passed = false;
+            break;
+        }
         const auto start = std::chrono::steady_clock::now();
         const double slowest = player.Play(touches, pace);
         figures.ms +=

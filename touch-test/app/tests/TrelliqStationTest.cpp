@@ -5,105 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
+#include <memory>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "test_support/InputDriver.h"
 #include "test_support/MessageBoxWatcher.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
+#include "TrelliqStation.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return in ? bytes.str() : std::string("<missing>");
-}
-
-// The bench station's "LinearConfig.ini" with [section] key=value changed.
-class TrelliqStation {
-public:
-    TrelliqStation() : ini_(ReadFile(std::string(SUITE_TEST_DATA_DIR) + "\\LinearConfig.ini")) {
-        CreateDirectoryA("station", nullptr);
-        CreateDirectoryA("station\\Shots", nullptr);
-        char full[MAX_PATH];
-        GetFullPathNameA("station", MAX_PATH, full, nullptr);
-        folder_ = full;
-    }
-    void Set(const std::string& section, const std::string& key, const std::string& value) {
-        const size_t start = ini_.find("[" + section + "]");
-        ASSERT_NE(std::string::npos, start) << section;
-        const size_t at = ini_.find("\n" + key + "=", start);
-        ASSERT_NE(std::string::npos, at) << key;
-        const size_t end = ini_.find('\n', at + 1);
-        ini_.replace(at + 1, end - at - 1, key + "=" + value);
-    }
-    void Write() { test_support::WriteBytes(Path("LinearConfig.ini"), ini_); }
-    std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
-    const std::string& Folder() const { return folder_; }
-
-private:
-    std::string ini_;
-    std::string folder_;
-};
-
-struct Found {
-    DWORD processId;
-    const char* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
-    Found* found = reinterpret_cast<Found*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    if (owner == found->processId && IsWindowVisible(window) && strcmp(name, found->className) == 0) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window of the process with the class, within timeoutMs.
-HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-        Found found{processId, className, nullptr};
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-        if (found.window)
-            return found.window;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-bool WaitForFile(const std::string& path, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return true;
-        Sleep(50);
-    }
-    return false;
-}
+using namespace trelliq_test;
 
 class TrelliqStationTest : public test_support::FreshFolderTest {
 protected:
-    test_support::ProgramStart StartIn(const TrelliqStation& station) {
-        test_support::ProgramStart start;
-        start.application = test_support::BinFolder() + "\\Trelliq.exe";
-        start.commandLine = "Trelliq.exe";
-        start.folder = station.Folder();
-        start.flags = DETACHED_PROCESS;
-        return start;
-    }
+    test_support::ProgramStart StartIn(const TrelliqStation& station) { return station.Trelliq(); }
     static void Touch(HWND canvas, UINT message, int x, int y) {
         PostMessageA(canvas, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
         Sleep(2);
@@ -240,6 +165,271 @@ TEST_F(TrelliqStationTest, TheFrameOffersTheKindsAndClosesWithExitCode0) {
     EXPECT_EQ(0u, trelliq.ExitCode());
     EXPECT_NE(std::string::npos, ReadFile(station.Path("LinearConfig.ini")).find("[Pattern]\r\nwidth=1920"));
     EXPECT_TRUE(watcher.Seen().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Trelliq.exe with the auto mode off, up to its frame and bar.
+class TrelliqFrameTest : public test_support::FreshFolderTest {
+protected:
+    void Open(TrelliqStation& station) {
+        station_ = &station;
+        ASSERT_TRUE(station.Set("Switch", "automode", "0"));
+        station.Write();
+        trelliq.reset(new test_support::Program(station.Trelliq()));
+        ASSERT_TRUE(trelliq->started());
+        bar = WaitForReadyBar(30000);
+        frame = bar ? GetParent(bar) : nullptr;
+        ASSERT_NE(nullptr, bar);
+    }
+    // The driver's script, written beside the station; its exit code.
+    DWORD Drive(const std::string& script, std::string* out = nullptr) {
+        test_support::WriteBytes("drive.txt", "screen 1920 1080\n" + script);
+        char full[MAX_PATH];
+        GetFullPathNameA("drive.txt", MAX_PATH, full, nullptr);
+        test_support::ProgramRun run =
+            test_support::RunProgram(Driver(trelliq->processId(), full, *station_), 60000);
+        if (out)
+            *out = run.out;
+        EXPECT_EQ("", run.err);
+        return run.exitCode;
+    }
+    DWORD Close() {
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(trelliq->Wait(20000));
+        return trelliq->ExitCode();
+    }
+    bool FullScreen() {
+        return test_support::InputDriver(trelliq->processId()).FindFullScreenCanvas() != nullptr;
+    }
+
+    std::unique_ptr<test_support::Program> trelliq;
+    TrelliqStation* station_ = nullptr;
+    HWND frame = nullptr;
+    HWND bar = nullptr;
+};
+
+TEST_F(TrelliqFrameTest, TheKindListHoldsTheOfferedKindsAndResizeFollowsItsSwitch) {
+    struct Case {
+        const char* resize;
+        bool enabled;
+    } const cases[] = {{"0", false}, {"2", true}};
+    for (const Case& c : cases) {
+        TrelliqStation station(std::string("station-") + c.resize);
+        ASSERT_TRUE(station.Set("Switch", "resize", c.resize));
+        ASSERT_TRUE(station.Set("TestingMode", "check_linear_order", "0"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_trace", "0"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_report_rate", "0"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_accuracy", "0"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_sensitivity", "0"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_jitter", "3"));
+        ASSERT_TRUE(station.Set("TestingMode", "check_linear", "-1"));
+        Open(station);
+        HWND list = GetDlgItem(bar, 1052);
+        ASSERT_EQ(3, SendMessageA(list, CB_GETCOUNT, 0, 0)) << c.resize;
+        const char* const kinds[] = {"Paint", "Jitter", "Linear(without order)"};
+        for (int i = 0; i < 3; ++i) {
+            // The list's items are read as the control holds them.
+            wchar_t wide[64] = {};
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+            EXPECT_EQ(std::string(kinds[i]), std::string(wide, wide + wcslen(wide)));
+        }
+        // The idle update sets the buttons; Start and Save as BMP are always on.
+        for (int i = 0; i < 100 && IsWindowEnabled(GetDlgItem(bar, 1005)) != c.enabled; ++i)
+            Sleep(50);
+        EXPECT_EQ(c.enabled, IsWindowEnabled(GetDlgItem(bar, 1005)) != FALSE) << c.resize;
+        for (int always : {1002, 1008, 1044})
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(bar, always))) << always;
+        char text[64];
+        GetWindowTextA(GetDlgItem(bar, 1005), text, sizeof(text));
+        EXPECT_STREQ("ITO Resize", text);
+        EXPECT_EQ(0u, Close());
+        trelliq.reset();
+    }
+}
+
+TEST_F(TrelliqFrameTest, AboutOpensDialog100) {
+    TrelliqStation station;
+    Open(station);
+    test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDOK);
+    PostMessageA(frame, WM_COMMAND, 57664, 0);
+    ASSERT_TRUE(watcher.WaitFor(1, 20000));
+    std::vector<test_support::SeenBox> seen = watcher.Seen();
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ("About Trelliq", seen[0].caption);
+    // The texts after the icon's static.
+    const size_t texts = seen[0].text.find('\n');
+    ASSERT_NE(std::string::npos, texts);
+    EXPECT_EQ("\nTrelliq\nNorq touch-panel drawing tests", seen[0].text.substr(texts));
+    EXPECT_EQ(std::vector<std::string>{"OK"}, seen[0].buttons);
+    EXPECT_EQ(0u, Close());
+}
+
+TEST_F(TrelliqFrameTest, WithoutThePatternKeysFourBoxesAndTheWindowStillOpens) {
+    TrelliqStation station;
+    ASSERT_TRUE(station.Remove("Pattern", "width"));
+    ASSERT_TRUE(station.Remove("Pattern", "height"));
+    ASSERT_TRUE(station.Set("Switch", "automode", "0"));
+    station.Write();
+    trelliq.reset(new test_support::Program(station.Trelliq()));
+    ASSERT_TRUE(trelliq->started());
+    test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDOK);
+    ASSERT_TRUE(watcher.WaitFor(4, 30000));
+    frame = WaitForFrame(30000);
+    ASSERT_NE(nullptr, frame);
+    std::vector<test_support::SeenBox> seen = watcher.Seen();
+    ASSERT_EQ(4u, seen.size());
+    for (const test_support::SeenBox& box : seen) {
+        EXPECT_EQ("Set Config File Failed", box.caption);
+        EXPECT_EQ("Set Config File Failed", box.text);
+    }
+    EXPECT_EQ(0u, Close());
+}
+
+TEST_F(TrelliqFrameTest, FStartsTheSelectedKindAndLeavesFullScreen) {
+    TrelliqStation station;
+    Open(station);
+    test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDCANCEL);
+    EXPECT_EQ(0u, Drive("select 1\nkey F\nwait-canvas 10000\n"));
+    EXPECT_TRUE(FullScreen());
+    // R resets and stays; S does nothing in full screen.
+    // (R leaves and re-enters full screen; the driver then finds it again.)
+    EXPECT_EQ(0u, Drive("key R\nkey S\nsleep 1000\nwait-canvas 10000\n"));
+    EXPECT_TRUE(FullScreen());
+    EXPECT_EQ(0u, Drive("key F\nsleep 500\n"));
+    EXPECT_FALSE(FullScreen());
+    // Outside the auto mode Esc only leaves full screen.
+    EXPECT_EQ(0u, Drive("key F\nwait-canvas 10000\nkey Esc\nsleep 500\n"));
+    EXPECT_FALSE(FullScreen());
+    EXPECT_EQ(STILL_ACTIVE, trelliq->ExitCode());
+    EXPECT_TRUE(watcher.Seen().empty());
+    // Outside full screen S opens the save dialog, which is cancelled.
+    EXPECT_EQ(0u, Drive("key S\n"));
+    ASSERT_TRUE(watcher.WaitFor(1, 20000));
+    EXPECT_EQ(0u, Close());
+    EXPECT_FALSE(test_support::Exists(station.Path("LinearResult.txt")));
+}
+
+TEST_F(TrelliqFrameTest, InAutoModeFLeavesTheStartedTestAndFStartsItAgain) {
+    TrelliqStation station;
+    ASSERT_TRUE(station.Set("AutoMode", "InitialMode", "1"));
+    station.Write();
+    trelliq.reset(new test_support::Program(station.Trelliq()));
+    ASSERT_TRUE(trelliq->started());
+    station_ = &station;
+    test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDOK);
+    EXPECT_EQ(0u, Drive("wait-canvas 30000\nkey F\nsleep 500\n"));
+    EXPECT_FALSE(FullScreen());
+    EXPECT_EQ(0u, Drive("key F\nwait-canvas 10000\nkey Esc\nwait-exit 20000\n"));
+    EXPECT_EQ(0u, trelliq->ExitCode());
+    EXPECT_EQ("Result=0\r\n", ReadFile(station.Path("LinearResult.txt")));
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(TrelliqFrameTest, BAndEKeepThePointLogOfTheStrokesSent) {
+    struct Case {
+        const char* logCursor;
+        const char* keys;  // before and after the stroke
+        bool logged;
+    } const cases[] = {{"1", "B", true}, {"0", "B", false}, {"1", "", false}};
+    for (const Case& c : cases) {
+        TrelliqStation station(std::string("station-") + c.logCursor + c.keys);
+        ASSERT_TRUE(station.Set("Cursor", "check_log_cursor", c.logCursor));
+        Open(station);
+        std::string out;
+        const std::string begin = *c.keys ? std::string("key ") + c.keys + "\n" : "";
+        // At 50 reports a second no move is merged into the next.
+        ASSERT_EQ(0u, Drive("select 2\nkey F\nwait-canvas 10000\n" + begin +
+                                "pace 20\nstroke 10 200 200 1700 900\nkey E\nsleep 500\n",
+                            &out));
+        EXPECT_EQ(0u, Close());
+        std::vector<std::string> logs;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(station.Path("LinearTest-*.csv").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do
+                logs.push_back(found.cFileName);
+            while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        if (!c.logged) {
+            EXPECT_TRUE(logs.empty()) << c.logCursor << c.keys;
+            continue;
+        }
+        ASSERT_EQ(1u, logs.size());
+        EXPECT_EQ(29u, logs[0].size()) << logs[0];
+        EXPECT_EQ(std::string::npos, logs[0].substr(11, 14).find_first_not_of("0123456789")) << logs[0];
+        // From the touch-down to the stroke's end, a line a point; under Wine a
+        // move now and then is merged into the next, so the lines are not counted.
+        const std::string csv = ReadFile(station.Path(logs[0]));
+        const size_t firstEnd = csv.find('\n');
+        ASSERT_NE(std::string::npos, firstEnd) << out;
+        const std::string first = csv.substr(0, firstEnd + 1);
+        const size_t lastStart = csv.rfind('\n', csv.size() - 2) + 1;
+        const std::string last = csv.substr(lastStart);
+        for (const std::string& line : {first, last}) {
+            ASSERT_EQ(48u, line.size()) << line;
+            EXPECT_EQ("Time: ", line.substr(0, 6)) << line;
+            EXPECT_EQ(' ', line[16]) << line;
+        }
+        EXPECT_EQ(",  X:  200,  Y:  200 \r\n", first.substr(25)) << csv.substr(0, 200);
+        EXPECT_EQ(",  X: 1700,  Y:  900 \r\n", last.substr(25)) << csv.substr(0, 200);
+        EXPECT_EQ(0u, csv.size() % 48) << out;
+    }
+}
+
+TEST_F(TrelliqFrameTest, TheFirmwareUpdateToolStartsInTheStationWithoutWaiting) {
+    TrelliqStation station;
+    ASSERT_TRUE(station.Set("Switch", "firmwareupdate", "1"));
+    const std::string tool = test_support::BinFolder() + "\\standins\\Quenfor.exe";
+    ASSERT_TRUE(station.Set("Invoke", "firwareupfile", tool));
+    test_support::MakeFolder("journal");
+    char journal[MAX_PATH];
+    GetFullPathNameA("journal", MAX_PATH, journal, nullptr);
+    SetEnvironmentVariableA("NORQ_STANDIN_DIR", journal);
+    test_support::WriteBytes(std::string(journal) + "\\Quenfor.script", "wait 4000\nexit 0\n");
+    Open(station);
+    SetEnvironmentVariableA("NORQ_STANDIN_DIR", nullptr);
+    test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDOK);
+    PostMessageA(frame, WM_COMMAND, 1055, 0);
+    ASSERT_TRUE(WaitForFile(std::string(journal) + "\\standin-journal.txt", 20000));
+    // The tool is still running while the frame handles F.
+    EXPECT_EQ(0u, Drive("key F\nwait-canvas 10000\n"));
+    const std::string started = ReadFile(std::string(journal) + "\\standin-journal.txt");
+    EXPECT_EQ(0u, started.find("start tool=Quenfor run=1 cwd=" + station.Folder() + " command=")) << started;
+    EXPECT_EQ(std::string::npos, started.find("exit tool=")) << started;
+    EXPECT_EQ(0u, Close());
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(TrelliqFrameTest, AToolThatIsNotThereOrCannotRunGivesItsBox) {
+    struct Case {
+        std::string path;
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"D:\\nowhere\\fwup.exe", "D:\\nowhere\\fwup.exe", "File path not found"},
+        {"broken.exe", "create of child process failed  error \n", "create of child process failed  error"},
+    };
+    for (const Case& c : cases) {
+        TrelliqStation station(c.caption);
+        ASSERT_TRUE(station.Set("Switch", "firmwareupdate", "1"));
+        ASSERT_TRUE(station.Set("Invoke", "firwareupfile", c.path));
+        test_support::WriteBytes(station.Path("broken.exe"), "not a program\r\n");
+        Open(station);
+        test_support::MessageBoxWatcher watcher(trelliq->processId(), {}, IDOK);
+        PostMessageA(frame, WM_COMMAND, 1055, 0);
+        ASSERT_TRUE(watcher.WaitFor(1, 20000)) << c.path;
+        std::vector<test_support::SeenBox> seen = watcher.Seen();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ(c.caption, seen[0].caption) << c.path;
+        EXPECT_EQ(c.text, seen[0].text) << c.path;
+        EXPECT_EQ(0u, Close());
+        trelliq.reset();
+    }
 }
 
 }  // namespace

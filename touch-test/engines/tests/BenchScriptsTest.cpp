@@ -46,7 +46,7 @@ TEST(BenchScriptsTest, EachScriptGivesItsKindsOutcome) {
         TheTouchTestRun.Reset();
         TrelliqEngines engines([] { return true; });
         StrokePlayer player(engines);
-        player.Start(c.kind);
+        ASSERT_TRUE(player.Start(c.kind)) << c.script;
         player.Play(touches, pace);
         player.Finish();
         EXPECT_EQ(c.result, player.Canvas().state.result) << c.script;

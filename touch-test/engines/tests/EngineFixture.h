@@ -15,6 +15,7 @@
 
 #include "CanvasFixture.h"
 #include "trelliq/CanvasModel.h"
+#include "trelliq/FrameStart.h"
 #include "trelliq/TrelliqEngines.h"
 
 namespace trelliq {
@@ -55,6 +56,11 @@ protected:
         TheTouchTestRun.Reset();
     }
 
+    // The frame's parent change does not concern the engines.
+    struct StayingParent : FrameParent {
+        void MakeDesktopParent() override {}
+    } parent;
+
     CanvasModel& Model() {
         if (!model) {
             model.reset(new CanvasModel(CanvasSeams{window, desktop, engines, outputs, clock, messages},
@@ -66,33 +72,16 @@ protected:
     }
     CanvasState& State() { return Model().state; }
 
-    // The view's copy of the configured geometry, then Start: the test
-    // timers stopped, the run cleared, the kind's set-up, full screen.
+    // The frame's Start with the kind as the only one offered: the test
+    // timers stopped, the run cleared, the geometry copied, the kind's
+    // set-up, full screen.
     void Start(TestKind kind) {
         for (int& index : TheTouchTestRun.kindIndexes)
             index = -1;
         TheTouchTestRun.kindIndexes[static_cast<int>(kind)] = 0;
         TheTouchTestRun.currentKind = 0;
-        CanvasModel& canvas = Model();
-        const TouchTestConfig& c = TheTouchTestConfig;
-        CanvasState& s = canvas.state;
-        s.sideLineWidth = c.CanvasWidth * c.LineWidth.side / 100;
-        s.crossLineWidth = c.CanvasWidth * c.LineWidth.cross / 100;
-        s.cellDistanceX = c.Distance.X;
-        s.cellDistanceY = c.Distance.Y;
-        s.scalingX = c.Scaling.X;
-        s.scalingY = c.Scaling.Y;
-        s.dotRadius = c.CanvasWidth * c.Dot.radius / 100;
-        s.sensitivityWidth = c.CanvasWidth * c.Sensitivity.width / 100;
-        s.sensitivitySpeed = c.Sensitivity.speed;
-        s.sensitivityDistanceX = c.Sensitivity.XDISTN;
-        s.sensitivityDistanceY = c.Sensitivity.YDISTN;
-        canvas.StopTestTimers();
-        canvas.ResetRun();
-        canvas.RunKindSetup();
-        if (TheTouchTestRun.fullScreen != 1)
-            canvas.ToggleFullScreen();
-        TheTouchTestRun.running = 1;
+        ASSERT_TRUE(RunStart(Model(), TheTouchTestConfig, TheTouchTestRun,
+                             FrameStartSeams{messages, desktop, parent}));
         journal.clear();
     }
 
