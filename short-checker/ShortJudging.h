@@ -158,12 +158,16 @@ inline uint32_t OrderKey(float value) {
 // in which the keys differ, keeping only the candidates of the chosen digit:
 // a block's products share their top bits, and a selecting sort over them
 // branches on every comparison.
-inline uint32_t SelectKey(uint32_t* keys, size_t count, size_t rank) {
-    for (;;) {
-        uint32_t low = keys[0], high = keys[0];
-        for (size_t i = 1; i < count; ++i) {
-            low = std::min(low, keys[i]);
-            high = std::max(high, keys[i]);
+// `low` and `high` are the least and greatest key, as the caller found them.
+inline uint32_t SelectKey(uint32_t* keys, size_t count, size_t rank, uint32_t low, uint32_t high) {
+    for (bool first = true;; first = false) {
+        if (!first) {
+            low = keys[0];
+            high = keys[0];
+            for (size_t i = 1; i < count; ++i) {
+                low = std::min(low, keys[i]);
+                high = std::max(high, keys[i]);
+            }
         }
         if (low == high)
             return low;
@@ -185,6 +189,15 @@ inline uint32_t SelectKey(uint32_t* keys, size_t count, size_t rank) {
                 keys[kept++] = keys[i];
         count = kept;
     }
+}
+
+inline uint32_t SelectKey(uint32_t* keys, size_t count, size_t rank) {
+    uint32_t low = keys[0], high = keys[0];
+    for (size_t i = 1; i < count; ++i) {
+        low = std::min(low, keys[i]);
+        high = std::max(high, keys[i]);
+    }
+    return SelectKey(keys, count, rank, low, high);
 }
 
 // The element at `rank` (in SortProducts' order) of the `count` values that
@@ -209,13 +222,18 @@ bool CountedSelect(size_t count, size_t rank, EachValue eachValue, float& found)
     uint32_t prefix = 0, mask = 0;
     if (inLocal) {
         // A short list: its keys are selected directly.
+        uint32_t low = 0xFFFFFFFFu, high = 0;
         eachValue([&](float value) {
-            if (localCount < kLocal)
-                local[localCount++] = OrderKey(value);
+            if (localCount < kLocal) {
+                const uint32_t key = OrderKey(value);
+                local[localCount++] = key;
+                low = std::min(low, key);
+                high = std::max(high, key);
+            }
         });
         if (rank >= localCount)
             return false;
-        prefix = SelectKey(local, localCount, rank);
+        prefix = SelectKey(local, localCount, rank, low, high);
         passes = 0;
     }
     uint32_t bins[2048];
