@@ -11,25 +11,32 @@ namespace {
 // The median of the distinct values (the one at half their count, rounded up
 // to even) of a list that holds no zero and no NaN.  Such floats sort by
 // their order keys, and equal values have equal bits, so a radix sort of the
-// keys gives exactly the order SortProducts gives.
+// keys gives exactly the order SortProducts gives.  The sort passes 9 bits
+// at a time over the bits below the highest one in which the keys differ:
+// a block's products share their top bits.
 float DistinctMiddle(const std::vector<float>& list) {
     const size_t n = list.size();
     std::vector<uint32_t> keys(n), other(n);
+    uint32_t low = 0xFFFFFFFFu, high = 0;
     for (size_t i = 0; i < n; ++i) {
         uint32_t bits;
         memcpy(&bits, &list[i], sizeof bits);
         keys[i] = (bits & 0x80000000u) ? ~bits : (bits | 0x80000000u);
+        low = low < keys[i] ? low : keys[i];
+        high = high > keys[i] ? high : keys[i];
     }
-    for (int shift = 0; shift < 32; shift += 8) {
-        size_t counts[257] = {0};
+    int top = -1;
+    while (top < 31 && ((low ^ high) >> (top + 1)) != 0)
+        ++top;
+    const int kWidth = 9;
+    for (int shift = 0; shift <= top; shift += kWidth) {
+        size_t counts[(1 << kWidth) + 1] = {0};
         for (uint32_t key : keys)
-            ++counts[((key >> shift) & 0xFFu) + 1];
-        if (counts[((keys[0] >> shift) & 0xFFu) + 1] == n)
-            continue;  // one digit for all: this pass moves nothing
-        for (int d = 0; d < 256; ++d)
+            ++counts[((key >> shift) & ((1u << kWidth) - 1u)) + 1];
+        for (int d = 0; d < (1 << kWidth); ++d)
             counts[d + 1] += counts[d];
         for (uint32_t key : keys)
-            other[counts[(key >> shift) & 0xFFu]++] = key;
+            other[counts[(key >> shift) & ((1u << kWidth) - 1u)]++] = key;
         keys.swap(other);
     }
     size_t distinct = 0;

@@ -80,6 +80,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     }
 
     // Flags are counted per line as they are found; no flag grid is kept.
+    const float maxDevPct = static_cast<float>(threshold.maxDevPct);
+    const ValueDeviationTest valueTest(report.reference, threshold.maxValueDevPct);
     for (int x = range.x0; x < xEnd; ++x) {
         int xFlagged = 0;
         for (int y = range.y0; y < yEnd; ++y) {
@@ -88,8 +90,7 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
             float deviation = PercentDeviation(node.a * node.b, r);
             node.refOut = r;
             node.devOut = deviation;
-            float valueDeviation = PercentDeviation(report.values[x][y], report.reference);
-            const int flag = NodeIsFlagged(deviation, valueDeviation, threshold) ? 1 : 0;
+            const int flag = deviation > maxDevPct || valueTest.exceeds(report.values[x][y]) ? 1 : 0;
             xFlagged += flag;
             yFlagged[y - range.y0] += flag;
         }

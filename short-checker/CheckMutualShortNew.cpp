@@ -1,6 +1,7 @@
 // CheckMutualShortNew: products judged against the median of the node's
 // block, compared at one decimal.
 #include "BlockMedian.h"
+#include "CsvRounding.h"
 
 using namespace shorvik;
 
@@ -61,7 +62,7 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
         for (int column = 0; column < xBlocks; ++column) {
             const float m = blockReference[column][row];
             blockReference[column][row] = m > 0.0f ? m : globalMedian;
-            blockRounded[column][row] = ToCsv(blockReference[column][row]);
+            blockRounded[column][row] = RoundForCsv(blockReference[column][row]);
         }
     }
     // Each y line's block row, worked out once instead of per node.
@@ -72,6 +73,8 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
     }
 
     // Flags are counted per line as they are found; no flag grid is kept.
+    const float maxDevPct = static_cast<float>(threshold.maxDevPct);
+    const ValueDeviationTest valueTest(report.reference, threshold.maxValueDevPct);
     for (int x = range.x0; x < xEnd; ++x) {
         if (!PassesLineFilter(x, mode, lineStates) || XEntry(*result, range, x) == LINE_BYPASSED)
             continue;
@@ -85,11 +88,10 @@ int check(const MutualReport& report, const MutualShortThreshold& threshold, Mut
             MutualNode& node = report.nodes[x][y];
             const int row = rowOf[y - range.y0];
             float r = blockReference[column][row];
-            float deviation = PercentDeviation(ToCsv(node.a * node.b), blockRounded[column][row]);
+            float deviation = PercentDeviation(RoundForCsv(node.a * node.b), blockRounded[column][row]);
             node.refOut = r;
             node.devOut = deviation;
-            float valueDeviation = PercentDeviation(report.values[x][y], report.reference);
-            const int flag = NodeIsFlagged(deviation, valueDeviation, threshold) ? 1 : 0;
+            const int flag = deviation > maxDevPct || valueTest.exceeds(report.values[x][y]) ? 1 : 0;
             xFlagged += flag;
             yFlagged[y - range.y0] += flag;
         }

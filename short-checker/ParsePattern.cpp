@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "CellNumbers.h"
 #include "CsvFieldReader.h"
 #include "PatternReader.h"
 
@@ -26,7 +27,7 @@ std::string_view trimmed(std::string_view cell) {
 void setSize(int& size, const CsvFieldViews& cells) {
     if (cells.size() < 2)
         return;
-    int value = atoi(cells[1].data());
+    int value = CellInt(cells[1].data());
     if (value >= 0 && value <= SHORVIK_GRID_SIZE)
         size = value;
 }
@@ -37,16 +38,16 @@ void storeNode(MutualReport& report, const CsvFieldViews& cells) {
     if (cells.size() < 6)
         return;
     // The file counts from 1; taken in long long so that INT_MIN cannot wrap.
-    long long x = static_cast<long long>(atoi(cells[1].data())) - 1;
-    long long y = static_cast<long long>(atoi(cells[2].data())) - 1;
+    long long x = static_cast<long long>(CellInt(cells[1].data())) - 1;
+    long long y = static_cast<long long>(CellInt(cells[2].data())) - 1;
     if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE)
         return;
     MutualNode& node = report.nodes[x][y];
-    node.a = static_cast<float>(atof(cells[3].data()));
-    node.b = static_cast<float>(atof(cells[4].data()));
-    report.values[x][y] = static_cast<float>(atof(cells[5].data()));
+    node.a = static_cast<float>(CellDouble(cells[3].data()));
+    node.b = static_cast<float>(CellDouble(cells[4].data()));
+    report.values[x][y] = static_cast<float>(CellDouble(cells[5].data()));
     if (cells.size() >= 7)
-        report.reference = static_cast<float>(atof(cells[6].data()));
+        report.reference = static_cast<float>(CellDouble(cells[6].data()));
 }
 
 }  // namespace

@@ -10,7 +10,20 @@ using namespace shorvik;
 namespace {
 
 struct Limits {
-    int high, low, highExtra, lowExtra, highFlag, lowFlag;
+    Limits(int h, int l, int hExtra, int lExtra, int hFlag, int lFlag)
+        : high(h), low(l), highEdge(static_cast<double>(h) + hExtra),
+          lowEdge(static_cast<double>(l) - lExtra), failAbove(h > 0 ? h : 0), failBelow(l < 0 ? l : 0),
+          highFlag(hFlag), lowFlag(lFlag) {}
+    // No flag at all: d neither above max(0, H) nor below min(0, L), the
+    // two tests of testDeviation folded into one each.
+    bool passes(float deviation) const {
+        const double d = deviation;
+        return !(d > failAbove) & !(d < failBelow);
+    }
+    double high, low;
+    double highEdge, lowEdge;  // where the marginal bands end
+    double failAbove, failBelow;
+    int highFlag, lowFlag;
 };
 
 struct NodeVerdict {
@@ -20,27 +33,20 @@ struct NodeVerdict {
 
 // d above H fails (marginal below H + eH); d below L fails (marginal above
 // L - eL).  Compared in double, which holds every float and int exactly.
-void testDeviation(float deviation, const Limits& limits, int& status, NodeVerdict& verdict) {
-    double d = deviation;
-    if (d > 0.0 && d > limits.high) {
-        status |= limits.highFlag;
-        verdict.failed = true;
-        if (!(d < static_cast<double>(limits.high) + limits.highExtra))
-            verdict.allMarginal = false;
-    } else if (d < 0.0 && d < limits.low) {
-        status |= limits.lowFlag;
-        verdict.failed = true;
-        if (!(d > static_cast<double>(limits.low) - limits.lowExtra))
-            verdict.allMarginal = false;
-    }
+// Worked out without branches: a deviation's sign is as good as random.
+inline void testDeviation(float deviation, const Limits& limits, int& status, NodeVerdict& verdict) {
+    const double d = deviation;
+    const bool high = (d > 0.0) & (d > limits.high);
+    const bool low = (d < 0.0) & (d < limits.low);  // never with high
+    status |= (high ? limits.highFlag : 0) | (low ? limits.lowFlag : 0);
+    verdict.failed = verdict.failed | high | low;
+    const bool beyond = (high & !(d < limits.highEdge)) | (low & !(d > limits.lowEdge));
+    verdict.allMarginal = verdict.allMarginal & !beyond;
 }
 
-void count(const NodeVerdict& verdict, int& failCount, int& marginalCount) {
-    if (!verdict.failed)
-        return;
-    ++failCount;
-    if (verdict.allMarginal)
-        ++marginalCount;
+inline void count(const NodeVerdict& verdict, int& failCount, int& marginalCount) {
+    failCount += verdict.failed;
+    marginalCount += verdict.failed & verdict.allMarginal;
 }
 
 inline float signedDeviation(float v, float r) {
@@ -94,6 +100,9 @@ int CheckMutualWithGoldenQ50(int& failCount, int& marginalCount, const MutualRep
     const Limits valueLimits{threshold.valueHigh,  threshold.valueLow, second.valueHighExtra,
                              second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(sample, bypass);
+    // Counted locally: the counters are references the compiler must
+    // otherwise store after every node, in case they alias a grid.
+    int failed = 0, marginal = 0;
     for (int x = 0; x < sample.width; ++x) {
         // Each line's rows once: the stores below would otherwise make the
         // compiler fetch every row pointer again for every node.
@@ -117,13 +126,19 @@ int CheckMutualWithGoldenQ50(int& failCount, int& marginalCount, const MutualRep
             valueDevRow[y] = value;
             goldenDevRow[y] = goldenDeviation;
             calibDevRow[y].deviation = calibDeviation;
+            // Most nodes pass all three: only the others are worked out.
+            if (goldenLimits.passes(goldenDeviation) & calibLimits.passes(calibDeviation) &
+                valueLimits.passes(value))
+                continue;
             NodeVerdict verdict;
             testDeviation(goldenDeviation, goldenLimits, status, verdict);
             testDeviation(calibDeviation, calibLimits, status, verdict);
             testDeviation(value, valueLimits, status, verdict);
-            count(verdict, failCount, marginalCount);
+            count(verdict, failed, marginal);
         }
     }
+    failCount = failed;
+    marginalCount = marginal;
     return 0;
 }
 
@@ -142,6 +157,7 @@ int CheckMutualWithoutGoldenQ50(int& failCount, int& marginalCount, const Mutual
     const Limits valueLimits{threshold.valueHigh,  threshold.valueLow, second.valueHighExtra,
                              second.valueLowExtra, STATUS_VALUE_HIGH,  STATUS_VALUE_LOW};
     prepareStatus(report, bypass);
+    int failed = 0, marginal = 0;
     for (int x = 0; x < report.width; ++x) {
         int* const statusRow = report.status[x];
         const float* const valueRow = report.values[x];
@@ -154,8 +170,10 @@ int CheckMutualWithoutGoldenQ50(int& failCount, int& marginalCount, const Mutual
             valueDevRow[y] = value;
             NodeVerdict verdict;
             testDeviation(value, valueLimits, status, verdict);
-            count(verdict, failCount, marginalCount);
+            count(verdict, failed, marginal);
         }
     }
+    failCount = failed;
+    marginalCount = marginal;
     return 0;
 }

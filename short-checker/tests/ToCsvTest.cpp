@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "shorvik/Shorvik.h"
@@ -32,3 +33,15 @@ TEST(ToCsv, NonFiniteValuesComeBackUnchanged) {
 }
 
 }  // namespace shorvik
+
+// The rounding's last step divides in float up to 2^24 hundredths: for every
+// one of those counts that gives the double quotient rounded to float.
+TEST(ToCsv, FloatQuotientOfEveryExactHundredthsCountIsTheDoubleOne) {
+    long long differing = 0;
+    for (long long i = -(1LL << 24); i <= (1LL << 24); ++i) {
+        const float inFloat = static_cast<float>(i) / 100.0f;
+        const float inDouble = static_cast<float>(static_cast<double>(i) / 100.0);
+        differing += memcmp(&inFloat, &inDouble, sizeof inFloat) != 0;
+    }
+    EXPECT_EQ(differing, 0);
+}
