@@ -40,9 +40,9 @@ prepare() { # folder
   local folder="$1"
   rm -rf "$folder"
   cp -r "$root/demo/station" "$folder"
-  cp "$bin/Cendra.exe" "$bin/Ferrit.exe" "$bin/Portaq.dll" "$bin/Pelliton.dll" "$folder/tools/"
-  for tool in BarcodeScanner Quenfor Halvorn; do cp "$bin/standins/$tool.exe" "$folder/tools/"; done
-  cp "$bin/standins/Dreffin.exe" "$folder/tools/CheckFwId.exe"
+  cp "$bin/Cendra.exe" "$bin/Ferrit.exe" "$bin/Portaq.dll" "$bin/Pelliton.dll" "$folder/dev/"
+  for tool in BarcodeScanner Quenfor Halvorn; do cp "$bin/standins/$tool.exe" "$folder/dev/"; done
+  cp "$bin/standins/Dreffin.exe" "$folder/dev/CheckFwId.exe"
   cp "$bin/Trelliq.exe" "$bin/Portaq.dll" "$folder/"
   (cd "$folder" && wine "$bin/portaq-panel.exe" create panel panel.txt >/dev/null)
 }
@@ -136,7 +136,7 @@ run_station "pass run" "$work/pass"
 pass_code=$last_code
 
 prepare "$work/fail"
-cp "$root/demo/station/fail/Halvorn.2.script" "$work/fail/tools/"
+cp "$root/demo/station/fail/Halvorn.2.script" "$work/fail/dev/"
 run_station "fail run: node (3,3) shorted" "$work/fail"
 fail_code=$last_code
 
