@@ -39,8 +39,9 @@ for entry in "${runs[@]}"; do
   mkdir -p "$folder/Shots"
   cp "$bin/Trelliq.exe" "$bin/Portaq.dll" "$folder/"
   sed -i "s/^InitialMode=.*/InitialMode=$mode/" "$folder/LinearConfig.ini"
-  # The driver's capture of the finished screen, just before the script leaves it.
-  awk '/^key E/ && !done { print "capture finished.bmp"; done = 1 } { print }' \
+  # Events posted to the canvas (the desktop's focus does not matter), and the
+  # driver's capture of the finished screen just before the script leaves it.
+  awk 'BEGIN { print "mode post" } /^key E/ && !done { print "capture finished.bmp"; done = 1 } { print }' \
     "$bench/strokes/$script.txt" >"$folder/drive-script.txt"
   (cd "$folder" && wine "$bin/portaq-panel.exe" create panel - </dev/null >/dev/null 2>&1)
   (cd "$folder" && PORTAQ_SIM_DIR="$folder/panel" timeout -k 5 90 wine Trelliq.exe >/dev/null 2>&1) &
@@ -48,7 +49,7 @@ for entry in "${runs[@]}"; do
   drive="$(cd "$folder" && timeout 90 wine "$bin/input_drive.exe" --program Trelliq.exe drive-script.txt 2>&1 |
     tr -d '\r')"
   wait "$trelliq" || true
-  result="$(tr -d '\r' <"$folder/LinearResult.txt" 2>/dev/null | head -n 1)"
+  result="$( { tr -d '\r' <"$folder/LinearResult.txt"; } 2>/dev/null | head -n 1)"
   jpeg="$(cd "$folder" && find Shots -name '*.jpg' -printf '%p %s bytes' -quit)"
   case "$writes" in
     none) said="writes no LinearResult.txt$([ -n "$result" ] && echo " (but: $result)")" ;;

@@ -66,16 +66,15 @@ journal_summary() { # journal
   grep -a "0xA000C00" "$1" | grep -a "IO_ReadWriteMemData" | sed 's/\r$//; s/^/    /' || echo "    (none)"
 }
 
-# Vantro's own time between the tools, from the tool runner's start and end
-# lines in APcostime.txt.
+# Each tool's time and Vantro's own time between tools, from the tool
+# runner's start and end lines in APcostime.txt (whole seconds).
 timing() { # APcostime.txt
   sed 's/\r$//' "$1" | awk '
     function secs(t,  a) { split(t, a, ":"); return a[1] * 3600 + a[2] * 60 + a[3] }
-    /start/ { match($0, /[0-9]+:[0-9]+:[0-9.]+/); s = secs(substr($0, RSTART, RLENGTH))
-              if (e != "") own += s - e; tool = $0 }
-    /end/ { match($0, /[0-9]+:[0-9]+:[0-9.]+/); e = secs(substr($0, RSTART, RLENGTH)); total += e - s
-            print "  " $0 "  (" sprintf("%.3f", e - s) " s)" }
-    END { printf "  tools %.3f s, Vantro between tools %.3f s\n", total, own }'
+    /^start time:/ { s = secs($4); if (e != "") own += s - e
+                     tool = $0; sub(/^start time: [^ ]+ [^ ]+ /, "", tool) }
+    /^end +time:/ { e = secs($4); total += e - s; printf "  %3d s  %s\n", e - s, tool }
+    END { printf "  tools %d s, Vantro between tools %d s\n", total, own }'
 }
 
 run_station() { # title folder
