@@ -137,15 +137,18 @@ bool FirmwareOperations::WaitFirmwareReboot() {
 
 bool FirmwareOperations::WaitDeviceReopen() {
     OperationsDevice& device = context_.device;
-    for (int remaining = context_.settings.settings.UptFirmInfo.DeviceChangeTimeout; remaining > 0;
-         remaining -= 1000) {
+    const int timeout = context_.settings.settings.UptFirmInfo.DeviceChangeTimeout;
+    if (timeout <= 0)
+        return false;
+    for (int remaining = timeout; remaining > 0; remaining -= 1000) {
         if (device.IsOpen())
             return true;
         if (device.TakeDeferredReinstall())
             device.ReInstallDevice();
         context_.clock.Sleep(1000);
     }
-    return false;
+    // A device back during the last second is back within the time.
+    return device.IsOpen();
 }
 
 }  // namespace vantro

@@ -1,117 +1,24 @@
 // The drawing steps' world for tests: one journal that every fake writes in
-// call order, a launcher whose held program and result file follow a
-// script, and the settings of the three families over real files.
+// call order (the scripted launcher's too), and the settings of the three
+// families over real files.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "test_support/TestFiles.h"
 #include "vantro/DrawingTestOperations.h"
 #include "vantro/DrawingVerdict.h"
+#include "vantro/QuietSettingsParts.h"
+#include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
 namespace drawing_fakes {
 
 using Journal = std::vector<std::string>;
-
-inline bool OnDisk(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-// What the started drawing program does, look by look.
-struct ProgramScript {
-    // ExitCode() answers 259 this many times (the runner's own look
-    // included), then 0 as if the program had ended.
-    int runsForLooks = 1 << 30;
-    // The n-th look for the result file after the start (1 = the first poll)
-    // finds it written with resultBytes; 0 = never written.
-    int resultAtLook = 0;
-    std::string resultBytes;
-    // The result file reads as existing but is not on disk, so it cannot be opened.
-    bool phantomResult = false;
-};
-
-class ScriptedProgram : public StartedProcess {
-public:
-    ScriptedProgram(Journal& journal, int& looks, bool& terminated)
-        : journal_(journal), looks_(looks), terminated_(terminated) {}
-    ~ScriptedProgram() override { journal_.push_back("close"); }
-    uint32_t ProcessId() const override { return 3100; }
-    uint32_t Wait(uint32_t timeoutMs) override {
-        journal_.push_back("wait " + std::to_string(timeoutMs));
-        return kWaitTimedOut;
-    }
-    uint32_t ExitCode() override {
-        journal_.push_back("exit code");
-        return (terminated_ || looks_-- <= 0) ? 0 : kStillActive;
-    }
-    void Terminate() override {
-        journal_.push_back("terminate");
-        terminated_ = true;
-    }
-
-private:
-    Journal& journal_;
-    int& looks_;
-    bool& terminated_;
-};
-
-class ScriptedLauncher : public ProcessLauncher {
-public:
-    explicit ScriptedLauncher(Journal& journal) : journal_(journal) {}
-    bool FileExists(const std::string& path) override {
-        journal_.push_back("exists " + path);
-        if (path != kDrawingResultFile)
-            return programFound;
-        if (started_ && ++resultLooks_ == script.resultAtLook)
-            WriteBytes(kDrawingResultFile, script.resultBytes);
-        return OnDisk(path) || (started_ && script.phantomResult);
-    }
-    std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override {
-        journal_.push_back("start " + exe + "|" + arguments);
-        if (!starts)
-            return nullptr;
-        started_ = true;
-        looksLeft_ = script.runsForLooks;
-        return std::unique_ptr<StartedProcess>(new ScriptedProgram(journal_, looksLeft_, terminated_));
-    }
-    void Terminate(uint32_t processId) override {
-        journal_.push_back("terminate by id " + std::to_string(processId));
-    }
-    // Ready for the next step.
-    void Reset() {
-        started_ = terminated_ = false;
-        resultLooks_ = 0;
-    }
-
-    ProgramScript script;
-    bool programFound = true, starts = true;
-
-private:
-    Journal& journal_;
-    bool started_ = false, terminated_ = false;
-    int resultLooks_ = 0, looksLeft_ = 0;
-};
 
 struct RecordingClock : RunClock {
     explicit RecordingClock(Journal& journal) : journal(journal) {}
@@ -159,27 +66,6 @@ struct NoLogs : RunLogs {
     bool SaveLogs(bool, std::string&) override { return true; }
     void Screenshot(const char*, int) override {}
     std::string StepResultFilePath(bool) override { return ""; }
-};
-
-struct NoMessages : MessageDisplay {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-};
-struct NoWindow : SettingsWindow {
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-};
-struct NoFolders : FolderSystem {
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
-    bool ListEntries(const char*, std::vector<FolderEntry>&) override { return false; }
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-};
-struct NoDate : DateSource {
-    std::string TodayYmd() override { return "20260101"; }
 };
 
 }  // namespace drawing_fakes

@@ -11,8 +11,11 @@ namespace vantro {
 namespace {
 
 using namespace drawing_fakes;
+using test_support::Exists;
 using test_support::MakeFolder;
+using test_support::ReadBytes;
 using test_support::RemoveFolder;
+using test_support::WriteBytes;
 
 Journal* gJournal = nullptr;
 bool gLoadFails = false;
@@ -60,6 +63,12 @@ protected:
     void SetUp() override {
         gJournal = &journal;
         gLoadFails = false;
+        // The drawing program is held: it runs until it is ended, and its
+        // verdict appears only where a test says so.
+        launcher.script.file = kDrawingResultFile;
+        launcher.script.fileAtLook = -1;
+        launcher.script.runsForLooks = 1 << 30;
+        launcher.script.wait = kWaitTimedOut;
         std::remove(kDrawingResultFile);
         RemoveFolder(kDrawingResultFile);
         WriteBytes("drawing-config.ini", kStationConfig);
@@ -110,7 +119,7 @@ protected:
     }
 
     Journal journal;
-    ScriptedLauncher launcher{journal};
+    ScriptedLauncher launcher{&journal};
     RecordingMessages runnerBoxes{journal};
     NoTime time;
     ToolRunner tools{launcher, runnerBoxes, time, [] { return 0; }};
@@ -122,7 +131,7 @@ protected:
     NoMessages settingsMessages;
     NoWindow window;
     NoFolders folders;
-    NoDate date;
+    NoDate date{"20260101"};
     SettingsContext settings{settingsMessages, window, folders, date};
     OperationsState state;
     FirmwareServices firmware{state};
@@ -157,8 +166,8 @@ TEST_F(DrawingOperationsTest, PassingStepWorksInOrderAndEndsTheProgram) {
     std::string file = kDrawingFile;
     file.replace(file.find("value=0"), 7, "value=3");  // [Time]
     WriteBytes("linear.ini", file);
-    launcher.script.resultAtLook = 2;
-    launcher.script.resultBytes = "Result=1\n";
+    launcher.script.fileAtLook = 2;
+    launcher.script.bytes = "Result=1\n";
     EXPECT_EQ(Step("LinearTest_NoOrder"), kStepPass);
     EXPECT_STREQ(message, "untouched");
     EXPECT_EQ(journal, (Journal{"status Linear Test Executing", "load linear.ini", "exists LinearResult.txt",
@@ -176,7 +185,7 @@ TEST_F(DrawingOperationsTest, EarlierVerdictIsDeletedBeforeTheStart) {
     WriteBytes("vuza.ini", file);
     EXPECT_EQ(Step("VUZA_CornerTest"), kStepFailRetry);
     EXPECT_STREQ(message, "131 - Corner Test Timeout !");
-    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+    EXPECT_FALSE(Exists(kDrawingResultFile));
     EXPECT_EQ(Count("sleep 1000"), 0);
     EXPECT_EQ(Count("terminate"), 1);
     EXPECT_EQ(Count("terminate by id 3100"), 0);
@@ -218,10 +227,10 @@ TEST_F(DrawingOperationsTest, ProgramThatDoesNotStartFailsAfterTheSaveAndTheDele
     EXPECT_STREQ(message, "196 - Cannot Run MultiLinear Tool  !");
     EXPECT_EQ(Count("runner box Could not find MultiLine.exe.\n"), 1);
     EXPECT_EQ(ReadBytes("multi.ini"), SavedDrawingFile("0", 1, "SN0042"));
-    EXPECT_FALSE(OnDisk(kDrawingResultFile));
+    EXPECT_FALSE(Exists(kDrawingResultFile));
 
     launcher.programFound = true;
-    launcher.starts = false;
+    launcher.script.starts = false;
     journal.clear();
     EXPECT_EQ(Step("VUZA_MultiTouchTest"), kStepFailRetry);
     EXPECT_STREQ(message, "135 - Cannot Run Multi Touch Tool  !");
@@ -242,18 +251,18 @@ TEST_F(DrawingOperationsTest, ResultFileThatCannotBeRemovedStartsNothing) {
 // Time value, program and result script -> polls (sleeps), outcome, message.
 TEST_F(DrawingOperationsTest, PollBudgetIsTwiceTheTimeValueAndEndsEarly) {
     struct {
-        const char* time;  // [TrcTime] value line, or "" for none
-        int runsForLooks, resultAtLook;
+        const char* time;                // [TrcTime] value line, or "" for none
+        int runsForLooks, resultAtLook;  // -1 = never written
         int sleeps;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
-        {"value=0", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
-        {"", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
-        {"value=-5", 1 << 30, 0, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=0", 1 << 30, -1, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"", 1 << 30, -1, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=-5", 1 << 30, -1, 0, kStepFailRetry, "97 - Trace Test Timeout !"},
         {"value=0", 1 << 30, 1, 0, kStepPass, "untouched"},  // written by the time of the one look
-        {"value=3", 1 << 30, 0, 6, kStepFailRetry, "97 - Trace Test Timeout !"},
-        {"value=3", 3, 0, 2, kStepFailRetry, "97 - Trace Test Timeout !"},  // closed by the operator
+        {"value=3", 1 << 30, -1, 6, kStepFailRetry, "97 - Trace Test Timeout !"},
+        {"value=3", 3, -1, 2, kStepFailRetry, "97 - Trace Test Timeout !"},  // closed by the operator
         {"value=3", 1 << 30, 3, 2, kStepPass, "untouched"},
         {"value=3", 1 << 30, 6, 5, kStepPass, "untouched"},
         {"value=3", 1 << 30, 7, 6, kStepPass, "untouched"},  // the last look after the budget
@@ -267,8 +276,8 @@ TEST_F(DrawingOperationsTest, PollBudgetIsTwiceTheTimeValueAndEndsEarly) {
         WriteBytes("linear.ini", file);
         std::remove(kDrawingResultFile);
         launcher.script.runsForLooks = c.runsForLooks;
-        launcher.script.resultAtLook = c.resultAtLook;
-        launcher.script.resultBytes = "Result=1\n";
+        launcher.script.fileAtLook = c.resultAtLook;
+        launcher.script.bytes = "Result=1\n";
         journal.clear();
         EXPECT_EQ(Step("TraceTest"), c.outcome);
         EXPECT_STREQ(message, c.message);
@@ -292,18 +301,18 @@ TEST_F(DrawingOperationsTest, VerdictDecidesAndTheProgramIsAlwaysEnded) {
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.bytes);
-        launcher.script.resultAtLook = 1;
-        launcher.script.resultBytes = c.bytes;
-        launcher.script.phantomResult = c.phantom;
+        launcher.script.fileAtLook = 1;
+        launcher.script.bytes = c.bytes;
+        launcher.script.phantomFile = c.phantom;
         if (c.phantom)
-            launcher.script.resultAtLook = 0;
+            launcher.script.fileAtLook = -1;
         std::remove(kDrawingResultFile);
         journal.clear();
         EXPECT_EQ(Step("AccuracyTest"), c.outcome);
         EXPECT_STREQ(message, c.message);
         EXPECT_EQ(Count("terminate"), 1);
         // A verdict stays in place for the engineer to look at.
-        EXPECT_EQ(OnDisk(kDrawingResultFile), !c.phantom);
+        EXPECT_EQ(Exists(kDrawingResultFile), !c.phantom);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support/TestFiles.h"
+
 #include <cstdio>
 #include <string>
 
@@ -35,12 +37,7 @@ const VerdictCase kCases[] = {
     {std::string("R\0=1", 4), DrawingVerdict::kFail},  // a NUL ends the text
 };
 
-void WriteBytes(const char* path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path, "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
+using test_support::WriteBytes;
 
 TEST(DrawingVerdict, FirstLineUpToNineCharactersDecides) {
     for (const VerdictCase& c : kCases) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "FirmwareRig.h"
 #include "vantro/FirmwareLogs.h"
@@ -165,21 +166,51 @@ TEST_F(Checks, TolvaneDifferences) {
         // A failing chip ends the step.
         EXPECT_EQ(static_cast<size_t>(c.failingChip + (c.reply.starts ? 1 : 0)), launcher.calls.size());
     }
+
+    // The master's log is gone before the slave runs: never read as the slave's.
+    launcher.replies["Tolvane.exe"] = {Exits(0, {{log, "Different Bytes = 9\n"}}), Exits(-5)};
+    EXPECT_EQ(kStepFailRetry, operations.RunTolvane(message));
+    EXPECT_STREQ("158 - Cannot open tolvane.log !", message);
 }
 
-TEST_F(Checks, TolvaneAndMirrantFileChoice) {
+// The steps that choose files number the choice's failures from their own
+// first message: count, files, and the slave number by ReadFWInfo.
+TEST_F(Checks, TolvaneMirrantAndCheckFwIdFileChoice) {
+    SetText(settings.settings.CheckFwId.CheckFwIdCmd, "CheckFwId.exe");
+    char romId[kFirmwareIdSize] = "", fileId[kFirmwareIdSize] = "";
+    struct Step {
+        const char* name;
+        std::function<StepOutcome()> run;
+        int first;
+    };
+    const Step steps[] = {
+        {"Tolvane", [&] { return operations.RunTolvane(message); }, 149},
+        {"Mirrant", [&] { return operations.RunMirrant(message); }, 163},
+        {"CheckFWID", [&] { return operations.RunCheckFirmwareId(romId, fileId, message); }, 38}};
+    struct Case {
+        std::vector<int> masterSlaveBytes;  // one master file each
+        int readFwInfo;
+        int offset;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{1}, 0, 0, "The number of FW file and ChipNo not Match !"},
+        {{1, 1}, 0, 1, "Please Put Correct FW File in the Folder !"},
+        {{3, 3}, 1, 2, "SlaveNO of FW file and Chip not Match !"},
+        {{3, 3}, 0, 3, "SlaveNO of FW file and MPSet.ini not Match !"},
+    };
     Chips(2);
-    PutFirmware("fw/m.bin", 2, 1, 1);
-    EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
-    EXPECT_STREQ("149 - The number of FW file and ChipNo not Match !", message);
-    EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
-    EXPECT_STREQ("163 - The number of FW file and ChipNo not Match !", message);
-    settings.settings.General.ReadFWInfo = 1;
-    PutFirmware("fw/n.bin", 2, 1, 3);
-    EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
-    EXPECT_STREQ("151 - SlaveNO of FW file and Chip not Match !", message);
-    EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
-    EXPECT_STREQ("165 - SlaveNO of FW file and Chip not Match !", message);
+    for (const Case& c : cases) {
+        std::filesystem::remove_all("fw");
+        for (size_t i = 0; i < c.masterSlaveBytes.size(); ++i)
+            PutFirmware("fw/m" + std::to_string(i) + ".bin", 2, 1, c.masterSlaveBytes[i]);
+        settings.settings.General.ReadFWInfo = c.readFwInfo;
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(step.name) + " " + c.text);
+            EXPECT_EQ(kStepFailNoRetry, step.run());
+            EXPECT_EQ(std::to_string(step.first + c.offset) + " - " + c.text, message);
+        }
+    }
     EXPECT_TRUE(launcher.calls.empty());
 }
 
@@ -198,7 +229,8 @@ TEST_F(Checks, NamedFilesMustExist) {
     journal.clear();
     EXPECT_EQ(kStepFailNoRetry, operations.RunMirrant(message));
     EXPECT_STREQ("167 - Cannot Find Firmware Bin File !", message);
-    EXPECT_EQ((Journal{std::string("status text ") + kMissingCheckedFileText}), Only("status text"));
+    EXPECT_EQ((Journal{"status text == Fail ! Could not find Chked FWid Path File !=="}),
+              Only("status text"));
 }
 
 TEST_F(Checks, MirrantRunsOnceWithTheMastersFile) {

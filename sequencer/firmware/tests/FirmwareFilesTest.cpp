@@ -105,6 +105,20 @@ TEST_F(FileChoice, OneCasePerDeviceType) {
          -1},
         {"two masters clear their entry", 9, 2, {{"m.bin", 2, 1, 1}, {"n.bin", 2, 1, 1}}, -2, {}, 2},
         {"missing slave empties the master too", 9, 2, {{"m.bin", 2, 1, 1}, {"a.bin", 2, 5, 0}}, -2, {}, 2},
+        {"type 4: a missing slave empties the master",
+         4,
+         2,
+         {{"m.bin", 2, 1, 1}, {"a.bin", 2, 5, 0}},
+         -2,
+         {},
+         2},
+        {"type 6: a missing slave empties the master",
+         6,
+         2,
+         {{"m.bin", 2, 1, 1}, {"a.bin", 2, 5, 0}},
+         -2,
+         {},
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -218,10 +218,10 @@ TEST_F(FirmwareIdSteps, Failures) {
         {noLog, "45 - Cannot open FW log file !", "45 - Cannot open FW log file !", false},
         {Writes("same = -1\n"), "46 - Cannot Get FW ID from Chip !", "46 - Cannot Get FW ID from Chip !",
          false},
-        {Writes(differs), kFirmwareIdMismatchText, "", false},
+        {Writes(differs), "47 - IC and Bin File FW ID not Match !", "", false},
         {Writes(RomLine(Id('r', '1', '2', '3'))), "48 - No information in FW log", "", false},
         // A failed wait while the tool runs ends it; the log still decides.
-        {Writes(differs, 1, 259), kFirmwareIdMismatchText, "", true},
+        {Writes(differs, 1, 259), "47 - IC and Bin File FW ID not Match !", "", true},
         {Writes("same = 1\n", 1, 0), "", "", false},
     };
     for (const Case& c : cases) {

@@ -43,6 +43,12 @@ protected:
         return operations.RunUpdateFirmware(message, spi);
     }
     std::string Arguments() { return launcher.calls.empty() ? "<none>" : launcher.calls.back().arguments; }
+    std::vector<std::string> Exes() const {
+        std::vector<std::string> exes;
+        for (const ToolCall& call : launcher.calls)
+            exes.push_back(call.exe);
+        return exes;
+    }
     std::string Fw(const char* name) { return Native(std::string("fw/") + name); }
     char message[kMessageSize] = "";
 };
@@ -263,14 +269,22 @@ TEST_F(Update, NamedFiles) {
 }
 
 TEST_F(Update, BridgeWithInterfaceTwoNeedsTheSpiUpdater) {
-    device.type = 4;
     Chips(1);
-    PutFirmware("fw/x.bin", 2, 0, 0);
-    EXPECT_EQ(kStepFailNoRetry, Run(false));
-    EXPECT_STREQ("5 - FW Interface not Match. Plz Use Brissel !", message);
-    EXPECT_TRUE(launcher.calls.empty());
-    EXPECT_EQ(kStepPass, Run(true));
-    EXPECT_EQ(1u, launcher.calls.size());
+    for (int type : {4, 6}) {
+        SCOPED_TRACE(type);
+        device.type = type;
+        launcher.calls.clear();
+        PutFirmware("fw/x.bin", 2, 0, 0);
+        EXPECT_EQ(kStepFailNoRetry, Run(false));
+        EXPECT_STREQ("5 - FW Interface not Match. Plz Use Brissel !", message);
+        EXPECT_TRUE(launcher.calls.empty());
+        EXPECT_EQ(kStepPass, Run(true));
+        EXPECT_EQ((std::vector<std::string>{"Brissel.exe"}), Exes());
+        // Interface 1 is the USB updater's.
+        PutFirmware("fw/x.bin", 1, 0, 0);
+        EXPECT_EQ(kStepPass, Run(false));
+        EXPECT_EQ((std::vector<std::string>{"Brissel.exe", "Quenfor.exe"}), Exes());
+    }
 }
 
 }  // namespace

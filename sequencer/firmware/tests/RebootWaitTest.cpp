@@ -47,6 +47,17 @@ TEST_F(RebootWait, ADeviceThatNeverReturnsGivesFalse) {
     EXPECT_FALSE(operations.WaitDeviceReopen());
 }
 
+TEST_F(RebootWait, ADeviceBackInTheLastSecondIsBack) {
+    settings.settings.UptFirmInfo.DeviceChangeTimeout = 1000;
+    device.removedAt = 0;
+    device.reopenedAt = 1000;
+    EXPECT_TRUE(operations.WaitDeviceReopen());
+    EXPECT_EQ(1000, clock.now);
+    device.reopenedAt = 1001;
+    clock.now = 0;
+    EXPECT_FALSE(operations.WaitDeviceReopen());
+}
+
 TEST_F(RebootWait, NoTimeoutGivesFalseAtOnce) {
     for (int timeout : {0, -5}) {
         settings.settings.UptFirmInfo.DeviceChangeTimeout = timeout;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vantro/OpenShortResultDisplay.h"
+#include "vantro/QuietSettingsParts.h"
 
 namespace vantro {
 
@@ -72,27 +73,6 @@ struct RecordingPainter : MapPainter {
                 found.push_back(call);
         return found;
     }
-};
-
-struct NoMessages : MessageDisplay {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-};
-struct NoWindow : SettingsWindow {
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-};
-struct NoFolders : FolderSystem {
-    bool IsFolder(const char*) override { return false; }
-    bool MoveFolder(const char*, const char*) override { return false; }
-    bool ListEntries(const char*, std::vector<FolderEntry>&) override { return false; }
-    bool DeleteOneFile(const char*) override { return false; }
-    bool RemoveFolder(const char*) override { return false; }
-    bool CreateFolder(const char*) override { return false; }
-    std::string FullPath(const char* path) override { return path; }
-};
-struct NoDate : DateSource {
-    std::string TodayYmd() override { return "20250102"; }
 };
 
 struct DisplayRig {

@@ -23,36 +23,6 @@ bool Exists(const std::string& path) {
     return true;
 }
 
-namespace {
-
-struct ScriptedProcess : StartedProcess {
-    ScriptedProcess(ScriptedLauncher& launcher, ToolScript script) : launcher(launcher), script(script) {}
-    uint32_t ProcessId() const override { return 4242; }
-    uint32_t Wait(uint32_t timeoutMs) override {
-        launcher.started.back().timeout = timeoutMs;
-        return script.wait;
-    }
-    uint32_t ExitCode() override { return script.exitCode; }
-    // The open/short runs end a tool by its id (the launcher's Terminate).
-    void Terminate() override { script.exitCode = 0; }
-    ScriptedLauncher& launcher;
-    ToolScript script;
-};
-
-}  // namespace
-
-std::unique_ptr<StartedProcess> ScriptedLauncher::Start(const std::string& exe,
-                                                        const std::string& arguments) {
-    if (!script.starts)
-        return nullptr;
-    started.push_back({exe, arguments, ReadText("openshort.ini"), 0});
-    if (journal)
-        journal->push_back("start");
-    if (!script.file.empty())
-        WriteFile(script.file, script.text);
-    return std::unique_ptr<StartedProcess>(new ScriptedProcess(*this, script));
-}
-
 void RecordingClock::Sleep(int ms) {
     sleeps.push_back(ms);
     openShortFileAtSleep.push_back(ReadText("openshort.ini"));
@@ -125,7 +95,12 @@ OperationsRig::OperationsRig() {
     settings.settings.General.FixLogPath = 1;
     settings.settings.InitMod.ShowMutResult = 1;
     settings.settings.InitMod.AIO = 1;
-    launcher.journal = &journal;
+    launcher.program = "Halvorn.exe";
+    launcher.processId = 4242;
+    launcher.atStart = [this] {
+        openShortFileAtStart.push_back(ReadText("openshort.ini"));
+        journal.push_back("start");
+    };
     context.showStepStatus = [this](const char* text) { journal.push_back(std::string("status ") + text); };
 }
 
@@ -136,10 +111,10 @@ OperationsRig::~OperationsRig() {
 }
 
 void OperationsRig::Script(uint32_t exitCode, const std::string& file, const std::string& text) {
-    launcher.script = ToolScript();
+    launcher.script = LauncherScript();
     launcher.script.exitCode = exitCode;
     launcher.script.file = file;
-    launcher.script.text = text;
+    launcher.script.bytes = text;
 }
 
 StepOutcome OperationsRig::Call(const std::function<StepOutcome(OpenShortOperations&, StepCall&)>& run) {

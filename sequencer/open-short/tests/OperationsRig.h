@@ -1,6 +1,6 @@
 // The open/short operations over the real tool runner with a scripted
-// process launcher (it records what was started and writes the scripted
-// result file), a recording clock and fakes of the dialog's other parts.
+// process launcher (its tool writes the scripted result file at its start),
+// a recording clock and fakes of the dialog's other parts.
 #pragma once
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OpenShortFiles.h"
+#include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 #include "vantro/OpenShortOperations.h"
 
@@ -18,31 +19,6 @@ namespace test {
 
 std::string ReadText(const std::string& path);
 bool Exists(const std::string& path);
-
-// One scripted run of the tool.
-struct ToolScript {
-    bool starts = true;
-    uint32_t wait = kWaitEnded;
-    uint32_t exitCode = 0;
-    std::string file;  // result file written at the start ("" = none)
-    std::string text;
-};
-
-struct ScriptedLauncher : ProcessLauncher {
-    struct Started {
-        std::string exe, arguments, openShortFile;
-        uint32_t timeout = 0;
-    };
-    bool FileExists(const std::string& path) override { return path == tool || Exists(path); }
-    std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override;
-    void Terminate(uint32_t processId) override { terminated.push_back(processId); }
-
-    std::string tool = "Halvorn.exe";
-    std::vector<std::string>* journal = nullptr;
-    ToolScript script;
-    std::vector<Started> started;
-    std::vector<uint32_t> terminated;
-};
 
 struct RecordingClock : RunClock {
     void Sleep(int ms) override;
@@ -139,6 +115,7 @@ struct OperationsRig {
     IniDictionary* names = nullptr;  // the tool's names, as config.ini gives them
     OperationsState state;
     ScriptedLauncher launcher;
+    std::vector<std::string> openShortFileAtStart;  // openshort.ini as each run began
     ToolRunner tools{launcher, quiet, quiet, [] { return 0; }};
     RecordingClock clock;
     SilentRunUi ui;

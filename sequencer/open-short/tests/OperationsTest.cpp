@@ -239,8 +239,8 @@ TEST(OpenShortOperations, ExitCodeTables) {
             rig.launcher.script.wait = c.wait;
             if (c.file != kNoFile) {
                 rig.launcher.script.file = self ? kSelfResultFile : kMutualResultFile;
-                rig.launcher.script.text = c.file == kBadFile ? "NG Num,0,\nWidth,301,\n"
-                                                              : (self ? ValidSelfText() : ValidMutualText());
+                rig.launcher.script.bytes = c.file == kBadFile ? "NG Num,0,\nWidth,301,\n"
+                                                               : (self ? ValidSelfText() : ValidMutualText());
             }
             const std::string label = std::string(c.what) + " / run " + std::to_string(k);
             EXPECT_EQ(c.outcome, rig.Call(runs[k])) << label;
@@ -369,9 +369,8 @@ TEST(OpenShortOperations, GoldenSampleNamedByTheStage) {
     EXPECT_EQ(kStepPass, rig.Call(kMutual));
     EXPECT_EQ((std::vector<std::string>{"1002=golden-7x4.csv", "1010=7", "1011=4"}), rig.view.fields);
     EXPECT_FALSE(Has(rig.journal, "golden search"));
-    EXPECT_NE(std::string::npos,
-              rig.launcher.started[0].openShortFile.find(std::string("LoadGoldenPath=") +
-                                                         rig.settings.stage.LoadMutualGoldenPath));
+    EXPECT_NE(std::string::npos, rig.openShortFileAtStart[0].find(std::string("LoadGoldenPath=") +
+                                                                  rig.settings.stage.LoadMutualGoldenPath));
 
     // A self sample named for the mutual run: on without a display or a message.
     OperationsRig other;

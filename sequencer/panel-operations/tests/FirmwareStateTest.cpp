@@ -343,6 +343,9 @@ TEST_F(CalibrationTest, AFailedFollowUpRepeatsTheWholeCalibration) {
         EXPECT_EQ(c.runs, launcher.started.size()) << c.retry;
         EXPECT_EQ(c.runs, openShort.calls) << c.retry;
         EXPECT_STREQ(c.message, message) << c.retry;
+        // Each calibration looks for its own reboot.
+        EXPECT_EQ(static_cast<long>(c.runs),
+                  std::count(journal.begin(), journal.end(), "clear removed mark"));
     }
 }
 

@@ -142,11 +142,17 @@ TEST_F(FerritTest, ExitCodes) {
         {FailedWait(true), kStepFailRetry, "181 - Exception Occurs !"},
     };
     for (const auto& c : cases) {
+        journal.clear();
         launcher.scripts = {c.script};
         call.itoIndex = -1;
         EXPECT_EQ(c.outcome, Call(HandlerId::kFerrit)) << c.message;
         EXPECT_STREQ(c.message, message);
         EXPECT_EQ(c.outcome == kStepPass ? 0 : -1, call.itoIndex) << c.message;
+        // Only a tool still running after its time is ended.
+        const bool timedOut = std::string(c.message) == "178 - Ferrit Timeout !";
+        EXPECT_EQ(timedOut || std::string(c.message) == "181 - Exception Occurs !",
+                  !journal.empty() && journal.back() == "terminate")
+            << c.message;
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "LogFakes.h"
 #include "test_support/TestFiles.h"
+#include "vantro/QuietSettingsParts.h"
 #include "vantro/ResultLogs.h"
 
 namespace vantro {
@@ -19,17 +20,6 @@ using test_support::WriteBytes;
 
 const std::string kBinary("\x00\x1A\x0D\x0A\xFF", 5);
 
-struct NoMessages : MessageDisplay {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-};
-struct NoWindow : SettingsWindow {
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-};
-struct NoDate : DateSource {
-    std::string TodayYmd() override { return "20250102"; }
-};
 struct NoScreens : ScreenshotWriter {
     bool Write(const std::string&, const std::string&) override { return false; }
 };

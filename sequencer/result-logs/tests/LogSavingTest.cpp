@@ -4,23 +4,13 @@
 #include <cstring>
 
 #include "LogFakes.h"
+#include "vantro/QuietSettingsParts.h"
 #include "vantro/ResultLogs.h"
 #include "vantro/SettingsContext.h"
 
 namespace vantro {
 namespace {
 
-struct NoMessages : MessageDisplay {
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
-};
-struct NoWindow : SettingsWindow {
-    void SetWindowTitle(const char*) override {}
-    void AddSettingName(const char*) override {}
-    void SelectSetting(int) override {}
-};
-struct NoDate : DateSource {
-    std::string TodayYmd() override { return "20250102"; }
-};
 struct RecordingScreens : ScreenshotWriter {
     std::vector<std::string> written;  // "bmp -> jpg"
     bool Write(const std::string& bmp, const std::string& jpg) override {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "SettingsDialogs.h"
+#include "StageValues.h"
 
 namespace vantro {
 
@@ -30,9 +31,12 @@ inline HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000) {
     return nullptr;
 }
 
-// Opens dialog on this thread; drive gets it on a second thread once it is
-// shown.  A dialog the driver leaves open is cancelled.
-inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive) {
+// Runs modal, which shows the dialog, on this thread; drive gets the dialog
+// on a second thread once it is shown.  A dialog the driver leaves open is
+// ended by cancel.
+template <typename Result>
+Result Driven(const char* caption, const std::function<void(HWND)>& drive,
+              const std::function<void(HWND)>& cancel, const std::function<Result()>& modal) {
     std::atomic<bool> ended{false};
     std::thread driver([&] {
         HWND window = WaitForDialog(caption);
@@ -44,12 +48,18 @@ inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::functi
         while (!ended && GetTickCount() - start < 5000)
             Sleep(10);
         if (!ended)
-            dialog.EndDialog(IDCANCEL);
+            cancel(window);
     });
-    INT_PTR result = dialog.DoModal();
+    Result result = modal();
     ended = true;
     driver.join();
     return result;
+}
+
+// Opens dialog on this thread, driven as above.
+inline INT_PTR RunDriven(CDialog& dialog, const char* caption, const std::function<void(HWND)>& drive) {
+    return Driven<INT_PTR>(
+        caption, drive, [&](HWND) { dialog.EndDialog(IDCANCEL); }, [&] { return dialog.DoModal(); });
 }
 
 inline std::string Text(HWND dialog, int id) {
@@ -106,61 +116,27 @@ inline int ComboSelection(HWND dialog, int id) {
     return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
 }
 
-inline void Name(char (&slot)[kStepNameSize], const char* name) {
-    std::snprintf(slot, sizeof slot, "%s", name);
-}
-
+// A step named in lower case, one check button, and a calibration and an
+// auto-barcode value set.
 inline StageEditValues StageValues() {
-    StageEditValues v;
-    v.title = "B Setting";
-    v.offeredOperations = {"None", "ReInstall", "MutualTest", "SelfTest"};
-    v.stage.OperationNO = 3;
-    for (auto& slot : v.stage.Operation)
-        Name(slot, "None");
-    Name(v.stage.Operation[0], "ReInstall");
-    Name(v.stage.Operation[1], "MutualTest");
+    StageEditValues v = StartingStageValues();
     Name(v.stage.Operation[2], "selftest");
-    std::snprintf(v.stage.namePrefix, sizeof v.stage.namePrefix, "%s", "SN");
-    v.stage.initialNum = 5;
-    v.stage.currentSerialNum = 9;
-    v.stage.enableSerialNum = 1;
-    v.stage.CheckBtnTimeOut = 3000;
-    v.stage.CheckBtnInval = 200;
-    v.stage.mutual.NegTargetMutl = -20;
     v.stage.mutual.NegCalib = -7;
-    v.stage.self.MaxVoltage = 1.25;
-    std::snprintf(v.barcode.BarcodeLength, sizeof v.barcode.BarcodeLength, "%s", "12");
-    v.barcode.Timeout = 3;
     v.barcode.BcdAuto = 1;
-    v.chipCount = 2;
     v.checkButtonCount = 1;
-    v.hasMutualStep = v.hasSelfStep = v.hasBarcodeStep = true;
-    v.filesEditable = true;
-    for (int i = 0; i < kStageFileFieldCount; ++i)
-        std::snprintf(v.files.path[i], kStagePathSize, "C:\\files\\f%d", i);
     return v;
 }
 
-// Runs the stage editor on this thread, driven like RunDriven.
+// Runs the stage editor on this thread, driven as above.
 inline bool EditDriven(DialogStageSettingsEditor& editor, StageEditValues& values, const char* caption,
                        const std::function<void(HWND)>& drive) {
-    std::atomic<bool> ended{false};
-    std::thread driver([&] {
-        HWND window = WaitForDialog(caption);
-        if (window)
-            drive(window);
-        else
-            ADD_FAILURE() << "no dialog " << caption;
-        DWORD start = GetTickCount();
-        while (!ended && GetTickCount() - start < 5000)
-            Sleep(10);
-        if (!ended && window)
-            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    bool ok = editor.Edit(values);
-    ended = true;
-    driver.join();
-    return ok;
+    return Driven<bool>(
+        caption, drive,
+        [](HWND window) {
+            if (window)
+                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        },
+        [&] { return editor.Edit(values); });
 }
 
 // Waits until a nested dialog has closed and its owner takes input again.

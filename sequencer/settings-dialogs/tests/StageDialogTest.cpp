@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FakeDialogView.h"
+#include "StageValues.h"
 #include "vantro/SettingsDialogsResource.h"
 #include "vantro/StageDialog.h"
 
@@ -25,37 +26,9 @@ struct FakeNested : NestedSettingsDialogs {
     bool EditSerialNumber(SerialNumberRecord& r) override { return serial(r); }
 };
 
-void Name(char (&slot)[kStepNameSize], const char* name) {
-    std::snprintf(slot, sizeof slot, "%s", name);
-}
-
 StageEditValues Values() {
-    StageEditValues v;
-    v.title = "B Setting";
-    v.offeredOperations = {"None", "ReInstall", "MutualTest", "SelfTest"};
-    v.stage.OperationNO = 3;
-    for (auto& slot : v.stage.Operation)
-        Name(slot, "None");
-    Name(v.stage.Operation[0], "ReInstall");
-    Name(v.stage.Operation[1], "MutualTest");
-    Name(v.stage.Operation[2], "SelfTest");
-    std::snprintf(v.stage.namePrefix, sizeof v.stage.namePrefix, "%s", "SN");
-    v.stage.initialNum = 5;
-    v.stage.currentSerialNum = 9;
-    v.stage.enableSerialNum = 1;
-    v.stage.CheckBtnTimeOut = 3000;
-    v.stage.CheckBtnInval = 200;
-    v.stage.mutual.NegTargetMutl = -20;
+    StageEditValues v = StartingStageValues();
     v.stage.threshold.calibtime = 11;
-    v.stage.self.MaxVoltage = 1.25;
-    std::snprintf(v.barcode.BarcodeLength, sizeof v.barcode.BarcodeLength, "%s", "12");
-    v.barcode.Timeout = 3;
-    v.chipCount = 2;
-    v.checkButtonCount = 2;
-    v.hasMutualStep = v.hasSelfStep = v.hasBarcodeStep = true;
-    v.filesEditable = true;
-    for (int i = 0; i < kStageFileFieldCount; ++i)
-        std::snprintf(v.files.path[i], kStagePathSize, "C:\\files\\f%d", i);
     return v;
 }
 

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #ifndef _WIN32
@@ -66,11 +64,11 @@ struct FixedClock : LocalTimeSource {
     int calls = 0;
 };
 
-std::string ReadAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// What the timing log holds; empty when it was not written.
+std::string TimingLog() {
+    std::string bytes;
+    test_support::ReadBytes("TestLogs/APcostime.txt", &bytes);
+    return bytes;
 }
 
 using test_support::MakeFolder;
@@ -98,7 +96,7 @@ TEST_F(ToolRunnerTest, MissingProgramShowsOneBoxAndStartsNothing) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0], "Could not find C:\\tools\\Quenfor.exe.\n");
     EXPECT_EQ(launcher.journal, std::vector<std::string>{"exists C:\\tools\\Quenfor.exe"});
-    EXPECT_EQ(ReadAll("TestLogs/APcostime.txt"), "");
+    EXPECT_EQ(TimingLog(), "");
     EXPECT_EQ(pid, 77u);
 }
 
@@ -174,9 +172,8 @@ TEST_F(ToolRunnerTest, HeldFormKeepsTheTimingLog) {
 #else
     const char* eol = "\n";
 #endif
-    EXPECT_EQ(ReadAll("TestLogs/APcostime.txt"),
-              std::string("start time: 2024/03/01 10:20:30 MultiLine.exe ") + eol +
-                  "end   time: 2024/03/02 10:20:30 MultiLine.exe " + eol);
+    EXPECT_EQ(TimingLog(), std::string("start time: 2024/03/01 10:20:30 MultiLine.exe ") + eol +
+                               "end   time: 2024/03/02 10:20:30 MultiLine.exe " + eol);
 }
 
 TEST_F(ToolRunnerTest, TimingLogGetsStartAndEndLinesOnlyWhenSwitchIsOne) {
@@ -185,7 +182,7 @@ TEST_F(ToolRunnerTest, TimingLogGetsStartAndEndLinesOnlyWhenSwitchIsOne) {
         timingSwitch = value;
         EXPECT_TRUE(runner.RunTool("a.exe", "x", 10, wait, code, pid));
     }
-    EXPECT_EQ(ReadAll("TestLogs/APcostime.txt"), "");
+    EXPECT_EQ(TimingLog(), "");
     timingSwitch = 1;
     launcher.wait = kWaitTimedOut;
     EXPECT_TRUE(runner.RunTool("a.exe", "-c y", 10, wait, code, pid));
@@ -195,10 +192,10 @@ TEST_F(ToolRunnerTest, TimingLogGetsStartAndEndLinesOnlyWhenSwitchIsOne) {
 #else
     const char* eol = "\n";
 #endif
-    EXPECT_EQ(ReadAll("TestLogs/APcostime.txt"), std::string("start time: 2024/03/01 10:20:30 a.exe -c y") +
-                                                     eol + "end   time: 2024/03/02 10:20:30 a.exe -c y" +
-                                                     eol + "start time: 2024/03/03 10:20:30 b.exe " + eol +
-                                                     "end   time: 2024/03/04 10:20:30 b.exe " + eol);
+    EXPECT_EQ(TimingLog(), std::string("start time: 2024/03/01 10:20:30 a.exe -c y") + eol +
+                               "end   time: 2024/03/02 10:20:30 a.exe -c y" + eol +
+                               "start time: 2024/03/03 10:20:30 b.exe " + eol +
+                               "end   time: 2024/03/04 10:20:30 b.exe " + eol);
 }
 
 TEST_F(ToolRunnerTest, WithoutLogFolderTheToolStillRuns) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,99 @@ TEST(VantroFirmwareRuns, GetFwIdPrintsTheId) {
     EXPECT_EQ(0u, run.exitCode);
     const std::string console = station.Read("console.txt");
     EXPECT_TRUE(Contains(console, "\r\nFW 1 ID : " + Id('r') + "\r\n")) << console;
+}
+
+// A 64 KB ROM, different on each chip.  The master's holds the chip
+// information the panel is created with (the demo's firmware id, two slaves),
+// so its dump is the image unchanged.
+std::string Rom(int chip) {
+    std::string rom(0x10000, '\0');
+    for (size_t i = 0; i < rom.size(); ++i)
+        rom[i] = static_cast<char>((i * 7 + chip * 29) ^ (i >> 8));
+    if (chip == 0) {
+        for (int i = 0; i < 12; ++i)
+            rom[0xC004 + i] = static_cast<char>(0xA0 + i);
+        rom[0xC004 + 36] = 2;
+    }
+    return rom;
+}
+
+struct Started {
+    DWORD processId = 0;
+};
+
+void KeepProcessId(DWORD processId, void* context) {
+    static_cast<Started*>(context)->processId = processId;
+}
+
+// The controller journal's lines of each process but one, by process in the
+// order they first appear.
+std::vector<std::vector<std::string>> OtherProcesses(const std::string& journal, DWORD except) {
+    const std::string skipped = "pid=" + std::to_string(except) + " ";
+    std::vector<std::string> order;
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(journal);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.compare(0, 4, "pid=") != 0 || line.compare(0, skipped.size(), skipped) == 0)
+            continue;
+        const std::string pid = line.substr(0, line.find(' '));
+        size_t i = 0;
+        while (i < order.size() && order[i] != pid)
+            ++i;
+        if (i == order.size()) {
+            order.push_back(pid);
+            lines.emplace_back();
+        }
+        lines[i].push_back(line.substr(line.find(' ', line.find(' ') + 1) + 1));
+    }
+    return lines;
+}
+
+bool HasCall(const std::vector<std::string>& calls, const std::string& call) {
+    for (const std::string& line : calls)
+        if (line == call)
+            return true;
+    return false;
+}
+
+// Yarrowe with the real Gorlune.exe: one dump per chip, the slaves chosen by
+// their index, each ROM in its own file.
+TEST(VantroFirmwareRuns, DumpRoad) {
+    VantroStation station = FirmwareStation("firmware-dump", {"Yarrowe"}, 3);
+    station.Set("config.ini", "Yarrowe", "YarroweCmd", "dev\\Gorlune.exe");
+    station.Set("MPSet.ini", "Yarrowe", "YarroweTimeout", "20000");
+    station.Set("MPSet.ini", "Yarrowe", "PreYarroweDelay", "0");
+    station.Set("MPSet.ini", "Yarrowe", "MutYarroweDelay", "0");
+    for (int chip : {0, 5, 6}) {
+        const std::string name = "chip" + std::to_string(chip) + ".rom";
+        station.WriteFile(name, Rom(chip));
+        station.SetPanel("chip" + std::to_string(chip) + ".rom", name);
+    }
+    station.Prepare();
+    ASSERT_TRUE(station.CopyTool("Gorlune.exe", "Gorlune.exe"));
+    Started vantro;
+    VantroRun run = station.Run(90000, KeepProcessId, &vantro);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,         Yarrowe,   Pass, ")) << results;
+    EXPECT_EQ(0u, run.exitCode) << results;
+
+    const char* files[] = {"Yarrowe_M.bin", "Yarrowe_S0.bin", "Yarrowe_S1.bin"};
+    const int chips[] = {0, 5, 6};
+    for (int i = 0; i < 3; ++i) {
+        const std::string dump = station.Read(files[i]);
+        EXPECT_EQ(0x10000u, dump.size()) << files[i];
+        EXPECT_TRUE(dump == Rom(chips[i])) << files[i];
+    }
+
+    const std::string journal = station.Read("panel\\journal.txt");
+    const std::vector<std::vector<std::string>> gorlune = OtherProcesses(journal, vantro.processId);
+    ASSERT_EQ(3u, gorlune.size()) << journal;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(i == 1, HasCall(gorlune[i], "IO_SetChipIndex(5) = 0")) << i << "\n" << journal;
+        EXPECT_EQ(i == 2, HasCall(gorlune[i], "IO_SetChipIndex(6) = 0")) << i << "\n" << journal;
+    }
 }
 
 }  // namespace

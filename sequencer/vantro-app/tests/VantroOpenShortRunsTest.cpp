@@ -352,4 +352,154 @@ TEST(VantroOpenShortRuns, UniformityOnTheMutualResult) {
         << results;
 }
 
+// Lines of the controller journal made by one process.
+std::vector<std::string> CallsOf(const std::string& journal, DWORD processId) {
+    const std::string prefix = "pid=" + std::to_string(processId) + " ";
+    std::vector<std::string> calls;
+    size_t start = 0;
+    while (start < journal.size()) {
+        size_t end = journal.find('\n', start);
+        if (end == std::string::npos)
+            end = journal.size();
+        const std::string line = journal.substr(start, end - start);
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            calls.push_back(line.substr(line.find(' ', prefix.size()) + 1));
+        start = end + 1;
+    }
+    return calls;
+}
+
+// The device notices among the calls, in turn: "removal arrival ".
+std::string Notices(const std::vector<std::string>& calls) {
+    std::string seen;
+    for (const std::string& call : calls) {
+        if (Contains(call, "WM_DEVICECHANGE(DBT_DEVICEREMOVECOMPLETE"))
+            seen += "removal ";
+        else if (Contains(call, "WM_DEVICECHANGE(DBT_DEVICEARRIVAL"))
+            seen += "arrival ";
+    }
+    return seen;
+}
+
+struct StartedVantro {
+    DWORD processId = 0;
+};
+
+void KeepProcessId(DWORD processId, void* context) {
+    static_cast<StartedVantro*>(context)->processId = processId;
+}
+
+// A passed self test waits for the firmware's reboot; the removal the tool
+// caused ends the first wait at once, well before DeviceChangeTimeout.
+TEST(VantroOpenShortRuns, SelfTestSeesTheReboot) {
+    const char* steps[] = {"SelfTest"};
+    VantroStation station = OpenShortStation("openshort-self-reboot", steps, 1);
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "20000");
+    station.Prepare();
+    ASSERT_TRUE(station.CopyTool("standins\\Halvorn.exe", "Halvorn.exe"));  // Portaq.dll beside it
+    station.WriteFile("dev\\Halvorn.script",
+                      WriteStep("TestLogs\\Self.csv", SelfFile()) + "unplug\nwait 300\nplug\nexit 0\n");
+    StartedVantro vantro;
+    VantroRun run = station.Run(90000, KeepProcessId, &vantro);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,        SelfTest,   Pass, ")) << results;
+    EXPECT_EQ("PASS\r\n", station.Read("PASS.txt"));
+    EXPECT_EQ(0u, run.exitCode) << results;
+    EXPECT_EQ("removal arrival ", Notices(CallsOf(station.Read("panel\\journal.txt"), vantro.processId)));
+    // Not seen, the removal would cost the first wait's 20 seconds.
+    EXPECT_LT(run.milliseconds, 15000u);
+}
+
+// The same pass with a controller that stays away fails on the wait.
+TEST(VantroOpenShortRuns, SelfTestFailsWhenTheControllerStaysAway) {
+    const char* steps[] = {"SelfTest"};
+    VantroStation station = OpenShortStation("openshort-self-gone", steps, 1);
+    station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "2000");
+    station.Prepare();
+    ASSERT_TRUE(station.CopyTool("standins\\Halvorn.exe", "Halvorn.exe"));
+    station.WriteFile("dev\\Halvorn.script",
+                      WriteStep("TestLogs\\Self.csv", SelfFile()) + "unplug\nexit 0\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,        SelfTest,   Fail, 35 - FW Reboot Fail .....!")) << results;
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode) << results;
+}
+
+// A hard calibration whose follow-up test fails is repeated once
+// (MutualFailRetry 1); the second test's message stands.
+TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
+    const char* steps[] = {"HardCalibration"};
+    VantroStation station = OpenShortStation("openshort-hard-calibration", steps, 1);
+    station.Set("MPSet.ini", "HardCalibration", "AutoMutualTest", "1");
+    station.Set("MPSet.ini", "HardCalibration", "MutualFailRetry", "1");
+    station.Set("MPSet.ini", "HardCalibration", "CalibMutualDelay", "0");
+    station.Set("MPSet.ini", "HardCalibration", "CalibTimeout", "20000");
+    station.Set("MPSet.ini", "InitMod", "ShowMutResult", "1");
+    station.Set("config.ini", "HardCalibration", "Command", "dev\\ReCalibrate.exe");
+    station.Prepare();
+    CopyHalvorn(station);
+    ASSERT_TRUE(station.CopyTool("standins\\ReCalibrate.exe", "ReCalibrate.exe"));
+    station.WriteFile("dev\\ReCalibrate.script", "exit 0\n");
+    station.WriteFile("dev\\Halvorn.script", "exit -6\n");
+    VantroRun run = station.Run(90000);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(
+        results, "     1, HardCalibration,   Fail, 16 - Could not find Hard Calibration Golden Sample !"))
+        << results;
+    EXPECT_EQ("FAIL\r\n", station.Read("FAIL.txt"));
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    std::vector<std::string> starts;
+    for (size_t at = journal.find("start tool="); at != std::string::npos;
+         at = journal.find("start tool=", at + 1))
+        starts.push_back(journal.substr(at + 11, journal.find(' ', at + 11) - at - 11));
+    EXPECT_EQ((std::vector<std::string>{"ReCalibrate", "Halvorn", "ReCalibrate", "Halvorn"}), starts)
+        << journal;
+    EXPECT_EQ(2u, CountOf(journal, "command= 1\n")) << journal;
+}
+
+// An NG mutual result with MutualFailAutoRetry 1: the run resets the firmware
+// with the SoftReset tool, which reboots the controller, and repeats the test.
+// With DeviceChangeTimeout 1000 the controller is back only after the reopen
+// wait's one look, so its look at the end of the time decides.
+TEST(VantroOpenShortRuns, MutualRepeatAfterSoftReset) {
+    const char* steps[] = {"MutualTest"};
+    VantroStation station = OpenShortStation("openshort-mutual-repeat", steps, 1);
+    station.Set("MPSet.ini", "OpenShort", "MutualFailAutoRetry", "1");
+    station.Set("MPSet.ini", "InitMod", "AIO", "0");
+    station.Set("MPSet.ini", "SoftReset", "SoftResetTimeout", "20000");
+    station.Set("MPSet.ini", "SoftReset", "PreSoftResetDelay", "0");
+    station.Set("config.ini", "SoftReset", "SoftResetCmd", "dev\\SoftReset.exe");
+    station.Prepare();
+    CopyHalvorn(station);
+    ASSERT_TRUE(station.CopyTool("standins\\SoftReset.exe", "SoftReset.exe"));
+    station.WriteFile("dev\\Halvorn.1.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", OneNgMutualFile()) + "exit -1\n");
+    station.WriteFile("dev\\Halvorn.2.script",
+                      WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
+    station.WriteFile("dev\\SoftReset.script", "unplug\nwait 300\nplug\nexit 0\n");
+    StartedVantro vantro;
+    VantroRun run = station.Run(90000, KeepProcessId, &vantro);
+    ASSERT_TRUE(run.ended);
+    const std::string results = station.Read("TestLogs\\OperationResult.csv");
+    EXPECT_TRUE(Contains(results, "     1,      MutualTest,   Pass, ")) << results;
+    EXPECT_EQ("PASS\r\n", station.Read("PASS.txt"));
+    EXPECT_EQ(0u, run.exitCode) << results;
+
+    const std::string journal = station.Read("dev\\standin-journal.txt");
+    const size_t first = journal.find("start tool=Halvorn run=1 ");
+    const size_t reset = journal.find("start tool=SoftReset run=1 ");
+    const size_t second = journal.find("start tool=Halvorn run=2 ");
+    ASSERT_NE(std::string::npos, second) << journal;
+    EXPECT_TRUE(first < reset && reset < second) << journal;
+    EXPECT_EQ(1u, CountOf(journal, "start tool=SoftReset")) << journal;
+    EXPECT_TRUE(Contains(journal, "command=p\n")) << journal;
+    EXPECT_TRUE(Contains(journal, "exit tool=SoftReset code=0\n")) << journal;
+    // The controller went and came back while the run was between the tests.
+    EXPECT_EQ("removal arrival ", Notices(CallsOf(station.Read("panel\\journal.txt"), vantro.processId)));
+}
+
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <stdlib.h>
 
+#include "DialogSetFile.h"
+#include "ItoResizeDialog.h"
 #include "MarvoView.h"
+#include "TestSettingDlg.h"
 #include "TrelliqResource.h"
 #include "framework/Prompt.h"
 #include "trelliq/ConfigFlags.h"
@@ -189,9 +192,18 @@ bool CMainFrame::OnCmdMsg(UINT id, int code) {
                 Canvas()->Outputs().SaveAsBmp();
             return true;
         case IDC_TESTING_CONSTRAIN:
+            if (code == BN_CLICKED)
+                RunTestSetting();
+            return true;
         case IDC_ITO_RESIZE:
+            if (code == BN_CLICKED)
+                RunItoResize();
+            return true;
         case IDC_SERIAL_NUMBER:
-            // Their dialogs come with the settings dialogs.
+            if (code == BN_CLICKED) {
+                DialogSetFile dialog(TheTouchTestConfig, messages_, this);
+                dialog.DoModal();
+            }
             return true;
         case IDC_TEST_KIND:
             if (code == CBN_SELCHANGE && Canvas()) {
@@ -215,6 +227,20 @@ bool CMainFrame::OnCmdMsg(UINT id, int code) {
         default:
             return CFrameWnd::OnCmdMsg(id, code);
     }
+}
+
+void CMainFrame::RunTestSetting() {
+    // Before the view has its canvas there is no trace progress to keep.
+    BorderHitGrid noCanvas;
+    BorderHitGrid& grid = Canvas() ? Canvas()->Model().state.graph.borderHits : noCanvas;
+    TestSettingDlg dialog(TheTouchTestConfig, grid, messages_, this);
+    dialog.DoModal();
+}
+
+void CMainFrame::RunItoResize() {
+    ITOResizeDialog dialog(TheTouchTestConfig, desktopInfo_, messages_, this);
+    if (dialog.DoModal() == IDOK && Canvas())
+        Canvas()->Model().RefitCanvas();
 }
 
 bool CMainFrame::OnUpdateCmdUI(CCmdUI* ui) {

@@ -33,6 +33,8 @@ private:
     void MakeDesktopParent() override;
     void Start();
     void OnKey(unsigned virtualKey);
+    void RunTestSetting();
+    void RunItoResize();
     void RunExternalTool(const char* configured, char (&buffer)[TOUCH_TEST_PATH_SIZE]);
 
     CDialogBar bar_;
