@@ -1,63 +1,150 @@
 #!/usr/bin/env bash
-# The main job on the demo station: builds everything, then runs the suite's
-# programs under Wine in a copy of the demo station folder and says what ran.
+# The main job: builds the suite's programs, then runs a whole production test
+# on the demo station (demo/station, docs/demo-station.md) under Wine: a pass
+# run, then a fail run on a panel with a shorted node, and prints what each
+# left behind.  Then Trelliq.exe on its bench station, every kind played by
+# the input driver.  Exit 0 when the pass run passed, the fail run failed as
+# expected and every Trelliq kind that writes a verdict passed.
+#   DEMO_TIME_LIMIT  seconds one Vantro run may take (default 180)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
+limit="${DEMO_TIME_LIMIT:-180}"
+begin=$(date +%s)
 
 bash scripts/setup.sh
-for preset in windows windows64; do
-  cmake --preset "$preset" --log-level=WARNING >/dev/null
-  cmake --build --preset "$preset" >/dev/null
-done
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-3}"
+cmake --preset windows64 --log-level=WARNING >/dev/null
+cmake --build --preset windows64 --target Vantro Cendra Ferrit Trelliq Merrow Pelliton portaq portaq-panel \
+  input_drive standin_copies >/dev/null
 
 bin="$root/build/windows64/bin"
-station="$root/build/demo-station"
-rm -rf "$station"
-cp -r "$root/demo" "$station"
-rm -f "$station/CMakeLists.txt"
+work="$root/build/demo"
+mkdir -p "$work"
 
-run() { # program, args... (run under Wine in the station folder)
-  echo "+ $*" | sed "s|$bin/||"
-  (cd "$station" && "$root/scripts/wine-run" "$@")
+# One Wine session of our own (prefix, Xvfb 1920x1080, wineserver), so that
+# Vantro, the programs it starts and the input driver share one desktop.
+bash scripts/wine-session start "$work" >/dev/null
+stop_all() { bash "$root/scripts/wine-session" stop "$work" >/dev/null 2>&1 || true; }
+trap stop_all EXIT
+export WINEPREFIX="$work/wine/prefix" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+DISPLAY="$(cat "$work/wine/session/DISPLAY")"
+export DISPLAY
+
+show() { # file: print it with CR LF turned into LF
+  sed 's/\r$//' "$1"
 }
 
-if [ -x "$bin/Merrow.exe" ]; then
-  table="$(cd "$station" && ls register-tables/*.csv | head -n 1)"
-  run "$bin/Merrow.exe" "$table"
-  echo "Merrow turned $station/$table into $station/${table%.*}.tbl"
-  ls -l "$station/${table%.*}.tbl"
-else
-  echo "Merrow.exe is not built yet: nothing to run on the demo station" >&2
-  exit 1
-fi
+# A copy of the station with the built programs in place and a fresh panel.
+prepare() { # folder
+  local folder="$1"
+  rm -rf "$folder"
+  cp -r "$root/demo/station" "$folder"
+  cp "$bin/Cendra.exe" "$bin/Ferrit.exe" "$bin/Portaq.dll" "$bin/Pelliton.dll" "$folder/dev/"
+  for tool in BarcodeScanner Quenfor Halvorn; do cp "$bin/standins/$tool.exe" "$folder/dev/"; done
+  cp "$bin/standins/Dreffin.exe" "$folder/dev/CheckFwId.exe"
+  cp "$bin/Trelliq.exe" "$bin/Portaq.dll" "$folder/"
+  (cd "$folder" && wine "$bin/portaq-panel.exe" create panel panel.txt >/dev/null)
+}
 
-# Vantro in console mode on the same station: a simulated panel, the
-# stand-in as the device-console tools, one "ReInstall" step.
-if [ -x "$bin/Vantro.exe" ]; then
-  mkdir -p "$station/dev"
-  cp "$bin"/standins/devcon_*.exe "$station/dev/"
-  # The Drawing setting's program, with the device library it loads.
-  if [ -f "$bin/Trelliq.exe" ]; then
-    cp "$bin/Trelliq.exe" "$bin/Portaq.dll" "$station/"
-  fi
-  run "$bin/portaq-panel.exe" create "$station/panel" "$station/vantro-panel.txt" >/dev/null
+# The simulated controller's journal: calls per process, each process named
+# by what it did (the library journals process ids, not names).
+journal_summary() { # journal
+  sed 's/\r$//' "$1" | awk '
+    { split($1, p, "="); pid = p[2]; if (!(pid in calls)) order[++n] = pid; calls[pid]++
+      call = $3; sub(/\(.*/, "", call); kinds[pid, call]++
+      if ($0 ~ /IO_ReadWriteMemData\(#[0-9]+, 0x2000/) name[pid] = "Cendra (" $2 ")"
+      else if ($0 ~ /IO_ReadData\(#[0-9]+, 0x5A000003/) name[pid] = "Ferrit"
+      else if ($0 ~ /IO_ReadWriteMemData\(#[0-9]+, 0xA000C00/) name[pid] = "Quenfor (stand-in)"
+      else if ($0 ~ /IO_ReadData\(#[0-9]+, 0x5A000000/ && !(pid in name)) name[pid] = "Trelliq" }
+    END { for (i = 1; i <= n; i++) { pid = order[i]
+            label = (pid in name) ? name[pid] : (i == 1 ? "Vantro" : "pid " pid)
+            line = sprintf("  %-22s %4d calls:", label, calls[pid])
+            for (key in kinds) { split(key, k, SUBSEP); if (k[1] == pid) line = line " " k[2] "=" kinds[key] }
+            print line } }'
+  echo "  firmware id writes:"
+  grep -a "0xA000C00" "$1" | grep -a "IO_ReadWriteMemData" | sed 's/\r$//; s/^/    /' || echo "    (none)"
+}
+
+# Each tool's time and Vantro's own time between tools, from the tool
+# runner's start and end lines in APcostime.txt (whole seconds).
+timing() { # APcostime.txt
+  sed 's/\r$//' "$1" | awk '
+    function secs(t,  a) { split(t, a, ":"); return a[1] * 3600 + a[2] * 60 + a[3] }
+    /^start time:/ { s = secs($4); if (e != "") own += s - e
+                     tool = $0; sub(/^start time: [^ ]+ [^ ]+ /, "", tool) }
+    /^end +time:/ { e = secs($4); total += e - s; printf "  %3d s  %s\n", e - s, tool }
+    END { printf "  tools %d s, Vantro between tools %d s\n", total, own }'
+}
+
+run_station() { # title folder
+  local title="$1" folder="$2" code drive
+  echo
+  echo "=================== $title ($folder)"
+  # The input driver waits for the Trelliq.exe that the LinearTest step starts.
+  (cd "$folder" && timeout "$limit" wine "$bin/input_drive.exe" --program Trelliq.exe strokes\\linear-pass.txt \
+    >drive.txt 2>&1) &
+  drive=$!
   set +e
-  echo "+ Vantro.exe (console mode, in $station)"
-  (cd "$station" && PORTAQ_SIM_DIR="$station/panel" VANTRO_CONSOLE_COPY=console.txt \
-    "$root/scripts/wine-run" "$bin/Vantro.exe" >/dev/null)
+  (cd "$folder" && PORTAQ_SIM_DIR="$folder/panel" VANTRO_CONSOLE_COPY=console.txt \
+    timeout -k 5 "$limit" wine "$bin/Vantro.exe" >/dev/null 2>&1)
   code=$?
   set -e
-  echo "Vantro ran in $station"
-  for file in console.txt PASS.txt FAIL.txt VID_PID.txt 'TestLogs/OperationResult.csv'; do
-    if [ -f "$station/$file" ]; then
-      echo "--- $file"
-      sed 's/\r$//' "$station/$file"
-    fi
+  if [ "$code" -eq 124 ] || [ "$code" -eq 137 ]; then
+    echo "Vantro did not end within $limit s: the run is stopped" >&2
+    exit 3
+  fi
+  wait "$drive" || true
+  echo "--- console"
+  show "$folder/console.txt"
+  local results
+  results="$(find "$folder" -name OperationResult.csv -not -path '*/panel/*' | head -n 1)"
+  echo "--- OperationResult.csv (${results#"$folder"/})"
+  [ -n "$results" ] && show "$results"
+  for file in PASS.txt FAIL.txt Ferrit.txt VID_PID.txt LinearResult.txt; do
+    [ -f "$folder/$file" ] && { echo "--- $file"; show "$folder/$file"; echo; }
   done
+  local logs
+  logs="$(find "$folder" -mindepth 2 -maxdepth 2 -type d -name 'Log*' | head -n 1)"
+  echo "--- logs saved to ${logs#"$folder"/}"
+  [ -n "$logs" ] && ls -l "$logs" | tail -n +2
+  echo "--- JPEG screenshots"
+  find "$folder" -name '*.jpg' -printf '  %P %s bytes\n'
+  echo "--- input driver"
+  show "$folder/drive.txt"
+  echo "--- controller journal (panel/journal.txt)"
+  journal_summary "$folder/panel/journal.txt"
+  local costime
+  costime="$(find "$folder" -name APcostime.txt | head -n 1)"
+  if [ -n "$costime" ]; then
+    echo "--- step timing (${costime#"$folder"/})"
+    timing "$costime"
+  fi
   echo "Vantro exit code: $code"
-  [ "$code" -eq 0 ] || exit 1
-else
-  echo "Vantro.exe is not built yet" >&2
-  exit 1
-fi
+  last_code=$code
+}
+
+# The register table as Cendra reads it on the station.
+rm -rf "$work/merrow" && cp -r "$root/demo/station/register-tables" "$work/merrow"
+(cd "$work/merrow" && wine "$bin/Merrow.exe" Q50_Online_0050.csv >/dev/null)
+echo "Merrow turned the station's register table into $(ls "$work/merrow"/*.tbl)"
+
+prepare "$work/pass"
+
+run_station "pass run" "$work/pass"
+pass_code=$last_code
+
+prepare "$work/fail"
+cp "$root/demo/station/fail/Halvorn.2.script" "$work/fail/dev/"
+run_station "fail run: node (3,3) shorted" "$work/fail"
+fail_code=$last_code
+
+bash scripts/demo-trelliq.sh "$work/trelliq" && trelliq=0 || trelliq=$?
+
+echo
+echo "main job: $(($(date +%s) - begin)) s"
+status=0
+[ "$pass_code" -eq 0 ] || { echo "the pass run did not pass (exit $pass_code)" >&2; status=1; }
+[ "$fail_code" -eq 255 ] || { echo "the fail run did not end FAIL (exit $fail_code)" >&2; status=1; }
+[ "$trelliq" -eq 0 ] || { echo "a Trelliq kind did not pass" >&2; status=1; }
+exit $status

@@ -1,6 +1,13 @@
-// input_drive --pid <id> <script>: plays the script into the process.
+// input_drive (--pid <id> | --program <name.exe>) <script>: plays the script
+// into the process.  --program waits up to 60 s for a process of that image
+// name, so a driver started beside a sequencer finds the program it starts.
 // Exit 0: every step ran (one line counts the events); 1: a step could not be
-// done; 2: the command line or script is wrong, or for another desktop.
+// done or no such process appeared; 2: the command line or script is wrong,
+// or for another desktop.
+#include <windows.h>
+
+#include <tlhelp32.h>
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -10,12 +17,34 @@
 
 #include "test_support/InputDriver.h"
 
+namespace {
+
+// The first running process whose image is named program (letter case ignored).
+DWORD FindProcess(const char* program) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 entry;
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, program) == 0)
+            found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
+
+const DWORD kProgramWaitMs = 60000;
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 4 || strcmp(argv[1], "--pid") != 0) {
-        fprintf(stderr, "usage: input_drive --pid <id> <script>\n");
+    const bool byPid = argc == 4 && strcmp(argv[1], "--pid") == 0;
+    const bool byName = argc == 4 && strcmp(argv[1], "--program") == 0;
+    if (!byPid && !byName) {
+        fprintf(stderr, "usage: input_drive (--pid <id> | --program <name.exe>) <script>\n");
         return 2;
     }
-    const unsigned long pid = strtoul(argv[2], nullptr, 10);
     std::ifstream file(argv[3], std::ios::binary);
     if (!file) {
         fprintf(stderr, "cannot read %s\n", argv[3]);
@@ -29,7 +58,19 @@ int main(int argc, char** argv) {
         fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
-    const test_support::DriveOutcome outcome = test_support::InputDriver(static_cast<DWORD>(pid)).Play(steps);
+    DWORD pid = 0;
+    if (byPid) {
+        pid = static_cast<DWORD>(strtoul(argv[2], nullptr, 10));
+    } else {
+        const DWORD begin = GetTickCount();
+        while (!(pid = FindProcess(argv[2])) && GetTickCount() - begin < kProgramWaitMs)
+            Sleep(100);
+        if (!pid) {
+            fprintf(stderr, "no %s within %lu ms\n", argv[2], static_cast<unsigned long>(kProgramWaitMs));
+            return 1;
+        }
+    }
+    const test_support::DriveOutcome outcome = test_support::InputDriver(pid).Play(steps);
     if (outcome.exitCode != 0) {
         fprintf(stderr, "%s\n", outcome.error.c_str());
         return outcome.exitCode;

@@ -61,8 +61,9 @@ portaq_sim::StateFolder Panel() {
     return portaq_sim::StateFolder(folder);
 }
 
-// Reads through Portaq.dll, loaded from beside the tool, as a real tool would.
-std::string PortaqRead(int chip, uint32_t address) {
+// Reads (or writes one word) through Portaq.dll, loaded from beside the
+// tool, as a real tool would.
+std::string PortaqCall(int chip, uint32_t address, bool write, uint32_t word) {
     HMODULE portaq = LoadLibraryA("Portaq.dll");
     if (!portaq)
         return "no Portaq.dll";
@@ -74,8 +75,11 @@ std::string PortaqRead(int chip, uint32_t address) {
     auto report = reinterpret_cast<Report>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_ReportToOS")));
     auto select =
         reinterpret_cast<Select>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_SetChipIndex")));
+    using Write = int(__cdecl*)(HANDLE, uint32_t, uint32_t, uint32_t, uint8_t*);
     auto read = reinterpret_cast<Read>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_ReadData")));
-    if (!open || !report || !select || !read)
+    auto memory =
+        reinterpret_cast<Write>(reinterpret_cast<void*>(GetProcAddress(portaq, "IO_ReadWriteMemData")));
+    if (!open || !report || !select || !read || !memory)
         return "Portaq.dll lacks its functions";
     HANDLE device = open(0);
     if (device == INVALID_HANDLE_VALUE || !device)
@@ -85,10 +89,15 @@ std::string PortaqRead(int chip, uint32_t address) {
         select(chip);
     uint8_t packet[640] = {};
     uint32_t count = 0;
-    int result = read(device, address, packet, &count);
+    int result =
+        write ? memory(device, address, word, 0xFFFFFFFFu, packet) : read(device, address, packet, &count);
     report(device, 1, 0);
     CloseHandle(device);
     char text[64];
+    if (write) {
+        std::snprintf(text, sizeof text, "result=%d", result);
+        return text;
+    }
     std::snprintf(text, sizeof text, "result=%d count=%u first=%02X", result, static_cast<unsigned>(count),
                   packet[0]);
     return text;
@@ -146,8 +155,10 @@ int main() {
                     Journal(folder, "error tool=" + tool + " " + error);
                 break;
             case test_support::Step::kPortaqRead:
+            case test_support::Step::kPortaqWrite:
                 Journal(folder, "portaq tool=" + tool + " " +
-                                    PortaqRead(static_cast<int>(step.number), step.address));
+                                    PortaqCall(static_cast<int>(step.number), step.address,
+                                               step.kind == test_support::Step::kPortaqWrite, step.word));
                 break;
             case test_support::Step::kExit:
                 code = static_cast<int>(step.number);

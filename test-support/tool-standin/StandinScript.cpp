@@ -34,6 +34,17 @@ std::string Word(std::string* rest) {
     return word;
 }
 
+// A 32-bit hex number, with or without its "0x".
+bool ParseHexWord(std::string hex, uint32_t* value) {
+    if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0)
+        hex = "0x" + hex;
+    int64_t number = 0;
+    if (!portaq_sim::ParseNumber(hex, &number) || number < 0 || number > 0xFFFFFFFFll)
+        return false;
+    *value = static_cast<uint32_t>(number);
+    return true;
+}
+
 }  // namespace
 
 bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string* error) {
@@ -64,16 +75,12 @@ bool ParseScript(const std::string& text, std::vector<Step>* steps, std::string*
             step.name = Word(&rest);
             step.text = portaq_sim::Trim(rest);
             ok = !step.name.empty();
-        } else if (verb == "portaq-read") {
-            step.kind = Step::kPortaqRead;
-            int64_t address = 0;
-            std::string hex = Word(&rest);
-            ok = portaq_sim::ParseNumber(hex, &step.number) && step.number >= 0;
-            hex = Word(&rest);
-            if (hex.compare(0, 2, "0x") != 0 && hex.compare(0, 2, "0X") != 0)
-                hex = "0x" + hex;
-            ok = ok && portaq_sim::ParseNumber(hex, &address) && address >= 0 && address <= 0xFFFFFFFFll;
-            step.address = static_cast<uint32_t>(address);
+        } else if (verb == "portaq-read" || verb == "portaq-write") {
+            step.kind = verb == "portaq-read" ? Step::kPortaqRead : Step::kPortaqWrite;
+            ok = portaq_sim::ParseNumber(Word(&rest), &step.number) && step.number >= 0;
+            ok = ParseHexWord(Word(&rest), &step.address) && ok;
+            if (step.kind == Step::kPortaqWrite)
+                ok = ParseHexWord(Word(&rest), &step.word) && ok;
         } else if (verb == "exit") {
             step.kind = Step::kExit;
             ok = portaq_sim::ParseNumber(Word(&rest), &step.number);

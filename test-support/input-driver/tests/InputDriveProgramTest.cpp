@@ -85,6 +85,19 @@ TEST_F(InputDriveProgramTest, AStrokeArrivesWithItsPointsInOrder) {
     }
 }
 
+// Started beside a sequencer, the driver finds the program by its name.
+TEST_F(InputDriveProgramTest, ByProgramNameFindsTheRunningTarget) {
+    StartTarget();
+    WriteBytes("script.txt", "key F\nclose\nwait-exit 5000\n");
+    ProgramStart start;
+    start.commandLine =
+        "\"" + BinFolder() + "\\input_drive.exe\" --program INPUT_DRIVE_TARGET.exe script.txt";
+    start.output = ProgramStart::kPipes;
+    const ProgramRun run = RunProgram(start, 30000);
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ((std::vector<std::string>{"keydown 70 0", "keyup 70 0", "close 0 0"}), Record());
+}
+
 TEST_F(InputDriveProgramTest, KeysListAndButtonsReachTheFrame) {
     StartTarget();
     const ProgramRun run = Drive("key F\nselect 2\npress 1001\ncommand 32774\nclose\nwait-exit 5000\n");

@@ -5,6 +5,7 @@
 //   unplug | plug                the simulated panel (PORTAQ_SIM_DIR)
 //   panel <key> [value]          change the simulated panel's panel.txt
 //   portaq-read <chip> <hex address>  open, select, read a packet, close (through Portaq.dll)
+//   portaq-write <chip> <hex address> <hex word>  the same, writing one word as an updater does
 //   exit <code>                  decimal, negative allowed (default 0)
 // Blank lines and lines starting with '#' are skipped.
 #pragma once
@@ -16,9 +17,20 @@
 namespace test_support {
 
 struct Step {
-    enum Kind { kWait, kWaitForever, kWrite, kPlug, kUnplug, kPanel, kPortaqRead, kExit } kind = kExit;
+    enum Kind {
+        kWait,
+        kWaitForever,
+        kWrite,
+        kPlug,
+        kUnplug,
+        kPanel,
+        kPortaqRead,
+        kPortaqWrite,
+        kExit
+    } kind = kExit;
     int64_t number = 0;    // wait ms, exit code, chip
-    uint32_t address = 0;  // portaq-read
+    uint32_t address = 0;  // portaq-read, portaq-write
+    uint32_t word = 0;     // portaq-write
     std::string name;      // file or key
     std::string text;      // contents or value
 };
