@@ -1,5 +1,7 @@
 #include "vantro/SequenceCode.h"
 
+#include "vantro/OperationCatalogue.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -7,47 +9,44 @@ namespace vantro {
 
 namespace {
 
-struct StepCode {
-    const char* name;
-    int code;
-};
-
-const StepCode kStepCodes[] = {
-    {"I2C I/F Test", 0x69},
-    {"HasCalibration", 0x51},
-    {"HardCalibration", 0x48},
-    {"ClearCalibFlag", 0x45},
-    {"OnlineSetParm", 0x4F},
-    {"ReserveFwParm", 0x70},
-    {"SPIUpdateFirmware", 0x50},
-    {"UpdateFirmware", 0x55},
-    {"ReInstall", 0x72},
-    {"SelfTest", 0x53},
-    {"MutualTest", 0x4D},
-    {"LinearTest", 0x4C},
-    {"AccuracyTest", 0x41},
-    {"TraceTest", 0x54},
-    {"VUZA_LinearTest", 0x6C},
-    {"VUZA_CornerTest", 0x63},
-    {"VUZA_OpenshortTest", 0x6F},
-    {"VUZA_MultiTouchTest", 0x74},
-    {"CrosslineTest", 0x6C},
-    {"MultiTouchTest", 0x74},
-    {"MultiTraceTest", 0x54},
-    {"TenFingersTest", 0x46},
-    {"SoftReset", 0x52},
-    {"ScanBarcode", 0x42},
-    {"CheckFWID", 0x43},
-    {"Ferrit", 0x49},
-    {"IsOkFW", 0x4B},
-    {"Uniformity", 0x75},
-    {"Gannick", 0x44},
-    {"JumpToNextSetting", 0x4A},
-    {"Mirrant", 0x57},
-    {"Tolvane", 0x66},
-    {"Yarrowe", 0x64},
-    {"LinearTest_NoOrder", 0x4C},
-    {"GetFWID", 0x43},
+// The code each operation adds to the updater's sequence, row i for
+// OperationId i of the catalogue.
+constexpr int kStepCodes[kOperationCount] = {
+    0x69,  // I2C I/F Test
+    0x51,  // HasCalibration
+    0x48,  // HardCalibration
+    0x45,  // ClearCalibFlag
+    0x4F,  // OnlineSetParm
+    0x4B,  // IsOkFW
+    0x66,  // Tolvane
+    0x57,  // Mirrant
+    0x70,  // ReserveFwParm
+    0x50,  // SPIUpdateFirmware
+    0x55,  // UpdateFirmware
+    0x72,  // ReInstall
+    0x53,  // SelfTest
+    0x4D,  // MutualTest
+    0x4C,  // LinearTest
+    0x4C,  // LinearTest_NoOrder
+    0x41,  // AccuracyTest
+    0x54,  // TraceTest
+    0x6C,  // VUZA_LinearTest
+    0x63,  // VUZA_CornerTest
+    0x6F,  // VUZA_OpenshortTest
+    0x74,  // VUZA_MultiTouchTest
+    0x46,  // TenFingersTest
+    0x52,  // SoftReset
+    0x6C,  // CrosslineTest
+    0x74,  // MultiTouchTest
+    0x54,  // MultiTraceTest
+    0x44,  // Gannick
+    0x42,  // ScanBarcode
+    0x43,  // CheckFWID
+    0x43,  // GetFWID
+    0x49,  // Ferrit
+    0x4A,  // JumpToNextSetting
+    0x75,  // Uniformity
+    0x64,  // Yarrowe
 };
 
 constexpr int kOtherStepCode = 0x30;
@@ -58,10 +57,8 @@ const int kVersionFields[] = {1, 0, 6, 6, 11, 27};
 }  // namespace
 
 int StepCodeOf(const char* operation) {
-    for (const StepCode& step : kStepCodes)
-        if (std::strcmp(step.name, operation) == 0)
-            return step.code;
-    return kOtherStepCode;
+    const OperationInfo* found = FindOperation(operation);
+    return found ? kStepCodes[static_cast<int>(found->id)] : kOtherStepCode;
 }
 
 void BuildSequenceCode(const char (*operations)[kStepNameSize], int count, char* code) {

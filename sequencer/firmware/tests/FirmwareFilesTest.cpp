@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "FirmwareRig.h"
 #include "vantro/SequenceCode.h"
@@ -239,6 +241,51 @@ TEST_F(FileChoice, GoldenSearchKeepsOneFileOfEachKind) {
     EXPECT_STREQ("", state.selfGoldenPath);
     EXPECT_EQ(2, operations.Files().golden.self);
     EXPECT_STREQ(Native("golden/mutual.CSV").c_str(), state.mutualGoldenPath);
+}
+
+TEST(SequenceCode, EveryOperationsCode) {
+    const std::vector<std::pair<const char*, int>> codes = {
+        {"I2C I/F Test", 0x69},
+        {"HasCalibration", 0x51},
+        {"HardCalibration", 0x48},
+        {"ClearCalibFlag", 0x45},
+        {"OnlineSetParm", 0x4F},
+        {"ReserveFwParm", 0x70},
+        {"SPIUpdateFirmware", 0x50},
+        {"UpdateFirmware", 0x55},
+        {"ReInstall", 0x72},
+        {"SelfTest", 0x53},
+        {"MutualTest", 0x4D},
+        {"LinearTest", 0x4C},
+        {"AccuracyTest", 0x41},
+        {"TraceTest", 0x54},
+        {"VUZA_LinearTest", 0x6C},
+        {"VUZA_CornerTest", 0x63},
+        {"VUZA_OpenshortTest", 0x6F},
+        {"VUZA_MultiTouchTest", 0x74},
+        {"CrosslineTest", 0x6C},
+        {"MultiTouchTest", 0x74},
+        {"MultiTraceTest", 0x54},
+        {"TenFingersTest", 0x46},
+        {"SoftReset", 0x52},
+        {"ScanBarcode", 0x42},
+        {"CheckFWID", 0x43},
+        {"Ferrit", 0x49},
+        {"IsOkFW", 0x4B},
+        {"Uniformity", 0x75},
+        {"Gannick", 0x44},
+        {"JumpToNextSetting", 0x4A},
+        {"Mirrant", 0x57},
+        {"Tolvane", 0x66},
+        {"Yarrowe", 0x64},
+        {"LinearTest_NoOrder", 0x4C},
+        {"GetFWID", 0x43},
+        {"None", 0x30},
+        {"selftest", 0x30},
+        {"", 0x30},
+    };
+    for (const auto& named : codes)
+        EXPECT_EQ(named.second, StepCodeOf(named.first)) << named.first;
 }
 
 TEST(SequenceCode, Table) {
