@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "test_support/TestFiles.h"
 #include "vantro/FolderPaths.h"
 #include "vantro/SettingsContext.h"
 

@@ -6,6 +6,7 @@
 
 #include "vantro/LoadSettings.h"
 #include "SettingsFakes.h"
+#include "test_support/TestFiles.h"
 #include "vantro/StageFiles.h"
 #include "vantro/SwitchSetting.h"
 
