@@ -13,7 +13,9 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "VantroDialogReader.h"
 #include "VantroStation.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
@@ -39,6 +41,21 @@ std::string TracePassUpToItsVerdict() {
 }
 
 const char kEscOnceFullScreen[] = "screen 1920 1080\nmode post\nwait-canvas 10000\nkey Esc\n";
+
+// The first running process of that image name whose parent is parent.
+DWORD ChildNamed(DWORD parent, const char* name) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 entry;
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+        if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, name) == 0)
+            found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
 
 // Trelliq.exe as the drawing step starts it: found among Vantro's children
 // and held, so that its end is seen even after Vantro has gone.
@@ -69,25 +86,23 @@ public:
     }
 
 private:
-    static DWORD ChildNamed(DWORD parent, const char* name) {
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        if (snapshot == INVALID_HANDLE_VALUE)
-            return 0;
-        PROCESSENTRY32 entry;
-        entry.dwSize = sizeof entry;
-        DWORD found = 0;
-        for (BOOL more = Process32First(snapshot, &entry); more && !found;
-             more = Process32Next(snapshot, &entry))
-            if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, name) == 0)
-                found = entry.th32ProcessID;
-        CloseHandle(snapshot);
-        return found;
-    }
-
     std::thread thread_;
     std::atomic<bool> stop_{false};
     HANDLE process_ = nullptr;
 };
+
+// The input driver playing a script of the station into the Trelliq.exe
+// that is running (or the next one to start); its output in drive.txt.
+std::unique_ptr<test_support::Program> StartDriver(const std::string& folder, const std::string& script) {
+    test_support::ProgramStart start;
+    start.application = std::string(VANTRO_BIN_DIR) + "\\input_drive.exe";
+    start.commandLine = "\"" + start.application + "\" --program Trelliq.exe " + script;
+    start.folder = folder;
+    start.flags = DETACHED_PROCESS;
+    start.output = test_support::ProgramStart::kFile;
+    start.outputFile = folder + "\\drive.txt";
+    return std::unique_ptr<test_support::Program>(new test_support::Program(start));
+}
 
 // What runs beside Vantro: the watch on Trelliq, and the input driver when
 // the road has a script.
@@ -101,16 +116,8 @@ struct Beside {
 void StartBeside(DWORD vantro, void* context) {
     auto* beside = static_cast<Beside*>(context);
     beside->trelliq.Start(vantro);
-    if (!beside->drive)
-        return;
-    test_support::ProgramStart start;
-    start.application = std::string(VANTRO_BIN_DIR) + "\\input_drive.exe";
-    start.commandLine = "\"" + start.application + "\" --program Trelliq.exe road.txt";
-    start.folder = beside->folder;
-    start.flags = DETACHED_PROCESS;
-    start.output = test_support::ProgramStart::kFile;
-    start.outputFile = beside->folder + "\\drive.txt";
-    beside->driver.reset(new test_support::Program(start));
+    if (beside->drive)
+        beside->driver = StartDriver(beside->folder, "road.txt");
 }
 
 struct Road {
@@ -223,5 +230,89 @@ INSTANTIATE_TEST_SUITE_P(
                 name += *c;
         return name;
     });
+
+// The demo's Drawing setting in GUI mode, as an engineer runs it: Engineer
+// mode, "Drawing" chosen, TEST; the trace is drawn, the accuracy test left
+// with Esc.
+struct DrawingSession {
+    VantroStation* station;
+    std::string failures;
+    void Check(bool ok, const std::string& what) {
+        if (!ok)
+            failures += what + "\n";
+    }
+};
+
+void RunTheDrawingSetting(DWORD processId, void* context) {
+    auto& s = *static_cast<DrawingSession*>(context);
+    const std::string folder = s.station->Folder();
+    HWND dialog = nullptr;
+    if (!WaitUntil(30000, [&] {
+            dialog = FindProcessDialog(processId, "Vantro");
+            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
+        })) {
+        s.Check(false, "no dialog in MP Mode");
+        return;
+    }
+    s.Check(PressModeKeyAndAnswer(processId, dialog, 'E', "1234"), "password prompt for E");
+    s.Check(WaitUntil(5000, [&] { return DialogText(dialog, 1025) == "Engineer Mode"; }), "Engineer Mode");
+    SelectComboItem(dialog, 1044, 1);
+    s.Check(HandledPostedMessages(dialog, 5000), "setting chosen");
+    s.Check(DialogText(dialog, 1044) == "Drawing", "setting: " + DialogText(dialog, 1044));
+
+    std::unique_ptr<test_support::Program> trace = StartDriver(folder, "trace.txt");
+    s.Check(ClickIfEnabled(dialog, 1000), "TEST enabled");
+    DWORD first = 0;
+    s.Check(WaitUntil(60000, [&] { return (first = ChildNamed(processId, "Trelliq.exe")) != 0; }),
+            "Trelliq started for the TraceTest");
+    HANDLE firstTrelliq = OpenProcess(SYNCHRONIZE, FALSE, first);
+    s.Check(trace->Wait(120000), "trace played");
+    // The accuracy test's Trelliq is the next one: the driver must not find the first.
+    s.Check(firstTrelliq && WaitForSingleObject(firstTrelliq, 60000) == WAIT_OBJECT_0,
+            "TraceTest's Trelliq ended");
+    if (firstTrelliq)
+        CloseHandle(firstTrelliq);
+    std::unique_ptr<test_support::Program> esc = StartDriver(folder, "esc.txt");
+    s.Check(esc->Wait(120000) && esc->ExitCode() == 0, "Esc played: " + s.station->Read("drive.txt"));
+
+    s.Check(
+        WaitUntil(60000,
+                  [&] { return DialogText(dialog, 1025) == "Fail" && DialogText(dialog, 1000) == "TEST"; }),
+        "Fail after the run: " + DialogText(dialog, 1025));
+    HWND list = GetDlgItem(dialog, 1003);
+    const std::vector<std::vector<std::string>> rows = {
+        {"1", "TraceTest", "Pass\n", ""},
+        {"2", "AccuracyTest", "Fail\n", "94 - Accuracy Test Result is NG !"}};
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 4; ++column) {
+            const std::string cell = ListCell(processId, list, row, column);
+            s.Check(cell == rows[row][column], "row " + std::to_string(row) + " column " +
+                                                   std::to_string(column) + ": \"" + cell + "\"");
+        }
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+TEST(VantroDrawingSetting, GuiRunPassesTheTraceAndFailsTheAccuracyTestLeftWithEsc) {
+    VantroStation station("drawing-setting-gui");
+    station.Set("MPSet.ini", "InitMod", "Console", "0");
+    station.Prepare();
+    const std::string bin = std::string(VANTRO_BIN_DIR) + "\\";
+    for (const char* program : {"Trelliq.exe", "Portaq.dll"})
+        ASSERT_TRUE(CopyFileA((bin + program).c_str(), station.Path(program).c_str(), FALSE)) << program;
+    const std::string trace = TracePassUpToItsVerdict();
+    ASSERT_FALSE(trace.empty());
+    station.WriteFile("trace.txt", trace);
+    station.WriteFile("esc.txt", kEscOnceFullScreen);
+    DrawingSession session{&station, ""};
+    const VantroRun run = station.Run(300000, RunTheDrawingSetting, &session);
+    EXPECT_EQ("", session.failures);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0xFFFFFFFFu, run.exitCode);
+    EXPECT_EQ("FAIL\r\n", station.Read("FAIL.txt"));
+    EXPECT_FALSE(station.Exists("PASS.txt"));
+    EXPECT_EQ("Result=0\r\n", station.Read("LinearResult.txt"));
+    EXPECT_TRUE(Contains(station.Read("LinearConfig.ini"), "[AutoMode]\r\nInitialMode=4\r\n"))
+        << station.Read("LinearConfig.ini");
+}
 
 }  // namespace
