@@ -115,6 +115,7 @@ bool StrokePlayer::Start(TestKind kind) {
     const bool started = RunStart(model_, TheTouchTestConfig, run, FrameStartSeams{*this, *this, parent});
     writtenResults.clear();
     screenshots = 0;
+    loggedPoints.clear();
     return started;
 }
 

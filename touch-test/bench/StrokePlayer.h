@@ -49,9 +49,11 @@ public:
     void Finish();
 
     CanvasModel& Canvas() { return model_; }
-    // Every "LinearResult.txt" written, in order, and the screenshots taken.
+    // Every "LinearResult.txt" written, in order, the screenshots taken and
+    // the points logged (with the log armed).
     std::vector<int> writtenResults;
     int screenshots = 0;
+    std::vector<CanvasPoint> loggedPoints;
 
     // CanvasWindow: nothing painted; the timers kept with their next tick.
     void StartTimer(unsigned id, unsigned periodMs) override { timers_[id] = {periodMs, ticks_ + periodMs}; }
@@ -79,7 +81,7 @@ public:
         return true;
     }
     void SaveTestScreenshot() override { ++screenshots; }
-    void LogPoint(int, int) override {}
+    void LogPoint(int x, int y) override { loggedPoints.push_back({x, y}); }
     // TouchTestClock.
     uint32_t TickCount() override { return ticks_; }
     LocalTime Now() override { return LocalTime{2026, 12, 11, 4, 0, 0}; }

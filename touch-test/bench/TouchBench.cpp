@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchKinds.h"
 #include "StrokePlayer.h"
 #include "trelliq/TrelliqEngines.h"
 
@@ -40,24 +41,6 @@ public:
     void StepSensitivityTarget(CanvasState&, CanvasActions&) override {}
     void JudgeSensitivity(CanvasState&, CanvasActions&) override {}
     void CopyTraceError(CanvasState&) override {}
-};
-
-struct BenchKind {
-    const char* name;
-    const char* script;
-    TestKind kind;
-    int passResult;  // Paint has no pass: its time-out gives 2
-};
-
-const BenchKind kKinds[] = {
-    {"Linear(in order)", "linear-in-order-pass.txt", TestKind::LinearOrdered, 1},
-    {"Linear(without order)", "linear-without-order-pass.txt", TestKind::LinearUnordered, 1},
-    {"Trace", "trace-pass.txt", TestKind::Trace, 1},
-    {"Paint", "paint-pass.txt", TestKind::Paint, 2},
-    {"Report Rate", "report-rate-pass.txt", TestKind::ReportRate, 1},
-    {"Accuracy", "accuracy-pass.txt", TestKind::Accuracy, 1},
-    {"Jitter", "jitter-pass.txt", TestKind::Jitter, 1},
-    {"Sensitivity", "sensitivity-pass.txt", TestKind::Sensitivity, 1},
 };
 
 struct Figures {
@@ -113,7 +96,7 @@ int main(int argc, char** argv) {
     }
     BenchStationConfig(TheTouchTestConfig);
     bool passed = true;
-    for (const BenchKind& kind : kKinds) {
+    for (const BenchKind& kind : kBenchKinds) {
         std::vector<ScriptTouch> touches;
         unsigned pace = 4;
         if (!ReadStrokeScript(folder + "/" + kind.script, touches, pace)) {
