@@ -44,8 +44,8 @@ std::vector<ScriptTouch> DriverTouches(const std::vector<DriveStep>& steps, unsi
     return touches;
 }
 
-std::vector<DrivePoint> PointsToLog(TestEngines& engines, TestKind kind, const std::vector<ScriptTouch>& touches,
-                                    unsigned paceMs) {
+std::vector<DrivePoint> PointsToLog(TestEngines& engines, TestKind kind,
+                                    const std::vector<ScriptTouch>& touches, unsigned paceMs) {
     TheTouchTestRun.Reset();
     StrokePlayer player(engines);
     std::vector<DrivePoint> points;

@@ -2,7 +2,9 @@
 // the canvas model with the real engines, round after round, at 250 reports
 // a second with the canvas's timers firing when due.  Each kind must end
 // with its pass (Paint with its time-out).  The baseline plays the same
-// touches into the canvas with engines that do nothing.
+// touches into the canvas with engines that do nothing.  Under Windows the
+// input half follows: each pass script played by the input driver at 250 Hz
+// into the hosted full-screen canvas (KindInputBench.h).
 //   trelliq_touch_bench [rounds [strokes folder]]     (default 200, the bench station's)
 #include <stdio.h>
 #include <stdlib.h>
@@ -14,6 +16,10 @@
 #include "BenchKinds.h"
 #include "StrokePlayer.h"
 #include "trelliq/TrelliqEngines.h"
+
+#ifdef _WIN32
+#include "KindInputBench.h"
+#endif
 
 using namespace trelliq;
 
@@ -111,5 +117,10 @@ int main(int argc, char** argv) {
         Print("baseline (canvas alone)", kind.name, baseline);
         passed = passed && judged.passed;
     }
+#ifdef _WIN32
+    // The input half: the same scripts by the input driver into the hosted canvas.
+    if (RunKindInputBench(folder) != 0)
+        passed = false;
+#endif
     return passed ? 0 : 1;
 }

@@ -54,16 +54,19 @@ TEST(InputCountTest, TheHostedStepsEndBeforeTheLogIsSavedAndHoldNoKeys) {
 TEST(InputCountTest, TheTouchesAreTheDriversEventsAtTheScriptsPace) {
     std::vector<DriveStep> steps;
     std::string error;
-    ASSERT_TRUE(HostedSteps("pace 6\nstroke 10 0 0 25 0\nkey B\ntap 5 5\npace 9\nkey E\ntap 7 7\n", &steps, &error));
+    ASSERT_TRUE(
+        HostedSteps("pace 6\nstroke 10 0 0 25 0\nkey B\ntap 5 5\npace 9\nkey E\ntap 7 7\n", &steps, &error));
     unsigned pace = 0;
     const std::vector<ScriptTouch> touches = DriverTouches(steps, &pace);
     EXPECT_EQ(6u, pace);
     std::vector<std::string> seen;
     for (const ScriptTouch& t : touches)
-        seen.push_back(std::string(t.what == ScriptTouch::Down ? "down" : t.what == ScriptTouch::Up ? "up" : "move") +
+        seen.push_back(std::string(t.what == ScriptTouch::Down ? "down"
+                                   : t.what == ScriptTouch::Up ? "up"
+                                                               : "move") +
                        " " + std::to_string(t.x) + "," + std::to_string(t.y));
-    EXPECT_EQ((std::vector<std::string>{"move 0,0", "down 0,0", "move 10,0", "move 20,0", "move 25,0", "up 25,0",
-                                        "down 5,5", "up 5,5"}),
+    EXPECT_EQ((std::vector<std::string>{"move 0,0", "down 0,0", "move 10,0", "move 20,0", "move 25,0",
+                                        "up 25,0", "down 5,5", "up 5,5"}),
               seen);
 
     ASSERT_TRUE(HostedSteps("tap 1 1\n", &steps, &error));
