@@ -12,7 +12,6 @@ namespace trelliq {
 using test_support::DriveOp;
 using test_support::DrivePoint;
 using test_support::DriveStep;
-using test_support::MouseEvent;
 
 bool HostedSteps(const std::string& script, std::vector<DriveStep>* steps, std::string* error) {
     std::vector<DriveStep> all;
@@ -26,22 +25,6 @@ bool HostedSteps(const std::string& script, std::vector<DriveStep>* steps, std::
             steps->push_back(step);
     }
     return true;
-}
-
-std::vector<ScriptTouch> DriverTouches(const std::vector<DriveStep>& steps, unsigned* paceMs) {
-    std::vector<ScriptTouch> touches;
-    *paceMs = 4;
-    for (const DriveStep& step : steps) {
-        if (step.op == DriveOp::Pace && touches.empty())
-            *paceMs = step.numbers[0] < 0 ? 0 : static_cast<unsigned>(step.numbers[0]);
-        for (const MouseEvent& event : test_support::MouseEventsOf(step)) {
-            const ScriptTouch::What what = event.kind == MouseEvent::Down ? ScriptTouch::Down
-                                           : event.kind == MouseEvent::Up ? ScriptTouch::Up
-                                                                          : ScriptTouch::Move;
-            touches.push_back({what, event.x, event.y});
-        }
-    }
-    return touches;
 }
 
 std::vector<DrivePoint> PointsToLog(TestEngines& engines, TestKind kind,

@@ -19,10 +19,6 @@ namespace trelliq {
 // parser's "line N: why", when the script does not parse.
 bool HostedSteps(const std::string& script, std::vector<test_support::DriveStep>* steps, std::string* error);
 
-// The mouse events the input driver sends for the steps, in order, and the
-// pace in force at the first of them (4 ms unless a "pace" step says).
-std::vector<ScriptTouch> DriverTouches(const std::vector<test_support::DriveStep>& steps, unsigned* paceMs);
-
 // The points the canvas logs (canvas pixels, in order) when every touch
 // arrives one pace after the last: the touches played into the canvas model
 // on a simulated clock, the kind started and the log armed, over

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/DriveScript.h"
 #include "trelliq/CanvasModel.h"
 
 namespace trelliq {
@@ -20,11 +21,14 @@ struct ScriptTouch {
     int x, y;
 };
 
-// The touches of a script's "down", "move", "up", "tap" and "stroke STEP X1
-// Y1 X2 Y2 ..." steps (a move every STEP pixels along the polyline, every
-// vertex included); "pace MS" sets paceMs.  Other steps are the driver's
-// business and are skipped.  False when the file cannot be read or a touch
-// step does not parse.
+// The mouse events the input driver sends for the steps, in order (a
+// stroke's move to its start, its down, its moves, its up), and the pace in
+// force at the first of them (4 ms unless a "pace" step says).
+std::vector<ScriptTouch> DriverTouches(const std::vector<test_support::DriveStep>& steps, unsigned* paceMs);
+
+// The touches of a drive script's file, as the driver sends them; its other
+// steps are the driver's business.  False when the file cannot be read or
+// does not parse.
 bool ReadStrokeScript(const std::string& path, std::vector<ScriptTouch>& touches, unsigned& paceMs);
 
 // The bench station's "LinearConfig.ini" on a 1920 x 1080 desktop.
