@@ -141,7 +141,10 @@ bool PlayKind(const BenchKind& kind, const std::string& strokesFolder) {
     hook = nullptr;
     canvas.Outputs().SavePointLog();
     std::string log;
-    ReadText("temp.csv", &log);
+    if (!ReadText("temp.csv", &log)) {
+        fprintf(stderr, "input %s: no point log\n", kind.name);
+        return false;
+    }
     const InputFigures figures = CountInput(toLog, ReadPointLog(log), touchesAfterEnd > 0);
     printf("input %s at 250 Hz: %zu sent, %zu logged, %zu dropped, slowest handler %.1f ms\n", kind.name,
            figures.sent, figures.logged, figures.dropped, pump.SlowestMouseMs());
