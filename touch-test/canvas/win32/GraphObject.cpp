@@ -282,6 +282,13 @@ void CGraphObject::RebuildBitmap(int w, int h) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+SIZE CGraphObject::BitmapSize() const {
+    SIZE size{0, 0};
+    if (!bitmap_.GetSize(&size))
+        size = SIZE{0, 0};
+    return size;
+}
+
 void CGraphObject::TrackContextMenu(int x, int y, bool fullScreenChecked) {
     HMENU popup = GetSubMenu(menu_, 0);
     if (!popup)
