@@ -17,6 +17,7 @@
 #include "test_support/InputDriver.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
+#include "trelliq/IniFile.h"
 
 namespace trelliq {
 namespace {
@@ -483,12 +484,10 @@ TEST_F(HostedCanvasTest, AnAutoModePaintRunLeavesOneJpeg) {
     EXPECT_EQ(0, TheTouchTestRun.running);
 }
 
-TEST_F(HostedCanvasTest, SaveAsBmpKeepsTheStationFolderAndWritesABitmap) {
+TEST_F(HostedCanvasTest, SaveAsBmpAsksForABitmapFileAndCopiesAWholeOne) {
     ASSERT_TRUE(CreateDirectoryA("elsewhere", nullptr));
     char chosen[MAX_PATH];
     GetFullPathNameA("elsewhere\\x.bmp", MAX_PATH, chosen, nullptr);
-    char station[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, station);
     snprintf(config.SerialNum.path, TOUCH_TEST_PATH_SIZE, "D:\\shots");
     snprintf(config.SerialNum.namePrefix, TOUCH_TEST_NAME_PREFIX_SIZE, "PNL");
     config.SerialNum.initialNum = 12;
@@ -504,9 +503,6 @@ TEST_F(HostedCanvasTest, SaveAsBmpKeepsTheStationFolderAndWritesABitmap) {
     EXPECT_EQ(" bitmap file(*.bmp)|*.bmp||", request.filter);
     EXPECT_EQ(static_cast<UINT>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR), request.style);
     EXPECT_EQ(13, config.SerialNum.initialNum);
-    char now[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, now);
-    EXPECT_STREQ(station, now);
     EXPECT_TRUE(Exists("FS.bmp"));
 
     const std::string bmp = ReadBytes("elsewhere\\x.bmp");
@@ -523,6 +519,72 @@ TEST_F(HostedCanvasTest, SaveAsBmpKeepsTheStationFolderAndWritesABitmap) {
     EXPECT_EQ(54u, u32(10));
     EXPECT_EQ(static_cast<uint32_t>(config.CanvasWidth - 1), u32(18));
     EXPECT_EQ(static_cast<uint32_t>(config.CanvasHeight - 1), u32(22));
+}
+
+// Answers the real save dialog of this process: the name typed into its name
+// box, then OK, as an operator does.  False when no dialog came within 30 s.
+bool AnswerSaveDialog(const std::string& path) {
+    for (int i = 0; i < 3000; ++i) {
+        HWND dialog = nullptr;
+        for (HWND w = FindWindowA("#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == GetCurrentProcessId() && IsWindowVisible(w))
+                dialog = w;
+        }
+        // The name box: the explorer style's combo 1148, or the old style's edit 1152.
+        if (dialog &&
+            (SetDlgItemTextA(dialog, 1148, path.c_str()) || SetDlgItemTextA(dialog, 1152, path.c_str()))) {
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+TEST_F(HostedCanvasTest, SavingABitmapIntoAnotherFolderLeavesTheStationFolderCurrent) {
+    ASSERT_TRUE(CreateDirectoryA("elsewhere", nullptr));
+    char chosenFolder[MAX_PATH], station[MAX_PATH];
+    GetFullPathNameA("elsewhere", MAX_PATH, chosenFolder, nullptr);
+    GetCurrentDirectoryA(MAX_PATH, station);
+    ASSERT_TRUE(test_support::WriteBytes("LinearConfig.ini",
+                                         "[SerialNum]\ninitialNum=12\npath=D:\\shots\nnamePrefix=PNL\n"));
+    snprintf(IniFilePath, sizeof IniFilePath, "LinearConfig.ini");
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(nullptr, IniDictionary);
+    // The dialog opens in the bitmap folder; the operator types a name there.
+    snprintf(config.SerialNum.path, TOUCH_TEST_PATH_SIZE, "%s", chosenFolder);
+    snprintf(config.SerialNum.namePrefix, TOUCH_TEST_NAME_PREFIX_SIZE, "PNL");
+    config.SerialNum.initialNum = 12;
+    TheTouchTestRun.currentKind = 0;
+
+    bool answered = false;
+    std::thread operatorAtTheDialog([&] { answered = AnswerSaveDialog("x.bmp"); });
+    canvas->Outputs().SaveAsBmp();
+    operatorAtTheDialog.join();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ("BM", ReadBytes("elsewhere\\x.bmp").substr(0, 2));
+    char now[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, now);
+    EXPECT_STREQ(station, now);
+
+    // What the station writes next by plain names lands in its own folder.
+    EXPECT_TRUE(canvas->Outputs().WriteLinearResult(1));
+    IniFileSave();
+    IniFileFree(IniDictionary);
+    IniDictionary = nullptr;
+    EXPECT_EQ("Result=1\r\n", ReadBytes("LinearResult.txt"));
+    EXPECT_TRUE(Exists("FS.bmp"));
+    for (const char* name : {"LinearResult.txt", "FS.bmp", "LinearConfig.ini"})
+        EXPECT_FALSE(Exists(std::string("elsewhere\\") + name)) << name;
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(nullptr, IniDictionary);
+    EXPECT_EQ(13, IniFileGetInt("SerialNum", "initialNum"));
+    EXPECT_STREQ(chosenFolder, IniFileGetString("SerialNum", "path"));
+    IniFileFree(IniDictionary);
+    IniDictionary = nullptr;
 }
 
 }  // namespace
