@@ -86,6 +86,22 @@ COLORREF BmpPixel(const std::string& bmp, int x, int y) {
 
 test_support::DriveOutcome DriveFromSecondThread(const std::string& script);
 
+// The names in a folder matching a pattern, sorted.
+std::vector<std::string> FilesIn(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class HostedCanvasTest : public test_support::FreshFolderTest {
 protected:
     void SetUp() override {
@@ -472,7 +488,7 @@ TEST_F(HostedCanvasTest, AnAutoModePaintRunLeavesOneJpeg) {
     EXPECT_EQ(2, canvas->Model().state.result);
     const std::string jpeg = ReadBytes("shots\\Paint-PX-77.jpg");
     EXPECT_EQ("\xFF\xD8\xFF", jpeg.substr(0, 3));
-    EXPECT_FALSE(Exists("shots\\FS.bmp"));
+    EXPECT_EQ((std::vector<std::string>{"Paint-PX-77.jpg"}), FilesIn("shots\\*"));
     EXPECT_FALSE(Exists("LinearResult.txt"));
 
     // A missing folder: no picture, the run still ends.
@@ -482,6 +498,9 @@ TEST_F(HostedCanvasTest, AnAutoModePaintRunLeavesOneJpeg) {
     Pump(1500);
     EXPECT_EQ(2, canvas->Model().state.result);
     EXPECT_EQ(0, TheTouchTestRun.running);
+    EXPECT_EQ((std::vector<std::string>{"Paint-PX-77.jpg"}), FilesIn("shots\\*"));
+    EXPECT_EQ((std::vector<std::string>{}), FilesIn("*.jpg"));
+    EXPECT_FALSE(Exists("FS.bmp"));
 }
 
 TEST_F(HostedCanvasTest, SaveAsBmpAsksForABitmapFileAndCopiesAWholeOne) {
