@@ -16,7 +16,7 @@ protected:
         s.ScanBarcode.ScanBarCodeCmd = Text("BarcodeScanner.exe");
         s.ScanBarcode.ScanBarCodeIni = Text("barcode.ini");
         s.ScanBarcode.ScanBarCodeRst = Text("barcode.txt");
-        launcher.programs = {"BarcodeScanner.exe"};
+        launcher.program = "BarcodeScanner.exe";
         Length("4");
     }
     void Length(const char* text) {
@@ -111,7 +111,7 @@ protected:
         const char* names[] = {"Demo", "Alpha", "Beta"};
         for (int i = 0; i < 3; ++i)
             std::snprintf(s.ITO.Item[i], sizeof s.ITO.Item[i], "%s", names[i]);
-        launcher.programs = {"Ferrit.exe"};
+        launcher.program = "Ferrit.exe";
     }
 };
 
@@ -126,7 +126,7 @@ TEST_F(FerritTest, AVariantNamesTheSettingAfterIt) {
 
 TEST_F(FerritTest, ExitCodes) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
@@ -172,14 +172,14 @@ protected:
     GannickTest() {
         s.Gannick.GannickCmd = Text("Gannick.exe");
         s.Gannick.GannickParm = Text("g");
-        launcher.programs = {"Gannick.exe"};
+        launcher.program = "Gannick.exe";
     }
     void SetUp() override {
         PanelTest::SetUp();
         std::filesystem::create_directory("TestLogs");
     }
-    ToolScript WithImage(uint32_t exitCode) {
-        ToolScript script = Exits(exitCode);
+    LauncherScript WithImage(uint32_t exitCode) {
+        LauncherScript script = Exits(exitCode);
         script.files = {{"TestLogs\\Gannick.jpg", "jpg"}};
         return script;
     }
@@ -188,7 +188,7 @@ protected:
 TEST_F(GannickTest, ExitCodes) {
     s.General.FixLogPath = 1;
     const struct {
-        ToolScript script;
+        LauncherScript script;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
@@ -248,7 +248,7 @@ protected:
         s.I2CTest.I2CTestCmd = Text("I2CTest.exe");
         s.I2CTest.I2CTestParm = Text("-all");
         s.SetPowerInfo.CalibrationDelay = 250;
-        launcher.programs = {"I2CTest.exe"};
+        launcher.program = "I2CTest.exe";
         device.type = 6;
     }
 };
@@ -274,7 +274,7 @@ TEST_F(I2cTest, APassRestsBeforeTheNextStep) {
 
 TEST_F(I2cTest, Failures) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         const char* message;
     } cases[] = {
         {Exits(static_cast<uint32_t>(-1)), "61 - I2C Interface Test Fail !"},
@@ -300,7 +300,7 @@ protected:
     UniformityTest() {
         s.Uniformity.UniformityCmd = Text("Uniformity.exe");
         s.Uniformity.Criterion = Text("80");
-        launcher.programs = {"Uniformity.exe"};
+        launcher.program = "Uniformity.exe";
         state.mutualShown = 1;
         std::snprintf(state.lastMutualResultPath, sizeof state.lastMutualResultPath, "%s", "mutual.csv");
     }

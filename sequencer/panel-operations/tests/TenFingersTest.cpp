@@ -17,7 +17,7 @@ protected:
         s.Touch.TestTime = 3000;
         s.Touch.PassFinger = 7;
         s.Touch.ReportRate = 120;
-        launcher.programs = {"TenFinger.exe"};
+        launcher.program = "TenFinger.exe";
     }
     // The tool runs on and writes the log at a poll.
     void Logs(const std::string& bytes, int atPoll, int runsUntilPoll = -1) {
