@@ -9,42 +9,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
+#include <vector>
 
-#include "GraphObject.h"
-#include "framework/Frame.h"
-#include "test_support/InputDriver.h"
-#include "trelliq/TrelliqEngines.h"
+#include "TrelliqHosting.h"
 
 namespace trelliq {
 
 namespace {
-
-// Dispatches what waits; the slowest mouse message for the canvas is kept.
-void Pump(HWND canvas, double* slowestMs) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        const bool mouse = msg.hwnd == canvas && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
-        QueryPerformanceCounter(&start);
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        QueryPerformanceCounter(&end);
-        if (mouse)
-            *slowestMs = std::max(*slowestMs, (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
-    }
-}
-
-void PumpFor(HWND canvas, DWORD ms, double* slowestMs) {
-    const DWORD until = GetTickCount() + ms;
-    while (static_cast<int>(until - GetTickCount()) > 0) {
-        Pump(canvas, slowestMs);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
 
 int PlayIntoCanvas(int moves);
 
@@ -90,20 +62,13 @@ int PlayIntoCanvas(int moves) {
     run.kindIndexes[static_cast<int>(TestKind::Paint)] = 0;
     run.currentKind = 0;
 
-    CFrameWnd frame;
-    if (!frame.CreateEx(0, nullptr, "Canvas bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 640, 480},
-                        nullptr, 0)) {
-        fputs("canvas input: no frame\n", stderr);
+    HostedCanvas host(config, run);
+    std::string why;
+    if (!host.Create(&why)) {
+        fprintf(stderr, "canvas input: %s\n", why.c_str());
         return 1;
     }
-    TrelliqEngines engines;
-    CGraphObject canvas(engines, config, run);
-    if (!canvas.Create(nullptr, "", 0, RECT{0, 0, 400, 300}, &frame, 40009)) {
-        fputs("canvas input: no canvas\n", stderr);
-        return 1;
-    }
-    canvas.SetUpAfterCreation();
-    canvas.Model().LayoutCanvas(400, 300);
+    CGraphObject& canvas = host.Canvas();
     canvas.Model().ToggleFullScreen();
     canvas.Model().ResetTest();
     if (!canvas.Outputs().OpenPointLog())
@@ -130,21 +95,12 @@ int PlayIntoCanvas(int moves) {
         return 1;
     }
 
-    double slowestMs = 0;
-    PumpFor(canvas.m_hWnd, 100, &slowestMs);
-    test_support::DriveOutcome outcome;
-    std::atomic<bool> done{false};
-    std::thread driver([&] {
-        outcome = test_support::InputDriver(GetCurrentProcessId()).Play(steps);
-        done = true;
-    });
-    slowestMs = 0;
-    while (!done) {
-        Pump(canvas.m_hWnd, &slowestMs);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    driver.join();
-    PumpFor(canvas.m_hWnd, 300, &slowestMs);
+    HostPump pump;
+    pump.WatchMouseOf(canvas.m_hWnd);
+    pump.PumpFor(100);
+    pump.ResetSlowest();
+    const test_support::DriveOutcome outcome = PlayBesidePump(pump, steps);
+    pump.PumpFor(300);
     canvas.Outputs().SavePointLog();
     if (outcome.exitCode != 0) {
         fprintf(stderr, "canvas input: %s\n", outcome.error.c_str());
@@ -168,10 +124,7 @@ int PlayIntoCanvas(int moves) {
     sent.erase(sent.begin());
     const test_support::ArrivalCount count = test_support::CountArrivals(sent, logged);
     printf("canvas input paint at 250 Hz: %zu sent, %zu logged, %zu dropped, slowest handler %.1f ms\n",
-           sent.size(), logged.size(), count.missing, slowestMs);
-    canvas.Model().ToggleFullScreen();
-    canvas.DestroyWindow();
-    frame.DestroyWindow();
+           sent.size(), logged.size(), count.missing, pump.SlowestMouseMs());
     return 0;
 }
 
