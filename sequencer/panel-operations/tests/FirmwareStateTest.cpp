@@ -10,8 +10,7 @@ namespace {
 class OnlineSetParmTest : public PanelTest {
 protected:
     OnlineSetParmTest() {
-        s.SetFWparm.OnSetParmCmd = Text("Cendra.exe");
-        launcher.program = "Cendra.exe";
+        s.SetFWparm.OnSetParmCmd = Program("Cendra.exe");
         s.SetFWparm.PreOnlineSetParmDelay = 100;
         s.SetFWparm.OnlineSetParmTimeout = 5000;
         s.SetFWparm.PreQryCalibDelay = 200;
@@ -132,14 +131,13 @@ class ReserveFwParmTest : public PanelTest {
 protected:
     ReserveFwParmTest() {
         auto& r = s.ReserveFWparm;
-        r.ReserveParmCmd = Text("Zemble.exe");
+        r.ReserveParmCmd = Program("Zemble.exe");
         r.SettingFile = Text("set.ini");
         r.ChipOfflineTable = Text("chip.tbl");
         r.FwOfflineTable = Text("fw.tbl");
         r.PreReserveFWParmDelay = 50;
         r.ReserveFWParmTimeout = 9000;
         firmware.slot0 = "fw0.bin";
-        launcher.program = "Zemble.exe";
     }
     void SetUp() override {
         PanelTest::SetUp();
@@ -206,14 +204,13 @@ class CalibrationTest : public PanelTest {
 protected:
     CalibrationTest() {
         auto& h = s.HardCalibration;
-        h.Command = Text("ReCalibrate.exe");
+        h.Command = Program("ReCalibrate.exe");
         h.Parm1 = Text("-c");
         h.HasCalibParm = Text("q");
         h.ClearFlagParm = Text("-x");
         h.PreCalibDelay = 10;
         h.CalibTimeout = 7000;
         h.CalibMutualDelay = 30;
-        launcher.program = "ReCalibrate.exe";
         settings.shared.chipCount = 1;
     }
 };
@@ -366,11 +363,10 @@ TEST_F(CalibrationTest, TheRetriesCountDownAcrossTheRepeats) {
 class SoftResetTest : public PanelTest {
 protected:
     SoftResetTest() {
-        s.SoftReset.SoftResetCmd = Text("SoftReset.exe");
+        s.SoftReset.SoftResetCmd = Program("SoftReset.exe");
         s.SoftReset.SoftResetParm = Text("p");
         s.SoftReset.PreSoftResetDelay = 40;
         s.SoftReset.SoftResetTimeout = 3000;
-        launcher.program = "SoftReset.exe";
     }
 };
 

@@ -134,6 +134,11 @@ protected:
     PanelTest();
     // A text setting with this value.
     IniText Text(const std::string& value);
+    // A tool's command setting: exe, the program file that exists.
+    IniText Program(const std::string& exe) {
+        launcher.program = exe;
+        return Text(exe);
+    }
     // The step called through the handler interface, as the engine calls it.
     StepOutcome Call(HandlerId handler, int mode = 0);
     // The journal from its first entry that starts with prefix ("" = all).
