@@ -66,15 +66,76 @@ journal_summary() { # journal
   grep -a "0xA000C00" "$1" | grep -a "IO_ReadWriteMemData" | sed 's/\r$//; s/^/    /' || echo "    (none)"
 }
 
-# Each tool's time and Vantro's own time between tools, from the tool
-# runner's start and end lines in APcostime.txt (whole seconds).
-timing() { # APcostime.txt
-  sed 's/\r$//' "$1" | awk '
-    function secs(t,  a) { split(t, a, ":"); return a[1] * 3600 + a[2] * 60 + a[3] }
-    /^start time:/ { s = secs($4); if (e != "") own += s - e
-                     tool = $0; sub(/^start time: [^ ]+ [^ ]+ /, "", tool) }
-    /^end +time:/ { e = secs($4); total += e - s; printf "  %3d s  %s\n", e - s, tool }
-    END { printf "  tools %d s, Vantro between tools %d s\n", total, own }'
+# Each tool's time and Vantro's own time between tools.  APcostime.txt
+# (the tool runner's start and end lines) has whole seconds; the stand-ins
+# stamp their runs to the millisecond in dev/standin-clock.txt
+# (NORQ_STANDIN_CLOCK), from the process's creation to its end, matched to
+# the runner's lines in order by tool name.  A gap next to one of the
+# suite's own programs (Cendra, Ferrit, Trelliq) is known to the second only.
+# The reboot waits after the update and the self test poll once a second for
+# the device's return (the first look comes at the tool's end): those whole
+# seconds are the wait, the rest of the gap is Vantro's own work.
+# Wine's own cost between two tools, the floor of every gap: the stand-in
+# started nine times in a row by cmd in this session, nothing between; the
+# median of the eight gaps (the end of one run to the creation of the next).
+launch_floor() {
+  local folder="$work/clock-floor"
+  rm -rf "$folder" && mkdir -p "$folder"
+  cp "$bin/standins/Zemble.exe" "$folder/"
+  printf 'exit 0\n' >"$folder/Zemble.script"
+  (cd "$folder" && NORQ_STANDIN_CLOCK=1 wine cmd /c "$(printf 'Zemble.exe & %.0s' 1 2 3 4 5 6 7 8)Zemble.exe" \
+    >/dev/null 2>&1) || true
+  [ -f "$folder/standin-clock.txt" ] || { echo 0; return; }
+  sed 's/\r$//' "$folder/standin-clock.txt" | awk '
+    function ms(t,  a) { split(t, a, ":"); return ((a[1] * 60 + a[2]) * 60) * 1000 + int(a[3] * 1000 + 0.5) }
+    function field(line, key,  at) { at = index(line, key "="); return substr(line, at + length(key) + 1 + 11, 12) }
+    $1 == "start" && last != "" { gap[++n] = ms(field($0, "created")) - last }
+    $1 == "exit" { last = ms(field($0, "at")) }
+    END { if (n == 0) { print 0; exit }
+          for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (gap[j] < gap[i]) { t = gap[i]; gap[i] = gap[j]; gap[j] = t }
+          print gap[int((n + 1) / 2)] }'
+}
+
+timing() { # APcostime.txt standin-clock.txt floor-ms
+  local clock="$2"
+  [ -f "$clock" ] || clock=/dev/null
+  sed 's/\r$//' "$clock" "$1" | awk -v clocklines="$(sed -n '$=' "$clock")" -v floor="$3" '
+    function ms(t,  a) { split(t, a, ":"); return ((a[1] * 60 + a[2]) * 60) * 1000 + int(a[3] * 1000 + 0.5) }
+    function secs(t,  a) { split(t, a, ":"); return (a[1] * 60 + a[2]) * 60 + a[3] }
+    function field(line, key,  at) { at = index(line, key "="); return substr(line, at + length(key) + 1 + 11, 12) }
+    NR <= clocklines {
+      split($2, kv, "="); tool = kv[2]
+      if ($1 == "start") { n = ++starts[tool]; created[tool, n] = ms(field($0, "created")) }
+      else if ($1 == "exit") { n = ++exits[tool]; ended[tool, n] = ms(field($0, "at")) }
+      next }
+    /^start time:/ { s = secs($4); name = $5; sub(/.*\\/, "", name); sub(/\.exe$/, "", name)
+                     run = ++runs[name]; fine = ((name, run) in created) && ((name, run) in ended) }
+    /^end +time:/ { e = secs($4)
+      step = steps[name]; if (name == "Halvorn") step = run == 1 ? "SelfTest" : "MutualTest"
+      if (step == "") step = "?"
+      note = ""
+      if (prev == "") gap = "-"
+      else if (fine && prevfine) {
+        g = created[name, run] - prevend; if (g < 0) g += 86400000
+        gap = g " ms"
+        wait = (prevstep == "UpdateFirmware" || prevstep == "SelfTest") ? int(g / 1000) * 1000 : 0
+        own = g - wait - floor; ownsum += own; finetool += prevms
+        note = "Wine " floor " ms"
+        if (wait > 0) note = note " + reboot wait " wait " ms"
+        note = note " + Vantro " own " ms"
+        note = note sprintf(" = %.1f %% of %s", 100 * own / prevms, prevname)
+      } else { gap = (s - prevs) " s*" }
+      if (fine) { t = ended[name, run] - created[name, run]; tooltime = t " ms" } else { t = 0; tooltime = (e - s) " s*" }
+      printf "  %-15s %-15s %9s %10s  %s\n", step, name, tooltime, gap, note
+      prev = name; prevname = name; prevstep = step; prevfine = fine; prevms = t; prevs = e
+      prevend = fine ? ended[name, run] : 0 }
+    BEGIN { steps["BarcodeScanner"] = "ScanBarcode"; steps["Cendra"] = "OnlineSetParm"; steps["Ferrit"] = "Ferrit"
+            steps["Quenfor"] = "UpdateFirmware"; steps["CheckFwId"] = "CheckFWID"; steps["Trelliq"] = "LinearTest"
+            printf "  %-15s %-15s %9s %10s  %s\n", "step", "tool", "tool time", "gap before", "of which" }
+    END { print "  * whole seconds from APcostime.txt (no finer clock in the suite'"'"'s own programs)"
+          if (finetool > 0)
+            printf "  between two stand-ins: Vantro %d ms of own work after %d ms of tools = %.1f %%\n", ownsum, finetool, 100 * ownsum / finetool
+          printf "  Wine %d ms per gap: the median of eight gaps between back-to-back stand-in runs\n", floor }'
 }
 
 run_station() { # title folder
@@ -86,7 +147,7 @@ run_station() { # title folder
     >drive.txt 2>&1) &
   drive=$!
   set +e
-  (cd "$folder" && PORTAQ_SIM_DIR="$folder/panel" VANTRO_CONSOLE_COPY=console.txt \
+  (cd "$folder" && PORTAQ_SIM_DIR="$folder/panel" VANTRO_CONSOLE_COPY=console.txt NORQ_STANDIN_CLOCK=1 \
     timeout -k 5 "$limit" wine "$bin/Vantro.exe" >/dev/null 2>&1)
   code=$?
   set -e
@@ -118,7 +179,7 @@ run_station() { # title folder
   costime="$(find "$folder" -name APcostime.txt | head -n 1)"
   if [ -n "$costime" ]; then
     echo "--- step timing (${costime#"$folder"/})"
-    timing "$costime"
+    timing "$costime" "$folder/dev/standin-clock.txt" "$floor"
   fi
   echo "Vantro exit code: $code"
   last_code=$code
@@ -129,6 +190,7 @@ rm -rf "$work/merrow" && cp -r "$root/demo/station/register-tables" "$work/merro
 (cd "$work/merrow" && wine "$bin/Merrow.exe" Q50_Online_0050.csv >/dev/null)
 echo "Merrow turned the station's register table into $(ls "$work/merrow"/*.tbl)"
 
+floor="$(launch_floor)"
 prepare "$work/pass"
 
 run_station "pass run" "$work/pass"

@@ -43,6 +43,47 @@ void Journal(const std::string& folder, const std::string& line) {
         std::fprintf(stderr, "stand-in: cannot write its journal in %s\n", folder.c_str());
 }
 
+// With NORQ_STANDIN_CLOCK set, each run's times to the millisecond go to
+// standin-clock.txt beside the journal (the journal keeps its format):
+//   start tool=<Tool> run=<n> created=<time> main=<time>
+//   exit tool=<Tool> run=<n> at=<time>
+// in local time as "YYYY/MM/DD hh:mm:ss.mmm".  created is the process's
+// creation, so the loader's time counts as the tool's, as the sequencer's
+// own start and end lines count it.
+const char kClockVariable[] = "NORQ_STANDIN_CLOCK";
+
+bool ClockWanted() {
+    char value[8];
+    return GetEnvironmentVariableA(kClockVariable, value, sizeof value) > 0;
+}
+
+std::string Stamp(const SYSTEMTIME& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u.%03u", t.wYear, t.wMonth, t.wDay, t.wHour,
+                  t.wMinute, t.wSecond, t.wMilliseconds);
+    return text;
+}
+
+std::string Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return Stamp(now);
+}
+
+std::string Created() {
+    FILETIME created, exited, kernel, user, local;
+    SYSTEMTIME time;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user) ||
+        !FileTimeToLocalFileTime(&created, &local) || !FileTimeToSystemTime(&local, &time))
+        return "unknown";
+    return Stamp(time);
+}
+
+void Clock(const std::string& folder, const std::string& line) {
+    if (!portaq_sim::AppendToFile(portaq_sim::JoinPath(folder, "standin-clock.txt"), line + "\n"))
+        std::fprintf(stderr, "stand-in: cannot write its clock in %s\n", folder.c_str());
+}
+
 int RunNumber(const std::string& folder, const std::string& tool) {
     std::string path = portaq_sim::JoinPath(folder, tool + ".runs");
     std::string text;
@@ -110,7 +151,13 @@ int main() {
     std::string tool = ToolName();
     char cwd[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, cwd);
+    const bool clock = ClockWanted();
+    const std::string created = clock ? Created() : std::string();
+    const std::string mainAt = clock ? Now() : std::string();
     int run = RunNumber(folder, tool);
+    const std::string runName = "tool=" + tool + " run=" + std::to_string(run);
+    if (clock)
+        Clock(folder, "start " + runName + " created=" + created + " main=" + mainAt);
     Journal(folder, "start tool=" + tool + " run=" + std::to_string(run) + " cwd=" + cwd +
                         " command=" + GetCommandLineA());
 
@@ -167,6 +214,8 @@ int main() {
         if (step.kind == test_support::Step::kExit)
             break;
     }
+    if (clock)
+        Clock(folder, "exit " + runName + " at=" + Now());
     Journal(folder, "exit tool=" + tool + " code=" + std::to_string(code));
     return code;
 }

@@ -2,69 +2,44 @@
 
 #include "trelliq/FrameStart.h"
 
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-
 #include <chrono>
+#include <fstream>
 #include <sstream>
 
 namespace trelliq {
 
-namespace {
+using test_support::DriveOp;
+using test_support::DriveStep;
+using test_support::MouseEvent;
 
-void AddStroke(int step, const std::vector<int>& xy, std::vector<ScriptTouch>& touches) {
-    const size_t count = xy.size() / 2;
-    touches.push_back({ScriptTouch::Down, xy[0], xy[1]});
-    for (size_t i = 1; i < count; ++i) {
-        const int ax = xy[2 * i - 2], ay = xy[2 * i - 1], bx = xy[2 * i], by = xy[2 * i + 1];
-        const int length = abs(bx - ax) > abs(by - ay) ? abs(bx - ax) : abs(by - ay);
-        const int steps = length <= step ? 1 : (length + step - 1) / step;
-        for (int k = 1; k <= steps; ++k)
-            touches.push_back({ScriptTouch::Move, ax + (bx - ax) * k / steps, ay + (by - ay) * k / steps});
-    }
-    touches.push_back({ScriptTouch::Up, xy[2 * count - 2], xy[2 * count - 1]});
-}
-
-}  // namespace
-
-bool ReadStrokeScript(const std::string& path, std::vector<ScriptTouch>& touches, unsigned& paceMs) {
-    FILE* file = fopen(path.c_str(), "r");
-    if (!file)
-        return false;
-    bool good = true;
-    char line[1024];
-    while (good && fgets(line, sizeof(line), file)) {
-        if (char* comment = strchr(line, '#'))
-            *comment = '\0';
-        std::istringstream words(line);
-        std::string step;
-        if (!(words >> step))
-            continue;
-        std::vector<int> numbers;
-        int number;
-        while (words >> number)
-            numbers.push_back(number);
-        if (step == "pace" && numbers.size() == 1) {
-            paceMs = static_cast<unsigned>(numbers[0]);
-        } else if (step == "stroke") {
-            good = numbers.size() >= 5 && numbers.size() % 2 == 1 && numbers[0] > 0;
-            if (good)
-                AddStroke(numbers[0], std::vector<int>(numbers.begin() + 1, numbers.end()), touches);
-        } else if (step == "tap" || step == "down" || step == "move" || step == "up") {
-            good = numbers.size() == 2;
-            if (!good)
-                break;
-            if (step != "move" && step != "up")
-                touches.push_back({ScriptTouch::Down, numbers[0], numbers[1]});
-            if (step == "move")
-                touches.push_back({ScriptTouch::Move, numbers[0], numbers[1]});
-            if (step != "down" && step != "move")
-                touches.push_back({ScriptTouch::Up, numbers[0], numbers[1]});
+std::vector<ScriptTouch> DriverTouches(const std::vector<DriveStep>& steps, unsigned* paceMs) {
+    std::vector<ScriptTouch> touches;
+    *paceMs = 4;
+    for (const DriveStep& step : steps) {
+        if (step.op == DriveOp::Pace && touches.empty())
+            *paceMs = step.numbers[0] < 0 ? 0 : static_cast<unsigned>(step.numbers[0]);
+        for (const MouseEvent& event : test_support::MouseEventsOf(step)) {
+            const ScriptTouch::What what = event.kind == MouseEvent::Down ? ScriptTouch::Down
+                                           : event.kind == MouseEvent::Up ? ScriptTouch::Up
+                                                                          : ScriptTouch::Move;
+            touches.push_back({what, event.x, event.y});
         }
     }
-    fclose(file);
-    return good;
+    return touches;
+}
+
+bool ReadStrokeScript(const std::string& path, std::vector<ScriptTouch>& touches, unsigned& paceMs) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    if (!file)
+        return false;
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<DriveStep> steps;
+    std::string error;
+    if (!test_support::ParseDriveScript(text.str(), &steps, &error))
+        return false;
+    touches = DriverTouches(steps, &paceMs);
+    return true;
 }
 
 void BenchStationConfig(TouchTestConfig& c) {
@@ -115,6 +90,7 @@ bool StrokePlayer::Start(TestKind kind) {
     const bool started = RunStart(model_, TheTouchTestConfig, run, FrameStartSeams{*this, *this, parent});
     writtenResults.clear();
     screenshots = 0;
+    loggedPoints.clear();
     return started;
 }
 

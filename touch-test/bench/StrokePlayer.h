@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/DriveScript.h"
 #include "trelliq/CanvasModel.h"
 
 namespace trelliq {
@@ -20,11 +21,14 @@ struct ScriptTouch {
     int x, y;
 };
 
-// The touches of a script's "down", "move", "up", "tap" and "stroke STEP X1
-// Y1 X2 Y2 ..." steps (a move every STEP pixels along the polyline, every
-// vertex included); "pace MS" sets paceMs.  Other steps are the driver's
-// business and are skipped.  False when the file cannot be read or a touch
-// step does not parse.
+// The mouse events the input driver sends for the steps, in order (a
+// stroke's move to its start, its down, its moves, its up), and the pace in
+// force at the first of them (4 ms unless a "pace" step says).
+std::vector<ScriptTouch> DriverTouches(const std::vector<test_support::DriveStep>& steps, unsigned* paceMs);
+
+// The touches of a drive script's file, as the driver sends them; its other
+// steps are the driver's business.  False when the file cannot be read or
+// does not parse.
 bool ReadStrokeScript(const std::string& path, std::vector<ScriptTouch>& touches, unsigned& paceMs);
 
 // The bench station's "LinearConfig.ini" on a 1920 x 1080 desktop.
@@ -49,9 +53,11 @@ public:
     void Finish();
 
     CanvasModel& Canvas() { return model_; }
-    // Every "LinearResult.txt" written, in order, and the screenshots taken.
+    // Every "LinearResult.txt" written, in order, the screenshots taken and
+    // the points logged (with the log armed).
     std::vector<int> writtenResults;
     int screenshots = 0;
+    std::vector<CanvasPoint> loggedPoints;
 
     // CanvasWindow: nothing painted; the timers kept with their next tick.
     void StartTimer(unsigned id, unsigned periodMs) override { timers_[id] = {periodMs, ticks_ + periodMs}; }
@@ -79,7 +85,7 @@ public:
         return true;
     }
     void SaveTestScreenshot() override { ++screenshots; }
-    void LogPoint(int, int) override {}
+    void LogPoint(int x, int y) override { loggedPoints.push_back({x, y}); }
     // TouchTestClock.
     uint32_t TickCount() override { return ticks_; }
     LocalTime Now() override { return LocalTime{2026, 12, 11, 4, 0, 0}; }

@@ -2,7 +2,9 @@
 // the canvas model with the real engines, round after round, at 250 reports
 // a second with the canvas's timers firing when due.  Each kind must end
 // with its pass (Paint with its time-out).  The baseline plays the same
-// touches into the canvas with engines that do nothing.
+// touches into the canvas with engines that do nothing.  Under Windows the
+// input half follows: each pass script played by the input driver at 250 Hz
+// into the hosted full-screen canvas (KindInputBench.h).
 //   trelliq_touch_bench [rounds [strokes folder]]     (default 200, the bench station's)
 #include <stdio.h>
 #include <stdlib.h>
@@ -11,8 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "BenchKinds.h"
 #include "StrokePlayer.h"
 #include "trelliq/TrelliqEngines.h"
+
+#ifdef _WIN32
+#include "KindInputBench.h"
+#endif
 
 using namespace trelliq;
 
@@ -40,24 +47,6 @@ public:
     void StepSensitivityTarget(CanvasState&, CanvasActions&) override {}
     void JudgeSensitivity(CanvasState&, CanvasActions&) override {}
     void CopyTraceError(CanvasState&) override {}
-};
-
-struct BenchKind {
-    const char* name;
-    const char* script;
-    TestKind kind;
-    int passResult;  // Paint has no pass: its time-out gives 2
-};
-
-const BenchKind kKinds[] = {
-    {"Linear(in order)", "linear-in-order-pass.txt", TestKind::LinearOrdered, 1},
-    {"Linear(without order)", "linear-without-order-pass.txt", TestKind::LinearUnordered, 1},
-    {"Trace", "trace-pass.txt", TestKind::Trace, 1},
-    {"Paint", "paint-pass.txt", TestKind::Paint, 2},
-    {"Report Rate", "report-rate-pass.txt", TestKind::ReportRate, 1},
-    {"Accuracy", "accuracy-pass.txt", TestKind::Accuracy, 1},
-    {"Jitter", "jitter-pass.txt", TestKind::Jitter, 1},
-    {"Sensitivity", "sensitivity-pass.txt", TestKind::Sensitivity, 1},
 };
 
 struct Figures {
@@ -113,7 +102,7 @@ int main(int argc, char** argv) {
     }
     BenchStationConfig(TheTouchTestConfig);
     bool passed = true;
-    for (const BenchKind& kind : kKinds) {
+    for (const BenchKind& kind : kBenchKinds) {
         std::vector<ScriptTouch> touches;
         unsigned pace = 4;
         if (!ReadStrokeScript(folder + "/" + kind.script, touches, pace)) {
@@ -128,5 +117,10 @@ int main(int argc, char** argv) {
         Print("baseline (canvas alone)", kind.name, baseline);
         passed = passed && judged.passed;
     }
+#ifdef _WIN32
+    // The input half: the same scripts by the input driver into the hosted canvas.
+    if (RunKindInputBench(folder) != 0)
+        passed = false;
+#endif
     return passed ? 0 : 1;
 }

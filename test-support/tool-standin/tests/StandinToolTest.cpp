@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,45 @@ TEST_F(StandinTool, FirmwareUpdaterUnplugsAndReplugsThePanel) {
     SetEnvironmentVariableA(portaq_sim::kStateFolderVariable, nullptr);
     EXPECT_TRUE(state.IsPlugged());
     EXPECT_EQ(Read(folder_ + "\\standin-journal.txt").find("error"), std::string::npos);
+}
+
+// A clock stamp "YYYY/MM/DD hh:mm:ss.mmm" in milliseconds.
+long long StampMs(const std::string& stamp) {
+    SYSTEMTIME t = {};
+    t.wYear = static_cast<WORD>(std::stoi(stamp.substr(0, 4)));
+    t.wMonth = static_cast<WORD>(std::stoi(stamp.substr(5, 2)));
+    t.wDay = static_cast<WORD>(std::stoi(stamp.substr(8, 2)));
+    t.wHour = static_cast<WORD>(std::stoi(stamp.substr(11, 2)));
+    t.wMinute = static_cast<WORD>(std::stoi(stamp.substr(14, 2)));
+    t.wSecond = static_cast<WORD>(std::stoi(stamp.substr(17, 2)));
+    t.wMilliseconds = static_cast<WORD>(std::stoi(stamp.substr(20, 3)));
+    FILETIME file;
+    SystemTimeToFileTime(&t, &file);
+    return ((static_cast<long long>(file.dwHighDateTime) << 32) | file.dwLowDateTime) / 10000;
+}
+
+TEST_F(StandinTool, ClockStampsTheRunsAskedForAndLeavesTheJournalAsItWas) {
+    Script("Yarrowe.script", "wait 300\nexit 0\n");
+    for (const char* clock : {"1", static_cast<const char*>(nullptr)}) {
+        SetEnvironmentVariableA("NORQ_STANDIN_CLOCK", clock);
+        Program tool(Standin("Yarrowe.exe", " y", folder_.c_str()));
+        ASSERT_TRUE(tool.started());
+        ASSERT_TRUE(tool.Wait(20000));
+    }
+    SetEnvironmentVariableA("NORQ_STANDIN_CLOCK", nullptr);
+    const std::string start = "start tool=Yarrowe run=";
+    EXPECT_EQ(Read(folder_ + "\\standin-journal.txt"),
+              start + "1 cwd=" + folder_ + " command= y\nexit tool=Yarrowe code=0\n" + start +
+                  "2 cwd=" + folder_ + " command= y\nexit tool=Yarrowe code=0\n");
+    // Only the first run, asked for, is stamped; its times follow the script.
+    const std::string time = "(\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3})";
+    const std::regex lines("start tool=Yarrowe run=1 created=" + time + " main=" + time +
+                           "\nexit tool=Yarrowe run=1 at=" + time + "\n");
+    const std::string clock = Read(folder_ + "\\standin-clock.txt");
+    std::smatch stamps;
+    ASSERT_TRUE(std::regex_match(clock, stamps, lines)) << clock;
+    EXPECT_LE(StampMs(stamps[1]), StampMs(stamps[2])) << clock;
+    EXPECT_GE(StampMs(stamps[3]) - StampMs(stamps[2]), 300) << clock;
 }
 
 }  // namespace
