@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <atomic>
 #include <memory>
 #include <string>
@@ -17,6 +15,7 @@
 
 #include "VantroDialogReader.h"
 #include "VantroStation.h"
+#include "test_support/ProcessFinder.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
 
@@ -42,21 +41,6 @@ std::string TracePassUpToItsVerdict() {
 
 const char kEscOnceFullScreen[] = "screen 1920 1080\nmode post\nwait-canvas 10000\nkey Esc\n";
 
-// The first running process of that image name whose parent is parent.
-DWORD ChildNamed(DWORD parent, const char* name) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    DWORD found = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, name) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
-}
-
 // Trelliq.exe as the drawing step starts it: found among Vantro's children
 // and held, so that its end is seen even after Vantro has gone.
 class TrelliqWatch {
@@ -71,7 +55,7 @@ public:
     void Start(DWORD vantro) {
         thread_ = std::thread([this, vantro] {
             while (!stop_ && !process_) {
-                if (DWORD pid = ChildNamed(vantro, "Trelliq.exe"))
+                if (DWORD pid = test_support::FindProcess("Trelliq.exe", vantro))
                     process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
                 Sleep(50);
             }
@@ -263,7 +247,7 @@ void RunTheDrawingSetting(DWORD processId, void* context) {
     std::unique_ptr<test_support::Program> trace = StartDriver(folder, "trace.txt");
     s.Check(ClickIfEnabled(dialog, 1000), "TEST enabled");
     DWORD first = 0;
-    s.Check(WaitUntil(60000, [&] { return (first = ChildNamed(processId, "Trelliq.exe")) != 0; }),
+    s.Check(WaitUntil(60000, [&] { return (first = test_support::FindProcess("Trelliq.exe", processId)) != 0; }),
             "Trelliq started for the TraceTest");
     HANDLE firstTrelliq = OpenProcess(SYNCHRONIZE, FALSE, first);
     s.Check(trace->Wait(120000), "trace played");

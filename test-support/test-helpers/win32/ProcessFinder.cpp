@@ -4,7 +4,7 @@
 
 namespace test_support {
 
-DWORD FindProcess(const char* image) {
+DWORD FindProcess(const char* image, DWORD parent) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return 0;
@@ -12,7 +12,7 @@ DWORD FindProcess(const char* image) {
     entry.dwSize = sizeof entry;
     DWORD found = 0;
     for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, image) == 0)
+        if ((parent == 0 || entry.th32ParentProcessID == parent) && lstrcmpiA(entry.szExeFile, image) == 0)
             found = entry.th32ProcessID;
     CloseHandle(snapshot);
     return found;
