@@ -33,6 +33,10 @@ std::vector<std::string> ListColumnNames(DWORD processId, HWND list);
 // The control that has the keyboard focus in the dialog's thread.
 HWND FocusedControl(HWND dialog);
 
+// Vantro's main dialog once it is visible and shows status (its mode text,
+// such as "MP Mode"), or null after the time-out.
+HWND WaitForMainDialog(DWORD processId, const char* status, DWORD timeoutMs = 20000);
+
 // The visible "Please Keyin Password" prompt of the process, or null after
 // the time-out.
 HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs);

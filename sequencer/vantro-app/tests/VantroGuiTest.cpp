@@ -24,11 +24,8 @@ struct Session {
 
 void Drive(DWORD processId, void* context) {
     auto& s = *static_cast<Session*>(context);
-    HWND dialog = nullptr;
-    if (!WaitUntil(20000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }

@@ -249,11 +249,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 void DriveMapRun(DWORD processId, void* context) {
     auto& s = *static_cast<MapSession*>(context);
-    HWND dialog = nullptr;
-    if (!WaitUntil(20000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }

@@ -89,11 +89,7 @@ bool WaitGone(HWND window) {
 
 // The main dialog in Engineer mode, or null.
 HWND EngineerDialog(DWORD processId, Session& s) {
-    HWND dialog = nullptr;
-    WaitUntil(20000, [&] {
-        dialog = FindProcessDialog(processId, "Vantro");
-        return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-    });
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
     if (!dialog || !PressModeKeyAndAnswer(processId, dialog, 'E', "1234")) {
         s.Check(false, "no Engineer mode");
         return nullptr;

@@ -230,11 +230,8 @@ struct DrawingSession {
 void RunTheDrawingSetting(DWORD processId, void* context) {
     auto& s = *static_cast<DrawingSession*>(context);
     const std::string folder = s.station->Folder();
-    HWND dialog = nullptr;
-    if (!WaitUntil(30000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode", 30000);
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }
@@ -247,8 +244,9 @@ void RunTheDrawingSetting(DWORD processId, void* context) {
     std::unique_ptr<test_support::Program> trace = StartDriver(folder, "trace.txt");
     s.Check(ClickIfEnabled(dialog, 1000), "TEST enabled");
     DWORD first = 0;
-    s.Check(WaitUntil(60000, [&] { return (first = test_support::FindProcess("Trelliq.exe", processId)) != 0; }),
-            "Trelliq started for the TraceTest");
+    s.Check(
+        WaitUntil(60000, [&] { return (first = test_support::FindProcess("Trelliq.exe", processId)) != 0; }),
+        "Trelliq started for the TraceTest");
     HANDLE firstTrelliq = OpenProcess(SYNCHRONIZE, FALSE, first);
     s.Check(trace->Wait(120000), "trace played");
     // The accuracy test's Trelliq is the next one: the driver must not find the first.
