@@ -10,6 +10,16 @@
 #include <string>
 #include <vector>
 
+// What a function driving Vantro's windows during a run found wrong, a line
+// each; the test reads it once the run has ended.
+struct DriveFailures {
+    std::string failures;
+    void Check(bool ok, const std::string& what) {
+        if (!ok)
+            failures += what + "\n";
+    }
+};
+
 // Polls done every 50 ms; its last answer after the time-out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 

@@ -13,13 +13,8 @@
 
 namespace {
 
-struct Session {
-    VantroStation* station;
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
+struct Session : DriveFailures {
+    VantroStation* station = nullptr;
 };
 
 void Drive(DWORD processId, void* context) {
@@ -94,7 +89,8 @@ TEST(VantroGui, OperatorSession) {
     station.Set("MPSet.ini", "InitMod", "Console", "0");
     station.Set("MPSet.ini", "ReInstall", "ReInstallDelay", "3000");
     station.Prepare();
-    Session session{&station, ""};
+    Session session;
+    session.station = &station;
     VantroRun run = station.Run(90000, Drive, &session);
     EXPECT_EQ("", session.failures);
     ASSERT_TRUE(run.ended);

@@ -230,13 +230,7 @@ std::string OneNgMutualFile() {
     return s;
 }
 
-struct MapSession {
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
-};
+struct MapSession : DriveFailures {};
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
     POINT point{x, y};

@@ -64,14 +64,9 @@ std::vector<std::string> Replaced(std::vector<std::string> lines, const std::str
     return lines;
 }
 
-struct Session {
-    std::string failures;
+struct Session : DriveFailures {
     std::vector<std::string> checkpoints;  // files read between steps
     VantroStation* station = nullptr;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
 };
 
 HWND WaitForDialogOf(DWORD processId, const char* caption) {

@@ -218,13 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The demo's Drawing setting in GUI mode, as an engineer runs it: Engineer
 // mode, "Drawing" chosen, TEST; the trace is drawn, the accuracy test left
 // with Esc.
-struct DrawingSession {
-    VantroStation* station;
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
+struct DrawingSession : DriveFailures {
+    VantroStation* station = nullptr;
 };
 
 void RunTheDrawingSetting(DWORD processId, void* context) {
@@ -285,7 +280,8 @@ TEST(VantroDrawingSetting, GuiRunPassesTheTraceAndFailsTheAccuracyTestLeftWithEs
     ASSERT_FALSE(trace.empty());
     station.WriteFile("trace.txt", trace);
     station.WriteFile("esc.txt", kEscOnceFullScreen);
-    DrawingSession session{&station, ""};
+    DrawingSession session;
+    session.station = &station;
     const VantroRun run = station.Run(300000, RunTheDrawingSetting, &session);
     EXPECT_EQ("", session.failures);
     ASSERT_TRUE(run.ended);
