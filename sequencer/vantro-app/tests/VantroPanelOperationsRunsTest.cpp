@@ -236,9 +236,7 @@ VantroStation BarcodeStation(const std::string& name, const char* length) {
     VantroStation station = PanelStation(name, {"ScanBarcode"});
     station.Set("config.ini", "ScanBarCode", "ScanBarCodeCmd", "dev\\BarcodeScanner.exe");
     station.Prepare();
-    station.WriteFile("barcode.ini", std::string("[ScanBarcode]\r\nBarcodeLength=") + length +
-                                         "\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
-    EXPECT_TRUE(station.StandIn("BarcodeScanner.exe", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n"));
+    EXPECT_TRUE(station.BarcodeScannerReading(length));
     return station;
 }
 
@@ -321,12 +319,10 @@ TEST(VantroPanelOperationsRuns, ScannedBarcodeReachesTheDrawingProgram) {
     station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestCmd", "dev\\Vuza.exe");
     station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestIni", "vuza.ini");
     station.Prepare();
-    station.WriteFile("barcode.ini",
-                      "[ScanBarcode]\r\nBarcodeLength=10\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
+    ASSERT_TRUE(station.BarcodeScannerReading("10"));
     station.WriteFile("vuza.ini", "[Time]\r\nvalue=0\r\n[TrcTime]\r\nvalue=0\r\n[PaintTime]\r\nvalue=0\r\n"
                                   "[AccuracyTime]\r\ntestvalue=4\r\n[AutoMode]\r\nInitialMode=9\r\n"
                                   "[ScanBarcode]\r\nBarcode=old\r\n");
-    ASSERT_TRUE(station.StandIn("BarcodeScanner.exe", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n"));
     ASSERT_TRUE(station.CopyTool("standins\\MultiLine.exe", "Vuza.exe"));
     station.WriteFile("dev\\Vuza.script", "wait 500\nwrite LinearResult.txt Result=1\\n\nwait forever\n");
     Outcome o = RunStation(station);

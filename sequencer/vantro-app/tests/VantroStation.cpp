@@ -153,6 +153,12 @@ bool VantroStation::StandIn(const std::string& tool, const std::string& script) 
     return copied;
 }
 
+bool VantroStation::BarcodeScannerReading(const std::string& length) const {
+    WriteFile("barcode.ini",
+              "[ScanBarcode]\r\nBarcodeLength=" + length + "\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
+    return StandIn("BarcodeScanner.exe", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
+}
+
 void VantroStation::Prepare(bool plugged) {
     for (const auto& file : files_)
         WriteFile(file.first, file.second);

@@ -44,6 +44,9 @@ public:
     // After Prepare: the stand-in copied as dev\<tool> ("Gannick.exe") by
     // CopyTool, playing script (dev\Gannick.script).  False when a copy failed.
     bool StandIn(const std::string& tool, const std::string& script) const;
+    // After Prepare: the stand-in as the barcode scanner, reading "SN-0042",
+    // and barcode.ini asking for a serial of length characters.
+    bool BarcodeScannerReading(const std::string& length) const;
 
     // Starts Vantro.exe; onStarted runs with its process id while it runs.
     VantroRun Run(DWORD timeoutMs, void (*onStarted)(DWORD processId, void* context) = nullptr,

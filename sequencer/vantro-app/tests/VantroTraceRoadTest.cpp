@@ -135,10 +135,7 @@ TEST_P(VantroTraceRoad, DrawingStepWithTheRealTrelliq) {
     station.Set("config.ini", "LinearTest", "LinearTestCmd", "Trelliq.exe");
     station.Set("config.ini", "LinearTest", "LinearTestIni", "LinearConfig.ini");
     station.Prepare();
-    station.WriteFile("barcode.ini",
-                      "[ScanBarcode]\r\nBarcodeLength=7\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
-    ASSERT_TRUE(station.CopyTool("standins\\BarcodeScanner.exe", "BarcodeScanner.exe"));
-    station.WriteFile("dev\\BarcodeScanner.script", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
+    ASSERT_TRUE(station.BarcodeScannerReading("7"));
     // Trelliq on the demo station's configuration: auto mode, its JPEG in TestLogs.
     std::string linear = DemoFile("station\\LinearConfig.ini");
     const std::string trcTime = "[TrcTime]\nvalue=20\n";
