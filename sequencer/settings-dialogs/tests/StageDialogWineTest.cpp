@@ -173,8 +173,10 @@ TEST(StageDialogWine, NestedThresholdDialogsCopyBackOnOkOnly) {
 
     StageEditValues cancelled = StageValues();
     EXPECT_FALSE(EditDriven(editor, cancelled, "B Setting", [](HWND d) {
-        ASSERT_TRUE(EditNested(d, IDC_STAGE_SELF_ADVANCE, "Self Mode Setting", IDC_SELF_RX_VOLTAGE_MAX, "2.5", IDOK));
-        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG, "12", IDOK));
+        ASSERT_TRUE(
+            EditNested(d, IDC_STAGE_SELF_ADVANCE, "Self Mode Setting", IDC_SELF_RX_VOLTAGE_MAX, "2.5", IDOK));
+        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG,
+                               "12", IDOK));
         Press(d, IDCANCEL);
     }));
     EXPECT_EQ(cancelled.stage.mutual.NegTargetMutl, -20);
@@ -182,7 +184,8 @@ TEST(StageDialogWine, NestedThresholdDialogsCopyBackOnOkOnly) {
 
     StageEditValues edited = StageValues();
     EXPECT_TRUE(EditDriven(editor, edited, "B Setting", [](HWND d) {
-        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG, "12", IDOK));
+        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG,
+                               "12", IDOK));
         Press(d, IDOK);
     }));
     EXPECT_EQ(edited.stage.mutual.NegTargetMutl, -12);
