@@ -87,9 +87,9 @@ bool CursorReaches(int x, int y, const LARGE_INTEGER& frequency, POINT* at) {
 // from the display late, a tenth of a second or more after the move.  The
 // move that jump queues is taken after a posted touch-down (posted messages
 // come first), and the stroke would get a point across the screen.  So
-// before a touch-down the cursor is kept on its point until the target has
-// answered a few times with the cursor left there, having taken every move
-// queued before.
+// before a touch-down the cursor is kept on its point for a while, until the
+// target has answered a few times with the cursor left there, having taken
+// every move queued before.
 void InputDriver::SettleCursor(int x, int y) {
     HWND window = WindowFromPoint(POINT{x, y});
     DWORD owner = 0;
@@ -99,9 +99,14 @@ void InputDriver::SettleCursor(int x, int y) {
         window = nullptr;
     // A target that does not answer within this lets the touch-down go as it is.
     const DWORD kMostMs = 10000;
+    // The jump has been seen up to some 120 ms after the move; answering is
+    // not enough, as the target may answer before it reads the display.
+    const DWORD kQuietMs = 300;
     const int kQuietRounds = 3;
     const DWORD start = GetTickCount();
-    for (int quiet = 0; quiet < kQuietRounds && GetTickCount() - start < kMostMs;) {
+    DWORD placed = start;
+    for (int quiet = 0;
+         (quiet < kQuietRounds || GetTickCount() - placed < kQuietMs) && GetTickCount() - start < kMostMs;) {
         DWORD_PTR result = 0;
         const bool answered =
             !window || SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
@@ -109,6 +114,7 @@ void InputDriver::SettleCursor(int x, int y) {
         GetCursorPos(&at);
         if (at.x != x || at.y != y) {
             SetCursorPos(x, y);
+            placed = GetTickCount();
             quiet = 0;
         } else if (answered) {
             ++quiet;

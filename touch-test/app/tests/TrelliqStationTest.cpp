@@ -378,7 +378,9 @@ TEST_F(TrelliqFrameTest, BAndEKeepThePointLogOfTheStrokesSent) {
         ASSERT_EQ(0u, csv.size() % 48) << out;
         // A line for each touch-down and move the driver reports sending, but
         // its move to the stroke's start, which comes before the touch: the
-        // stroke's points, each once and in order.
+        // stroke's points in order, none lost and none added.  Wine copies an
+        // injected move once more from the X server, now and then late; such
+        // a copy of a point logged before is the only line more there may be.
         int downs = 0, moves = 0, ups = 0;
         ASSERT_EQ(3, sscanf(out.c_str(), "sent %d downs, %d moves, %d ups", &downs, &moves, &ups)) << out;
         std::vector<test_support::DrivePoint> logged;
@@ -387,7 +389,6 @@ TEST_F(TrelliqFrameTest, BAndEKeepThePointLogOfTheStrokesSent) {
             EXPECT_EQ(2, sscanf(csv.c_str() + at + 25, ",  X: %d,  Y: %d", &p.x, &p.y)) << csv.substr(at, 48);
             logged.push_back(p);
         }
-        EXPECT_EQ(static_cast<size_t>(downs + moves - 1), logged.size()) << out;
         std::vector<test_support::DriveStep> steps;
         std::string error;
         ASSERT_TRUE(test_support::ParseDriveScript(stroke, &steps, &error)) << error;
@@ -396,10 +397,11 @@ TEST_F(TrelliqFrameTest, BAndEKeepThePointLogOfTheStrokesSent) {
         for (size_t i = 1; i + 1 < events.size(); ++i)
             sent.push_back({events[i].x, events[i].y});
         const test_support::ArrivalCount count = test_support::CountArrivals(sent, logged);
-        EXPECT_EQ(sent.size(), count.arrived);
+        EXPECT_EQ(static_cast<size_t>(downs + moves - 1), sent.size()) << out;
+        EXPECT_EQ(sent.size(), count.arrived) << csv.substr(0, 48 * 6);
         EXPECT_EQ(0u, count.missing);
-        EXPECT_EQ(0u, count.repeated);
-        EXPECT_EQ(0u, count.strays);
+        EXPECT_EQ(0u, count.strays) << csv.substr(0, 48 * 6);
+        EXPECT_EQ(sent.size() + count.repeated, logged.size());
     }
 }
 
