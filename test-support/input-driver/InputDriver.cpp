@@ -82,6 +82,47 @@ bool CursorReaches(int x, int y, const LARGE_INTEGER& frequency, POINT* at) {
 
 }  // namespace
 
+// Under Wine the cursor can jump back to where the pointer stood before the
+// driver moved it: the target reads an old pointer event of its new window
+// from the display late, a tenth of a second or more after the move.  The
+// move that jump queues is taken after a posted touch-down (posted messages
+// come first), and the stroke would get a point across the screen.  So
+// before a touch-down the cursor is kept on its point for a while, until the
+// target has answered a few times with the cursor left there, having taken
+// every move queued before.
+void InputDriver::SettleCursor(int x, int y) {
+    HWND window = WindowFromPoint(POINT{x, y});
+    DWORD owner = 0;
+    if (window)
+        GetWindowThreadProcessId(window, &owner);
+    if (owner != processId_)
+        window = nullptr;
+    // A target that does not answer within this lets the touch-down go as it is.
+    const DWORD kMostMs = 10000;
+    // The jump has been seen up to some 120 ms after the move; answering is
+    // not enough, as the target may answer before it reads the display.
+    const DWORD kQuietMs = 300;
+    const int kQuietRounds = 3;
+    const DWORD start = GetTickCount();
+    DWORD placed = start;
+    for (int quiet = 0;
+         (quiet < kQuietRounds || GetTickCount() - placed < kQuietMs) && GetTickCount() - start < kMostMs;) {
+        DWORD_PTR result = 0;
+        const bool answered =
+            !window || SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+        POINT at;
+        GetCursorPos(&at);
+        if (at.x != x || at.y != y) {
+            SetCursorPos(x, y);
+            placed = GetTickCount();
+            quiet = 0;
+        } else if (answered) {
+            ++quiet;
+        }
+        Sleep(10);
+    }
+}
+
 std::string DriveOutcome::Summary() const {
     return "sent " + std::to_string(downs) + " downs, " + std::to_string(moves) + " moves, " +
            std::to_string(ups) + " ups";
@@ -128,6 +169,8 @@ void InputDriver::Pace() {
 }
 
 bool InputDriver::Mouse(const MouseEvent& event, std::string* why) {
+    if (event.kind == MouseEvent::Down)
+        SettleCursor(event.x, event.y);
     Pace();
     if (post_) {
         HWND canvas = FindFullScreenCanvas();

@@ -2,7 +2,11 @@
 // window and a frame with the test-kind list 1052 and buttons 1001 (enabled),
 // 1002 (disabled) and 1003 (hidden).  Every message it gets is a line of
 // "record.txt"; "ready" appears once both windows are up; WM_CLOSE ends it.
+// With --busy MS it looks into its queue only MS after "ready", and first
+// puts the cursor back where it stood at the start: what Wine does when a
+// program busy with its new window reads the pointer's old place late.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <windows.h>
 
@@ -130,6 +134,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     FILE* ready = fopen("ready", "w");
     if (ready)
         fclose(ready);
+    if (const char* busy = strstr(GetCommandLineA(), "--busy ")) {
+        Sleep(static_cast<DWORD>(atoi(busy + 7)));
+        SetCursorPos(g_last.x, g_last.y);
+    }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

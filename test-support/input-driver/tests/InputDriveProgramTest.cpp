@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,21 @@ TEST_F(InputDriveProgramTest, AStrokeArrivesWithItsPointsInOrder) {
         target.reset();
         DeleteFileA("ready");
     }
+}
+
+// Wine moves the cursor back to where the pointer stood when the canvas came
+// up under it once the target reads that old event, which a busy target does
+// late: the target's --busy does the same.  The stroke gets no such point
+// after its touch-down.
+TEST_F(InputDriveProgramTest, APointerLeftUnderTheNewCanvasDoesNotJoinTheStroke) {
+    StartTarget(" --busy 5000");
+    const ProgramRun run = Drive(Screen() + "mode post\nstroke 10 100 100 150 130\n");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    const std::vector<std::string> record = Record();
+    const auto down = std::find(record.begin(), record.end(), "down 100 100");
+    EXPECT_EQ((std::vector<std::string>{"down 100 100", "move 109 105", "move 117 110", "move 126 115",
+                                        "move 134 121", "move 143 126", "move 150 130", "up 150 130"}),
+              std::vector<std::string>(down, record.end()));
 }
 
 // Started beside a sequencer, the driver finds the program by its name.

@@ -33,6 +33,7 @@ public:
 
 private:
     bool Mouse(const MouseEvent& event, std::string* why);
+    void SettleCursor(int x, int y);
     void Pace();
 
     DWORD processId_;
