@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "VantroDlg.h"
+#include "framework/Image.h"
 #include "framework/WinApp.h"
 
 class CKestrovaApp : public CWinApp {
@@ -35,5 +36,6 @@ private:
 CKestrovaApp theApp;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    GdiplusSession gdiplus;  // started once for the program's screenshots
     return RunWinApp(theApp);
 }
