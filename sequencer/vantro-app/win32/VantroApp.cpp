@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "VantroDlg.h"
-#include "framework/Image.h"
 #include "framework/WinApp.h"
 
 class CKestrovaApp : public CWinApp {
@@ -36,6 +35,5 @@ private:
 CKestrovaApp theApp;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    GdiplusSession gdiplus;  // started once for the program's screenshots
     return RunWinApp(theApp);
 }
