@@ -2,6 +2,7 @@
 // short and long forms, and the hand-over to the pin blocks.
 #include "pelliton/CsvParser.h"
 
+#include "HexCells.h"
 #include "SharedCsvReader.h"
 #include "TextRules.h"
 
@@ -27,9 +28,9 @@ bool startsWith(const std::string& text, const char* prefix) {
 
 void storeAddress(Register& reg, const std::string& text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1)
+    if (!ReadPlainHex(text.c_str(), value) && sscanf(text.c_str(), "%10x", &value) != 1)
         value = 0;
-    snprintf(reg.address, sizeof reg.address, "0x%08x", value);
+    WriteAddress(reg.address, value);
 }
 
 // The words of text split at blanks and tabs.

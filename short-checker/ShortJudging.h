@@ -8,6 +8,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "shorvik/Shorvik.h"
 
 namespace shorvik {
@@ -82,6 +86,17 @@ public:
             return dividend >= smallest_;  // NaN fails, as its quotient does
         return dividend / reference_ > limit_;
     }
+#if defined(__SSE2__)
+    // exceeds() of four values: all bits set in the lanes that exceed.
+    __m128 exceeds4(__m128 values) const {
+        const __m128 difference = _mm_sub_ps(values, _mm_set1_ps(reference_));
+        const __m128 dividend =
+            _mm_mul_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), difference), _mm_set1_ps(100.0f));
+        if (byDividend_)
+            return _mm_cmpge_ps(dividend, _mm_set1_ps(smallest_));
+        return _mm_cmpgt_ps(_mm_div_ps(dividend, _mm_set1_ps(reference_)), _mm_set1_ps(limit_));
+    }
+#endif
 
 private:
     static float FromBits(uint32_t bits) {
@@ -151,6 +166,14 @@ inline uint32_t OrderKey(float value) {
         return 0xFFFFFFFFu;
     const uint32_t negative = static_cast<uint32_t>(static_cast<int32_t>(bits) >> 31);
     return bits ^ (negative | 0x80000000u);
+}
+
+// The float of an order key (not the key of a NaN).
+inline float FloatOfKey(uint32_t key) {
+    const uint32_t bits = (key & 0x80000000u) ? (key & 0x7FFFFFFFu) : ~key;
+    float value;
+    memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 // The key at `rank` of keys[0..count) in ascending order (rank < count;

@@ -1,25 +1,11 @@
 // CCsvParser from a file: the table's invariants, a copy equal to its
 // original, the header-only read agreeing with the full parse, and the same
-// text as CSV and as Merrow's ".tbl" form giving the same table.
-#include "MerrowRules.h"
+// text as CSV and as ".tbl" giving the same table.
 #include "TableChecks.h"
+#include "TblForm.h"
 
 using namespace test_support;
-using namespace console_tools;
 using namespace fuzz_tables;
-
-namespace {
-
-void convert(const std::string& from, const std::string& to) {
-    FILE* in = fopen(from.c_str(), "rb");
-    FILE* out = fopen(to.c_str(), "wb");
-    FUZZ_CHECK(in != nullptr && out != nullptr, "conversion files opened");
-    FUZZ_CHECK(MerrowConvertStream(in, out) == MERROW_COPY_OK, "Merrow converts the table");
-    fclose(in);
-    FUZZ_CHECK(fclose(out) == 0, "the .tbl file is written");
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -42,16 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        strcmp(header.buildTime, parser.buildTime) == 0,
                    "the header-only read gives the full parse's main code id and build time");
 
-    // The same table as ".tbl".  CSV drops a CR from a row's last cell, and a
-    // ".tbl" cell ends at a byte that decodes to NUL: the comparison leaves
-    // both bytes out of the text.
-    std::string plain;
-    for (char c : text)
-        if (c != '\r' && c != '\0')
-            plain.push_back(c);
+    // The same table as ".tbl", over the bytes both forms read alike.
+    const std::string plain = WithoutCrAndNul(text);
     FuzzWriteFile(csv, plain);
     const std::string tbl = FuzzFolder() + "/table.tbl";
-    convert(csv, tbl);
+    FuzzWriteFile(tbl, TblForm(plain));
     CCsvParser& fromCsv = first.make(csv.c_str());
     CCsvParser& fromTbl = second.make(tbl.c_str());
     checkTable(fromTbl);

@@ -2,11 +2,10 @@
 // the first part holds the wanted main code id and build time (a line each),
 // every further part is one file, placed and named by its first byte.  A table
 // found is the table of one of the files and carries the wanted values.
-#include "MerrowRules.h"
 #include "TableChecks.h"
+#include "TblForm.h"
 
 using namespace test_support;
-using namespace console_tools;
 using namespace fuzz_tables;
 
 namespace {
@@ -50,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string path =
             root + ((how & 4) ? "/sub/t" : "/t") + std::to_string(i) + ((how & 8) ? "x" : "") + extension;
         if (extension == std::string(".tbl"))
-            for (char& c : text)
-                c = static_cast<char>(MerrowEncodeByte(static_cast<unsigned char>(c)));
+            text = TblForm(text);
         FuzzWriteFile(path, text);
         candidates.push_back(path);
     }

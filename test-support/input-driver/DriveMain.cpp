@@ -6,8 +6,6 @@
 // or for another desktop.
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -16,23 +14,9 @@
 #include <sstream>
 
 #include "test_support/InputDriver.h"
+#include "test_support/ProcessFinder.h"
 
 namespace {
-
-// The first running process whose image is named program (letter case ignored).
-DWORD FindProcess(const char* program) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    DWORD found = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, program) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
-}
 
 const DWORD kProgramWaitMs = 60000;
 
@@ -62,9 +46,7 @@ int main(int argc, char** argv) {
     if (byPid) {
         pid = static_cast<DWORD>(strtoul(argv[2], nullptr, 10));
     } else {
-        const DWORD begin = GetTickCount();
-        while (!(pid = FindProcess(argv[2])) && GetTickCount() - begin < kProgramWaitMs)
-            Sleep(100);
+        pid = test_support::WaitForProcess(argv[2], kProgramWaitMs);
         if (!pid) {
             fprintf(stderr, "no %s within %lu ms\n", argv[2], static_cast<unsigned long>(kProgramWaitMs));
             return 1;

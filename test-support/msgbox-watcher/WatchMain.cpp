@@ -7,7 +7,6 @@
 // Exit codes: 0 the process ended or <n> boxes were answered, 1 bad use,
 // 2 time-out, 3 no such process.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <string>
 
 #include "test_support/MessageBoxWatcher.h"
+#include "test_support/ProcessFinder.h"
 #include "test_support/WatchScript.h"
 
 using namespace test_support;
@@ -40,21 +40,6 @@ bool ReadWhole(const char* path, std::string* text) {
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
-}
-
-// The first running process whose image is named program (letter case ignored).
-DWORD FindProcess(const char* program) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    DWORD found = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, program) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
 }
 
 bool ParseNumber(const char* text, unsigned long* value) {
@@ -111,13 +96,8 @@ int main(int argc, char** argv) {
         return spent < timeoutMs ? timeoutMs - spent : 0;
     };
     // By name, wait for the program to come up.
-    while (program && !pid) {
-        pid = FindProcess(program);
-        if (!pid && !remaining())
-            break;
-        if (!pid)
-            Sleep(50);
-    }
+    if (program)
+        pid = WaitForProcess(program, remaining());
     HANDLE process = pid ? OpenProcess(SYNCHRONIZE, FALSE, pid) : nullptr;
     if (!process) {
         std::fclose(record);

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "EngineFakes.h"
+#include "test_support/TestFiles.h"
 
 namespace vantro {
 namespace testing_fakes {
@@ -45,10 +44,7 @@ struct FakeSwitcher : SettingSwitcher {
 struct FakeLauncher : ProcessLauncher {
     bool FileExists(const std::string& path) override { return path != "missing"; }
     std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& args) override {
-        std::ifstream in(exe, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        started.push_back(exe + "|" + args + "|" + text.str());
+        started.push_back(exe + "|" + args + "|" + test_support::ReadBytes(exe));
         return nullptr;
     }
     void Terminate(uint32_t) override {}
@@ -64,18 +60,12 @@ struct NoClock : LocalTimeSource {
     std::string Now() override { return "now"; }
 };
 
-inline std::string ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::kLineEnd;
+using test_support::ReadBytes;
 
 #ifdef _WIN32
-constexpr const char* kEol = "\r\n";
 constexpr const char* kResultCsv = "TestLogs\\OperationResult.csv";
 #else
-constexpr const char* kEol = "\n";
 constexpr const char* kResultCsv = "TestLogs/OperationResult.csv";
 #endif
 
@@ -92,11 +82,10 @@ protected:
         settings.ReInstall.DevconPath = IniText(&devcon);
     }
     void SetUp() override {
-        MakeFolder("TestLogs");
+        test_support::MakeFolder("TestLogs");
         std::remove(kResultCsv);
         std::remove("Ferrit.txt");
     }
-    static void MakeFolder(const char* path);
 
     // Setting 0 (current) gets these steps; the others are set by the test.
     void Steps(std::vector<std::string> steps) {

@@ -2,11 +2,6 @@
 #include "EngineFixture.h"
 
 #include <algorithm>
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace vantro {
 namespace testing_fakes {
@@ -167,8 +162,8 @@ TEST_F(EngineTest, AllNoneListIsNoOperation) {
     EXPECT_EQ(engine.NotRunCount(), 2);
     EXPECT_NE(ui.console.find("No Operation\n"), std::string::npos);
     EXPECT_EQ(ui.console.find("The test result is"), std::string::npos);
-    std::string eol = kEol;
-    EXPECT_EQ(ReadFile(kResultCsv),
+    std::string eol = kLineEnd;
+    EXPECT_EQ(ReadBytes(kResultCsv),
               eol + std::string(100, '=') + eol + "Number,       Operation, Result, Comment" + eol +
                   "     1,            None,   None, " + eol + "     2,            None,   None, " + eol);
 }
@@ -190,27 +185,23 @@ TEST_F(EngineTest, OperationResultFileByteForByte) {
            "VUZA_MultiTouchTest"});
     handlers.Script(H::kLinearTest, {{kStepFailNoRetry, "83 - Linear Test Fail !", -1}});
     EXPECT_FALSE(Run());
-    std::string eol = kEol;
+    std::string eol = kLineEnd;
     std::string expected = eol + std::string(100, '=') + eol + "Number,       Operation, Result, Comment" +
                            eol + "     1,       SoftReset,   Pass, " + eol +
                            "     2,      LinearTest,   Fail, 83 - Linear Test Fail !" + eol;
     for (int step = 3; step <= 9; ++step)
         expected += "     " + std::to_string(step) + ",            None,   None, " + eol;
     expected += "    10, VUZA_MultiTouchTest,   None, " + eol;
-    EXPECT_EQ(ReadFile(kResultCsv), expected);
+    EXPECT_EQ(ReadBytes(kResultCsv), expected);
 }
 
 TEST_F(EngineTest, MissingLogFolderWritesNothing) {
     std::remove(kResultCsv);
-#ifdef _WIN32
-    EXPECT_EQ(_rmdir("TestLogs"), 0);
-#else
-    EXPECT_EQ(rmdir("TestLogs"), 0);
-#endif
+    EXPECT_TRUE(test_support::RemoveFolder("TestLogs"));
     Steps({"LinearTest"});
     EXPECT_TRUE(Run());
     EXPECT_FALSE(engine.WriteOperationResult(kResultCsv));
-    EXPECT_EQ(ReadFile(kResultCsv), "");
+    EXPECT_EQ(ReadBytes(kResultCsv), "<missing>");
 }
 
 TEST_F(EngineTest, PowerAroundThePassAndLogsSavedByVerdict) {
@@ -232,7 +223,7 @@ TEST_F(EngineTest, PowerAroundThePassAndLogsSavedByVerdict) {
 }
 
 TEST_F(EngineTest, OpenLogFolderWritesAQuotedStartLineAndDeletesIt) {
-    MakeFolder("devcon");
+    test_support::MakeFolder("devcon");
 #ifdef _WIN32
     const std::string batch = "devcon\\autoOpenLog.bat";
 #else
@@ -240,10 +231,8 @@ TEST_F(EngineTest, OpenLogFolderWritesAQuotedStartLineAndDeletesIt) {
 #endif
     engine.OpenLogFolder("D:\\Logs\\OK 1");
     ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0], batch + "||start \"\" \"D:\\Logs\\OK 1\"" + kEol);
-    EXPECT_EQ(ReadFile(batch.c_str()), "");
-    std::ifstream gone(batch);
-    EXPECT_FALSE(gone.good());
+    EXPECT_EQ(launcher.started[0], batch + "||start \"\" \"D:\\Logs\\OK 1\"" + kLineEnd);
+    EXPECT_EQ(ReadBytes(batch), "<missing>");
     for (const char* refused : {"D:\\a\"b", "D:\\100%", "missing"})
         engine.OpenLogFolder(refused);
     EXPECT_EQ(launcher.started.size(), 1u);

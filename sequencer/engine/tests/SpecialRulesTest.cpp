@@ -191,7 +191,7 @@ TEST_F(EngineTest, FerritNamingTheCurrentSettingPassesWithoutSwitch) {
     current = 2;
     EXPECT_TRUE(Run());
     EXPECT_TRUE(switcher.switches.empty());
-    EXPECT_EQ(ReadFile("Ferrit.txt"), "ITO is Item2 - C");
+    EXPECT_EQ(ReadBytes("Ferrit.txt"), "ITO is Item2 - C");
 }
 
 TEST_F(EngineTest, FerritSwitchesAndStartsTheNewSettingBelowTheRowsSoFar) {
@@ -209,8 +209,8 @@ TEST_F(EngineTest, FerritSwitchesAndStartsTheNewSettingBelowTheRowsSoFar) {
     EXPECT_EQ(engine.Records().All()[0].row, 0);
     EXPECT_EQ(engine.Records().All()[1].row, 3);
     EXPECT_EQ(handlers.CallsOf(H::kLinearTest, 0), 0);  // the old setting's rest is dropped
-    EXPECT_EQ(ReadFile("Ferrit.txt"), "ITO is Item2 - C");
-    std::string csv = ReadFile(kResultCsv);
+    EXPECT_EQ(ReadBytes("Ferrit.txt"), "ITO is Item2 - C");
+    std::string csv = ReadBytes(kResultCsv);
     EXPECT_NE(csv.find("     2,      MutualTest,   Pass, "), std::string::npos) << csv;
 }
 
@@ -226,7 +226,7 @@ TEST_F(EngineTest, FerritIndexThatNamesNoSettingFailsWith179) {
         EXPECT_TRUE(switcher.switches.empty());
         EXPECT_STREQ(engine.StepComment(0), "179 - Old FW or Error ITO number !");
         EXPECT_EQ(prompts.asked.size(), 1u);
-        EXPECT_EQ(ReadFile("Ferrit.txt"), "No ITO info - 179 - Old FW or Error ITO number !");
+        EXPECT_EQ(ReadBytes("Ferrit.txt"), "No ITO info - 179 - Old FW or Error ITO number !");
     }
 }
 

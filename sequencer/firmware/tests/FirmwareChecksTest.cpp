@@ -11,15 +11,15 @@ namespace vantro {
 namespace firmware_test {
 namespace {
 
-ToolReply Exits(int32_t code, std::vector<std::pair<std::string, std::string>> writes = {}) {
-    ToolReply reply;
+LauncherScript Exits(int32_t code, std::vector<LauncherFile> writes = {}) {
+    LauncherScript reply;
     reply.exitCode = code;
-    reply.writes = std::move(writes);
+    reply.files = std::move(writes);
     return reply;
 }
 
-ToolReply Ends(bool starts, uint32_t wait, int32_t code) {
-    ToolReply reply;
+LauncherScript Ends(bool starts, uint32_t wait, int32_t code) {
+    LauncherScript reply;
     reply.starts = starts;
     reply.wait = wait;
     reply.exitCode = code;
@@ -51,7 +51,7 @@ protected:
         s.MultiChip.SlaveIdx[1] = 6;
         for (const char* tool :
              {"Kolvent.exe", "Tolvane.exe", "Mirrant.exe", "Yarrowe.exe", "Quenfor.exe", "Brissel.exe"})
-            launcher.replies[tool] = {ToolReply()};
+            launcher.replies[tool] = {LauncherScript()};
     }
     void ThreeChips() {
         Chips(3);
@@ -61,7 +61,7 @@ protected:
     }
     std::vector<std::string> ArgumentsOf(const std::string& exe) {
         std::vector<std::string> arguments;
-        for (const ToolCall& call : launcher.CallsOf(exe))
+        for (const LauncherStart& call : launcher.StartsOf(exe))
             arguments.push_back(call.arguments);
         return arguments;
     }
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(Checks, IsOkFwExitCodes) {
     struct Case {
-        ToolReply reply;
+        LauncherScript reply;
         StepOutcome outcome;
         const char* message;
     };
@@ -96,7 +96,7 @@ TEST_F(Checks, IsOkFwExitCodes) {
     EXPECT_EQ((Journal{"step status Check Boot Flag", "sleep 11", "run Kolvent.exe|", "wait 1100"}),
               Journal(journal.begin(), journal.begin() + 4));
     EXPECT_EQ(2u, Only("terminate").size());
-    EXPECT_TRUE(launcher.CallsOf("Quenfor.exe").empty());
+    EXPECT_TRUE(launcher.StartsOf("Quenfor.exe").empty());
 }
 
 TEST_F(Checks, IsOkFwRepairsByAnUpdate) {
@@ -106,11 +106,11 @@ TEST_F(Checks, IsOkFwRepairsByAnUpdate) {
     launcher.replies["Kolvent.exe"] = {Exits(-1)};
     EXPECT_EQ(kStepPass, operations.RunCheckBootFlag(message));
     EXPECT_STREQ("186 - Some FW is broken ! (fix)", message);
-    EXPECT_EQ(1u, launcher.CallsOf("Quenfor.exe").size());
+    EXPECT_EQ(1u, launcher.StartsOf("Quenfor.exe").size());
 
     settings.settings.AutoQuenfor.ReburnBySPI = true;
     EXPECT_EQ(kStepPass, operations.RunCheckBootFlag(message));
-    EXPECT_EQ(1u, launcher.CallsOf("Brissel.exe").size());
+    EXPECT_EQ(1u, launcher.StartsOf("Brissel.exe").size());
 
     launcher.replies["Brissel.exe"] = {Exits(-3)};
     EXPECT_EQ(kStepFailRetry, operations.RunCheckBootFlag(message));
@@ -131,7 +131,7 @@ TEST_F(Checks, TolvaneDifferences) {
     ThreeChips();
     struct Case {
         int failingChip;
-        ToolReply reply;
+        LauncherScript reply;
         StepOutcome outcome;
         const char* message;
     };
@@ -155,16 +155,16 @@ TEST_F(Checks, TolvaneDifferences) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        launcher.calls.clear();
+        launcher.started.clear();
         test_support::WriteBytes(log, "Different Bytes = 3\n");
-        std::deque<ToolReply> replies(c.failingChip, ToolReply());
+        std::deque<LauncherScript> replies(c.failingChip, LauncherScript());
         replies.push_back(c.reply);
-        replies.push_back(ToolReply());
+        replies.push_back(LauncherScript());
         launcher.replies["Tolvane.exe"] = replies;
         EXPECT_EQ(c.outcome, operations.RunTolvane(message));
         EXPECT_STREQ(c.message, message);
         // A failing chip ends the step.
-        EXPECT_EQ(static_cast<size_t>(c.failingChip + (c.reply.starts ? 1 : 0)), launcher.calls.size());
+        EXPECT_EQ(static_cast<size_t>(c.failingChip + (c.reply.starts ? 1 : 0)), launcher.started.size());
     }
 
     // The master's log is gone before the slave runs: never read as the slave's.
@@ -211,7 +211,7 @@ TEST_F(Checks, TolvaneMirrantAndCheckFwIdFileChoice) {
             EXPECT_EQ(std::to_string(step.first + c.offset) + " - " + c.text, message);
         }
     }
-    EXPECT_TRUE(launcher.calls.empty());
+    EXPECT_TRUE(launcher.started.empty());
 }
 
 TEST_F(Checks, NamedFilesMustExist) {
@@ -222,8 +222,8 @@ TEST_F(Checks, NamedFilesMustExist) {
     std::snprintf(settings.stage.GUIFirmFile[1], kStagePathSize, "%s", "gone.bin");
     EXPECT_EQ(kStepFailNoRetry, operations.RunTolvane(message));
     EXPECT_STREQ("153 - Cannot Find Firmware Bin File !", message);
-    EXPECT_EQ(1u, launcher.CallsOf("Tolvane.exe").size());  // chip 0 ran
-    EXPECT_EQ(kStepPass, operations.RunMirrant(message));   // the master's file only
+    EXPECT_EQ(1u, launcher.StartsOf("Tolvane.exe").size());  // chip 0 ran
+    EXPECT_EQ(kStepPass, operations.RunMirrant(message));    // the master's file only
 
     std::snprintf(settings.stage.GUIFirmFile[0], kStagePathSize, "%s", "gone.bin");
     journal.clear();
@@ -239,7 +239,7 @@ TEST_F(Checks, MirrantRunsOnceWithTheMastersFile) {
     EXPECT_EQ(std::vector<std::string>{" \"/f" + Fw("m.bin") + "\" "}, ArgumentsOf("Mirrant.exe"));
     EXPECT_EQ((Journal{"wait 3300"}), Only("wait"));
     struct Case {
-        ToolReply reply;
+        LauncherScript reply;
         StepOutcome outcome;
         const char* message;
     };
@@ -278,7 +278,7 @@ TEST_F(Checks, YarroweDumpsEveryChip) {
     EXPECT_EQ((Journal{"sleep 44"}), Only("sleep"));
 
     struct Case {
-        ToolReply reply;
+        LauncherScript reply;
         const char* message;
     };
     const Case cases[] = {
@@ -291,11 +291,11 @@ TEST_F(Checks, YarroweDumpsEveryChip) {
     Chips(3);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        launcher.calls.clear();
-        launcher.replies["Yarrowe.exe"] = {ToolReply(), c.reply, ToolReply()};
+        launcher.started.clear();
+        launcher.replies["Yarrowe.exe"] = {LauncherScript(), c.reply, LauncherScript()};
         EXPECT_EQ(kStepFailRetry, operations.RunDumpFirmware(message));
         EXPECT_STREQ(c.message, message);
-        EXPECT_EQ(c.reply.starts ? 2u : 1u, launcher.calls.size());
+        EXPECT_EQ(c.reply.starts ? 2u : 1u, launcher.started.size());
     }
 }
 

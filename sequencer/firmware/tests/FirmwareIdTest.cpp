@@ -105,9 +105,9 @@ protected:
         launcher.replies["CheckFwId.exe"] = {
             Writes(FileLine(Id('f', '1', '2', '3')) + "\nsame = 1\n" + RomLine(Id('r', '1', '2', '3')))};
     }
-    static ToolReply Writes(const std::string& log, uint32_t wait = kWaitEnded, int32_t code = 0) {
-        ToolReply reply;
-        reply.writes = {{kFirmwareIdLogFile, log}};
+    static LauncherScript Writes(const std::string& log, uint32_t wait = kWaitEnded, int32_t code = 0) {
+        LauncherScript reply;
+        reply.files = {{kFirmwareIdLogFile, log}};
         reply.wait = wait;
         reply.exitCode = code;
         return reply;
@@ -120,7 +120,7 @@ protected:
     }
     std::vector<std::string> ArgumentsOf(const std::string& exe) {
         std::vector<std::string> arguments;
-        for (const ToolCall& call : launcher.CallsOf(exe))
+        for (const LauncherStart& call : launcher.StartsOf(exe))
             arguments.push_back(call.arguments);
         return arguments;
     }
@@ -142,7 +142,7 @@ TEST_F(FirmwareIdSteps, GetFwIdArguments) {
     EXPECT_EQ((Journal{"sleep 55", "sleep 555", "sleep 555"}), Only("sleep"));
     EXPECT_EQ(3u, Only("wait 5500").size());
     for (const char* empty : {"P", ""}) {
-        launcher.calls.clear();
+        launcher.started.clear();
         SetText(settings.settings.Dreffin.DreffinParm1, empty);
         SetText(settings.settings.Dreffin.DreffinParm2, empty[0] ? "" : "Q");
         EXPECT_EQ(kStepPass, GetFwId());
@@ -157,7 +157,7 @@ TEST_F(FirmwareIdSteps, CheckFwIdArguments) {
                                         " \"" + Fw("b.bin") + "\" /s8"}),
               ArgumentsOf("CheckFwId.exe"));
     EXPECT_EQ((Journal{"sleep 55", "sleep 555", "sleep 555"}), Only("sleep"));
-    launcher.calls.clear();
+    launcher.started.clear();
     SetText(settings.settings.CheckFwId.CheckFwIdParm1, "P1");
     SetText(settings.settings.CheckFwId.CheckFwIdParm2, "P2");
     EXPECT_EQ(kStepPass, CheckFwId());
@@ -169,7 +169,7 @@ TEST_F(FirmwareIdSteps, CheckFwIdArguments) {
 TEST_F(FirmwareIdSteps, IdsShownPrintedAndKept) {
     Chips(6);
     settings.settings.InitMod.Console = 1;
-    std::deque<ToolReply> replies;
+    std::deque<LauncherScript> replies;
     for (int chip = 0; chip < 6; ++chip)
         replies.push_back(Writes("same = 1\n" + RomLine(Id(static_cast<char>('a' + chip), '1', '2', '3'))));
     replies[4] = Writes("same = 1\n");  // no ROM line: an empty id, never the one before
@@ -203,11 +203,11 @@ TEST_F(FirmwareIdSteps, Failures) {
     ThreeChips();
     const std::string differs =
         FileLine(Id('f', '1', '2', '3')) + "\nsame = 0\n" + RomLine(Id('r', '1', '2', '3'));
-    ToolReply notStarted;
+    LauncherScript notStarted;
     notStarted.starts = false;
-    ToolReply noLog;  // writes nothing: the log of the chip before was deleted
+    LauncherScript noLog;  // writes nothing: the log of the chip before was deleted
     struct Case {
-        ToolReply reply;
+        LauncherScript reply;
         const char* check;  // CheckFWID's message
         const char* get;    // GetFWID's ("" = passes)
         bool terminated;
@@ -229,8 +229,8 @@ TEST_F(FirmwareIdSteps, Failures) {
             const char* expected = check ? c.check : c.get;
             SCOPED_TRACE(std::string(check ? "CheckFWID " : "GetFWID ") + expected);
             journal.clear();
-            launcher.calls.clear();
-            ToolReply first = Writes("same = 1\n" + RomLine(Id('r', '1', '2', '3')));
+            launcher.started.clear();
+            LauncherScript first = Writes("same = 1\n" + RomLine(Id('r', '1', '2', '3')));
             if (check)
                 first = Writes(FileLine(Id('f', '1', '2', '3')) + "\nsame = 1\n" +
                                RomLine(Id('r', '1', '2', '3')));
@@ -239,7 +239,7 @@ TEST_F(FirmwareIdSteps, Failures) {
             EXPECT_EQ(expected[0] ? kStepFailRetry : kStepPass, outcome);
             if (expected[0]) {
                 EXPECT_STREQ(expected, message);
-                EXPECT_EQ(static_cast<size_t>(c.reply.starts ? 2 : 1), launcher.calls.size());
+                EXPECT_EQ(static_cast<size_t>(c.reply.starts ? 2 : 1), launcher.started.size());
             }
             EXPECT_EQ(c.terminated ? 1u : 0u, Only("terminate 77").size());
         }
@@ -264,7 +264,7 @@ TEST_F(FirmwareIdSteps, CheckFwIdFileChoiceAndNamedFiles) {
     std::snprintf(settings.stage.GUIFirmFile[0], kStagePathSize, "%s", "one.bin");
     EXPECT_EQ(kStepFailNoRetry, CheckFwId());
     EXPECT_STREQ("42 - Cannot Find Firmware Bin File !", message);
-    EXPECT_EQ(1u, launcher.calls.size());
+    EXPECT_EQ(1u, launcher.started.size());
 }
 
 TEST_F(FirmwareIdSteps, OnlyAMismatchKeepsTheRepairMark) {

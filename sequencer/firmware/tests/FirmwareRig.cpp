@@ -5,55 +5,6 @@
 namespace vantro {
 namespace firmware_test {
 
-namespace {
-
-struct ScriptedProcess : StartedProcess {
-    ScriptedProcess(ToolReply reply, Journal& journal) : reply(std::move(reply)), journal(journal) {}
-    uint32_t ProcessId() const override { return 77; }
-    uint32_t Wait(uint32_t timeoutMs) override {
-        journal.push_back("wait " + std::to_string(timeoutMs));
-        return reply.wait;
-    }
-    uint32_t ExitCode() override { return static_cast<uint32_t>(reply.exitCode); }
-    void Terminate() override {}
-    ToolReply reply;
-    Journal& journal;
-};
-
-}  // namespace
-
-bool ScriptedLauncher::FileExists(const std::string& path) {
-    return replies.count(path) != 0 || test_support::Exists(path);
-}
-
-std::unique_ptr<StartedProcess> ScriptedLauncher::Start(const std::string& exe,
-                                                        const std::string& arguments) {
-    ToolReply reply;
-    auto found = replies.find(exe);
-    if (found != replies.end() && !found->second.empty()) {
-        reply = found->second.front();
-        if (found->second.size() > 1)
-            found->second.pop_front();
-    }
-    if (!reply.starts)
-        return nullptr;
-    calls.push_back({exe, arguments, 0});
-    journal_.push_back("run " + exe + "|" + arguments);
-    for (const auto& file : reply.writes)
-        test_support::WriteBytes(file.first, file.second);
-    if (reply.during)
-        reply.during();
-    return std::unique_ptr<StartedProcess>(new ScriptedProcess(reply, journal_));
-}
-
-std::vector<ToolCall> ScriptedLauncher::CallsOf(const std::string& exe) const {
-    std::vector<ToolCall> of;
-    for (const ToolCall& call : calls)
-        if (call.exe == exe)
-            of.push_back(call);
-    return of;
-}
-
 bool StationSystem::ListEntries(const char* folder, std::vector<FolderEntry>& entries) {
     entries.clear();
     std::error_code error;
@@ -104,6 +55,9 @@ void PutFirmware(const std::string& path, int interfaceByte, int kindByte, int s
 }
 
 FirmwareTest::FirmwareTest() {
+    // Only the tools with replies exist.
+    launcher.programFound = false;
+    launcher.processId = 77;
     context.showStepStatus = [this](const char* text) {
         journal.push_back(std::string("step status ") + text);
     };

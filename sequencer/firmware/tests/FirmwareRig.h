@@ -1,12 +1,11 @@
-// The firmware steps' world for tests: the real tool runner over a launcher
-// that follows a script per tool (and writes the tool's files), a clock that
+// The firmware steps' world for tests: the real tool runner over the scripted
+// launcher with replies per tool (and the files they write), a clock that
 // only counts, a device that goes and comes back by that clock, real
 // temporary folders, and one journal of everything in call order.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,45 +13,13 @@
 #include "test_support/TestFiles.h"
 #include "vantro/FirmwareOperations.h"
 #include "vantro/QuietStation.h"
+#include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
 namespace firmware_test {
 
 using Journal = std::vector<std::string>;
-
-// One run of a tool.
-struct ToolReply {
-    bool starts = true;
-    uint32_t wait = kWaitEnded;
-    int32_t exitCode = 0;
-    // Files the tool writes (name, bytes), and what else happens at its run.
-    std::vector<std::pair<std::string, std::string>> writes;
-    std::function<void()> during;
-};
-
-struct ToolCall {
-    std::string exe, arguments;
-    uint32_t timeout = 0;
-};
-
-class ScriptedLauncher : public ProcessLauncher {
-public:
-    explicit ScriptedLauncher(Journal& journal) : journal_(journal) {}
-    bool FileExists(const std::string& path) override;
-    std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override;
-    void Terminate(uint32_t processId) override {
-        journal_.push_back("terminate " + std::to_string(processId));
-    }
-
-    // Replies of exe in turn; the last one repeats.  A tool without replies exits 0.
-    std::map<std::string, std::deque<ToolReply>> replies;
-    std::vector<ToolCall> calls;
-    std::vector<ToolCall> CallsOf(const std::string& exe) const;
-
-private:
-    Journal& journal_;
-};
 
 struct CountingClock : RunClock {
     explicit CountingClock(Journal& journal) : journal(journal) {}
@@ -149,7 +116,7 @@ protected:
     StationSystem system;
     SettingsContext settings{system, system, system, system};
     OperationsState state;
-    ScriptedLauncher launcher{journal};
+    ScriptedLauncher launcher{&journal, LauncherWords::kRuns};
     ToolRunner tools{launcher, system, system, [] { return 0; }};
     CountingClock clock{journal};
     RecordingUi ui{journal};

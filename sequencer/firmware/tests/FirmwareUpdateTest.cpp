@@ -29,8 +29,8 @@ protected:
         settings.stage.OperationNO = 2;
         std::snprintf(settings.stage.Operation[0], kStepNameSize, "%s", "UpdateFirmware");
         std::snprintf(settings.stage.Operation[1], kStepNameSize, "%s", "None");
-        launcher.replies["Quenfor.exe"] = {ToolReply()};
-        launcher.replies["Brissel.exe"] = {ToolReply()};
+        launcher.replies["Quenfor.exe"] = {LauncherScript()};
+        launcher.replies["Brissel.exe"] = {LauncherScript()};
     }
     void ThreeChips() {
         Chips(3);
@@ -42,10 +42,12 @@ protected:
         std::snprintf(message, sizeof message, "%s", "left");
         return operations.RunUpdateFirmware(message, spi);
     }
-    std::string Arguments() { return launcher.calls.empty() ? "<none>" : launcher.calls.back().arguments; }
+    std::string Arguments() {
+        return launcher.started.empty() ? "<none>" : launcher.started.back().arguments;
+    }
     std::vector<std::string> Exes() const {
         std::vector<std::string> exes;
-        for (const ToolCall& call : launcher.calls)
+        for (const LauncherStart& call : launcher.started)
             exes.push_back(call.exe);
         return exes;
     }
@@ -85,9 +87,9 @@ TEST_F(Update, CommandLines) {
                 c.program);
         SetText(settings.settings.Quenfor.UptFirmParm1, c.parm1);
         SetText(settings.settings.Quenfor.UptFirmParm2, c.parm2);
-        launcher.replies[c.program] = {ToolReply()};
+        launcher.replies[c.program] = {LauncherScript()};
         EXPECT_EQ(kStepPass, Run(c.spi));
-        EXPECT_EQ(c.program, launcher.calls.back().exe);
+        EXPECT_EQ(c.program, launcher.started.back().exe);
         EXPECT_EQ(c.arguments, Arguments());
     }
 }
@@ -156,7 +158,7 @@ TEST_F(Update, Outcomes) {
     for (const Case& c : cases) {
         for (bool spi : {false, true}) {
             SCOPED_TRACE(std::string(spi ? c.spi : c.usb) + " " + std::to_string(c.exitCode));
-            ToolReply reply;
+            LauncherScript reply;
             reply.starts = c.starts;
             reply.wait = c.wait;
             reply.exitCode = c.exitCode;
@@ -224,7 +226,7 @@ TEST_F(Update, FileChoiceMessages) {
             EXPECT_STREQ(spi ? c.spi : c.usb, message);
         }
     }
-    EXPECT_TRUE(launcher.calls.empty());
+    EXPECT_TRUE(launcher.started.empty());
 }
 
 TEST_F(Update, NamedFiles) {
@@ -273,11 +275,11 @@ TEST_F(Update, BridgeWithInterfaceTwoNeedsTheSpiUpdater) {
     for (int type : {4, 6}) {
         SCOPED_TRACE(type);
         device.type = type;
-        launcher.calls.clear();
+        launcher.started.clear();
         PutFirmware("fw/x.bin", 2, 0, 0);
         EXPECT_EQ(kStepFailNoRetry, Run(false));
         EXPECT_STREQ("5 - FW Interface not Match. Plz Use Brissel !", message);
-        EXPECT_TRUE(launcher.calls.empty());
+        EXPECT_TRUE(launcher.started.empty());
         EXPECT_EQ(kStepPass, Run(true));
         EXPECT_EQ((std::vector<std::string>{"Brissel.exe"}), Exes());
         // Interface 1 is the USB updater's.

@@ -10,8 +10,7 @@ namespace {
 class OnlineSetParmTest : public PanelTest {
 protected:
     OnlineSetParmTest() {
-        s.SetFWparm.OnSetParmCmd = Text("Cendra.exe");
-        launcher.programs = {"Cendra.exe"};
+        s.SetFWparm.OnSetParmCmd = Program("Cendra.exe");
         s.SetFWparm.PreOnlineSetParmDelay = 100;
         s.SetFWparm.OnlineSetParmTimeout = 5000;
         s.SetFWparm.PreQryCalibDelay = 200;
@@ -53,7 +52,7 @@ TEST_F(OnlineSetParmTest, AFailingSlaveEndsTheStepBeforeTheMaster) {
 
 TEST_F(OnlineSetParmTest, ToolFailures) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         const char* message;
         bool terminated;
     } cases[] = {
@@ -132,14 +131,13 @@ class ReserveFwParmTest : public PanelTest {
 protected:
     ReserveFwParmTest() {
         auto& r = s.ReserveFWparm;
-        r.ReserveParmCmd = Text("Zemble.exe");
+        r.ReserveParmCmd = Program("Zemble.exe");
         r.SettingFile = Text("set.ini");
         r.ChipOfflineTable = Text("chip.tbl");
         r.FwOfflineTable = Text("fw.tbl");
         r.PreReserveFWParmDelay = 50;
         r.ReserveFWParmTimeout = 9000;
         firmware.slot0 = "fw0.bin";
-        launcher.programs = {"Zemble.exe"};
     }
     void SetUp() override {
         PanelTest::SetUp();
@@ -183,7 +181,7 @@ TEST_F(ReserveFwParmTest, NoSlotBeforeAnyFirmwareStep) {
 
 TEST_F(ReserveFwParmTest, ToolResults) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
@@ -206,14 +204,13 @@ class CalibrationTest : public PanelTest {
 protected:
     CalibrationTest() {
         auto& h = s.HardCalibration;
-        h.Command = Text("ReCalibrate.exe");
+        h.Command = Program("ReCalibrate.exe");
         h.Parm1 = Text("-c");
         h.HasCalibParm = Text("q");
         h.ClearFlagParm = Text("-x");
         h.PreCalibDelay = 10;
         h.CalibTimeout = 7000;
         h.CalibMutualDelay = 30;
-        launcher.programs = {"ReCalibrate.exe"};
         settings.shared.chipCount = 1;
     }
 };
@@ -254,7 +251,7 @@ TEST_F(CalibrationTest, MessagesOfTheModes) {
         {"73- Cannot Run ReCalibrate.exe !", "74 - Clear Calibration Flag Timeout !",
          "75 - Clear Calibration Flag Fail !", "77 - Exception Occurs !", "76 - FW Reboot Fail .....!"},
     };
-    const ToolScript scripts[] = {NotStarted(), TimedOut(), Exits(1), FailedWait(true)};
+    const LauncherScript scripts[] = {NotStarted(), TimedOut(), Exits(1), FailedWait(true)};
     for (int mode = 0; mode < 3; ++mode) {
         for (int i = 0; i < 4; ++i) {
             journal.clear();
@@ -265,7 +262,7 @@ TEST_F(CalibrationTest, MessagesOfTheModes) {
         }
         if (mode == 1)
             continue;
-        launcher.scripts = {ToolScript()};
+        launcher.scripts = {LauncherScript()};
         firmware.back = false;
         EXPECT_EQ(kStepFailRetry, Call(HandlerId::kCalibration, mode));
         EXPECT_STREQ(texts[mode][4], message);
@@ -366,11 +363,10 @@ TEST_F(CalibrationTest, TheRetriesCountDownAcrossTheRepeats) {
 class SoftResetTest : public PanelTest {
 protected:
     SoftResetTest() {
-        s.SoftReset.SoftResetCmd = Text("SoftReset.exe");
+        s.SoftReset.SoftResetCmd = Program("SoftReset.exe");
         s.SoftReset.SoftResetParm = Text("p");
         s.SoftReset.PreSoftResetDelay = 40;
         s.SoftReset.SoftResetTimeout = 3000;
-        launcher.programs = {"SoftReset.exe"};
     }
 };
 
@@ -384,7 +380,7 @@ TEST_F(SoftResetTest, RunsTheToolVerbatimAndWaitsForTheFirmware) {
 
 TEST_F(SoftResetTest, Failures) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         bool back;
         const char* message;
     } cases[] = {

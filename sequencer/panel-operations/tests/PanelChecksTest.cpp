@@ -13,10 +13,9 @@ namespace {
 class ScanBarcodeTest : public PanelTest {
 protected:
     ScanBarcodeTest() {
-        s.ScanBarcode.ScanBarCodeCmd = Text("BarcodeScanner.exe");
+        s.ScanBarcode.ScanBarCodeCmd = Program("BarcodeScanner.exe");
         s.ScanBarcode.ScanBarCodeIni = Text("barcode.ini");
         s.ScanBarcode.ScanBarCodeRst = Text("barcode.txt");
-        launcher.programs = {"BarcodeScanner.exe"};
         Length("4");
     }
     void Length(const char* text) {
@@ -103,7 +102,7 @@ TEST_F(ScanBarcodeTest, ToolAndFileFailures) {
 class FerritTest : public PanelTest {
 protected:
     FerritTest() {
-        s.Ferrit.FerritCmd = Text("Ferrit.exe");
+        s.Ferrit.FerritCmd = Program("Ferrit.exe");
         s.Ferrit.FerritParm = Text("Ferrit.exe /s5");
         s.Ferrit.PreFerritDelay = 70;
         s.Ferrit.FerritTimeout = 4000;
@@ -111,7 +110,6 @@ protected:
         const char* names[] = {"Demo", "Alpha", "Beta"};
         for (int i = 0; i < 3; ++i)
             std::snprintf(s.ITO.Item[i], sizeof s.ITO.Item[i], "%s", names[i]);
-        launcher.programs = {"Ferrit.exe"};
     }
 };
 
@@ -126,7 +124,7 @@ TEST_F(FerritTest, AVariantNamesTheSettingAfterIt) {
 
 TEST_F(FerritTest, ExitCodes) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
@@ -170,16 +168,15 @@ TEST_F(FerritTest, TheListHoldsAtMostTenSettings) {
 class GannickTest : public PanelTest {
 protected:
     GannickTest() {
-        s.Gannick.GannickCmd = Text("Gannick.exe");
+        s.Gannick.GannickCmd = Program("Gannick.exe");
         s.Gannick.GannickParm = Text("g");
-        launcher.programs = {"Gannick.exe"};
     }
     void SetUp() override {
         PanelTest::SetUp();
         std::filesystem::create_directory("TestLogs");
     }
-    ToolScript WithImage(uint32_t exitCode) {
-        ToolScript script = Exits(exitCode);
+    LauncherScript WithImage(uint32_t exitCode) {
+        LauncherScript script = Exits(exitCode);
         script.files = {{"TestLogs\\Gannick.jpg", "jpg"}};
         return script;
     }
@@ -188,7 +185,7 @@ protected:
 TEST_F(GannickTest, ExitCodes) {
     s.General.FixLogPath = 1;
     const struct {
-        ToolScript script;
+        LauncherScript script;
         StepOutcome outcome;
         const char* message;
     } cases[] = {
@@ -245,10 +242,9 @@ TEST_F(GannickTest, TheImageIsNamedAsAPassOrAFail) {
 class I2cTest : public PanelTest {
 protected:
     I2cTest() {
-        s.I2CTest.I2CTestCmd = Text("I2CTest.exe");
+        s.I2CTest.I2CTestCmd = Program("I2CTest.exe");
         s.I2CTest.I2CTestParm = Text("-all");
         s.SetPowerInfo.CalibrationDelay = 250;
-        launcher.programs = {"I2CTest.exe"};
         device.type = 6;
     }
 };
@@ -274,7 +270,7 @@ TEST_F(I2cTest, APassRestsBeforeTheNextStep) {
 
 TEST_F(I2cTest, Failures) {
     const struct {
-        ToolScript script;
+        LauncherScript script;
         const char* message;
     } cases[] = {
         {Exits(static_cast<uint32_t>(-1)), "61 - I2C Interface Test Fail !"},
@@ -298,9 +294,8 @@ TEST_F(I2cTest, Failures) {
 class UniformityTest : public PanelTest {
 protected:
     UniformityTest() {
-        s.Uniformity.UniformityCmd = Text("Uniformity.exe");
+        s.Uniformity.UniformityCmd = Program("Uniformity.exe");
         s.Uniformity.Criterion = Text("80");
-        launcher.programs = {"Uniformity.exe"};
         state.mutualShown = 1;
         std::snprintf(state.lastMutualResultPath, sizeof state.lastMutualResultPath, "%s", "mutual.csv");
     }

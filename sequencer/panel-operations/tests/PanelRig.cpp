@@ -6,73 +6,10 @@
 namespace vantro {
 namespace panel_test {
 
-namespace {
-
-bool Listed(const std::vector<std::string>& list, const std::string& path) {
-    return std::find(list.begin(), list.end(), path) != list.end();
-}
-
-class ScriptedProcess : public StartedProcess {
-public:
-    ScriptedProcess(ScriptedLauncher& launcher, Journal& journal) : launcher_(launcher), journal_(journal) {}
-    uint32_t ProcessId() const override { return 4711; }
-    uint32_t Wait(uint32_t timeoutMs) override {
-        launcher_.started.back().timeout = timeoutMs;
-        return launcher_.current.wait;
-    }
-    uint32_t ExitCode() override {
-        const ToolScript& script = launcher_.current;
-        if (launcher_.terminated)
-            return 0;
-        if (script.runsUntilPoll < 0 || launcher_.polls < script.runsUntilPoll)
-            return kStillActive;
-        return script.exitCode;
-    }
-    void Terminate() override {
-        journal_.push_back("terminate");
-        launcher_.terminated = true;
-    }
-
-private:
-    ScriptedLauncher& launcher_;
-    Journal& journal_;
-};
-
-void WriteScripted(const ToolScript& script, int poll) {
-    for (const ScriptedFile& file : script.files)
-        if (file.atPoll == poll)
-            test_support::WriteBytes(file.path, file.bytes);
-}
-
-}  // namespace
-
 void RecordingClock::Sleep(int ms) {
     journal.push_back("sleep " + std::to_string(ms));
     if (launcher)
         launcher->Poll();
-}
-
-bool ScriptedLauncher::FileExists(const std::string& path) {
-    return Listed(programs, path) || Listed(phantoms, path) || test_support::Exists(path);
-}
-
-std::unique_ptr<StartedProcess> ScriptedLauncher::Start(const std::string& exe,
-                                                        const std::string& arguments) {
-    current = scripts[std::min(runs_, scripts.size() - 1)];
-    ++runs_;
-    journal_.push_back("start " + exe + " '" + arguments + "'");
-    if (!current.starts)
-        return nullptr;
-    started.push_back({exe, arguments, 0});
-    polls = 0;
-    terminated = false;
-    WriteScripted(current, 0);
-    return std::unique_ptr<StartedProcess>(new ScriptedProcess(*this, journal_));
-}
-
-void ScriptedLauncher::Poll() {
-    ++polls;
-    WriteScripted(current, polls);
 }
 
 int PanelDevice::ReadCalibrationStatus() {
@@ -92,6 +29,8 @@ StepOutcome PanelOpenShort::Answer(StepCall& call, const std::string& what) {
 
 PanelTest::PanelTest() {
     clock.launcher = &launcher;
+    launcher.processId = 4711;
+    launcher.scripts = {LauncherScript()};
     call.message = message;
     call.comment = comment;
     call.step = 4;

@@ -1,7 +1,7 @@
-// The panel steps over the real tool runner with a scripted process launcher
-// (it records what was started, writes the scripted files and answers a held
-// tool's exit code by poll), a recording clock and fakes of the shared
-// interfaces.  Every fake writes into one journal, in call order.
+// The panel steps over the real tool runner with the scripted process
+// launcher (a script per run; the clock's sleeps are its polls), a recording
+// clock and fakes of the shared interfaces.  Every fake writes into one
+// journal, in call order.
 #pragma once
 
 #include <deque>
@@ -11,6 +11,7 @@
 #include "test_support/TestFiles.h"
 #include "vantro/PanelOperations.h"
 #include "vantro/QuietStation.h"
+#include "vantro/ScriptedLauncher.h"
 #include "vantro/SilentRunUi.h"
 
 namespace vantro {
@@ -18,85 +19,35 @@ namespace panel_test {
 
 using Journal = std::vector<std::string>;
 
-struct ScriptedFile {
-    std::string path, bytes;
-    int atPoll = 0;  // 0 = at the start, n = at the n-th sleep after it
-};
-
-// One run of a tool.
-struct ToolScript {
-    bool starts = true;
-    uint32_t wait = kWaitEnded;
-    uint32_t exitCode = 0;
-    // The tool runs until this many sleeps after its start; -1 = until ended.
-    int runsUntilPoll = 0;
-    std::vector<ScriptedFile> files;
-};
-
-inline ToolScript NotStarted() {
-    ToolScript script;
+inline LauncherScript NotStarted() {
+    LauncherScript script;
     script.starts = false;
     return script;
 }
 // Still running when its time was up; ended only by a terminate.
-inline ToolScript TimedOut() {
-    ToolScript script;
+inline LauncherScript TimedOut() {
+    LauncherScript script;
     script.wait = kWaitTimedOut;
     script.runsUntilPoll = -1;
     return script;
 }
-inline ToolScript FailedWait(bool running) {
-    ToolScript script;
+inline LauncherScript FailedWait(bool running) {
+    LauncherScript script;
     script.wait = 0xFFFFFFFFu;
     script.runsUntilPoll = running ? -1 : 0;
     return script;
 }
-inline ToolScript Exits(uint32_t exitCode) {
-    ToolScript script;
+inline LauncherScript Exits(uint32_t exitCode) {
+    LauncherScript script;
     script.exitCode = exitCode;
     return script;
 }
-
-class ScriptedLauncher;
 
 struct RecordingClock : RunClock {
     explicit RecordingClock(Journal& journal) : journal(journal) {}
     void Sleep(int ms) override;
     Journal& journal;
     ScriptedLauncher* launcher = nullptr;
-};
-
-struct Started {
-    std::string exe, arguments;
-    uint32_t timeout = 0;
-};
-
-class ScriptedLauncher : public ProcessLauncher {
-public:
-    explicit ScriptedLauncher(Journal& journal) : journal_(journal) {}
-    // The tool's program file, scripted files on disk and phantoms exist.
-    bool FileExists(const std::string& path) override;
-    std::unique_ptr<StartedProcess> Start(const std::string& exe, const std::string& arguments) override;
-    void Terminate(uint32_t processId) override {
-        journal_.push_back("terminate by id " + std::to_string(processId));
-    }
-    // A sleep of the clock: the next poll of the running tool.
-    void Poll();
-
-    // Scripts of the next runs; the last one stands for every later run.
-    std::vector<ToolScript> scripts{ToolScript()};
-    std::vector<std::string> programs;  // program files that exist
-    std::vector<std::string> phantoms;  // files that exist but cannot be opened
-    std::vector<Started> started;
-
-    // The state of the latest run, read by its process.
-    ToolScript current;
-    int polls = 0;
-    bool terminated = false;
-
-private:
-    Journal& journal_;
-    size_t runs_ = 0;
 };
 
 struct FieldView : OperationsView {
@@ -183,6 +134,11 @@ protected:
     PanelTest();
     // A text setting with this value.
     IniText Text(const std::string& value);
+    // A tool's command setting: exe, the program file that exists.
+    IniText Program(const std::string& exe) {
+        launcher.program = exe;
+        return Text(exe);
+    }
     // The step called through the handler interface, as the engine calls it.
     StepOutcome Call(HandlerId handler, int mode = 0);
     // The journal from its first entry that starts with prefix ("" = all).
@@ -196,7 +152,7 @@ protected:
     SettingsContext settings{quiet, quiet, quiet, quiet};
     SequencerSettings& s = settings.settings;
     OperationsState state;
-    ScriptedLauncher launcher{journal};
+    ScriptedLauncher launcher{&journal, LauncherWords::kStarts};
     ToolRunner tools{launcher, quiet, quiet, [] { return 0; }};
     RecordingClock clock{journal};
     SilentRunUi ui;

@@ -12,12 +12,11 @@ namespace {
 class TenFingersTest : public PanelTest {
 protected:
     TenFingersTest() {
-        s.TenFingersTest.TenFingersTestCmd = Text("TenFinger.exe");
+        s.TenFingersTest.TenFingersTestCmd = Program("TenFinger.exe");
         s.TenFingersTest.TenFingersTestIni = Text("tenfinger.ini");
         s.Touch.TestTime = 3000;
         s.Touch.PassFinger = 7;
         s.Touch.ReportRate = 120;
-        launcher.programs = {"TenFinger.exe"};
     }
     // The tool runs on and writes the log at a poll.
     void Logs(const std::string& bytes, int atPoll, int runsUntilPoll = -1) {

@@ -14,6 +14,18 @@
 namespace vantro {
 namespace {
 
+// Opens a nested dialog from the stage dialog, types text into one control
+// and leaves it by button; false when it did not open or did not close.
+bool EditNested(HWND stage, int advance, const char* caption, int control, const char* text, int button) {
+    PostClick(stage, advance);
+    HWND nested = WaitForDialog(caption);
+    if (nested == nullptr)
+        return false;
+    Type(nested, control, text);
+    Press(nested, button);
+    return WaitClosed(nested, stage);
+}
+
 TEST(StageDialogWine, StartShowsTheCopyByItsRules) {
     PromptScript script;
     DialogStageSettingsEditor editor(nullptr);
@@ -161,18 +173,10 @@ TEST(StageDialogWine, NestedThresholdDialogsCopyBackOnOkOnly) {
 
     StageEditValues cancelled = StageValues();
     EXPECT_FALSE(EditDriven(editor, cancelled, "B Setting", [](HWND d) {
-        PostClick(d, IDC_STAGE_SELF_ADVANCE);
-        HWND self = WaitForDialog("Self Mode Setting");
-        ASSERT_NE(self, nullptr);
-        Type(self, IDC_SELF_RX_VOLTAGE_MAX, "2.5");
-        Press(self, IDOK);
-        ASSERT_TRUE(WaitClosed(self, d));
-        PostClick(d, IDC_STAGE_MUTUAL_ADVANCE);
-        HWND mutual = WaitForDialog("Mutual Mode Setting");
-        ASSERT_NE(mutual, nullptr);
-        Type(mutual, IDC_MUTUAL_TARGET_NEG, "12");
-        Press(mutual, IDOK);
-        ASSERT_TRUE(WaitClosed(mutual, d));
+        ASSERT_TRUE(
+            EditNested(d, IDC_STAGE_SELF_ADVANCE, "Self Mode Setting", IDC_SELF_RX_VOLTAGE_MAX, "2.5", IDOK));
+        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG,
+                               "12", IDOK));
         Press(d, IDCANCEL);
     }));
     EXPECT_EQ(cancelled.stage.mutual.NegTargetMutl, -20);
@@ -180,12 +184,8 @@ TEST(StageDialogWine, NestedThresholdDialogsCopyBackOnOkOnly) {
 
     StageEditValues edited = StageValues();
     EXPECT_TRUE(EditDriven(editor, edited, "B Setting", [](HWND d) {
-        PostClick(d, IDC_STAGE_MUTUAL_ADVANCE);
-        HWND mutual = WaitForDialog("Mutual Mode Setting");
-        ASSERT_NE(mutual, nullptr);
-        Type(mutual, IDC_MUTUAL_TARGET_NEG, "12");
-        Press(mutual, IDOK);
-        ASSERT_TRUE(WaitClosed(mutual, d));
+        ASSERT_TRUE(EditNested(d, IDC_STAGE_MUTUAL_ADVANCE, "Mutual Mode Setting", IDC_MUTUAL_TARGET_NEG,
+                               "12", IDOK));
         Press(d, IDOK);
     }));
     EXPECT_EQ(edited.stage.mutual.NegTargetMutl, -12);

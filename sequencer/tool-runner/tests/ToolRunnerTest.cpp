@@ -6,15 +6,7 @@
 
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 #include <vector>
-
-#ifdef _WIN32
-#include <direct.h>
-#endif
 
 namespace vantro {
 namespace {

@@ -160,6 +160,16 @@ HWND FocusedControl(HWND dialog) {
     return info.hwndFocus;
 }
 
+HWND WaitForMainDialog(DWORD processId, const char* status, DWORD timeoutMs) {
+    HWND dialog = nullptr;
+    auto shown = [&] { return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == status; };
+    WaitUntil(timeoutMs, [&] {
+        dialog = FindProcessDialog(processId, "Vantro");
+        return shown();
+    });
+    return shown() ? dialog : nullptr;
+}
+
 HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs) {
     HWND prompt = nullptr;
     WaitUntil(timeoutMs, [&] {

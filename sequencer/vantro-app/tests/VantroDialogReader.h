@@ -10,6 +10,16 @@
 #include <string>
 #include <vector>
 
+// What a function driving Vantro's windows during a run found wrong, a line
+// each; the test reads it once the run has ended.
+struct DriveFailures {
+    std::string failures;
+    void Check(bool ok, const std::string& what) {
+        if (!ok)
+            failures += what + "\n";
+    }
+};
+
 // Polls done every 50 ms; its last answer after the time-out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
@@ -32,6 +42,10 @@ std::vector<std::string> ListColumnNames(DWORD processId, HWND list);
 
 // The control that has the keyboard focus in the dialog's thread.
 HWND FocusedControl(HWND dialog);
+
+// Vantro's main dialog once it is visible and shows status (its mode text,
+// such as "MP Mode"), or null after the time-out.
+HWND WaitForMainDialog(DWORD processId, const char* status, DWORD timeoutMs = 20000);
 
 // The visible "Please Keyin Password" prompt of the process, or null after
 // the time-out.

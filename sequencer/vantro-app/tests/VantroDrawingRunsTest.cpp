@@ -18,9 +18,7 @@ using test_support::SeenBox;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using station_text::Contains;
 
 // A family's program and its file in the station.
 struct Family {

@@ -14,9 +14,7 @@ using test_support::SeenBox;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using station_text::Contains;
 
 VantroStation ConsoleStation(const std::string& name) {
     VantroStation station(name);

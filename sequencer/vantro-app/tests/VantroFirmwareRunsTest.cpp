@@ -13,16 +13,8 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-size_t CountOf(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using station_text::Contains;
+using station_text::CountOf;
 
 // A firmware file: zero bytes with the interface, kind and slave bytes at 0xC026.
 std::string FirmwareBytes(int interfaceByte, int kindByte, int slaveByte) {
@@ -39,9 +31,7 @@ std::string Id(char fill) {
 }
 
 VantroStation FirmwareStation(const std::string& name, const std::vector<std::string>& steps, int chips) {
-    VantroStation station(name);
-    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
-    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    VantroStation station = VantroStation::ConsoleRun(name, steps);
     station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "1000");
     station.Set("MPSet.ini", "UptFirmInfo", "UptFWTimePerChip", "20000");
     station.Set("MPSet.ini", "UptFirmInfo", "PreUptFWDelay", "0");
@@ -51,12 +41,6 @@ VantroStation FirmwareStation(const std::string& name, const std::vector<std::st
     station.Set("config.ini", "IsOkFW", "IsOkFWCmd", "dev\\Kolvent.exe");
     station.Set("config.ini", "Dreffin", "DreffinCmd", "dev\\Dreffin.exe");
     station.Set("config.ini", "CheckFwId", "CheckFwIdCmd", "dev\\CheckFwId.exe");
-    station.Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(steps.size()));
-    station.Set("config.ini", "Item0", "OperationNO", std::to_string(steps.size()));
-    for (size_t i = 0; i < steps.size(); ++i) {
-        station.Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
-        station.Set("config.ini", "Item0", "Operation" + std::to_string(i + 1), steps[i]);
-    }
     station.SetPanel("chips", std::to_string(chips));
     return station;
 }

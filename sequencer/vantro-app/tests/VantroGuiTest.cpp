@@ -13,22 +13,14 @@
 
 namespace {
 
-struct Session {
-    VantroStation* station;
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
+struct Session : DriveFailures {
+    VantroStation* station = nullptr;
 };
 
 void Drive(DWORD processId, void* context) {
     auto& s = *static_cast<Session*>(context);
-    HWND dialog = nullptr;
-    if (!WaitUntil(20000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }
@@ -97,7 +89,8 @@ TEST(VantroGui, OperatorSession) {
     station.Set("MPSet.ini", "InitMod", "Console", "0");
     station.Set("MPSet.ini", "ReInstall", "ReInstallDelay", "3000");
     station.Prepare();
-    Session session{&station, ""};
+    Session session;
+    session.station = &station;
     VantroRun run = station.Run(90000, Drive, &session);
     EXPECT_EQ("", session.failures);
     ASSERT_TRUE(run.ended);

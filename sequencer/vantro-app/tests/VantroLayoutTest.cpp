@@ -46,11 +46,8 @@ struct Measured {
 
 void Measure(DWORD processId, void* context) {
     auto& m = *static_cast<Measured*>(context);
-    HWND dialog = nullptr;
-    if (!WaitUntil(20000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
+    if (!dialog) {
         m.failures += "no dialog in MP Mode\n";
         return;
     }

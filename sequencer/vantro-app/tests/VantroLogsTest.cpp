@@ -12,9 +12,7 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using station_text::Contains;
 
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;

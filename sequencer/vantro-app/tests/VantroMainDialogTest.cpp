@@ -43,16 +43,6 @@ VantroStation GuiStation(const std::string& name) {
     return station;
 }
 
-// The main dialog once it shows status, or null.
-HWND WaitForMainDialog(DWORD processId, const char* status) {
-    HWND dialog = nullptr;
-    WaitUntil(20000, [&] {
-        dialog = FindProcessDialog(processId, "Vantro");
-        return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == status;
-    });
-    return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == status ? dialog : nullptr;
-}
-
 bool HasSpecImage(HWND dialog) {
     return SendMessageA(GetDlgItem(dialog, 1072), STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
 }

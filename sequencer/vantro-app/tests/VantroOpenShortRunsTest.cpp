@@ -19,16 +19,8 @@ using test_support::SeenBox;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-size_t CountOf(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using station_text::Contains;
+using station_text::CountOf;
 
 // A table of width x height value rows, one per Y line.
 std::string Table(int width, int height, int table) {
@@ -74,19 +66,11 @@ std::string WriteStep(const std::string& file, const std::string& text) {
 }
 
 VantroStation OpenShortStation(const std::string& name, const char* steps[], int count) {
-    VantroStation station(name);
-    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
-    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    VantroStation station = VantroStation::ConsoleRun(name, std::vector<std::string>(steps, steps + count));
     station.Set("MPSet.ini", "UptFirmInfo", "DeviceChangeTimeout", "1000");
     station.Set("MPSet.ini", "OpenShort", "MutualTestTimeout", "20000");
     station.Set("MPSet.ini", "OpenShort", "SelfTestTimeout", "20000");
     station.Set("config.ini", "OpenShort", "OpenShortCmd", "dev\\Halvorn.exe");
-    station.Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(count));
-    station.Set("config.ini", "Item0", "OperationNO", std::to_string(count));
-    for (int i = 0; i < count; ++i) {
-        station.Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
-        station.Set("config.ini", "Item0", "Operation" + std::to_string(i + 1), steps[i]);
-    }
     return station;
 }
 
@@ -246,13 +230,7 @@ std::string OneNgMutualFile() {
     return s;
 }
 
-struct MapSession {
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
-};
+struct MapSession : DriveFailures {};
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
     POINT point{x, y};
@@ -265,11 +243,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 void DriveMapRun(DWORD processId, void* context) {
     auto& s = *static_cast<MapSession*>(context);
-    HWND dialog = nullptr;
-    if (!WaitUntil(20000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }
@@ -337,10 +312,9 @@ TEST(VantroOpenShortRuns, UniformityOnTheMutualResult) {
     station.Set("config.ini", "Uniformity", "UniformityCmd", "dev\\Uniformity.exe");
     station.Prepare();
     CopyHalvorn(station);
-    ASSERT_TRUE(station.CopyTool("standins\\Uniformity.exe", "Uniformity.exe"));
+    ASSERT_TRUE(station.StandIn("Uniformity.exe", "exit 91\n"));
     station.WriteFile("dev\\Halvorn.script",
                       WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
-    station.WriteFile("dev\\Uniformity.script", "exit 91\n");
     VantroRun run = station.Run(90000);
     ASSERT_TRUE(run.ended);
     const std::string results = station.Read("TestLogs\\OperationResult.csv");
@@ -440,8 +414,7 @@ TEST(VantroOpenShortRuns, HardCalibrationRepeatsOnce) {
     station.Set("config.ini", "HardCalibration", "Command", "dev\\ReCalibrate.exe");
     station.Prepare();
     CopyHalvorn(station);
-    ASSERT_TRUE(station.CopyTool("standins\\ReCalibrate.exe", "ReCalibrate.exe"));
-    station.WriteFile("dev\\ReCalibrate.script", "exit 0\n");
+    ASSERT_TRUE(station.StandIn("ReCalibrate.exe", "exit 0\n"));
     station.WriteFile("dev\\Halvorn.script", "exit -6\n");
     VantroRun run = station.Run(90000);
     ASSERT_TRUE(run.ended);
@@ -475,12 +448,11 @@ TEST(VantroOpenShortRuns, MutualRepeatAfterSoftReset) {
     station.Set("config.ini", "SoftReset", "SoftResetCmd", "dev\\SoftReset.exe");
     station.Prepare();
     CopyHalvorn(station);
-    ASSERT_TRUE(station.CopyTool("standins\\SoftReset.exe", "SoftReset.exe"));
+    ASSERT_TRUE(station.StandIn("SoftReset.exe", "unplug\nwait 300\nplug\nexit 0\n"));
     station.WriteFile("dev\\Halvorn.1.script",
                       WriteStep("TestLogs\\2D_Mutual.csv", OneNgMutualFile()) + "exit -1\n");
     station.WriteFile("dev\\Halvorn.2.script",
                       WriteStep("TestLogs\\2D_Mutual.csv", MutualFile("Width,2,")) + "exit 0\n");
-    station.WriteFile("dev\\SoftReset.script", "unplug\nwait 300\nplug\nexit 0\n");
     StartedVantro vantro;
     VantroRun run = station.Run(90000, KeepProcessId, &vantro);
     ASSERT_TRUE(run.ended);

@@ -17,9 +17,7 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using station_text::Contains;
 
 std::string DemoFile(const std::string& name) {
     std::ifstream in(std::string(SUITE_TEST_DATA_DIR) + "\\" + name, std::ios::binary);
@@ -28,24 +26,11 @@ std::string DemoFile(const std::string& name) {
     return text.str();
 }
 
-void SetSteps(VantroStation& station, int item, const std::vector<std::string>& steps) {
-    const std::string section = "Item" + std::to_string(item);
-    station.Set("config.ini", section, "OperationNO", std::to_string(steps.size()));
-    for (size_t i = 0; i < steps.size(); ++i)
-        station.Set("config.ini", section, "Operation" + std::to_string(i + 1), steps[i]);
-}
-
 // The demo station with these steps offered and in setting 0.
 VantroStation PanelStation(const std::string& name, const std::vector<std::string>& steps) {
-    VantroStation station(name);
-    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
-    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    VantroStation station = VantroStation::ConsoleRun(name, steps);
     station.Set("MPSet.ini", "HardCalibration", "CalibTimeout", "20000");
     station.Set("config.ini", "HardCalibration", "Command", "dev\\ReCalibrate.exe");
-    station.Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(steps.size()));
-    for (size_t i = 0; i < steps.size(); ++i)
-        station.Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
-    SetSteps(station, 0, steps);
     return station;
 }
 
@@ -78,8 +63,7 @@ Outcome RunStation(VantroStation& station) {
 TEST(VantroPanelOperationsRuns, HasCalibration) {
     VantroStation station = PanelStation("panel-has-calibration", {"HasCalibration"});
     station.Prepare();
-    ASSERT_TRUE(station.CopyTool("standins\\ReCalibrate.exe", "ReCalibrate.exe"));
-    station.WriteFile("dev\\ReCalibrate.script", "exit 0\n");
+    ASSERT_TRUE(station.StandIn("ReCalibrate.exe", "exit 0\n"));
     Outcome o = RunStation(station);
     ASSERT_TRUE(o.run.ended);
     EXPECT_EQ(0u, o.run.exitCode) << o.results;
@@ -172,7 +156,7 @@ TEST(VantroPanelOperationsRuns, OnlineSetParmNotCalibrated) {
 
 TEST(VantroPanelOperationsRuns, FerritSwitchesToTheMountedSensorsSetting) {
     VantroStation station = PanelStation("panel-ferrit", {"Ferrit", "HasCalibration"});
-    SetSteps(station, 0, {"Ferrit"});
+    station.SetSteps(0, {"Ferrit"});
     // Settings 1 to 3 as the demo's setting 1, setting 3 running HasCalibration.
     const std::string demo = DemoFile("config.ini");
     const size_t start = demo.find("[Item1]");
@@ -188,9 +172,9 @@ TEST(VantroPanelOperationsRuns, FerritSwitchesToTheMountedSensorsSetting) {
         for (int item : {2, 3})
             station.Set("config.ini", "Item" + std::to_string(item), line.substr(0, eq), line.substr(eq + 1));
     }
-    SetSteps(station, 1, {"HasCalibration"});
-    SetSteps(station, 2, {"HasCalibration"});
-    SetSteps(station, 3, {"HasCalibration"});
+    station.SetSteps(1, {"HasCalibration"});
+    station.SetSteps(2, {"HasCalibration"});
+    station.SetSteps(3, {"HasCalibration"});
     station.Set("MPSet.ini", "ITO", "ItemNO", "4");
     const char* names[] = {"Demo", "Alpha", "Beta", "Gamma"};
     for (int i = 0; i < 4; ++i) {
@@ -222,8 +206,7 @@ VantroStation TenFingerStation(const std::string& name, const std::string& scrip
     station.Set("config.ini", "TenFingersTest", "TenFingersTestCmd", "dev\\TenFinger.exe");
     station.Prepare();
     station.WriteFile("tenfinger.ini", "[Touch]\r\nTestTime=1000\r\nPassFinger=7\r\nReportRate=100\r\n");
-    EXPECT_TRUE(station.CopyTool("standins\\TenFinger.exe", "TenFinger.exe"));
-    station.WriteFile("dev\\TenFinger.script", script);
+    EXPECT_TRUE(station.StandIn("TenFinger.exe", script));
     return station;
 }
 
@@ -253,10 +236,7 @@ VantroStation BarcodeStation(const std::string& name, const char* length) {
     VantroStation station = PanelStation(name, {"ScanBarcode"});
     station.Set("config.ini", "ScanBarCode", "ScanBarCodeCmd", "dev\\BarcodeScanner.exe");
     station.Prepare();
-    station.WriteFile("barcode.ini", std::string("[ScanBarcode]\r\nBarcodeLength=") + length +
-                                         "\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
-    EXPECT_TRUE(station.CopyTool("standins\\BarcodeScanner.exe", "BarcodeScanner.exe"));
-    station.WriteFile("dev\\BarcodeScanner.script", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
+    EXPECT_TRUE(station.BarcodeScannerReading(length));
     return station;
 }
 
@@ -282,8 +262,7 @@ VantroStation GannickStation(const std::string& name, const std::string& script)
     VantroStation station = PanelStation(name, {"Gannick"});
     station.Set("config.ini", "Gannick", "GannickCmd", "dev\\Gannick.exe");
     station.Prepare();
-    EXPECT_TRUE(station.CopyTool("standins\\Gannick.exe", "Gannick.exe"));
-    station.WriteFile("dev\\Gannick.script", script);
+    EXPECT_TRUE(station.StandIn("Gannick.exe", script));
     return station;
 }
 
@@ -325,8 +304,7 @@ TEST(VantroPanelOperationsRuns, I2cPinReport) {
     station.Set("config.ini", "I2CTest", "I2CTestCmd", "dev\\I2CTest.exe");
     station.SetPanel("device_type", "6");
     station.Prepare();
-    ASSERT_TRUE(station.CopyTool("standins\\I2CTest.exe", "I2CTest.exe"));
-    station.WriteFile("dev\\I2CTest.script", "exit 33280\n");
+    ASSERT_TRUE(station.StandIn("I2CTest.exe", "exit 33280\n"));
     Outcome o = RunStation(station);
     ASSERT_TRUE(o.run.ended);
     EXPECT_EQ(0xFFFFFFFFu, o.run.exitCode);
@@ -341,14 +319,11 @@ TEST(VantroPanelOperationsRuns, ScannedBarcodeReachesTheDrawingProgram) {
     station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestCmd", "dev\\Vuza.exe");
     station.Set("config.ini", "VuzaLinearTest", "VuzaLinearTestIni", "vuza.ini");
     station.Prepare();
-    station.WriteFile("barcode.ini",
-                      "[ScanBarcode]\r\nBarcodeLength=10\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
+    ASSERT_TRUE(station.BarcodeScannerReading("10"));
     station.WriteFile("vuza.ini", "[Time]\r\nvalue=0\r\n[TrcTime]\r\nvalue=0\r\n[PaintTime]\r\nvalue=0\r\n"
                                   "[AccuracyTime]\r\ntestvalue=4\r\n[AutoMode]\r\nInitialMode=9\r\n"
                                   "[ScanBarcode]\r\nBarcode=old\r\n");
-    ASSERT_TRUE(station.CopyTool("standins\\BarcodeScanner.exe", "BarcodeScanner.exe"));
     ASSERT_TRUE(station.CopyTool("standins\\MultiLine.exe", "Vuza.exe"));
-    station.WriteFile("dev\\BarcodeScanner.script", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
     station.WriteFile("dev\\Vuza.script", "wait 500\nwrite LinearResult.txt Result=1\\n\nwait forever\n");
     Outcome o = RunStation(station);
     ASSERT_TRUE(o.run.ended);

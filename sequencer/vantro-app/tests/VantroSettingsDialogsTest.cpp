@@ -64,14 +64,9 @@ std::vector<std::string> Replaced(std::vector<std::string> lines, const std::str
     return lines;
 }
 
-struct Session {
-    std::string failures;
+struct Session : DriveFailures {
     std::vector<std::string> checkpoints;  // files read between steps
     VantroStation* station = nullptr;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
 };
 
 HWND WaitForDialogOf(DWORD processId, const char* caption) {
@@ -89,11 +84,7 @@ bool WaitGone(HWND window) {
 
 // The main dialog in Engineer mode, or null.
 HWND EngineerDialog(DWORD processId, Session& s) {
-    HWND dialog = nullptr;
-    WaitUntil(20000, [&] {
-        dialog = FindProcessDialog(processId, "Vantro");
-        return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-    });
+    HWND dialog = WaitForMainDialog(processId, "MP Mode");
     if (!dialog || !PressModeKeyAndAnswer(processId, dialog, 'E', "1234")) {
         s.Check(false, "no Engineer mode");
         return nullptr;

@@ -112,6 +112,28 @@ void VantroStation::WriteFile(const std::string& name, const std::string& bytes)
     out << bytes;
 }
 
+void VantroStation::OfferSteps(const std::vector<std::string>& steps) {
+    Set("MPSet.ini", "OperationList", "OperationNO", std::to_string(steps.size()));
+    for (size_t i = 0; i < steps.size(); ++i)
+        Set("MPSet.ini", "OperationList", "Operation" + std::to_string(i + 1), steps[i]);
+}
+
+void VantroStation::SetSteps(int item, const std::vector<std::string>& steps) {
+    const std::string section = "Item" + std::to_string(item);
+    Set("config.ini", section, "OperationNO", std::to_string(steps.size()));
+    for (size_t i = 0; i < steps.size(); ++i)
+        Set("config.ini", section, "Operation" + std::to_string(i + 1), steps[i]);
+}
+
+VantroStation VantroStation::ConsoleRun(const std::string& name, const std::vector<std::string>& steps) {
+    VantroStation station(name);
+    station.Set("MPSet.ini", "InitMod", "showConslResult", "0");
+    station.Set("MPSet.ini", "General", "FixLogPath", "1");
+    station.OfferSteps(steps);
+    station.SetSteps(0, steps);
+    return station;
+}
+
 void VantroStation::SetPanel(const std::string& key, const std::string& value) {
     panelKeys_ += key + "=" + value + "\n";
 }
@@ -123,6 +145,18 @@ bool VantroStation::CopyTool(const std::string& program, const std::string& name
         copied =
             CopyFileA((bin + library).c_str(), Path(std::string("dev\\") + library).c_str(), FALSE) && copied;
     return copied;
+}
+
+bool VantroStation::StandIn(const std::string& tool, const std::string& script) const {
+    const bool copied = CopyTool("standins\\" + tool, tool);
+    WriteFile("dev\\" + tool.substr(0, tool.rfind('.')) + ".script", script);
+    return copied;
+}
+
+bool VantroStation::BarcodeScannerReading(const std::string& length) const {
+    WriteFile("barcode.ini",
+              "[ScanBarcode]\r\nBarcodeLength=" + length + "\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
+    return StandIn("BarcodeScanner.exe", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
 }
 
 void VantroStation::Prepare(bool plugged) {

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
 struct VantroRun {
     DWORD exitCode = 0;
@@ -25,6 +27,12 @@ public:
     void Set(const std::string& file, const std::string& section, const std::string& key,
              const std::string& value);
     void Remove(const std::string& file, const std::string& section, const std::string& key);
+    // [OperationList] offers steps, and setting item runs steps.
+    void OfferSteps(const std::vector<std::string>& steps);
+    void SetSteps(int item, const std::vector<std::string>& steps);
+    // A station for console runs (no result window, logs in fixed folders)
+    // that offers steps and runs them in setting 0.
+    static VantroStation ConsoleRun(const std::string& name, const std::vector<std::string>& steps);
     // A key of the simulated panel's description, over the demo's.
     void SetPanel(const std::string& key, const std::string& value);
     // Writes the files, the panel (plugged unless told) and dev\ with the tools.
@@ -33,6 +41,12 @@ public:
     // "standins\\Gannick.exe") copied as dev\<name>, with Portaq.dll and
     // Pelliton.dll beside it.  False when a copy failed.
     bool CopyTool(const std::string& program, const std::string& name) const;
+    // After Prepare: the stand-in copied as dev\<tool> ("Gannick.exe") by
+    // CopyTool, playing script (dev\Gannick.script).  False when a copy failed.
+    bool StandIn(const std::string& tool, const std::string& script) const;
+    // After Prepare: the stand-in as the barcode scanner, reading "SN-0042",
+    // and barcode.ini asking for a serial of length characters.
+    bool BarcodeScannerReading(const std::string& length) const;
 
     // Starts Vantro.exe; onStarted runs with its process id while it runs.
     VantroRun Run(DWORD timeoutMs, void (*onStarted)(DWORD processId, void* context) = nullptr,
@@ -52,3 +66,16 @@ private:
 
 // Top-level dialogs (#32770) of the process.
 HWND FindProcessDialog(DWORD processId, const char* caption);
+
+// Checks of the texts the station's files hold.
+namespace station_text {
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+inline size_t CountOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+}  // namespace station_text

@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <atomic>
 #include <memory>
 #include <string>
@@ -17,6 +15,7 @@
 
 #include "VantroDialogReader.h"
 #include "VantroStation.h"
+#include "test_support/ProcessFinder.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
 
@@ -42,21 +41,6 @@ std::string TracePassUpToItsVerdict() {
 
 const char kEscOnceFullScreen[] = "screen 1920 1080\nmode post\nwait-canvas 10000\nkey Esc\n";
 
-// The first running process of that image name whose parent is parent.
-DWORD ChildNamed(DWORD parent, const char* name) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    DWORD found = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, name) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
-}
-
 // Trelliq.exe as the drawing step starts it: found among Vantro's children
 // and held, so that its end is seen even after Vantro has gone.
 class TrelliqWatch {
@@ -71,7 +55,7 @@ public:
     void Start(DWORD vantro) {
         thread_ = std::thread([this, vantro] {
             while (!stop_ && !process_) {
-                if (DWORD pid = ChildNamed(vantro, "Trelliq.exe"))
+                if (DWORD pid = test_support::FindProcess("Trelliq.exe", vantro))
                     process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
                 Sleep(50);
             }
@@ -151,10 +135,7 @@ TEST_P(VantroTraceRoad, DrawingStepWithTheRealTrelliq) {
     station.Set("config.ini", "LinearTest", "LinearTestCmd", "Trelliq.exe");
     station.Set("config.ini", "LinearTest", "LinearTestIni", "LinearConfig.ini");
     station.Prepare();
-    station.WriteFile("barcode.ini",
-                      "[ScanBarcode]\r\nBarcodeLength=7\r\nTimeout=3\r\nBcdAuto=1\r\nBcdManu=0\r\n");
-    ASSERT_TRUE(station.CopyTool("standins\\BarcodeScanner.exe", "BarcodeScanner.exe"));
-    station.WriteFile("dev\\BarcodeScanner.script", "write barcode.txt PASS\\r\\nSN-0042\nexit 0\n");
+    ASSERT_TRUE(station.BarcodeScannerReading("7"));
     // Trelliq on the demo station's configuration: auto mode, its JPEG in TestLogs.
     std::string linear = DemoFile("station\\LinearConfig.ini");
     const std::string trcTime = "[TrcTime]\nvalue=20\n";
@@ -234,23 +215,15 @@ INSTANTIATE_TEST_SUITE_P(
 // The demo's Drawing setting in GUI mode, as an engineer runs it: Engineer
 // mode, "Drawing" chosen, TEST; the trace is drawn, the accuracy test left
 // with Esc.
-struct DrawingSession {
-    VantroStation* station;
-    std::string failures;
-    void Check(bool ok, const std::string& what) {
-        if (!ok)
-            failures += what + "\n";
-    }
+struct DrawingSession : DriveFailures {
+    VantroStation* station = nullptr;
 };
 
 void RunTheDrawingSetting(DWORD processId, void* context) {
     auto& s = *static_cast<DrawingSession*>(context);
     const std::string folder = s.station->Folder();
-    HWND dialog = nullptr;
-    if (!WaitUntil(30000, [&] {
-            dialog = FindProcessDialog(processId, "Vantro");
-            return dialog && IsWindowVisible(dialog) && DialogText(dialog, 1025) == "MP Mode";
-        })) {
+    HWND dialog = WaitForMainDialog(processId, "MP Mode", 30000);
+    if (!dialog) {
         s.Check(false, "no dialog in MP Mode");
         return;
     }
@@ -263,8 +236,9 @@ void RunTheDrawingSetting(DWORD processId, void* context) {
     std::unique_ptr<test_support::Program> trace = StartDriver(folder, "trace.txt");
     s.Check(ClickIfEnabled(dialog, 1000), "TEST enabled");
     DWORD first = 0;
-    s.Check(WaitUntil(60000, [&] { return (first = ChildNamed(processId, "Trelliq.exe")) != 0; }),
-            "Trelliq started for the TraceTest");
+    s.Check(
+        WaitUntil(60000, [&] { return (first = test_support::FindProcess("Trelliq.exe", processId)) != 0; }),
+        "Trelliq started for the TraceTest");
     HANDLE firstTrelliq = OpenProcess(SYNCHRONIZE, FALSE, first);
     s.Check(trace->Wait(120000), "trace played");
     // The accuracy test's Trelliq is the next one: the driver must not find the first.
@@ -303,7 +277,8 @@ TEST(VantroDrawingSetting, GuiRunPassesTheTraceAndFailsTheAccuracyTestLeftWithEs
     ASSERT_FALSE(trace.empty());
     station.WriteFile("trace.txt", trace);
     station.WriteFile("esc.txt", kEscOnceFullScreen);
-    DrawingSession session{&station, ""};
+    DrawingSession session;
+    session.station = &station;
     const VantroRun run = station.Run(300000, RunTheDrawingSetting, &session);
     EXPECT_EQ("", session.failures);
     ASSERT_TRUE(run.ended);

@@ -137,7 +137,11 @@ TEST_F(InputDriveProgramTest, AWrongScreenOrAnUnknownStepEndsWithTwoBeforeAnyInp
     StartTarget();
     ProgramRun run = Drive("tap 5 5\nscreen 1024 768\n");
     EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.err.find("line 2: the script is for 1024x768")) << run.err;
+    EXPECT_EQ("line 2: the script is for 1024x768, the desktop is " +
+                  std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
+                  std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "\r\n",
+              run.err);
+    EXPECT_EQ("", run.out);
     run = Drive("tap 5 5\nwiggle 3\n");
     EXPECT_EQ(2u, run.exitCode);
     EXPECT_EQ("line 2: unknown step \"wiggle\"\r\n", run.err);

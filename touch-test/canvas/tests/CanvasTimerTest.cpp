@@ -58,6 +58,10 @@ TEST_F(LinearTimeoutTest, WhicheverTimerEndsTheTestItIsWrittenOnce) {
     StartLinear(TestKind::LinearOrdered);
     run.tenthsCountdown = 1.0f;  // the tenths reach 0 first
     AdvanceMs(1000);
+    EXPECT_EQ(2, Model().state.result);
+    EXPECT_EQ(0, run.running);
+    EXPECT_EQ(0, Model().state.touchDown);
+    EXPECT_EQ(TRACE_CELL_OUTSIDE, Model().state.traceMap->Cell(300, 100));
     EXPECT_EQ((Journal{"screenshot", "write 2"}), Outputs());
     EXPECT_TRUE(window.active.empty());
     // Ticks already queued when the test ended change nothing, even past the time.

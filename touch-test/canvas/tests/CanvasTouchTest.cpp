@@ -19,8 +19,11 @@ TEST_F(CanvasTouchTest, OutsideARunTouchesOnlyCaptureAndMoveTheCursor) {
     Model();
     journal.clear();
     Model().OnLeftButtonDown(100, 100);
+    Model().state.graph.cursor = GraphCursor{50, 60, 1};
     Model().OnMouseMove(300, 200);
     EXPECT_EQ(0, Model().state.graph.cursor.x);
+    EXPECT_EQ(0, Model().state.graph.cursor.y);
+    EXPECT_EQ(0, Model().state.graph.cursor.down);
     Model().OnLeftButtonUp(300, 200);
     EXPECT_EQ((Journal{"capture", "release"}), journal);
     EXPECT_TRUE(Points().empty());
@@ -28,6 +31,7 @@ TEST_F(CanvasTouchTest, OutsideARunTouchesOnlyCaptureAndMoveTheCursor) {
     // In full screen but not running: the cursor follows, lifted.
     EnterFullScreen();
     run.running = 0;
+    Model().state.graph.cursor = GraphCursor{50, 60, 1};
     Model().OnMouseMove(300, 200);
     EXPECT_EQ(300, Model().state.graph.cursor.x);
     EXPECT_EQ(200, Model().state.graph.cursor.y);
@@ -218,8 +222,14 @@ TEST_F(CanvasTouchTest, TheArmedLogTakesDownsAndCountedMovesNeverUps) {
     Model().OnMouseMove(110, 100);
     Model().OnLeftButtonUp(120, 100);
     EXPECT_EQ((Journal{"log 100 100", "log 110 100"}), Entries("log"));
+    // Either switch off: nothing more is logged.
     config.Cursor.check_log_cursor = 0;
     Model().OnLeftButtonDown(130, 100);
+    Model().OnMouseMove(140, 100);
+    config.Cursor.check_log_cursor = 1;
+    run.logArmed = 0;
+    Model().OnMouseMove(150, 100);
+    Model().OnLeftButtonDown(160, 100);
     EXPECT_EQ(2u, Entries("log").size());
 }
 

@@ -1,5 +1,7 @@
 #include "GraphObject.h"
 
+#include <stdint.h>
+
 #include <mutex>
 
 #include "CanvasResource.h"
@@ -172,6 +174,14 @@ void CGraphObject::TakeMergedMoves(POINT client) {
     for (int i = 1; i < count; ++i)
         if (history[i].x == last.x && history[i].y == last.y && history[i].time == last.time)
             found = i;
+    // A button press or release where the cursor stands adds no position of
+    // its own: the cursor stood where the newest position at its point, not
+    // later than it, put it.  Without this the moves merged right after a
+    // touch-down were lost.
+    for (int i = 1; i < count && found < 0; ++i)
+        if (history[i].x == last.x && history[i].y == last.y &&
+            static_cast<int32_t>(last.time - history[i].time) >= 0)
+            found = i;
     // Oldest first; the position taken last and the one now are handled already.
     for (int i = found - 1; i >= 1; --i) {
         POINT p{history[i].x, history[i].y};
@@ -280,6 +290,13 @@ void CGraphObject::RebuildBitmap(int w, int h) {
     bitmapHeight_ = h;
     // A paint draws only its invalid part: the new bitmap needs a whole one.
     InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+SIZE CGraphObject::BitmapSize() const {
+    SIZE size{0, 0};
+    if (!bitmap_.GetSize(&size))
+        size = SIZE{0, 0};
+    return size;
 }
 
 void CGraphObject::TrackContextMenu(int x, int y, bool fullScreenChecked) {

@@ -32,6 +32,8 @@ public:
     void SetUpAfterCreation();
 
     CanvasModel& Model() { return model_; }
+    // The memory bitmap's size as GDI has it; 0 x 0 without one.
+    SIZE BitmapSize() const;
     ResultOutputs& Outputs() { return outputs_; }
 
 protected:

@@ -8,6 +8,13 @@ using test_support::OnDisk;
 
 namespace {
 
+// The check boxes both pages hold.
+void EditCheckBoxes(TouchTestConfig& c) {
+    c.Cursor.check_cursor = 0;
+    c.Cursor.check_log_cursor = 1;
+    c.Phase3.check_phase3 = 0;
+}
+
 void EditConstrainI(TouchTestConfig& c) {
     c.Time.value = 4;
     c.PaintTime.value = 5;
@@ -19,9 +26,7 @@ void EditConstrainI(TouchTestConfig& c) {
     c.Continuance.X = 10;
     c.Continuance.Y = 11;
     c.CANVAS.check_canvas = 0;
-    c.Cursor.check_cursor = 0;
-    c.Cursor.check_log_cursor = 1;
-    c.Phase3.check_phase3 = 0;
+    EditCheckBoxes(c);
     c.Sensitivity.width = 12;
     c.Sensitivity.speed = 13;
     c.Sensitivity.speed_error = 14;  // not the page's: never written
@@ -44,9 +49,7 @@ void EditConstrainII(TouchTestConfig& c) {
     c.TrcTime.value = 10;
     c.Limit.points = 11;
     c.Dot.radius = 12;
-    c.Cursor.check_cursor = 0;
-    c.Cursor.check_log_cursor = 1;
-    c.Phase3.check_phase3 = 0;
+    EditCheckBoxes(c);
 }
 
 // A grid with progress, so that a rebuild shows.

@@ -214,6 +214,19 @@ TEST_F(TestScreensTest, LinearScreensColourByTheirOwnOrderAndPassOnlyOnAPass) {
     painter.ops.clear();
     DrawLinearUnorderedScreen(painter, graph, config, in);
     EXPECT_TRUE(Has("PASS"));
+
+    // Every line done: "PASS" still waits for the run's own verdict, on either screen.
+    int done[kSegmentCount] = {1, 1, 1, 1, 1, 1};
+    in.segmentFlags = done;
+    using Screen = void (*)(Painter&, const C2DLineGraph&, const TouchTestConfig&, const ScreenInputs&);
+    for (Screen screen : {DrawLinearOrderedScreen, DrawLinearUnorderedScreen})
+        for (int result : {0, 1, 2}) {
+            in.result = result;
+            painter.ops.clear();
+            screen(painter, graph, config, in);
+            EXPECT_EQ(result == 1, Has("PASS")) << result;
+            EXPECT_EQ(result == 2, Has("NG")) << result;
+        }
 }
 
 TEST_F(TestScreensTest, PaintJoinsThePointsOfEachStroke) {
