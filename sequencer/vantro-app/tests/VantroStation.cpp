@@ -110,6 +110,9 @@ void VantroStation::Set(const std::string& file, const std::string& section, con
 void VantroStation::WriteFile(const std::string& name, const std::string& bytes) const {
     std::ofstream out(Path(name), std::ios::binary);
     out << bytes;
+    out.close();
+    // A station file that did not land would make the run test something else.
+    ASSERT_FALSE(out.fail()) << "cannot write " << Path(name);
 }
 
 void VantroStation::OfferSteps(const std::vector<std::string>& steps) {
