@@ -3,6 +3,7 @@
 #include "pelliton/CsvParser.h"
 
 #include "pelliton/MainCodeId.h"
+#include "HexCells.h"
 #include "SharedCsvReader.h"
 #include "TextRules.h"
 
@@ -44,16 +45,6 @@ unsigned int readHex(const std::string& text) {
     return value;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 void CCsvParser::parseMainCodeID(unsigned char out[4], char* text) {
@@ -69,7 +60,7 @@ void CCsvParser::parseUSBDescID(unsigned char out[4], char* text) {
     ParserRemoveSpaceAndTab(text);
     int digits[8];
     for (int i = 0; i < 8; ++i) {
-        digits[i] = hexDigit(text[i]);
+        digits[i] = HexDigitValue(text[i]);
         if (digits[i] < 0)
             return;  // a short or non-hexadecimal id is no id (stops at the NUL)
     }

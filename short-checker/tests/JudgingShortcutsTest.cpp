@@ -9,21 +9,11 @@
 #include <limits>
 #include <vector>
 
+#include "FloatBits.h"
 #include "ShortJudging.h"
 
 namespace shorvik {
 namespace {
-
-float FloatFromBits(uint32_t bits) {
-    float value;
-    memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-struct Lcg {
-    uint32_t state;
-    uint32_t next() { return state = state * 1664525u + 1013904223u; }
-};
 
 // Every reference kind (positive, tiny, huge, zero, negative, infinite, NaN)
 // and limits of both signs; values near the reference, at the limit's edge,

@@ -13,26 +13,10 @@
 
 #include "BlockNodes.h"
 #include "CsvRounding.h"
+#include "FloatBits.h"
 
 namespace shorvik {
 namespace {
-
-uint32_t Bits(float value) {
-    uint32_t bits;
-    memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-float FromBits(uint32_t bits) {
-    float value;
-    memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-struct Lcg {
-    uint32_t state;
-    uint32_t next() { return state = state * 1664525u + 1013904223u; }
-};
 
 const float kInf = std::numeric_limits<float>::infinity();
 const float kNan = std::numeric_limits<float>::quiet_NaN();
@@ -110,8 +94,8 @@ TEST(RoundForCsv4, RandomBitPatternsRoundAsOneByOne) {
         for (float& value : group) {
             // Half arbitrary bits, half within the vector's range.
             const uint32_t bits = random.next();
-            value =
-                (bits & 1u) ? FromBits(bits) : FromBits((bits >> 1) % 0x48240000u) * ((bits & 2u) ? -1 : 1);
+            value = (bits & 1u) ? FloatFromBits(bits)
+                                : FloatFromBits((bits >> 1) % 0x48240000u) * ((bits & 2u) ? -1 : 1);
         }
         taken += RoundsLikeOneByOne(group, mismatch) ? 1 : 0;
     }
@@ -144,7 +128,7 @@ bool SameBytes(const Line& l, const Line& r) {
 // Awkward node values: NaNs of both signs and two payloads, infinities,
 // zeros, denormals, negatives, huge and ordinary products.
 float Awkward(Lcg& random) {
-    const float kinds[] = {kNan,   -kNan,  FromBits(0x7FC12345u),
+    const float kinds[] = {kNan,   -kNan,  FloatFromBits(0x7FC12345u),
                            kInf,   -kInf,  0.0f,
                            -0.0f,  1e-40f, -1e-40f,
                            1e-20f, -60.0f, 3e19f,
@@ -174,8 +158,8 @@ TEST(JudgeBlockNodes, SameResultsAsOneByOneOverAwkwardLines) {
                 MutualNode& node = line.nodes[k];
                 node.a = Awkward(random);
                 node.b = Awkward(random);
-                node.refOut = FromBits(random.next());  // overwritten unless bypassed
-                node.devOut = FromBits(random.next());
+                node.refOut = FloatFromBits(random.next());  // overwritten unless bypassed
+                node.devOut = FloatFromBits(random.next());
                 if (random.next() % 9 == 0)
                     line.status[k] = STATUS_BYPASSED;
                 else if (random.next() % 5 == 0)
