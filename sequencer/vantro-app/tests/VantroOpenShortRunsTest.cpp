@@ -270,7 +270,10 @@ void DriveMapRun(DWORD processId, void* context) {
         for (int row = 0; row < 3; ++row) {
             const int x = 40 + column * stepX, y = client.bottom - 30 - row * stepY;
             const COLORREF expected = column == 2 && row == 2 ? RGB(255, 0, 0) : RGB(0, 255, 0);
-            const COLORREF seen = ScreenPixel(map, x, y);
+            // The map paints after the posted messages are handled: give its
+            // paint time to reach the screen before judging the colour.
+            COLORREF seen = 0;
+            WaitUntil(5000, [&] { return (seen = ScreenPixel(map, x, y)) == expected; });
             s.Check(seen == expected, "node (" + std::to_string(column + 1) + "," + std::to_string(row + 1) +
                                           ") colour " + std::to_string(seen));
         }
