@@ -54,6 +54,32 @@ HWND WaitForFrame(DWORD processId) {
     return nullptr;
 }
 
+struct SeenWindows {
+    DWORD processId;
+    std::string text;
+};
+
+BOOL CALLBACK NoteWindowOf(HWND window, LPARAM context) {
+    auto& seen = *reinterpret_cast<SeenWindows*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == seen.processId) {
+        char name[64] = "", caption[128] = "";
+        GetClassNameA(window, name, sizeof name);
+        GetWindowTextA(window, caption, sizeof caption);
+        seen.text += std::string("[") + name + " '" + caption + "'] ";
+    }
+    return TRUE;
+}
+
+// What a process shows when its frame does not come: each top-level window's
+// class and caption (a box that stopped the start-up names itself here).
+std::string WindowsOf(DWORD processId) {
+    SeenWindows seen{processId, ""};
+    EnumWindows(NoteWindowOf, reinterpret_cast<LPARAM>(&seen));
+    return seen.text.empty() ? "no window" : seen.text;
+}
+
 bool WaitGone(HWND window) {
     for (int i = 0; i < 250 && IsWindow(window); ++i)
         Sleep(20);
@@ -155,8 +181,10 @@ TEST_F(TrelliqDialogsRunTest, TheBarsButtonsOpenTheDialogsAndTheirValuesReachThe
         if (!written)
             Sleep(50);
     }
-    EXPECT_TRUE(written);
-    ASSERT_NE(WaitForFrame(again.processId()), nullptr);
+    EXPECT_TRUE(written) << WindowsOf(again.processId());
+    ASSERT_NE(WaitForFrame(again.processId()), nullptr)
+        << WindowsOf(again.processId())
+        << (again.Wait(0) ? "; ended with " + std::to_string(again.ExitCode()) : "");
     ASSERT_EQ(Drive(again.processId(), "close\n").error, "");
     ASSERT_TRUE(again.Wait(20000));
     EXPECT_EQ(again.ExitCode(), 0u);
