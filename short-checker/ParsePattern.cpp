@@ -34,7 +34,7 @@ void setSize(int& size, const CsvFieldViews& cells) {
 
 // A node row with too few cells or coordinates off the grid is skipped, so a
 // file can never write outside the caller's grids.
-void storeNode(MutualReport& report, const CsvFieldViews& cells) {
+void storeNode(MutualReport& report, const CsvFieldViews& cells, bool dotDecimals) {
     if (cells.size() < 6)
         return;
     // The file counts from 1; taken in long long so that INT_MIN cannot wrap.
@@ -43,11 +43,11 @@ void storeNode(MutualReport& report, const CsvFieldViews& cells) {
     if (x < 0 || x >= SHORVIK_GRID_SIZE || y < 0 || y >= SHORVIK_GRID_SIZE)
         return;
     MutualNode& node = report.nodes[x][y];
-    node.a = static_cast<float>(CellDouble(cells[3].data()));
-    node.b = static_cast<float>(CellDouble(cells[4].data()));
-    report.values[x][y] = static_cast<float>(CellDouble(cells[5].data()));
+    node.a = CellFloat(cells[3].data(), dotDecimals);
+    node.b = CellFloat(cells[4].data(), dotDecimals);
+    report.values[x][y] = CellFloat(cells[5].data(), dotDecimals);
     if (cells.size() >= 7)
-        report.reference = static_cast<float>(CellDouble(cells[6].data()));
+        report.reference = CellFloat(cells[6].data(), dotDecimals);
 }
 
 }  // namespace
@@ -63,6 +63,7 @@ bool shorvik::ReadPatternFile(const char* path, MutualReport* report) {
             reader.setEnclosure('"', CsvFieldReader::MODE_OPTIONAL);
             reader.setSeparator(',');
             reader.setLineEnd('\n');
+            const bool dotDecimals = LocaleReadsDotDecimals();
             bool nodeMode = false;
             while (reader.hasMoreRows()) {
                 const CsvFieldViews& cells = reader.getCells();
@@ -76,7 +77,7 @@ bool shorvik::ReadPatternFile(const char* path, MutualReport* report) {
                 } else if (tag == "Node") {
                     nodeMode = true;
                 } else if (nodeMode && !tag.empty()) {
-                    storeNode(*report, cells);
+                    storeNode(*report, cells, dotDecimals);
                 }
             }
         }
