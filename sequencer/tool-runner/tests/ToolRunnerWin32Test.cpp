@@ -301,5 +301,24 @@ TEST(SystemFunctions, ConsoleKeepsARedirectedOutput) {
     EXPECT_EQ(ReadBytes("console.out"), "console created\r\n");
 }
 
+TEST(SystemFunctions, ConsolePrintReachesTheConsoleAtItsFlush) {
+    // Unbuffered, each character would be written on its own, one round trip
+    // to the console host each.
+    test_support::ProgramStart start;
+    start.application = BinFolder() + "\\vantro_console_child.exe";
+    start.commandLine = start.application + " rows console-rows.txt";
+    start.flags = DETACHED_PROCESS;
+    // An output that goes nowhere, which the console takes over (the demo's
+    // Vantro writes to /dev/null).
+    start.output = test_support::ProgramStart::kFile;
+    start.outputFile = "NUL";
+    std::remove("console-rows.txt");
+    test_support::Program child(start);
+    ASSERT_TRUE(child.started());
+    ASSERT_TRUE(child.Wait(20000));
+    EXPECT_EQ(child.ExitCode(), 0u);
+    EXPECT_EQ(ReadBytes("console-rows.txt"), "before flush: [   ]\nafter flush: [abc]\n");
+}
+
 }  // namespace
 }  // namespace vantro

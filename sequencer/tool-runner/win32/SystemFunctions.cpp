@@ -35,6 +35,8 @@ bool IsWindows64Bit() {
 }
 
 namespace {
+constexpr size_t kConsoleBufferSize = 4096;
+
 bool IsRedirected(DWORD which) {
     HANDLE handle = GetStdHandle(which);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
@@ -52,8 +54,12 @@ bool CreateConsoleWithoutClose() {
         return false;
     // The console exists from here on: an output that cannot be bound to it
     // (Wine's CONOUT$ may refuse) loses only the console texts, not the run.
-    if (!outputRedirected)
-        std::freopen("CONOUT$", "w", stdout);
+    // The C runtime leaves a console stream unbuffered and writes it a
+    // character at a time, each character a round trip to the console host
+    // (about half a millisecond under Wine).  With a buffer each print, which
+    // the console output flushes, reaches the console in one write.
+    if (!outputRedirected && std::freopen("CONOUT$", "w", stdout))
+        std::setvbuf(stdout, nullptr, _IOFBF, kConsoleBufferSize);
     HWND console = GetConsoleWindow();
     if (console) {
         HMENU menu = GetSystemMenu(console, FALSE);

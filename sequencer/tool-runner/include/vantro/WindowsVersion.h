@@ -13,7 +13,8 @@ int WindowsVersionClassOf(unsigned major, unsigned minor, unsigned build);
 int GetWindowsVersionClass();
 bool IsWindows64Bit();
 // A console whose close command is removed, so closing it cannot end the
-// program.  Standard output already going to a file or pipe stays there.
+// program.  Standard output already going to a file or pipe stays there;
+// bound to the console, it is buffered, so a print shows at its flush.
 bool CreateConsoleWithoutClose();
 #endif
 
