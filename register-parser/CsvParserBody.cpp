@@ -201,7 +201,8 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
         }
         const std::string_view first = at(0);  // valid until the next row is read
 
-        if (startsWith(first, "////")) {
+        const bool slashes = !first.empty() && first[0] == '/';  // most rows are registers
+        if (slashes && startsWith(first, "////")) {
             const std::string_view rest = first.substr(4);
             PellitonCopyBounded(groupName, sizeof groupName - 1, rest);
             groupKind = startsWith(rest, "DefineTable")  ? GROUP_DEFINE_TABLE
@@ -209,7 +210,7 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
                                                          : GROUP_ORDINARY;
             continue;
         }
-        if (startsWith(first, "///") && count > 0) {
+        if (slashes && startsWith(first, "///") && count > 0) {
             char* description = registers[count - 1].description;
             const size_t room = sizeof registers[count - 1].description - 1;
             std::string text = description;

@@ -129,24 +129,37 @@ std::string CsvRowReader::CsvReadLine() {
 
 namespace {
 
-// Appends the cells of one row with the capacity test inline (the vector's
-// emplace_back is a call per cell): the list is opened to 16 cells, grown by
-// doubling, and cut to the cells found at the end, so only a row's own cells
-// are ever initialised.
+// Gathers the cells of one row in a local list and hands them to the row's
+// list in one step: the vector's emplace_back is a call per cell.
 class CellAppender {
 public:
-    explicit CellAppender(CsvCells& cells) : cells_(cells) { cells_.resize(16); }
-    ~CellAppender() { cells_.resize(count_); }
+    explicit CellAppender(CsvCells& cells) : cells_(cells) {}
+    ~CellAppender() { Flush(); }
     CellAppender(const CellAppender&) = delete;
     CellAppender& operator=(const CellAppender&) = delete;
     void Add(const char* text, size_t length) {
-        if (count_ == cells_.size())
-            cells_.resize(count_ * 2);
-        cells_[count_++] = std::string_view(text, length);
+        if (count_ == kRoom)
+            Flush();
+        pieces_[count_++] = Piece{text, length};
     }
 
 private:
+    struct Piece {
+        const char* text;
+        size_t length;
+    };
+    static const size_t kRoom = 32;
+
+    void Flush() {
+        const size_t at = cells_.size();
+        cells_.resize(at + count_);
+        for (size_t i = 0; i < count_; ++i)
+            cells_[at + i] = std::string_view(pieces_[i].text, pieces_[i].length);
+        count_ = 0;
+    }
+
     CsvCells& cells_;
+    Piece pieces_[kRoom];  // not initialised: only the first count_ are read
     size_t count_ = 0;
 };
 
