@@ -185,16 +185,20 @@ size_t CsvRowReader::SplitPlain(std::string_view line, CsvCells& cells) const {
     const __m128i lineEnds = _mm_set1_epi8(lineEnd);
     for (; i + 16 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        unsigned int hits = static_cast<unsigned int>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, separators), _mm_cmpeq_epi8(bytes, lineEnds))));
+        const unsigned int ends =
+            static_cast<unsigned int>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineEnds)));
+        unsigned int hits =
+            static_cast<unsigned int>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, separators))) | ends;
+        if (ends != 0)
+            hits &= (ends ^ (ends - 1));  // up to the first line end, which ends the last cell
         while (hits != 0) {
             const size_t at = i + static_cast<size_t>(__builtin_ctz(hits));
             hits &= hits - 1;
             cell.Add(text + start, at - start);
             start = at + 1;
-            if (text[at] == lineEnd)
-                return start;
         }
+        if (ends != 0)
+            return start;
     }
 #endif
     for (; i < size; ++i) {
