@@ -31,7 +31,7 @@ const char kSmall[] = "FW Tool\nstart,0x1000,x,x,0xAB,-7,x,0 1 2 1,x,T,x,x,x,513
 const char kConfig[] = "Gain = 0x1F ; note\r\nRate=12\n# comment = 3\nK=-1\nL = 4x\n";
 
 std::vector<std::string> fixtureTables() {
-    std::vector<std::string> tables = {kSmall, scramble(kSmall),
+    std::vector<std::string> tables = {kSmall, TblForm(kSmall),
                                        "Online FW Tool\nid,1 2 3 4,t,T\ntitles\nint A,0x1,0,4\n"
                                        "Ctrl Pin Table\nchip,M\nid,1\nt\nR,CIN1\n"};
     std::string demo;

@@ -124,7 +124,7 @@ TEST(CsvParserBody, OrderRegistersAndReservedCounts) {
     EXPECT_TRUE(csv->registers[3].isItoOrder);
     EXPECT_TRUE(csv->registers[2].isTxOrder);
 
-    test_support::WriteBytes("order.tbl", scramble(std::string(kOnline) + rows));
+    test_support::WriteBytes("order.tbl", TblForm(std::string(kOnline) + rows));
     std::unique_ptr<CCsvParser> tbl(new CCsvParser("order.tbl"));
     ASSERT_EQ(tbl->registerCount, 6);
     EXPECT_EQ(tbl->firstItoOrder, 2);  // "Reserved" is not "reserved"
@@ -133,7 +133,7 @@ TEST(CsvParserBody, OrderRegistersAndReservedCounts) {
 
     // reserved, reserved, ItoOrder1: 0 in ".tbl", 2 in CSV.
     const std::string two = "char reserved,0x1,0,1\nchar reserved,0x1,1,1\nchar ItoOrder1,0x1,2,1\n";
-    test_support::WriteBytes("two.tbl", scramble(std::string(kOnline) + two));
+    test_support::WriteBytes("two.tbl", TblForm(std::string(kOnline) + two));
     tbl.reset(new CCsvParser("two.tbl"));
     EXPECT_EQ(tbl->firstItoOrder, 0);
     csv = parseQuietly("two.csv", std::string(kOnline) + two);

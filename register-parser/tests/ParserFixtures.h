@@ -2,6 +2,7 @@
 // pages, and parsers kept on the heap (they are ~600 KB).
 #pragma once
 
+#include "TblCoding.h"
 #include "pelliton/CsvParser.h"
 #include "test_support/TestFiles.h"
 
@@ -42,13 +43,7 @@ inline void CreateFolder(const char* name) {
 }
 #endif
 
-// The ".tbl" form of a CSV text, as Merrow writes it.
-inline std::string scramble(const std::string& text) {
-    std::string s;
-    for (char c : text)
-        s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
-    return s;
-}
+using tbl_coding::TblForm;
 
 inline std::unique_ptr<CCsvParser> parseText(const std::string& name, const std::string& text) {
     test_support::WriteBytes(name, text);

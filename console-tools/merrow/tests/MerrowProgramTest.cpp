@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "TblCoding.h"
 #include "pelliton/CsvParser.h"
 #include "test_support/ProgramRun.h"
 #include "test_support/TestFiles.h"
@@ -39,13 +40,6 @@ ProgramRun runMerrow(const std::string& args) {
     const ProgramRun run = test_support::RunProgram(start, 30000);
     EXPECT_TRUE(run.started) << "cannot start " << start.application;
     return run;
-}
-
-std::string scrambled(const std::string& text) {
-    std::string s;
-    for (char c : text)
-        s.push_back(static_cast<char>((static_cast<unsigned char>(c) + 100) & 0xFF));
-    return s;
 }
 
 TEST(MerrowProgram, ConvertsBytesThroughTextMode) {
@@ -94,7 +88,7 @@ TEST(MerrowProgram, OutputNames) {
     EXPECT_EQ(runMerrow("table").out, "");
     std::string got;
     ASSERT_TRUE(ReadBytes("tmp.tbl", &got));
-    EXPECT_EQ(got, scrambled("y\n"));
+    EXPECT_EQ(got, tbl_coding::TblForm("y\n"));
 
     // A '.' only in a folder name does not count.
     CreateDirectoryA("dir.v2", nullptr);
@@ -102,7 +96,7 @@ TEST(MerrowProgram, OutputNames) {
     DeleteFileA("tmp.tbl");
     EXPECT_EQ(runMerrow("dir.v2\\table").out, "");
     ASSERT_TRUE(ReadBytes("tmp.tbl", &got));
-    EXPECT_EQ(got, scrambled("z\n"));
+    EXPECT_EQ(got, tbl_coding::TblForm("z\n"));
     EXPECT_FALSE(Exists("dir.v2\\table.tbl"));
     EXPECT_FALSE(Exists("dir.tbl"));
 }
@@ -122,7 +116,7 @@ TEST(MerrowProgram, LongPathGetsItsFullName) {
     EXPECT_EQ(run.out, "");
     std::string got;
     ASSERT_TRUE(ReadBytes(dir + "\\x.tbl", &got));
-    EXPECT_EQ(got, scrambled("long\n"));
+    EXPECT_EQ(got, tbl_coding::TblForm("long\n"));
 }
 
 TEST(MerrowProgram, Failures) {

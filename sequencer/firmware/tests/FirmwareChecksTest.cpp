@@ -53,18 +53,6 @@ protected:
              {"Kolvent.exe", "Tolvane.exe", "Mirrant.exe", "Yarrowe.exe", "Quenfor.exe", "Brissel.exe"})
             launcher.replies[tool] = {LauncherScript()};
     }
-    void ThreeChips() {
-        Chips(3);
-        PutFirmware("fw/m.bin", 2, 1, 2);
-        PutFirmware("fw/a.bin", 1, 5, 0);
-        PutFirmware("fw/b.bin", 1, 6, 0);
-    }
-    std::vector<std::string> ArgumentsOf(const std::string& exe) {
-        std::vector<std::string> arguments;
-        for (const LauncherStart& call : launcher.StartsOf(exe))
-            arguments.push_back(call.arguments);
-        return arguments;
-    }
     std::string Fw(const char* name) { return Native(std::string("fw/") + name); }
     char message[kMessageSize] = "left";
 };

@@ -112,18 +112,6 @@ protected:
         reply.exitCode = code;
         return reply;
     }
-    void ThreeChips() {
-        Chips(3);
-        PutFirmware("fw/m.bin", 2, 1, 2);
-        PutFirmware("fw/a.bin", 1, 5, 0);
-        PutFirmware("fw/b.bin", 1, 6, 0);
-    }
-    std::vector<std::string> ArgumentsOf(const std::string& exe) {
-        std::vector<std::string> arguments;
-        for (const LauncherStart& call : launcher.StartsOf(exe))
-            arguments.push_back(call.arguments);
-        return arguments;
-    }
     StepOutcome GetFwId() { return operations.RunDreffin(romId, message); }
     StepOutcome CheckFwId() { return operations.RunCheckFirmwareId(romId, fileId, message); }
     std::string Fw(const char* name) { return Native(std::string("fw/") + name); }

@@ -70,6 +70,20 @@ void FirmwareTest::SetText(IniText& text, const std::string& value) {
     text = IniText(&texts_.back());
 }
 
+void FirmwareTest::ThreeChips() {
+    Chips(3);
+    PutFirmware("fw/m.bin", 2, 1, 2);
+    PutFirmware("fw/a.bin", 1, 5, 0);
+    PutFirmware("fw/b.bin", 1, 6, 0);
+}
+
+std::vector<std::string> FirmwareTest::ArgumentsOf(const std::string& exe) const {
+    std::vector<std::string> arguments;
+    for (const LauncherStart& call : launcher.StartsOf(exe))
+        arguments.push_back(call.arguments);
+    return arguments;
+}
+
 Journal FirmwareTest::Only(const std::string& prefix) const {
     Journal only;
     for (const std::string& entry : journal)

@@ -107,6 +107,11 @@ class FirmwareTest : public test_support::FreshFolderTest {
 protected:
     FirmwareTest();
     void Chips(int count) { settings.shared.chipCount = count; }
+    // Three chips, with the master's firmware file fw/m.bin and the slaves'
+    // fw/a.bin and fw/b.bin.
+    void ThreeChips();
+    // The arguments of each start of exe, in turn.
+    std::vector<std::string> ArgumentsOf(const std::string& exe) const;
     void SetText(IniText& text, const std::string& value);
     // The journal's entries that begin with prefix.
     Journal Only(const std::string& prefix) const;

@@ -32,12 +32,6 @@ protected:
         launcher.replies["Quenfor.exe"] = {LauncherScript()};
         launcher.replies["Brissel.exe"] = {LauncherScript()};
     }
-    void ThreeChips() {
-        Chips(3);
-        PutFirmware("fw/m.bin", 2, 1, 2);
-        PutFirmware("fw/a.bin", 1, 5, 0);
-        PutFirmware("fw/b.bin", 1, 6, 0);
-    }
     StepOutcome Run(bool spi) {
         std::snprintf(message, sizeof message, "%s", "left");
         return operations.RunUpdateFirmware(message, spi);

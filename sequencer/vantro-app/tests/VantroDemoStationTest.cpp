@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -89,24 +88,13 @@ void StartDriver(DWORD, void* context) {
     driver->program.reset(new test_support::Program(start));
 }
 
-struct MemoryWrite {
-    std::string pid, chip;
-};
-
-// The processes that wrote the chips' registers (0x2000xxxx), in order.
-std::vector<MemoryWrite> RegisterWriters(const std::string& journal) {
-    std::vector<MemoryWrite> writers;
-    std::istringstream lines(journal);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!Contains(line, "IO_ReadWriteMemData(#1, 0x2000"))
-            continue;
-        MemoryWrite write;
-        std::istringstream words(line);
-        words >> write.pid >> write.chip;
+// The processes that wrote the chips' registers (0x2000xxxx), in order: each
+// one's first write.
+std::vector<portaq_sim::JournalEntry> RegisterWriters(const VantroStation& station) {
+    std::vector<portaq_sim::JournalEntry> writers;
+    for (const portaq_sim::JournalEntry& write : station.PanelCalls("IO_ReadWriteMemData(#1, 0x2000"))
         if (writers.empty() || writers.back().pid != write.pid)
             writers.push_back(write);
-    }
     return writers;
 }
 
@@ -139,10 +127,10 @@ TEST(VantroDemoStation, PassRunFromTheBarcodeToTheDrawingTest) {
 
     // Cendra's writes: the slave's process first (chip 1), then the master's.
     const std::string journal = station.Read("panel\\journal.txt");
-    const std::vector<MemoryWrite> writers = RegisterWriters(journal);
+    const std::vector<portaq_sim::JournalEntry> writers = RegisterWriters(station);
     ASSERT_EQ(2u, writers.size()) << journal;
-    EXPECT_EQ("chip=1", writers[0].chip);
-    EXPECT_EQ("chip=0", writers[1].chip);
+    EXPECT_EQ(1, writers[0].chip);
+    EXPECT_EQ(0, writers[1].chip);
     EXPECT_TRUE(Contains(journal, " chip=1 IO_ReadWriteMemData(#1, 0x20000010, 0x24000000, 0xFF000000) = 0"))
         << journal;
     EXPECT_TRUE(Contains(journal, " chip=0 IO_ReadWriteMemData(#1, 0x20000010, 0x28000000, 0xFF000000) = 0"))

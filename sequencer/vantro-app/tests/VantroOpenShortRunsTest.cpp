@@ -329,30 +329,15 @@ TEST(VantroOpenShortRuns, UniformityOnTheMutualResult) {
         << results;
 }
 
-// Lines of the controller journal made by one process.
-std::vector<std::string> CallsOf(const std::string& journal, DWORD processId) {
-    const std::string prefix = "pid=" + std::to_string(processId) + " ";
-    std::vector<std::string> calls;
-    size_t start = 0;
-    while (start < journal.size()) {
-        size_t end = journal.find('\n', start);
-        if (end == std::string::npos)
-            end = journal.size();
-        const std::string line = journal.substr(start, end - start);
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            calls.push_back(line.substr(line.find(' ', prefix.size()) + 1));
-        start = end + 1;
-    }
-    return calls;
-}
-
-// The device notices among the calls, in turn: "removal arrival ".
-std::string Notices(const std::vector<std::string>& calls) {
+// The device notices the panel sent one process, in turn: "removal arrival ".
+std::string Notices(const VantroStation& station, DWORD processId) {
     std::string seen;
-    for (const std::string& call : calls) {
-        if (Contains(call, "WM_DEVICECHANGE(DBT_DEVICEREMOVECOMPLETE"))
+    for (const portaq_sim::JournalEntry& notice : station.PanelCalls("WM_DEVICECHANGE(")) {
+        if (notice.pid != static_cast<long>(processId))
+            continue;
+        if (Contains(notice.call, "WM_DEVICECHANGE(DBT_DEVICEREMOVECOMPLETE"))
             seen += "removal ";
-        else if (Contains(call, "WM_DEVICECHANGE(DBT_DEVICEARRIVAL"))
+        else if (Contains(notice.call, "WM_DEVICECHANGE(DBT_DEVICEARRIVAL"))
             seen += "arrival ";
     }
     return seen;
@@ -383,7 +368,7 @@ TEST(VantroOpenShortRuns, SelfTestSeesTheReboot) {
     EXPECT_TRUE(Contains(results, "     1,        SelfTest,   Pass, ")) << results;
     EXPECT_EQ("PASS\r\n", station.Read("PASS.txt"));
     EXPECT_EQ(0u, run.exitCode) << results;
-    EXPECT_EQ("removal arrival ", Notices(CallsOf(station.Read("panel\\journal.txt"), vantro.processId)));
+    EXPECT_EQ("removal arrival ", Notices(station, vantro.processId));
     // Not seen, the removal would cost the first wait's 20 seconds.
     EXPECT_LT(run.milliseconds, 15000u);
 }
@@ -474,7 +459,7 @@ TEST(VantroOpenShortRuns, MutualRepeatAfterSoftReset) {
     EXPECT_TRUE(Contains(journal, "command=p\n")) << journal;
     EXPECT_TRUE(Contains(journal, "exit tool=SoftReset code=0\n")) << journal;
     // The controller went and came back while the run was between the tests.
-    EXPECT_EQ("removal arrival ", Notices(CallsOf(station.Read("panel\\journal.txt"), vantro.processId)));
+    EXPECT_EQ("removal arrival ", Notices(station, vantro.processId));
 }
 
 }  // namespace

@@ -96,26 +96,6 @@ VantroStation OnlineSetParmStation(const std::string& name, const char* calibrat
     return station;
 }
 
-struct JournalLine {
-    std::string pid, chip, call;
-};
-
-std::vector<JournalLine> MemoryCalls(const std::string& journal) {
-    std::vector<JournalLine> calls;
-    std::istringstream lines(journal);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!Contains(line, "IO_ReadWriteMemData("))
-            continue;
-        JournalLine entry;
-        std::istringstream words(line);
-        words >> entry.pid >> entry.chip;
-        entry.call = line;
-        calls.push_back(entry);
-    }
-    return calls;
-}
-
 TEST(VantroPanelOperationsRuns, OnlineSetParmWithCendra) {
     VantroStation station = OnlineSetParmStation("panel-online-set-parm", "1");
     Outcome o = RunStation(station);
@@ -126,21 +106,21 @@ TEST(VantroPanelOperationsRuns, OnlineSetParmWithCendra) {
     // The slave's process first, on chip 5; then the master's, on chip 0;
     // then Vantro's status query on chip 5.
     const std::string panelJournal = station.Read("panel\\journal.txt");
-    std::vector<JournalLine> calls = MemoryCalls(panelJournal);
+    const std::vector<portaq_sim::JournalEntry> calls = station.PanelCalls("IO_ReadWriteMemData(");
     ASSERT_GE(calls.size(), 3u) << panelJournal;
-    const JournalLine& query = calls.back();
+    const portaq_sim::JournalEntry& query = calls.back();
     EXPECT_TRUE(Contains(query.call, "0x50000000")) << query.call;
-    EXPECT_EQ("chip=5", query.chip);
-    const std::string slave = calls.front().pid;
+    EXPECT_EQ(5, query.chip);
+    const long slave = calls.front().pid;
     size_t i = 0;
     for (; i + 1 < calls.size() && calls[i].pid == slave; ++i)
-        EXPECT_EQ("chip=5", calls[i].chip) << calls[i].call;
+        EXPECT_EQ(5, calls[i].chip) << calls[i].call;
     ASSERT_LT(i + 1, calls.size()) << panelJournal;
-    const std::string master = calls[i].pid;
+    const long master = calls[i].pid;
     EXPECT_NE(slave, master);
     for (; i + 1 < calls.size(); ++i) {
         EXPECT_EQ(master, calls[i].pid) << calls[i].call;
-        EXPECT_EQ("chip=0", calls[i].chip) << calls[i].call;
+        EXPECT_EQ(0, calls[i].chip) << calls[i].call;
     }
     EXPECT_NE(master, query.pid);
     EXPECT_NE(slave, query.pid);

@@ -216,3 +216,11 @@ std::string VantroStation::Read(const std::string& name) const {
 bool VantroStation::Exists(const std::string& name) const {
     return GetFileAttributesA(Path(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+std::vector<portaq_sim::JournalEntry> VantroStation::PanelCalls(const std::string& callStart) const {
+    std::vector<portaq_sim::JournalEntry> calls;
+    for (const portaq_sim::JournalEntry& entry : portaq_sim::ReadJournal(Path("panel\\journal.txt")))
+        if (entry.call.compare(0, callStart.size(), callStart) == 0)
+            calls.push_back(entry);
+    return calls;
+}

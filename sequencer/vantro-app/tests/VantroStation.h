@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Journal.h"
+
 struct VantroRun {
     DWORD exitCode = 0;
     bool ended = false;
@@ -55,6 +57,9 @@ public:
     std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
     std::string Read(const std::string& name) const;  // "<missing>" when absent
     bool Exists(const std::string& name) const;
+    // The simulated panel's journal lines whose call starts with callStart
+    // ("IO_ReadWriteMemData(", every line when empty), in call order.
+    std::vector<portaq_sim::JournalEntry> PanelCalls(const std::string& callStart = "") const;
     void WriteFile(const std::string& name, const std::string& bytes) const;
     const std::string& Folder() const { return folder_; }
 

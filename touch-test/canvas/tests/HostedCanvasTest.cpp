@@ -134,6 +134,15 @@ protected:
         FreshFolderTest::TearDown();
     }
     HWND Canvas() const { return canvas->m_hWnd; }
+    // Where the canvas window stands in the frame: its top left in the frame's
+    // client area, then its width and height.
+    std::vector<LONG> PlaceInFrame() const {
+        RECT window;
+        GetWindowRect(Canvas(), &window);
+        POINT topLeft{window.left, window.top};
+        ScreenToClient(frame.m_hWnd, &topLeft);
+        return {topLeft.x, topLeft.y, window.right - window.left, window.bottom - window.top};
+    }
 
     RECT desktop{};
     TouchTestConfig config{};
@@ -171,13 +180,7 @@ TEST_F(HostedCanvasTest, FullScreenCoversTheDesktopTopmostAndLeavingRestores) {
     const int recalcs = frame.recalcs;
     canvas->Model().ToggleFullScreen();
     EXPECT_EQ(frame.m_hWnd, GetParent(Canvas()));
-    GetWindowRect(Canvas(), &window);
-    POINT topLeft{window.left, window.top};
-    ScreenToClient(frame.m_hWnd, &topLeft);
-    EXPECT_EQ(0, topLeft.x);
-    EXPECT_EQ(0, topLeft.y);
-    EXPECT_EQ(400, window.right - window.left);
-    EXPECT_EQ(300, window.bottom - window.top);
+    EXPECT_EQ((std::vector<LONG>{0, 0, 400, 300}), PlaceInFrame());
     EXPECT_EQ(0, GetWindowLongA(Canvas(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(recalcs + 1, frame.recalcs);
 }
@@ -199,14 +202,7 @@ TEST_F(HostedCanvasTest, ALayoutMovesTheWindowInItsPlaceAndRebuildsTheBitmapAtTh
     EXPECT_EQ(above, GetWindow(Canvas(), GW_HWNDPREV));
     EXPECT_EQ(below, GetWindow(Canvas(), GW_HWNDNEXT));
     EXPECT_EQ(0u, GetWindowLongA(Canvas(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    RECT window;
-    GetWindowRect(Canvas(), &window);
-    POINT topLeft{window.left, window.top};
-    ScreenToClient(frame.m_hWnd, &topLeft);
-    EXPECT_EQ(0, topLeft.x);
-    EXPECT_EQ(0, topLeft.y);
-    EXPECT_EQ(320, window.right - window.left);
-    EXPECT_EQ(400, window.bottom - window.top);
+    EXPECT_EQ((std::vector<LONG>{0, 0, 320, 400}), PlaceInFrame());
     const SIZE bitmap = canvas->BitmapSize();
     EXPECT_EQ(800, bitmap.cx);
     EXPECT_EQ(630, bitmap.cy);
