@@ -9,12 +9,6 @@
 
 using namespace pelliton;
 
-namespace {
-
-const std::string kNoCell;
-
-}  // namespace
-
 CCsvParser::CCsvParser() : reader(nullptr), currentRow(nullptr), verbose(0) {
     initData();
 }
@@ -213,10 +207,16 @@ void CCsvParser::setVerbose(int level) {
         reader->reader.verbose = level;
 }
 
-const std::string& CCsvParser::cell(size_t index) const {
-    if (currentRow == nullptr || index >= currentRow->size())
-        return kNoCell;
-    return (*currentRow)[index];
+// The rows are read as views into the reader (no copy of any cell); the row
+// list currentRow stays for the records' layout and holds no cells.
+std::string_view CCsvParser::cell(size_t index) const {
+    if (reader == nullptr || index >= reader->reader.CsvCurrentCells().size())
+        return std::string_view("", 0);  // data() is a C text too
+    return reader->reader.CsvCurrentCells()[index];
+}
+
+size_t CCsvParser::cellCount() const {
+    return reader != nullptr ? reader->reader.CsvCurrentCells().size() : 0;
 }
 
 ChipPin getChipPin(const RegisterTable& table, int index) {

@@ -11,6 +11,7 @@
 #include <cstring>
 
 using namespace pelliton;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -18,37 +19,71 @@ enum GroupKind { GROUP_ORDINARY = 0, GROUP_DEFINE_TABLE = 1, GROUP_DEFINE_DATA =
 
 const char kWhite[] = " \t\f\v\n\r";
 
-const char* skipWhite(const std::string& text) {
-    return text.c_str() + strspn(text.c_str(), kWhite);
+// One of kWhite's characters: a blank, or \t \n \v \f \r (9 to 13).
+bool isWhite(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-bool startsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, strlen(prefix), prefix) == 0;
+// The cells handed to these end in a NUL (see cell()), so C functions read
+// them where they stand.
+const char* skipWhite(std::string_view text) {
+    const char* p = text.data();
+    return isWhite(*p) ? p + strspn(p, kWhite) : p;
 }
 
-void storeAddress(Register& reg, const std::string& text) {
+// The cell from its first character that is not white space, up to its
+// first NUL (as the C text at skipWhite reads).
+std::string_view afterWhite(std::string_view text) {
+    const char* start = skipWhite(text);
+    size_t n = static_cast<size_t>(text.data() + text.size() - start);
+    if (const void* nul = memchr(start, '\0', n))
+        n = static_cast<size_t>(static_cast<const char*>(nul) - start);
+    return std::string_view(start, n);
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+void storeAddress(Register& reg, std::string_view text) {
     unsigned int value = 0;
-    if (!ReadPlainHex(text.c_str(), value) && sscanf(text.c_str(), "%10x", &value) != 1)
+    if (!ReadPlainHex(text.data(), value) && sscanf(text.data(), "%10x", &value) != 1)
         value = 0;
     WriteAddress(reg.address, value);
 }
 
-// The words of text split at blanks and tabs.
-void splitWords(const std::string& text, std::string& first, std::string& second) {
-    size_t a = text.find_first_not_of(" \t");
-    first.clear();
-    second.clear();
-    if (a == std::string::npos)
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The first two words of text split at blanks and tabs (empty when absent);
+// a loop of its own, since find_first_of calls memchr per character.
+void splitWords(std::string_view text, std::string_view& first, std::string_view& second) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    first = second = std::string_view();
+    while (p < end && isBlank(*p))
+        ++p;
+    if (p == end)
         return;
-    size_t b = text.find_first_of(" \t", a);
-    first = text.substr(a, b == std::string::npos ? std::string::npos : b - a);
-    if (b == std::string::npos)
-        return;
-    size_t c = text.find_first_not_of(" \t", b);
-    if (c == std::string::npos)
-        return;
-    size_t d = text.find_first_of(" \t", c);
-    second = text.substr(c, d == std::string::npos ? std::string::npos : d - c);
+    const char* word = p;
+    while (p < end && !isBlank(*p))
+        ++p;
+    first = std::string_view(word, static_cast<size_t>(p - word));
+    while (p < end && isBlank(*p))
+        ++p;
+    word = p;
+    while (p < end && !isBlank(*p))
+        ++p;
+    second = std::string_view(word, static_cast<size_t>(p - word));
+}
+
+// The cell without leading and trailing white space, up to its first NUL.
+std::string_view trimmedWhite(std::string_view text) {
+    std::string_view rest = afterWhite(text);
+    while (!rest.empty() && isWhite(rest.back()))
+        rest.remove_suffix(1);
+    return rest;
 }
 
 }  // namespace
@@ -62,9 +97,9 @@ Register CCsvParser::createData() {
 
 int CCsvParser::getRowSize() {
     int size = 0;
-    if (currentRow == nullptr)
+    if (reader == nullptr)
         return 0;
-    for (const std::string& text : *currentRow)
+    for (const std::string_view& text : reader->reader.CsvCurrentCells())
         if (!text.empty())
             ++size;
     return size;
@@ -72,18 +107,16 @@ int CCsvParser::getRowSize() {
 
 bool CCsvParser::getNonEmptyLine(int& size) {
     size = 0;
-    if (reader == nullptr) {
-        currentRow->clear();
+    if (reader == nullptr)
         return false;
-    }
     CsvRowReader& r = reader->reader;
     while (r.CsvHasMoreRows()) {
-        r.CsvReadRowInto(*currentRow);
+        r.CsvReadTerminatedCells();
         size = getRowSize();
         if (size > 0)
             return true;
     }
-    currentRow->clear();
+    r.CsvDropCells();
     size = 0;
     return false;
 }
@@ -115,6 +148,11 @@ void CCsvParser::ParserRemoveSpaceAndTab(char* text) {
     *out = '\0';
 }
 
+// Registers are built where they are stored: the table was cleared before
+// the parse (every caller of startParse clears it first) and nothing writes
+// past the registers read, so registers[count] is still an empty record
+// (createData's zeros with editable set below) and no 536-byte record is
+// cleared and copied per row.
 int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
     itoOrderCount = txOrderCount = 0;
     firstItoOrder = firstTxOrder = 0;
@@ -125,7 +163,15 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
     if (type < 0)
         return type;
 
-    const bool tbl = reader->reader.isTbl;
+    CsvRowReader& rows = reader->reader;
+    // cell()'s reading, inline: the list is the reader's, refilled by every read.
+    const CsvCells& cells = rows.CsvCurrentCells();
+    auto at = [&cells](size_t index) {
+        return index < cells.size() ? cells[index] : std::string_view("", 0);
+    };
+    const bool tbl = rows.isTbl;
+    const bool early = type == TABLE_NO_HEADER || type == TABLE_ONLINE;
+    const int descriptionCell = early ? 4 : 5;
     char groupName[80] = "";
     int groupKind = GROUP_ORDINARY;
     int count = 0;
@@ -142,29 +188,29 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
         return fileType;
     };
 
-    while (headerRowIsBody || reader->reader.CsvHasMoreRows()) {
-        Register reg = createData();
+    while (headerRowIsBody || rows.CsvHasMoreRows()) {
         int size = 0;
         if (headerRowIsBody) {
             headerRowIsBody = false;
             size = getRowSize();
         } else {
-            reader->reader.CsvReadRowInto(*currentRow);
+            rows.CsvReadTerminatedCells();
             size = getRowSize();
             if (size == 0)
                 continue;
         }
-        const std::string first = cell(0);
+        const std::string_view first = at(0);  // valid until the next row is read
 
-        if (startsWith(first, "////")) {
-            const std::string rest = first.substr(4);
-            PellitonCopyBounded(groupName, sizeof groupName - 1, rest.c_str());
+        const bool slashes = !first.empty() && first[0] == '/';  // most rows are registers
+        if (slashes && startsWith(first, "////")) {
+            const std::string_view rest = first.substr(4);
+            PellitonCopyBounded(groupName, sizeof groupName - 1, rest);
             groupKind = startsWith(rest, "DefineTable")  ? GROUP_DEFINE_TABLE
                         : startsWith(rest, "DefineData") ? GROUP_DEFINE_DATA
                                                          : GROUP_ORDINARY;
             continue;
         }
-        if (startsWith(first, "///") && count > 0) {
+        if (slashes && startsWith(first, "///") && count > 0) {
             char* description = registers[count - 1].description;
             const size_t room = sizeof registers[count - 1].description - 1;
             std::string text = description;
@@ -177,9 +223,9 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             bool handled = true, ok = true;
             if (size == 1)
                 ok = parsePinAssign();
-            else if (cell(1) == "Rx")
+            else if (at(1) == "Rx")
                 ok = parsePinAssignRX();
-            else if (cell(1) == "Tx")
+            else if (at(1) == "Tx")
                 ok = parsePinAssignTX();
             else
                 handled = false;
@@ -194,39 +240,40 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             continue;
         }
 
-        const bool shortForm =
-            (type == TABLE_NO_HEADER || type == TABLE_ONLINE) && groupKind == GROUP_ORDINARY && size >= 4;
+        const bool shortForm = early && groupKind == GROUP_ORDINARY && size >= 4;
+        if (!shortForm && size < 5)
+            continue;
+        // A register row past the table's room fails the table (whatever it
+        // would have held is cleared with it).
+        if (count >= REGISTER_TABLE_MAX_REGISTERS)
+            return fail();
+        Register& reg = registers[count];
+        reg.editable = true;
         if (shortForm) {
-            std::string typeWord, name;
+            std::string_view typeWord, name;
             splitWords(first, typeWord, name);
-            PellitonCopyBounded(reg.type, sizeof reg.type - 1, typeWord.c_str());
-            PellitonCopyBounded(reg.name, sizeof reg.name - 1, name.c_str());
-            storeAddress(reg, cell(1));
-            reg.startByte = PellitonTextToInt(cell(2).c_str());
-            reg.byteLength = PellitonTextToInt(cell(3).c_str());
+            PellitonCopyBounded(reg.type, sizeof reg.type - 1, typeWord);
+            PellitonCopyBounded(reg.name, sizeof reg.name - 1, name);
+            storeAddress(reg, at(1));
+            reg.startByte = PellitonTextToInt(at(2).data());
+            reg.byteLength = PellitonTextToInt(at(3).data());
         } else {
-            if (size < 5)
-                continue;
-            storeAddress(reg, cell(0));
-            reg.startByte = PellitonTextToInt(cell(1).c_str());
-            reg.byteLength = PellitonTextToInt(cell(2).c_str());
-            std::string name, unused;
-            splitWords(cell(3), name, unused);
-            PellitonCopyBounded(reg.name, sizeof reg.name - 1, name.c_str());
-            reg.value = PellitonTextToInt(cell(4).c_str());
+            storeAddress(reg, first);
+            reg.startByte = PellitonTextToInt(at(1).data());
+            reg.byteLength = PellitonTextToInt(at(2).data());
+            std::string_view name, unused;
+            splitWords(at(3), name, unused);
+            PellitonCopyBounded(reg.name, sizeof reg.name - 1, name);
+            reg.value = PellitonTextToInt(at(4).data());
         }
 
-        const bool early = type == TABLE_NO_HEADER || type == TABLE_ONLINE;
-        const size_t descriptionCell = early ? 4 : 5;
-        if (size >= static_cast<int>(descriptionCell) + 1)
+        if (size >= descriptionCell + 1)
             PellitonCopyBounded(reg.description, sizeof reg.description - 1,
-                                skipWhite(cell(descriptionCell)));
-        if (size >= static_cast<int>(descriptionCell) + 2) {
-            // Trailing blanks would keep the name from matching its DefineTable entry.
-            std::string ref = skipWhite(cell(descriptionCell + 1));
-            ref.erase(ref.find_last_not_of(kWhite) + 1);
-            PellitonCopyBounded(reg.defineRef, sizeof reg.defineRef - 1, ref.c_str());
-        }
+                                afterWhite(at(static_cast<size_t>(descriptionCell))));
+        // Trailing blanks would keep the name from matching its DefineTable entry.
+        if (size >= descriptionCell + 2)
+            PellitonCopyBounded(reg.defineRef, sizeof reg.defineRef - 1,
+                                trimmedWhite(at(static_cast<size_t>(descriptionCell) + 1)));
 
         if (groupKind == GROUP_DEFINE_TABLE) {
             reg.editable = false;
@@ -234,13 +281,14 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             if (reg.value == 0)
                 checkDefineEffectedItems(reg, count);
         } else if (groupKind == GROUP_ORDINARY) {
-            if (strncmp(reg.name, "ItoOrder", 8) == 0) {
+            // The first letter first: strncmp is a call per row.
+            if (reg.name[0] == 'I' && strncmp(reg.name, "ItoOrder", 8) == 0) {
                 reg.isItoOrder = true;
                 if (itoOrderCount == 0)
                     firstItoOrder = tbl ? nonReservedCount : count;
                 ++itoOrderCount;
             }
-            if (strncmp(reg.name, "TxOrder", 7) == 0) {
+            if (reg.name[0] == 'T' && strncmp(reg.name, "TxOrder", 7) == 0) {
                 reg.isTxOrder = true;
                 if (txOrderCount == 0 && !tbl)
                     firstTxOrder = count;
@@ -248,10 +296,8 @@ int CCsvParser::startParse(char* wantedMainCodeId, char* wantedBuildTime) {
             }
         }
 
-        if (count >= REGISTER_TABLE_MAX_REGISTERS)
-            return fail();
         PellitonCopyBounded(reg.group, sizeof reg.group - 1, groupName);
-        registers[count++] = reg;
+        ++count;
         if (tbl && strcmp(reg.name, "reserved") != 0)
             ++nonReservedCount;
     }

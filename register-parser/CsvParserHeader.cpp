@@ -26,21 +26,22 @@ std::string formatMainCodeId(const unsigned char b[4]) {
 }
 
 // The first blank-separated word of text.
-std::string firstWord(const std::string& text) {
+std::string firstWord(std::string_view text) {
     size_t start = text.find_first_not_of(" \t");
     if (start == std::string::npos)
         return std::string();
     size_t end = text.find_first_of(" \t", start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return std::string(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
 }
 
 bool wanted(const char* value) {
     return value != nullptr && value[0] != '\0';
 }
 
-unsigned int readHex(const std::string& text) {
+// text ends in a NUL (a cell of the row).
+unsigned int readHex(std::string_view text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1)
+    if (sscanf(text.data(), "%10x", &value) != 1)
         return 0;
     return value;
 }
@@ -75,7 +76,7 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
         fileType = TABLE_BAD;
         return fileType;
     }
-    const std::string first = cell(0);
+    const std::string first(cell(0));
     std::string fullId;  // the id as compared, not cut to the field
 
     auto setNone = [&]() {
@@ -83,8 +84,8 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
         PellitonCopyBounded(buildTime, sizeof buildTime - 1, kNone);
         fullId = kNone;
     };
-    auto setIdAndTime = [&](const std::string& idText, const std::string& timeText, unsigned char b[4]) {
-        std::string text = idText;  // a copy: the member takes char*
+    auto setIdAndTime = [&](std::string_view idText, std::string_view timeText, unsigned char b[4]) {
+        std::string text(idText);  // a copy: the member takes char*
         parseMainCodeID(b, &text[0]);
         fullId = formatMainCodeId(b);
         PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, fullId.c_str());
@@ -95,8 +96,8 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
                (wanted(wantedBuildTime) && strcmp(buildTime, wantedBuildTime) != 0);
     };
     auto readUsbId = [&](size_t index) {
-        if (currentRow->size() > index && !cell(index).empty()) {
-            std::string text = cell(index);
+        if (cellCount() > index && !cell(index).empty()) {
+            std::string text(cell(index));
             parseUSBDescID(usbDescId, &text[0]);
         }
     };
@@ -127,11 +128,11 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
         startAddr = readHex(cell(1));
         if (size > 5) {
             headerWord = readHex(cell(4));
-            headerInt = PellitonTextToInt(cell(5).c_str());
+            headerInt = PellitonTextToInt(cell(5).data());
         }
         int type = TABLE_NOT_PARSED;  // unset
         unsigned char b[4];
-        if (currentRow->size() < 10 || cell(7).empty() || cell(9).empty()) {
+        if (cellCount() < 10 || cell(7).empty() || cell(9).empty()) {
             setNone();
         } else {
             setIdAndTime(cell(7), cell(9), b);
@@ -156,7 +157,7 @@ int CCsvParser::checkFileType(char* wantedMainCodeId, char* wantedBuildTime) {
                 fileType = TABLE_BAD;
             return fileType;
         }
-        const std::string kind = cell(2).substr(0, 5);
+        const std::string_view kind = cell(2).substr(0, 5);
         if (type == TABLE_BYTES_SECOND_KIND && kind == "\tByte")
             fileType = TABLE_BYTES_SECOND_KIND;
         else if ((type == TABLE_NOT_PARSED || type == TABLE_BYTES) && kind == "\tByte")
@@ -181,12 +182,12 @@ bool CCsvParser::getMainCodeIdAndBuildTime() {
     int size = 0;
     if (!getNonEmptyLine(size))
         return false;
-    const std::string first = cell(0);
+    const std::string first(cell(0));
     unsigned char b[4];
     if (first == "Online FW Tool") {
         getNonEmptyLine(size);
         if (size >= 4 && !cell(1).empty() && !cell(3).empty()) {
-            std::string text = cell(1);
+            std::string text(cell(1));
             parseMainCodeID(b, &text[0]);
             PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, formatMainCodeId(b).c_str());
             PellitonCopyBounded(buildTime, sizeof buildTime - 1, firstWord(cell(3)).c_str());
@@ -196,8 +197,8 @@ bool CCsvParser::getMainCodeIdAndBuildTime() {
         }
     } else if (first == "FW Tool" || first == "Offline FW Tool") {
         getNonEmptyLine(size);
-        if (currentRow->size() > 9 && !cell(7).empty() && !cell(9).empty()) {
-            std::string text = cell(7);
+        if (cellCount() > 9 && !cell(7).empty() && !cell(9).empty()) {
+            std::string text(cell(7));
             parseMainCodeID(b, &text[0]);
             PellitonCopyBounded(mainCodeId, sizeof mainCodeId - 1, formatMainCodeId(b).c_str());
             PellitonCopyBounded(buildTime, sizeof buildTime - 1, firstWord(cell(9)).c_str());

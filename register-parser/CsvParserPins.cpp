@@ -12,17 +12,18 @@ using namespace pelliton;
 
 namespace {
 
-unsigned int readHex(const std::string& text) {
+// text ends in a NUL (a cell of the row).
+unsigned int readHex(std::string_view text) {
     unsigned int value = 0;
-    if (sscanf(text.c_str(), "%10x", &value) != 1)
+    if (sscanf(text.data(), "%10x", &value) != 1)
         return 0;
     return value;
 }
 
 // "CIN7" and "7" are pin 7; an empty cell, or one of only the letters of
 // "CIN", is pin 0.
-int pinNumber(const std::string& text) {
-    const char* p = text.c_str();
+int pinNumber(std::string_view text) {
+    const char* p = text.data();
     p += strspn(p, " \tCIN");
     if (*p == '\0')
         return 0;
@@ -51,7 +52,7 @@ bool CCsvParser::parsePinBlock(ChipPin* block, int32_t& count) {
     if (n > REGISTER_TABLE_MAX_CHIPS)
         return false;
     for (int k = 1; k <= n; ++k)
-        PellitonCopyBounded(block[k - 1].chipName, sizeof block[k - 1].chipName - 1, cell(k).c_str());
+        PellitonCopyBounded(block[k - 1].chipName, sizeof block[k - 1].chipName - 1, cell(k));
 
     getNonEmptyLine(size);
     if (size <= 1 || cell(0) != "id")
@@ -62,9 +63,9 @@ bool CCsvParser::parsePinBlock(ChipPin* block, int32_t& count) {
     getNonEmptyLine(size);
     if (size <= 1 || cell(0) != "pins")
         return false;
-    int m = PellitonTextToInt(cell(1).c_str());
+    int m = PellitonTextToInt(cell(1).data());
     for (int k = 1; k <= n; ++k) {
-        block[k - 1].pinCount = PellitonTextToInt(cell(k).c_str());
+        block[k - 1].pinCount = PellitonTextToInt(cell(k).data());
         if (block[k - 1].pinCount > m)
             m = block[k - 1].pinCount;
     }
@@ -81,7 +82,7 @@ bool CCsvParser::parsePinBlock(ChipPin* block, int32_t& count) {
             return false;
         }
         for (int k = 1; k <= n; ++k) {
-            if (currentRow->size() <= static_cast<size_t>(k)) {
+            if (cellCount() <= static_cast<size_t>(k)) {
                 for (int rest = k; rest <= n; ++rest)
                     block[rest - 1].pins[r] = 0;
                 break;
@@ -103,7 +104,7 @@ bool CCsvParser::parseCtrlPinTable() {
     if (n > REGISTER_TABLE_MAX_CHIPS)
         return false;
     for (int k = 1; k <= n; ++k)
-        PellitonCopyBounded(ctrlChips[k - 1].chipName, sizeof ctrlChips[k - 1].chipName - 1, cell(k).c_str());
+        PellitonCopyBounded(ctrlChips[k - 1].chipName, sizeof ctrlChips[k - 1].chipName - 1, cell(k));
 
     getNonEmptyLine(size);
     if (size <= 1 || cell(0) != "id")

@@ -1,7 +1,12 @@
 #include "pelliton/CsvRowReader.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace pelliton {
 
@@ -63,6 +68,8 @@ void CsvRowReader::CsvClose() {
     blockStart_ = blockEnd_ = 0;
     bytesRead_ = 0;
     cells_.clear();
+    row_ = nullptr;
+    rowSize_ = 0;
 }
 
 void CsvRowReader::CsvSkipLines() {
@@ -77,9 +84,9 @@ bool CsvRowReader::FillBlock() {
     blockStart_ = blockEnd_ = 0;
     if (file == nullptr)
         return false;
-    if (block_.size() != kBlockSize)
-        block_.resize(kBlockSize);
-    blockEnd_ = fread(block_.data(), 1, block_.size(), file);
+    if (block_ == nullptr)
+        block_.reset(new char[kBlockSize]);  // not zeroed: fread fills what is read
+    blockEnd_ = fread(block_.get(), 1, kBlockSize, file);
     return blockEnd_ > 0;
 }
 
@@ -97,7 +104,7 @@ void CsvRowReader::ReadLineInto(std::string& line) {
             bytesRead_ += static_cast<long long>(line.size());
             return;
         }
-        const char* start = block_.data() + blockStart_;
+        const char* start = block_.get() + blockStart_;
         const size_t available = blockEnd_ - blockStart_;
         const void* end = memchr(start, byteOf(lineEnd), available);
         if (end != nullptr) {
@@ -120,26 +127,91 @@ std::string CsvRowReader::CsvReadLine() {
     return line;
 }
 
+namespace {
+
+// Gathers the cells of one row in a local list and hands them to the row's
+// list in one step: the vector's emplace_back is a call per cell.
+class CellAppender {
+public:
+    explicit CellAppender(CsvCells& cells) : cells_(cells) {}
+    ~CellAppender() { Flush(); }
+    CellAppender(const CellAppender&) = delete;
+    CellAppender& operator=(const CellAppender&) = delete;
+    void Add(const char* text, size_t length) {
+        if (count_ == kRoom)
+            Flush();
+        pieces_[count_++] = Piece{text, length};
+    }
+
+private:
+    struct Piece {
+        const char* text;
+        size_t length;
+    };
+    static const size_t kRoom = 32;
+
+    void Flush() {
+        const size_t at = cells_.size();
+        cells_.resize(at + count_);
+        for (size_t i = 0; i < count_; ++i)
+            cells_[at + i] = std::string_view(pieces_[i].text, pieces_[i].length);
+        count_ = 0;
+    }
+
+    CsvCells& cells_;
+    Piece pieces_[kRoom];  // not initialised: only the first count_ are read
+    size_t count_ = 0;
+};
+
+}  // namespace
+
 // Mode 1: a cell ends at every separator and at the line end.  Text after the
 // last separator of a line without a line end (the file's last line) is the
 // final cell, so a file saved without a final line end loses nothing.
-void CsvRowReader::SplitPlain(std::string_view line, CsvCells& cells) const {
+// Sixteen bytes are compared at a time where SSE2 is there (always on x86_64).
+// Gives the length of the line taken: up to its line end included, or all of
+// text when it has none.
+size_t CsvRowReader::SplitPlain(std::string_view line, CsvCells& cells) const {
     cells.clear();
     if (line.empty())
-        return;
+        return 0;
     const char* text = line.data();
     const size_t size = line.size();
+    CellAppender cell(cells);
     size_t start = 0;
-    for (size_t i = 0; i < size; ++i) {
+    size_t i = 0;
+#ifdef __SSE2__
+    const __m128i separators = _mm_set1_epi8(separator);
+    const __m128i lineEnds = _mm_set1_epi8(lineEnd);
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const unsigned int ends =
+            static_cast<unsigned int>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineEnds)));
+        unsigned int hits =
+            static_cast<unsigned int>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, separators))) | ends;
+        if (ends != 0)
+            hits &= (ends ^ (ends - 1));  // up to the first line end, which ends the last cell
+        while (hits != 0) {
+            const size_t at = i + static_cast<size_t>(__builtin_ctz(hits));
+            hits &= hits - 1;
+            cell.Add(text + start, at - start);
+            start = at + 1;
+        }
+        if (ends != 0)
+            return start;
+    }
+#endif
+    for (; i < size; ++i) {
         const char c = text[i];
         if (c == separator || c == lineEnd) {
-            cells.emplace_back(text + start, i - start);
+            cell.Add(text + start, i - start);
             start = i + 1;
             if (c == lineEnd)
-                return;
+                return start;
         }
     }
-    cells.emplace_back(text + start, size - start);
+    cell.Add(text + start, size - start);
+    return size;
 }
 
 // Mode 2: only text between enclosure characters becomes a cell; an enclosure
@@ -197,12 +269,38 @@ void removeEnclosure(std::string_view& cell, char quote) {
 
 }  // namespace
 
+// A row that lies in the current block, its line end before the block's
+// last byte, is split where it lies: no copy, and one pass finds its line end
+// and its separators.  A row that goes on into the next block, or after which
+// the next block must be read to know whether more rows follow (which would
+// overwrite the row), is gathered into line_ instead.
+bool CsvRowReader::SplitInBlock() {
+    if (file == nullptr || blockStart_ == blockEnd_)
+        return false;
+    char* start = block_.get() + blockStart_;
+    const size_t available = blockEnd_ - blockStart_;
+    const size_t length = SplitPlain(std::string_view(start, available), cells_);
+    if (length >= available) {  // no line end, or the block's last byte
+        cells_.clear();
+        return false;
+    }
+    row_ = start;
+    rowSize_ = length;
+    blockStart_ += length;
+    bytesRead_ += static_cast<long long>(length);
+    return true;
+}
+
 const CsvCells& CsvRowReader::CsvReadCells() {
-    ReadLineInto(line_);
-    if (mode == CSV_MODE_REQUIRED)
-        SplitEnclosed(line_, cells_);
-    else
-        SplitPlain(line_, cells_);
+    if (mode == CSV_MODE_REQUIRED || !SplitInBlock()) {
+        ReadLineInto(line_);
+        row_ = line_.data();
+        rowSize_ = line_.size();
+        if (mode == CSV_MODE_REQUIRED)
+            SplitEnclosed(line_, cells_);
+        else
+            SplitPlain(line_, cells_);
+    }
     ++rowCount;
     if (cells_.empty())
         return cells_;
@@ -210,11 +308,12 @@ const CsvCells& CsvRowReader::CsvReadCells() {
 
     if (isTbl) {
         // ".tbl" rows keep every byte; enclosures are compared coded.  Cells
-        // never overlap, so each is decoded in place in the row's storage.
+        // never overlap, so each is decoded in place in the row's storage
+        // (line_ or the block, both the reader's own).
         for (std::string_view& cell : cells_) {
             if (optional)
                 removeEnclosure(cell, quote);
-            char* text = &line_[static_cast<size_t>(cell.data() - line_.data())];
+            char* text = row_ + (cell.data() - row_);
             for (size_t i = 0; i < cell.size(); ++i) {
                 const char decoded = static_cast<char>(byteOf(text[i]) - 100);
                 if (decoded == '\0') {
@@ -235,6 +334,52 @@ const CsvCells& CsvRowReader::CsvReadCells() {
         for (std::string_view& cell : cells_)
             removeEnclosure(cell, quote);
     return cells_;
+}
+
+// Every mode's cells are pieces of the row's text that do not overlap, and
+// the byte after each is not part of any cell, so a NUL goes there; a cell at
+// the end of line_ already has the string's own.  A cell that is not a piece
+// of the row (no mode makes one) gets a terminated copy in spare_ instead of
+// a write outside it.
+bool CsvRowReader::InRow(std::string_view cell) const {
+    const std::uintptr_t rowStart = reinterpret_cast<std::uintptr_t>(row_);
+    const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(cell.data());
+    return row_ != nullptr && start >= rowStart && start - rowStart <= rowSize_ &&
+           cell.size() <= rowSize_ - (start - rowStart);
+}
+
+const CsvCells& CsvRowReader::CsvReadTerminatedCells() {
+    CsvReadCells();
+    // InRow's test, with the row's bounds read once.
+    const std::uintptr_t rowStart = reinterpret_cast<std::uintptr_t>(row_);
+    const std::uintptr_t rowEnd = rowStart + rowSize_;
+    size_t outside = 0;  // bytes the copies need
+    for (const std::string_view& cell : cells_) {
+        const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(cell.data());
+        if (row_ == nullptr || start < rowStart || start > rowEnd || cell.size() > rowEnd - start) {
+            outside += cell.size() + 1;
+            continue;
+        }
+        const std::uintptr_t end = start + cell.size();
+        if (end < rowEnd)
+            row_[end - rowStart] = '\0';
+    }
+    if (outside > 0)
+        CopyOutsideCells(outside);
+    return cells_;
+}
+
+void CsvRowReader::CopyOutsideCells(size_t bytes) {
+    spare_.clear();
+    spare_.reserve(bytes);  // no reallocation below: the views stay valid
+    for (std::string_view& cell : cells_) {
+        if (InRow(cell))
+            continue;
+        const size_t at = spare_.size();
+        spare_.append(cell.data(), cell.size());
+        spare_.push_back('\0');
+        cell = std::string_view(spare_.data() + at, cell.size());
+    }
 }
 
 CsvRow CsvRowReader::CsvReadRow() {

@@ -28,9 +28,13 @@ inline bool ReadPlainHex(const char* text, unsigned int& value) {
     }
     unsigned int read = 0;
     int digits = 0;
-    for (; digits < 8 && HexDigitValue(p[digits]) >= 0; ++digits)
-        read = (read << 4) | static_cast<unsigned int>(HexDigitValue(p[digits]));
-    if (digits == 0 || HexDigitValue(p[digits]) >= 0)
+    for (; digits < 8; ++digits) {
+        const int digit = HexDigitValue(p[digits]);
+        if (digit < 0)
+            break;  // so p[digits] is no hex digit
+        read = (read << 4) | static_cast<unsigned int>(digit);
+    }
+    if (digits == 0 || (digits == 8 && HexDigitValue(p[8]) >= 0))
         return false;
     value = read;
     return true;

@@ -49,12 +49,25 @@ void PellitonCopyBounded(char* out, size_t maxChars, const char* text) {
     out[n] = '\0';
 }
 
+void PellitonCopyBounded(char* out, size_t maxChars, std::string_view text) {
+    size_t n = text.size() < maxChars ? text.size() : maxChars;
+    if (n > 0) {
+        if (const void* nul = memchr(text.data(), '\0', n))
+            n = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
+        memcpy(out, text.data(), n);
+    }
+    out[n] = '\0';
+}
+
 int PellitonTextToInt(const char* text) {
     if (text == nullptr)
         return 0;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    while (isspace(*p))
-        ++p;
+    // A digit is never white space in any locale (isspace's own rule), so a
+    // cell that starts with one skips the locale's table.
+    if (!(*p >= '0' && *p <= '9'))
+        while (isspace(*p))
+            ++p;
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+')
         ++p;

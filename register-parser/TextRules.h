@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace pelliton {
 
@@ -16,6 +17,9 @@ size_t PellitonCommentStart(const char* text);
 // Copies at most maxChars bytes of text into out (which holds maxChars + 1)
 // and terminates it.
 void PellitonCopyBounded(char* out, size_t maxChars, const char* text);
+// The same for a piece of a longer text: at most maxChars bytes of it, and
+// none from its first NUL on, as a copy of the piece as a C text would give.
+void PellitonCopyBounded(char* out, size_t maxChars, std::string_view text);
 
 // atoi's reading (leading blanks, a sign, the digits up to the first other
 // character, 0 without digits), with a number past int's range held at

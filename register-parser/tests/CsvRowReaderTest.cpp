@@ -1,4 +1,5 @@
 #include "pelliton/CsvRowReader.h"
+#include "TblCoding.h"
 #include "test_support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,85 @@ TEST(CsvRowReader, RowsFromBytes) {
         EXPECT_EQ(readAll(reader), c.rows);
         EXPECT_EQ(reader.rowCount, static_cast<int>(c.rows.size()));
     }
+}
+
+// The table parser's reading: the same cells, each followed by a NUL that
+// C functions stop at.
+TEST(CsvRowReader, TerminatedCellsAreTheRowsCellsEachFollowedByNul) {
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.what);
+        test_support::WriteBytes("case.csv", c.bytes);
+        CsvRowReader reader;
+        configure(reader, c.kind, c.mode);
+        ASSERT_TRUE(reader.CsvOpen("case.csv"));
+        std::vector<CsvRow> rows;
+        while (reader.CsvHasMoreRows()) {
+            CsvRow row;
+            for (std::string_view cell : reader.CsvReadTerminatedCells()) {
+                EXPECT_EQ(cell.data()[cell.size()], '\0');
+                row.emplace_back(cell);
+            }
+            rows.push_back(row);
+        }
+        EXPECT_EQ(rows, c.rows);
+    }
+}
+
+// Rows are split where they lie in the reader's 64 KB block; a row that runs
+// into the next block, or ends on the block's last byte, is gathered first.
+// Each case puts one row's line end (or the CR before it) at the bytes
+// around the first block's end.
+TEST(CsvRowReader, RowsAroundTheBlockEnd) {
+    const size_t kBlock = 64 * 1024;
+    for (Kind kind : {CSV, TBL})
+        for (int mode : {1, 3})
+            for (const char* end : {"\n", "\r\n"})
+                for (int shift = -3; shift <= 3; ++shift) {
+                    if (kind == TBL && end[0] == '\r')
+                        continue;  // a .tbl row keeps its CR: the LF case is the one
+                    SCOPED_TRACE(testing::Message()
+                                 << (kind == TBL ? "tbl" : "csv") << " mode " << mode << " end "
+                                 << (end[0] == '\r' ? "CR LF" : "LF") << " shift " << shift);
+                    // Filler rows of 4,000 bytes, then one that ends at the block's end + shift.
+                    std::string text;
+                    std::vector<CsvRow> expected;
+                    const std::string lineEnd = end;
+                    while (text.size() + 8000 < kBlock) {
+                        const std::string cell(3996 - lineEnd.size(), 'f');
+                        text += "a," + cell + lineEnd;
+                        expected.push_back({"a", cell});
+                    }
+                    const size_t length =
+                        kBlock + static_cast<size_t>(shift) - text.size() - 4 - lineEnd.size();
+                    const std::string cell(length, 'q');
+                    text += "\"b\"," + cell + lineEnd + "c,\"d\"" + lineEnd + "e";
+                    const std::string b = mode == 3 ? "b" : "\"b\"";
+                    const std::string d = mode == 3 ? "d" : "\"d\"";
+                    expected.push_back({b, cell});
+                    expected.push_back({"c", d});
+                    expected.push_back({"e"});
+                    if (kind == TBL)
+                        text = tbl_coding::TblForm(text);
+                    test_support::WriteBytes("block.csv", text);
+                    for (bool terminated : {false, true}) {
+                        CsvRowReader reader;
+                        configure(reader, kind, mode);
+                        ASSERT_TRUE(reader.CsvOpen("block.csv"));
+                        std::vector<CsvRow> rows;
+                        int unterminated = 0;
+                        while (reader.CsvHasMoreRows()) {
+                            const CsvCells& cells =
+                                terminated ? reader.CsvReadTerminatedCells() : reader.CsvReadCells();
+                            rows.emplace_back(cells.begin(), cells.end());
+                            if (terminated)
+                                for (std::string_view c : cells)
+                                    unterminated += c.data()[c.size()] != '\0';
+                        }
+                        EXPECT_EQ(rows, expected);
+                        EXPECT_EQ(unterminated, 0);
+                        EXPECT_EQ(reader.CsvBytesRead(), static_cast<long long>(text.size()));
+                    }
+                }
 }
 
 TEST(CsvRowReader, SkipLinesUsesAbsoluteValueAndResetsRowCount) {

@@ -20,8 +20,10 @@ mkdir -p "$work"
 dump="$("$objdump_tool" -p "$dll")"
 exports="$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p')"
 status=0
+# Here-strings, not pipes: grep -q stops reading at its first match, and the
+# writer's SIGPIPE then failed the pipeline under pipefail now and then.
 need() {
-  if ! printf '%s\n' "$exports" | grep -q -- "$1"; then
+  if ! grep -q -- "$1" <<<"$exports"; then
     echo "missing export: $1 ($2)"
     status=1
   fi
@@ -67,7 +69,7 @@ fi
 
 allowed='^(KERNEL32|msvcrt|USER32|ADVAPI32|ntdll)\.dll$'
 while read -r name; do
-  if ! printf '%s\n' "$name" | grep -qiE "$allowed"; then
+  if ! grep -qiE "$allowed" <<<"$name"; then
     echo "unexpected import: $name"
     status=1
   fi

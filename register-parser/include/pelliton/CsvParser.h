@@ -8,6 +8,7 @@
 #include "pelliton/RegisterTable.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelliton {
@@ -71,7 +72,10 @@ private:
     void ParserRemoveSpaceAndTab(char* text);
     int startParse(char* wantedMainCodeId, char* wantedBuildTime);
     void releaseReader();
-    const std::string& cell(size_t index) const;
+    // Cells of the row last read, as views into the reader's storage that
+    // end in a NUL; valid until the next read.  An absent cell is empty.
+    std::string_view cell(size_t index) const;
+    size_t cellCount() const;
 
     pelliton::SharedCsvReader* reader;
     pelliton::CsvRow* currentRow;

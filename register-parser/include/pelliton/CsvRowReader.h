@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,14 @@ struct CsvRowReader {
     void CsvReadRowInto(CsvRow& row);
     // The same row as views into the reader's storage, without a copy.
     const CsvCells& CsvReadCells();
+    // The same views, each followed by a NUL in the reader's storage (the
+    // character after a cell is a separator, a line end, a CR or an
+    // enclosure character, none of which is part of the cell), so that C
+    // functions can read a cell where it stands.
+    const CsvCells& CsvReadTerminatedCells();
+    // The cells of the row last read; none after CsvDropCells.
+    const CsvCells& CsvCurrentCells() const { return cells_; }
+    void CsvDropCells() { cells_.clear(); }
     void CsvClose();
     // Bytes of the file handed out as lines so far.
     long long CsvBytesRead() const { return bytesRead_; }
@@ -68,17 +77,24 @@ struct CsvRowReader {
 private:
     bool FillBlock();
     void ReadLineInto(std::string& line);
-    void SplitPlain(std::string_view line, CsvCells& cells) const;
+    size_t SplitPlain(std::string_view line, CsvCells& cells) const;
+    bool SplitInBlock();
+    bool InRow(std::string_view cell) const;
     void SplitEnclosed(std::string_view line, CsvCells& cells) const;
+    void CopyOutsideCells(size_t bytes);
 
     // The file is read in blocks; one row's text and cells are kept for the
-    // reader's life, so a row costs no allocation once they have grown.
-    std::vector<char> block_;
+    // reader's life, so a row costs no allocation once they have grown.  The
+    // row's text (row_, rowSize_ bytes) is a piece of the block or line_.
+    std::unique_ptr<char[]> block_;
     size_t blockStart_ = 0;
     size_t blockEnd_ = 0;
     long long bytesRead_ = 0;
     std::string line_;
     CsvCells cells_;
+    char* row_ = nullptr;
+    size_t rowSize_ = 0;
+    std::string spare_;  // terminated copies of cells outside line_ (none today)
 };
 
 }  // namespace pelliton
