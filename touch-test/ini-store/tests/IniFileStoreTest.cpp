@@ -4,7 +4,11 @@
 
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <unistd.h>
 #endif
 
@@ -153,6 +157,37 @@ TEST_F(IniStore, SaveThatCannotCompleteLeavesTheFileAsItWas) {
     EXPECT_EXIT((dup2(2, 1), IniFileSave()), testing::ExitedWithCode(255), "to write\n$");
     EXPECT_EQ(ReadBytes(IniFilePath), before);
     unlink(temporary.c_str());
+}
+#endif
+
+#ifdef _WIN32
+// Windows does not replace a file that is open, even only for reading: the
+// save waits for a reader of the configuration to let go.
+TEST_F(IniStore, SaveWaitsForAReaderToLetGoOfTheFile) {
+    Load("[S]\nk=1\n");
+    ASSERT_NE(IniFileSetInt("S", "k", 2), nullptr);
+    FILE* reader = fopen(IniFilePath, "rb");
+    ASSERT_NE(reader, nullptr);
+    std::thread letGo([reader] {
+        Sleep(500);
+        fclose(reader);
+    });
+    IniFileSave();
+    letGo.join();
+    EXPECT_FALSE(test_support::Exists(std::string(IniFilePath) + ".tmp"));
+    IniFileFree(IniDictionary);
+    IniDictionary = IniFileLoad();
+    ASSERT_NE(IniDictionary, nullptr);
+    EXPECT_EQ(IniFileGetInt("S", "k"), 2);
+}
+
+// A reader that never lets go fails the save at last, as any failed save does.
+TEST_F(IniStore, SaveAgainstAReaderThatStaysExitsWithMinusOne) {
+    Load("[S]\nk=1\n");
+    FILE* reader = fopen(IniFilePath, "rb");
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EXIT(IniFileSave(), testing::ExitedWithCode(-1), "");
+    fclose(reader);
 }
 #endif
 
