@@ -117,6 +117,14 @@ void WriteSection(const char* name, void* table, void* context) {
 #ifdef _WIN32
 // How long a save waits for others to let go of the configuration.
 const DWORD kHeldWaitMs = 5000;
+
+// A refused replace of a read-only file or a folder is also "access
+// denied", but no reader letting go would make it succeed: it fails at once.
+bool MayBeHeldOnly(const char* target) {
+    const DWORD attributes = GetFileAttributesA(target);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
 #endif
 
 // Puts the saved file in place of the configuration in one step.
@@ -132,7 +140,7 @@ bool ReplaceWithSaved(const char* saved, const char* target) {
         const DWORD error = GetLastError();
         const bool held =
             error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-        if (!held || GetTickCount() - start >= kHeldWaitMs)
+        if (!held || !MayBeHeldOnly(target) || GetTickCount() - start >= kHeldWaitMs)
             return false;
         Sleep(20);
     }

@@ -2,8 +2,10 @@
 // window and a frame with the test-kind list 1052 and buttons 1001 (enabled),
 // 1002 (disabled) and 1003 (hidden).  Every message it gets is a line of
 // "record.txt"; "ready" appears once both windows are up; WM_CLOSE ends it.
-// The canvas records the moves the queue merged first, as Trelliq's does:
-// on a busy machine the target is often late for the driver's pace.
+// With --merged the canvas records the moves the queue merged first, as
+// Trelliq's does: on a busy machine the target is often late for SendInput's
+// pace.  Posted moves are never merged; the history then holds the cursor's
+// places that the driver's SetCursorPos made, ahead of the posted moves.
 // With --busy MS it looks into its queue only MS after "ready", and first
 // puts the cursor back where it stood at the start: what Wine does when a
 // program busy with its new window reads the pointer's old place late.
@@ -22,6 +24,7 @@ namespace {
 FILE* g_record = nullptr;
 POINT g_last{-100, -100};
 CMergedMoves g_merged;
+bool g_takeMerged = false;
 // Lines wait here and go to the file every 50 ms: a handler that writes files
 // would be slow enough for the system to merge the moves behind it.
 std::string g_pending;
@@ -48,24 +51,55 @@ void RecordMove(const POINT& p) {
     g_last = p;
 }
 
+// The points recorded since the last button event, that event's first: Wine
+// copies a move once more from the X server, sometimes late, and the history
+// then holds the copy among the merged moves.  The tests' strokes never come
+// back to a point, so a merged move found here is such a copy.
+POINT g_segment[256];
+size_t g_segmentCount = 0;
+
+void StartSegment(const POINT& p) {
+    g_segment[0] = p;
+    g_segmentCount = 1;
+}
+
+bool InSegment(const POINT& p) {
+    for (size_t i = 0; i < g_segmentCount; ++i)
+        if (g_segment[i].x == p.x && g_segment[i].y == p.y)
+            return true;
+    return false;
+}
+
+void NoteInSegment(const POINT& p) {
+    if (g_segmentCount < sizeof g_segment / sizeof g_segment[0])
+        g_segment[g_segmentCount++] = p;
+}
+
 LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
         ClientToScreen(window, &p);
-        for (const POINT& merged : g_merged.Take(p))
-            RecordMove(merged);
+        if (g_takeMerged)
+            for (const POINT& merged : g_merged.Take(p))
+                if (!InSegment(merged)) {
+                    RecordMove(merged);
+                    NoteInSegment(merged);
+                }
     }
     switch (message) {
         case WM_MOUSEMOVE:
             RecordMove(p);
+            NoteInSegment(p);
             return 0;
         case WM_LBUTTONDOWN:
             Record("down %ld %ld", p.x, p.y);
             g_last = p;
+            StartSegment(p);
             return 0;
         case WM_LBUTTONUP:
             Record("up %ld %ld", p.x, p.y);
             g_last = p;
+            StartSegment(p);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -103,6 +137,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_takeMerged = strstr(GetCommandLineA(), "--merged") != nullptr;
     g_record = fopen("record.txt", "w");
     if (!g_record)
         return 3;

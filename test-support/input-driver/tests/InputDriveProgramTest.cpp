@@ -77,7 +77,7 @@ protected:
 
 TEST_F(InputDriveProgramTest, AStrokeArrivesWithItsPointsInOrder) {
     for (const char* mode : {"input", "post"}) {
-        StartTarget();
+        StartTarget(std::string(mode) == "input" ? " --merged" : "");
         const ProgramRun run = Drive(Screen() + "mode " + mode +
                                      "\nwait-canvas 2000\n"
                                      // The first click activates the window, which takes a while under Wine.

@@ -5,6 +5,7 @@
 #include <string>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 
 #include <thread>
@@ -186,8 +187,22 @@ TEST_F(IniStore, SaveAgainstAReaderThatStaysExitsWithMinusOne) {
     Load("[S]\nk=1\n");
     FILE* reader = fopen(IniFilePath, "rb");
     ASSERT_NE(reader, nullptr);
-    EXPECT_EXIT(IniFileSave(), testing::ExitedWithCode(-1), "");
+    EXPECT_EXIT((_dup2(2, 1), IniFileSave()), testing::ExitedWithCode(-1),
+                "^can not open LinearConfig.ini to write");
     fclose(reader);
+}
+
+// A folder by the configuration's name refuses the replace with the same
+// "access denied" as a held file; the save fails at once with its message.
+// (Wine, unlike Windows, replaces a read-only file: no such case here.)
+TEST_F(IniStore, SaveOverAFolderPrintsAndExitsWithMinusOne) {
+    Load("[S]\nk=1\n");
+    ASSERT_TRUE(test_support::MakeFolder("folder.ini"));
+    snprintf(IniFilePath, sizeof IniFilePath, "%s", "folder.ini");
+    // The message goes to stdout; the death test reads stderr, so join them.
+    EXPECT_EXIT((_dup2(2, 1), IniFileSave()), testing::ExitedWithCode(-1),
+                "^can not open folder.ini to write");
+    EXPECT_TRUE(test_support::RemoveFolder("folder.ini"));
 }
 #endif
 

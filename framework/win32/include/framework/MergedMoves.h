@@ -12,10 +12,11 @@
 
 class CMergedMoves {
 public:
-    // Call for every mouse message before handling it, with its point in
-    // screen pixels: the positions merged into it, oldest first (neither the
-    // last one taken nor this one).  A sent message has no queue position:
-    // it gets none, and the next queued message starts afresh.
+    // Call for each move and left-button message before handling it, with
+    // its point in screen pixels: the positions merged into it, oldest first
+    // (neither the last one taken nor this one).  A message whose point is
+    // not its queue position (a sent one) gets none, and the next queued
+    // message starts afresh.
     std::vector<POINT> Take(POINT screen);
 
 private:
