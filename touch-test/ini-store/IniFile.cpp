@@ -114,10 +114,36 @@ void WriteSection(const char* name, void* table, void* context) {
     exit(-1);
 }
 
+#ifdef _WIN32
+// How long a save waits for others to let go of the configuration.
+const DWORD kHeldWaitMs = 5000;
+
+// A refused replace of a read-only file or a folder is also "access
+// denied", but no reader letting go would make it succeed: it fails at once.
+bool MayBeHeldOnly(const char* target) {
+    const DWORD attributes = GetFileAttributesA(target);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+#endif
+
 // Puts the saved file in place of the configuration in one step.
 bool ReplaceWithSaved(const char* saved, const char* target) {
 #ifdef _WIN32
-    return MoveFileExA(saved, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // Windows refuses to replace a file that another program has open, even
+    // only to read it (a sequencer or a test looking at the settings, a virus
+    // scanner): the replace is tried again until the reader lets go.
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExA(saved, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool held =
+            error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        if (!held || !MayBeHeldOnly(target) || GetTickCount() - start >= kHeldWaitMs)
+            return false;
+        Sleep(20);
+    }
 #else
     return rename(saved, target) == 0;
 #endif

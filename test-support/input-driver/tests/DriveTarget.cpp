@@ -2,6 +2,10 @@
 // window and a frame with the test-kind list 1052 and buttons 1001 (enabled),
 // 1002 (disabled) and 1003 (hidden).  Every message it gets is a line of
 // "record.txt"; "ready" appears once both windows are up; WM_CLOSE ends it.
+// With --merged the canvas records the moves the queue merged first, as
+// Trelliq's does: on a busy machine the target is often late for SendInput's
+// pace.  Posted moves are never merged; the history then holds the cursor's
+// places that the driver's SetCursorPos made, ahead of the posted moves.
 // With --busy MS it looks into its queue only MS after "ready", and first
 // puts the cursor back where it stood at the start: what Wine does when a
 // program busy with its new window reads the pointer's old place late.
@@ -13,10 +17,14 @@
 #include <initializer_list>
 #include <string>
 
+#include "framework/MergedMoves.h"
+
 namespace {
 
 FILE* g_record = nullptr;
 POINT g_last{-100, -100};
+CMergedMoves g_merged;
+bool g_takeMerged = false;
 // Lines wait here and go to the file every 50 ms: a handler that writes files
 // would be slow enough for the system to merge the moves behind it.
 std::string g_pending;
@@ -36,25 +44,62 @@ void Flush() {
     g_pending.clear();
 }
 
+void RecordMove(const POINT& p) {
+    // The moves the system derives from a button event repeat the point.
+    if (p.x != g_last.x || p.y != g_last.y)
+        Record("move %ld %ld", p.x, p.y);
+    g_last = p;
+}
+
+// The points recorded since the last button event, that event's first: Wine
+// copies a move once more from the X server, sometimes late, and the history
+// then holds the copy among the merged moves.  The tests' strokes never come
+// back to a point, so a merged move found here is such a copy.
+POINT g_segment[256];
+size_t g_segmentCount = 0;
+
+void StartSegment(const POINT& p) {
+    g_segment[0] = p;
+    g_segmentCount = 1;
+}
+
+bool InSegment(const POINT& p) {
+    for (size_t i = 0; i < g_segmentCount; ++i)
+        if (g_segment[i].x == p.x && g_segment[i].y == p.y)
+            return true;
+    return false;
+}
+
+void NoteInSegment(const POINT& p) {
+    if (g_segmentCount < sizeof g_segment / sizeof g_segment[0])
+        g_segment[g_segmentCount++] = p;
+}
+
 LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        ClientToScreen(window, &p);
+        if (g_takeMerged)
+            for (const POINT& merged : g_merged.Take(p))
+                if (!InSegment(merged)) {
+                    RecordMove(merged);
+                    NoteInSegment(merged);
+                }
+    }
     switch (message) {
         case WM_MOUSEMOVE:
-            ClientToScreen(window, &p);
-            // The moves the system derives from a button event repeat the point.
-            if (p.x != g_last.x || p.y != g_last.y)
-                Record("move %ld %ld", p.x, p.y);
-            g_last = p;
+            RecordMove(p);
+            NoteInSegment(p);
             return 0;
         case WM_LBUTTONDOWN:
-            ClientToScreen(window, &p);
             Record("down %ld %ld", p.x, p.y);
             g_last = p;
+            StartSegment(p);
             return 0;
         case WM_LBUTTONUP:
-            ClientToScreen(window, &p);
             Record("up %ld %ld", p.x, p.y);
             g_last = p;
+            StartSegment(p);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -92,6 +137,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_takeMerged = strstr(GetCommandLineA(), "--merged") != nullptr;
     g_record = fopen("record.txt", "w");
     if (!g_record)
         return 3;

@@ -1,7 +1,5 @@
 #include "GraphObject.h"
 
-#include <stdint.h>
-
 #include <mutex>
 
 #include "CanvasResource.h"
@@ -138,53 +136,10 @@ void CGraphObject::OnMouseMove(UINT, POINT point) {
     model_.OnMouseMove(point.x, point.y);
 }
 
-bool CGraphObject::NoteQueuedMouseMessage(POINT client, MOUSEMOVEPOINT* taken) {
-    const DWORD pos = GetMessagePos();
+void CGraphObject::TakeMergedMoves(POINT client) {
     POINT screen = client;
     ClientToScreen(&screen);
-    // A sent message has no queue position of its own.
-    if (static_cast<short>(LOWORD(pos)) != screen.x || static_cast<short>(HIWORD(pos)) != screen.y)
-        return false;
-    *taken = MOUSEMOVEPOINT{screen.x, screen.y, static_cast<DWORD>(GetMessageTime()), 0};
-    return true;
-}
-
-void CGraphObject::TakeMergedMoves(POINT client) {
-    // A move waiting in the queue takes the place of the one before it when
-    // the thread is late (a repaint, another program), so at a panel's 250
-    // reports a second some would be lost.  The system keeps the last 64
-    // positions with their times: those between the last one taken and this
-    // one are the merged moves.
-    MOUSEMOVEPOINT now{};
-    if (!NoteQueuedMouseMessage(client, &now)) {
-        haveLastTaken_ = false;
-        return;
-    }
-    const MOUSEMOVEPOINT last = lastTaken_;
-    const bool haveLast = haveLastTaken_;
-    lastTaken_ = now;
-    haveLastTaken_ = true;
-    if (!haveLast || (last.x == now.x && last.y == now.y && last.time == now.time))
-        return;
-    MOUSEMOVEPOINT history[64];
-    const int count = GetMouseMovePointsEx(sizeof now, &now, history, 64, GMMP_USE_DISPLAY_POINTS);
-    // The oldest copy of the last one taken: Wine copies injected moves once
-    // more from the X server, sometimes late and stamped in the same ms.
-    int found = -1;
-    for (int i = 1; i < count; ++i)
-        if (history[i].x == last.x && history[i].y == last.y && history[i].time == last.time)
-            found = i;
-    // A button press or release where the cursor stands adds no position of
-    // its own: the cursor stood where the newest position at its point, not
-    // later than it, put it.  Without this the moves merged right after a
-    // touch-down were lost.
-    for (int i = 1; i < count && found < 0; ++i)
-        if (history[i].x == last.x && history[i].y == last.y &&
-            static_cast<int32_t>(last.time - history[i].time) >= 0)
-            found = i;
-    // Oldest first; the position taken last and the one now are handled already.
-    for (int i = found - 1; i >= 1; --i) {
-        POINT p{history[i].x, history[i].y};
+    for (POINT p : mergedMoves_.Take(screen)) {
         ScreenToClient(&p);
         model_.OnMouseMove(p.x, p.y);
     }

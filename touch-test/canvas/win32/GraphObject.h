@@ -11,6 +11,7 @@
 #include "Win32Outputs.h"
 #include "Win32StartupSeams.h"
 #include "framework/Gdi.h"
+#include "framework/MergedMoves.h"
 #include "framework/Wnd.h"
 #include "trelliq/CanvasModel.h"
 #include "trelliq/ResultOutputs.h"
@@ -73,16 +74,11 @@ private:
     // The moves the queue merged into the mouse message being handled, from
     // the system's history of positions, handed to the model in order.
     void TakeMergedMoves(POINT client);
-    // Remembers the mouse message being handled as the last one taken; false
-    // when it was sent rather than taken from the queue.
-    bool NoteQueuedMouseMessage(POINT client, MOUSEMOVEPOINT* taken);
 
     TouchTestConfig& config_;
     HMENU menu_;
     HWND savedParent_ = nullptr;
-    // The last mouse position taken from the queue (screen pixels, time), if any.
-    MOUSEMOVEPOINT lastTaken_{};
-    bool haveLastTaken_ = false;
+    CMergedMoves mergedMoves_;
     CDC memoryDc_;
     CBitmap bitmap_;
     int bitmapWidth_ = 0, bitmapHeight_ = 0;

@@ -41,6 +41,8 @@ const char* IniFileGetString(const char* section, const char* key);
 const char* IniFileSetString(const char* section, const char* key, const char* value);
 const char* IniFileSetInt(const char* section, const char* key, int value);
 // Writes IniDictionary to IniFilePath; without a dictionary nothing is written.
+// On Windows a file that another program holds open is replaced once it lets
+// go, within 5 s; past that the save fails.
 void IniFileSave();
 // Frees the dictionary; IniDictionary is cleared when it named this one.
 void IniFileFree(IniFileDictionary* dictionary);
