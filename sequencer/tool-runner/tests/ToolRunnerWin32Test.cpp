@@ -304,16 +304,9 @@ TEST(SystemFunctions, ConsoleKeepsARedirectedOutput) {
 TEST(SystemFunctions, ConsolePrintReachesTheConsoleAtItsFlush) {
     // Unbuffered, each character would be written on its own, one round trip
     // to the console host each.
-    test_support::ProgramStart start;
-    start.application = BinFolder() + "\\vantro_console_child.exe";
-    start.commandLine = start.application + " rows console-rows.txt";
-    start.flags = DETACHED_PROCESS;
-    // An output that goes nowhere, which the console takes over (the demo's
-    // Vantro writes to /dev/null).
-    start.output = test_support::ProgramStart::kFile;
-    start.outputFile = "NUL";
     std::remove("console-rows.txt");
-    test_support::Program child(start);
+    test_support::Program child(
+        test_support::OwnConsoleStart(BinFolder() + "\\vantro_console_child.exe", "rows console-rows.txt"));
     ASSERT_TRUE(child.started());
     ASSERT_TRUE(child.Wait(20000));
     EXPECT_EQ(child.ExitCode(), 0u);

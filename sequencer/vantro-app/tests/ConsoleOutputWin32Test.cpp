@@ -13,16 +13,9 @@
 namespace {
 
 TEST(ConsoleOutput, EachPrintShowsOnTheConsoleAtOnce) {
-    test_support::ProgramStart start;
-    start.application = test_support::BinFolder() + "\\vantro_console_output_child.exe";
-    start.commandLine = start.application + " console-output-rows.txt";
-    // Detached with an output that goes nowhere, as the demo starts Vantro:
-    // the console takes stdout over.
-    start.flags = DETACHED_PROCESS;
-    start.output = test_support::ProgramStart::kFile;
-    start.outputFile = "NUL";
     std::remove("console-output-rows.txt");
-    test_support::Program child(start);
+    test_support::Program child(test_support::OwnConsoleStart(
+        test_support::BinFolder() + "\\vantro_console_output_child.exe", "console-output-rows.txt"));
     ASSERT_TRUE(child.started());
     ASSERT_TRUE(child.Wait(20000));
     EXPECT_EQ(child.ExitCode(), 0u);

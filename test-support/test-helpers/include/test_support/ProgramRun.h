@@ -59,6 +59,19 @@ private:
     HANDLE errRead_ = nullptr;
 };
 
+// A program that makes a console of its own, started as the demo starts
+// Vantro: detached, with an output that goes nowhere, so that the console
+// takes its standard output over.
+inline ProgramStart OwnConsoleStart(const std::string& application, const std::string& arguments) {
+    ProgramStart start;
+    start.application = application;
+    start.commandLine = application + " " + arguments;
+    start.flags = DETACHED_PROCESS;
+    start.output = ProgramStart::kFile;
+    start.outputFile = "NUL";
+    return start;
+}
+
 struct ProgramRun {
     bool started = false;
     bool ended = false;
