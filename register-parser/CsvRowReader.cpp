@@ -350,19 +350,15 @@ bool CsvRowReader::InRow(std::string_view cell) const {
 
 const CsvCells& CsvRowReader::CsvReadTerminatedCells() {
     CsvReadCells();
-    // InRow's test, with the row's bounds read once.
-    const std::uintptr_t rowStart = reinterpret_cast<std::uintptr_t>(row_);
-    const std::uintptr_t rowEnd = rowStart + rowSize_;
     size_t outside = 0;  // bytes the copies need
     for (const std::string_view& cell : cells_) {
-        const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(cell.data());
-        if (row_ == nullptr || start < rowStart || start > rowEnd || cell.size() > rowEnd - start) {
+        if (!InRow(cell)) {
             outside += cell.size() + 1;
             continue;
         }
-        const std::uintptr_t end = start + cell.size();
-        if (end < rowEnd)
-            row_[end - rowStart] = '\0';
+        const size_t end = static_cast<size_t>(cell.data() - row_) + cell.size();
+        if (end < rowSize_)
+            row_[end] = '\0';
     }
     if (outside > 0)
         CopyOutsideCells(outside);

@@ -73,13 +73,18 @@ const std::vector<Case>& cases() {
     return all;
 }
 
+// The case's bytes as a file, opened by a reader set up for its kind and mode.
+void openCase(CsvRowReader& reader, const Case& c) {
+    test_support::WriteBytes("case.csv", c.bytes);
+    configure(reader, c.kind, c.mode);
+    ASSERT_TRUE(reader.CsvOpen("case.csv"));
+}
+
 TEST(CsvRowReader, RowsFromBytes) {
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.what);
-        test_support::WriteBytes("case.csv", c.bytes);
         CsvRowReader reader;
-        configure(reader, c.kind, c.mode);
-        ASSERT_TRUE(reader.CsvOpen("case.csv"));
+        ASSERT_NO_FATAL_FAILURE(openCase(reader, c));
         EXPECT_EQ(readAll(reader), c.rows);
         EXPECT_EQ(reader.rowCount, static_cast<int>(c.rows.size()));
     }
@@ -90,10 +95,8 @@ TEST(CsvRowReader, RowsFromBytes) {
 TEST(CsvRowReader, TerminatedCellsAreTheRowsCellsEachFollowedByNul) {
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.what);
-        test_support::WriteBytes("case.csv", c.bytes);
         CsvRowReader reader;
-        configure(reader, c.kind, c.mode);
-        ASSERT_TRUE(reader.CsvOpen("case.csv"));
+        ASSERT_NO_FATAL_FAILURE(openCase(reader, c));
         std::vector<CsvRow> rows;
         while (reader.CsvHasMoreRows()) {
             CsvRow row;
